@@ -1,0 +1,63 @@
+/*
+ * libtharvel: GSM and GPRS layer-3 signalling messages (RR, MM, CC, GMM, SM,
+ * SMS) decoded into an XML-like text document.
+ *
+ * Every function is reentrant: no state is kept between calls, and calls on
+ * different threads with different buffers do not interact. A malformed
+ * message never makes a call fail; decoding stops at the first element that
+ * does not fit.
+ */
+#ifndef THARVEL_H
+#define THARVEL_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#if defined(_WIN32)
+#define THARVEL_API __declspec(dllexport)
+#else
+#define THARVEL_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/*
+ * Decodes one layer-3 message and appends its document to `output`.
+ *
+ * direction: 0 = downlink (network to mobile station), any other value = uplink.
+ * length:    number of octets in `message`.
+ * message:   the message, from the octet holding the protocol discriminator on
+ *            (no layer-2 header).
+ * output:    NUL-terminated text; the document is appended to what it holds.
+ *            The caller makes it large enough (64 KiB holds any document).
+ *
+ * Returns 1 for a decoded message. Returns 0 when the message is shorter than
+ * 2 octets (output gains only "<L3Message>\n") or its protocol and type are
+ * not decoded (output is cut to the empty string, earlier text included).
+ * A message whose decoding failed inside returns 1 with the document left
+ * open, and is appended to tharvelDebug.txt in the temporary directory.
+ */
+THARVEL_API int tharvel(uint8_t direction, int32_t length, const uint8_t* message, char* output);
+
+/*
+ * As tharvel, for a buffer of known size: writes exactly the text tharvel
+ * would write as far as `capacity` bytes allow (the NUL included), never a
+ * byte past them, and always NUL-terminates when capacity > 0. A null
+ * message is taken as a message of length 0.
+ *
+ * needed: if not null, receives the length the whole text would have
+ *         (earlier text included, NUL excluded). The document was cut
+ *         exactly when *needed >= capacity.
+ *
+ * Returns what tharvel returns, or 0 when output is null.
+ */
+THARVEL_API int tharvel_n(uint8_t direction, int32_t length, const uint8_t* message, char* output, size_t capacity,
+                          size_t* needed);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* THARVEL_H */

@@ -1,0 +1,68 @@
+// Bit buffer and bit-field readers. A BitBuffer is a read-only view of an
+// element's octets, most significant bit of the first octet at position 0.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace l3 {
+
+// One element's bits. Holds at most kMaxOctets octets: the longest length-led
+// stretch an LV element can have (length octet 255 plus 255 value octets).
+struct BitBuffer {
+  static constexpr uint32_t kMaxOctets = 256;
+  const uint8_t* octets = nullptr;
+  uint32_t count = 0;  // valid bits: 8 times the octets loaded
+
+  // The bit at position i (0 or 1); 0 past the end.
+  uint8_t cell(uint32_t i) const {
+    return i < count ? static_cast<uint8_t>((octets[i >> 3] >> (7 - (i & 7))) & 1u) : 0;
+  }
+};
+
+inline uint8_t test_bit(uint8_t octet, uint32_t n) { return n < 8 ? (octet >> n) & 1u : 0; }
+
+// Views m octets; a stretch longer than 256 octets is cut to its first 256.
+inline void bits_from_octets(const uint8_t* octets, uint32_t m, BitBuffer& buf) {
+  if (m > BitBuffer::kMaxOctets) m = BitBuffer::kMaxOctets;
+  buf.octets = octets;
+  buf.count = octets == nullptr ? 0 : m * 8;
+}
+
+inline BitBuffer bits_of(const uint8_t* octets, uint32_t m) {
+  BitBuffer b;
+  bits_from_octets(octets, m, b);
+  return b;
+}
+
+// Field of w bits at bit position p, first bit most significant; 0 when the
+// field would run past the buffer.
+uint32_t read_bits(uint32_t p, uint32_t w, const BitBuffer& b);
+
+inline uint8_t read_bits8(uint32_t p, uint32_t w, const BitBuffer& b) {
+  return static_cast<uint8_t>(read_bits(p, w, b));
+}
+inline uint16_t read_bits16(uint32_t p, uint32_t w, const BitBuffer& b) {
+  return static_cast<uint16_t>(read_bits(p, w, b));
+}
+inline uint32_t read_bits32(uint32_t p, uint32_t w, const BitBuffer& b) { return read_bits(p, w, b); }
+
+// Sequential reader for walks whose positions depend on earlier bits (rest
+// octets, capability lists). Reads past the end give 0 but still advance.
+struct BitCursor {
+  const BitBuffer& buf;
+  uint32_t pos = 0;
+
+  explicit BitCursor(const BitBuffer& b, uint32_t start = 0) : buf(b), pos(start) {}
+  uint32_t bits(uint32_t w) {
+    uint32_t v = read_bits(pos, w, buf);
+    pos += w;
+    return v;
+  }
+  bool bit() { return bits(1) != 0; }
+  void skip(uint32_t w) { pos += w; }
+  uint32_t left() const { return pos < buf.count ? buf.count - pos : 0; }
+  bool at_end() const { return pos >= buf.count; }
+};
+
+}  // namespace l3

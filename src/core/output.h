@@ -1,0 +1,143 @@
+// Text output primitives: everything a renderer writes reaches the caller's
+// buffer through these.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <span>
+
+namespace l3 {
+
+// Appends to the caller's NUL-terminated buffer. The end of the caller's text
+// is found once, at construction; every append then costs only its own bytes.
+// A capacity bounds what is stored (NUL included); text past it is counted in
+// length() but not written.
+class OutputText {
+ public:
+  static constexpr size_t kUnbounded = SIZE_MAX;
+
+  OutputText(char* buffer, size_t capacity = kUnbounded);
+
+  void append(const char* text) { append(text, std::strlen(text)); }
+  void append(const char* text, size_t n) {
+    if (n <= room_) {
+      std::memcpy(buf_ + len_, text, n);
+      len_ += n;
+      room_ -= n;
+    } else {
+      append_slow(text, n);
+    }
+  }
+  void push(char c) {
+    if (room_ > 0) {
+      buf_[len_++] = c;
+      --room_;
+    } else {
+      ++lost_;
+    }
+  }
+  // Empties the whole buffer, the caller's earlier text included.
+  void cut_to_empty();
+  // Writes the terminating NUL; call once the document is complete.
+  void finish() {
+    if (buf_ != nullptr && cap_ > 0) buf_[len_] = '\0';
+  }
+
+  // Length the text would have without a capacity (earlier text included).
+  size_t length() const { return len_ + lost_; }
+  bool truncated() const { return lost_ != 0; }
+  const char* data() const { return buf_; }
+  size_t stored() const { return len_; }
+
+ private:
+  void append_slow(const char* text, size_t n);
+
+  char* buf_;
+  size_t cap_;
+  size_t len_ = 0;   // characters stored
+  size_t room_ = 0;  // characters that may still be stored before the NUL
+  size_t lost_ = 0;  // characters that did not fit
+};
+
+// Number formatting without printf.
+void append_dec(OutputText& out, int32_t v);       // "%d"
+void append_udec(OutputText& out, uint32_t v);     // "%u"
+void append_hex(OutputText& out, uint32_t v);      // "%x"
+void append_hex_2(OutputText& out, uint8_t v);     // "%2x": blank-padded to two characters
+void append_hex_02(OutputText& out, uint8_t v);    // "%.2x": zero-padded to two digits
+
+// Rewrites a literal into an element name: blank , ( ) and / become "_" (a
+// slash at position 1 is kept, for "</"), "-" becomes "_sub_", "+" "_and_".
+int append_tag_text(OutputText& out, const char* text);
+
+// "(value)" when with_number is set (low 8 bits non-zero), then the
+// description by plain append.
+int append_value_text(const char* description, OutputText& out, uint32_t value, int with_number);
+
+// "(number)"; in boolean mode (low 8 bits of the flag exactly 1) the number is
+// 1 for any non-zero value.
+int append_value_note(int8_t value, OutputText& out, int boolean_mode);
+int append_value_note(uint8_t value, OutputText& out, int boolean_mode);
+int append_value_note(uint16_t value, OutputText& out, int boolean_mode);
+int append_value_note(int32_t value, OutputText& out, int boolean_mode);
+
+// One element: <name>value</name>\n, all through append_tag_text; hexadecimal
+// as 0x%x when the flag's low 8 bits are non-zero.
+int write_field_u8(const char* name, uint32_t value, OutputText& out, int hex);
+int write_field_u16(const char* name, uint32_t value, OutputText& out, int hex);
+int write_field_s8(const char* name, uint32_t value, OutputText& out, int hex);
+int write_field_int(const char* name, int32_t value, OutputText& out, int hex);
+
+// <name>0x then octets[1..count] as "%2x" ("%x" when compact) then </name>\n.
+// Position 0 is never printed: pass the address just before the first octet.
+int write_field_octets(const char* name, const uint8_t* octets, OutputText& out, int count, int compact);
+int write_field_ints(const char* name, const int32_t* values, OutputText& out, int count, int compact);
+
+// Value tables: one row per value or closed range of values.
+struct ValueText {
+  uint32_t first, last;
+  const char* text;
+  constexpr ValueText(uint32_t v, const char* t) : first(v), last(v), text(t) {}
+  constexpr ValueText(uint32_t lo, uint32_t hi, const char* t) : first(lo), last(hi), text(t) {}
+};
+
+// nullptr when no row holds v.
+constexpr const char* find_text(std::span<const ValueText> table, uint32_t v) {
+  for (const ValueText& row : table) {
+    if (v >= row.first && v <= row.last) return row.text;
+  }
+  return nullptr;
+}
+
+constexpr const char* text_or(std::span<const ValueText> table, uint32_t v, const char* fallback) {
+  const char* t = find_text(table, v);
+  return t != nullptr ? t : fallback;
+}
+
+// Rows ascending and not overlapping; for static_assert beside each table.
+constexpr bool well_formed(std::span<const ValueText> table) {
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (table[i].first > table[i].last) return false;
+    if (i > 0 && table[i].first <= table[i - 1].last) return false;
+  }
+  return true;
+}
+
+// The common block: <name>\n (tag text), (value), table text, </name>\n.
+// A value without a row and without fallback writes the note and stops early:
+// no text, no closing tag, result 0.
+int render_value_block(OutputText& out, const char* name, uint32_t value, std::span<const ValueText> table,
+                       const char* fallback = nullptr);
+
+// <name>\n, (value) and text1 for value 1 else text0, </name>\n; tags through
+// append_tag_text.
+int render_boolean_field(OutputText& out, const char* name, uint32_t value, const char* text0, const char* text1);
+
+// Plain literal, the usual way a renderer writes fixed tags.
+inline int append_plain(OutputText& out, const char* text) {
+  out.append(text);
+  return 1;
+}
+
+}  // namespace l3

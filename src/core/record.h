@@ -1,0 +1,245 @@
+// Message records and the walks every message parser shares.
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+#include <span>
+#include <type_traits>
+
+#include "core/bits.h"
+
+namespace l3 {
+
+// Head of every record: the unmasked key (PD << 8 | octet 1) and the caller's
+// direction byte. GMM and SM records that do not keep the direction leave it 0.
+struct MessageRecord {
+  uint16_t key;
+  uint8_t direction;
+};
+
+// An optional element's part: presence flag first, then the decoded fields.
+template <class T>
+struct Opt {
+  uint8_t present;
+  T value;
+};
+
+inline uint16_t record_key(const uint8_t* msg) {
+  return static_cast<uint16_t>(((msg[0] & 0x0F) << 8) | msg[1]);
+}
+
+// A zero-filled record with key and direction stored; nullptr when the heap is
+// exhausted. Records are plain data, released with free_record.
+template <class T>
+T* new_record(const uint8_t* msg, uint8_t direction) {
+  static_assert(std::is_base_of_v<MessageRecord, T>);
+  static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+  void* p = std::calloc(1, sizeof(T));
+  if (p == nullptr) return nullptr;
+  T* r = static_cast<T*>(p);
+  r->key = record_key(msg);
+  r->direction = direction;
+  return r;
+}
+
+inline void free_record(MessageRecord* r) { std::free(r); }
+
+// Deletes a record on scope exit; for callers that may leave early.
+struct RecordOwner {
+  MessageRecord* r;
+  explicit RecordOwner(MessageRecord* rec) : r(rec) {}
+  RecordOwner(const RecordOwner&) = delete;
+  RecordOwner& operator=(const RecordOwner&) = delete;
+  ~RecordOwner() { free_record(r); }
+};
+
+// Parse position over one message; starts past the PD and message type octets.
+// Every take checks that the whole element is there before moving.
+class MessageReader {
+ public:
+  MessageReader(const uint8_t* msg, uint16_t len, uint16_t start = 2) : msg_(msg), len_(len), pos_(start) {}
+
+  uint32_t pos() const { return pos_; }
+  uint32_t length() const { return len_; }
+  uint32_t left() const { return pos_ < len_ ? len_ - pos_ : 0; }
+  bool has(uint32_t n) const { return pos_ + n <= len_; }
+  const uint8_t* here() const { return msg_ + pos_; }
+  uint8_t peek(uint32_t i = 0) const { return msg_[pos_ + i]; }  // caller checked has(i + 1)
+  const uint8_t* message() const { return msg_; }
+
+  bool skip(uint32_t n) {
+    if (!has(n)) return false;
+    pos_ += n;
+    return true;
+  }
+  bool take_octet(uint8_t& v) {
+    if (!has(1)) return false;
+    v = msg_[pos_++];
+    return true;
+  }
+  // Fixed V element of n octets.
+  bool take_v(uint32_t n, BitBuffer& bits) {
+    if (!has(n)) return false;
+    bits_from_octets(msg_ + pos_, n, bits);
+    pos_ += n;
+    return true;
+  }
+  bool take_v(uint32_t n, const uint8_t*& octets) {
+    if (!has(n)) return false;
+    octets = msg_ + pos_;
+    pos_ += n;
+    return true;
+  }
+  // LV element, length-led form: length octet then value, L in bits 0..7.
+  bool take_lv_led(BitBuffer& bits) {
+    if (!has(1) || !has(1u + msg_[pos_])) return false;
+    uint32_t n = 1u + msg_[pos_];
+    bits_from_octets(msg_ + pos_, n, bits);
+    pos_ += n;
+    return true;
+  }
+  // LV element, value form: the value octets alone.
+  bool take_lv_value(BitBuffer& bits) {
+    if (!has(1) || !has(1u + msg_[pos_])) return false;
+    uint32_t n = msg_[pos_];
+    bits_from_octets(msg_ + pos_ + 1, n, bits);
+    pos_ += 1 + n;
+    return true;
+  }
+  bool take_lv(const uint8_t*& value, uint32_t& n) {
+    if (!has(1) || !has(1u + msg_[pos_])) return false;
+    n = msg_[pos_];
+    value = msg_ + pos_ + 1;
+    pos_ += 1 + n;
+    return true;
+  }
+
+ private:
+  const uint8_t* msg_;
+  uint32_t len_;
+  uint32_t pos_;
+};
+
+// How an optional element is laid out after its IEI.
+enum class IeForm : uint8_t {
+  half,      // type 1: IEI in the high nibble, value in the low nibble (matches iei..iei|0x0F)
+  tag_only,  // type 2: the IEI octet alone
+  tv,        // type 3: IEI then a fixed number of value octets
+  tlv,       // type 4: IEI, length octet, value
+  tlv_e,     // type 6: IEI, two length octets, value
+};
+
+// One optional element as met in the message. For tlv, value[-1] is the
+// length octet; for half, iei_octet holds the whole octet.
+struct IeView {
+  uint8_t iei_octet;
+  const uint8_t* value;
+  uint32_t length;  // value octets (after the length octet for tlv)
+
+  BitBuffer value_bits() const { return bits_of(value, length); }
+  BitBuffer length_led_bits() const { return bits_of(value - 1, length + 1); }
+  uint8_t low_nibble() const { return iei_octet & 0x0F; }
+};
+
+template <class R>
+struct OptionalIe {
+  uint8_t iei;
+  IeForm form;
+  uint8_t size;  // value octets of a tv element
+  void (*take)(R& r, const IeView& ie);
+};
+
+template <class R>
+constexpr bool ieis_unique(std::span<const OptionalIe<R>> table) {
+  auto lo = [](const OptionalIe<R>& e) { return e.form == IeForm::half ? (e.iei & 0xF0) : e.iei; };
+  auto hi = [](const OptionalIe<R>& e) { return e.form == IeForm::half ? (e.iei | 0x0F) : e.iei; };
+  for (size_t i = 0; i < table.size(); ++i) {
+    for (size_t j = i + 1; j < table.size(); ++j) {
+      if (lo(table[i]) <= hi(table[j]) && lo(table[j]) <= hi(table[i])) return false;
+    }
+  }
+  return true;
+}
+
+template <class R>
+const OptionalIe<R>* find_ie(std::span<const OptionalIe<R>> table, uint8_t octet) {
+  for (const OptionalIe<R>& e : table) {
+    if (e.form == IeForm::half ? ((octet & 0xF0) == (e.iei & 0xF0)) : (octet == e.iei)) return &e;
+  }
+  return nullptr;
+}
+
+// Reads one optional element at the reader's position by its row; false (and
+// the reader unmoved) when it does not fit.
+bool take_ie(MessageReader& in, IeForm form, uint8_t size, IeView& ie);
+
+// The optional part: IEI by IEI until the message ends, an IEI has no row, or
+// an element does not fit. A repeated element is decoded again; the later wins.
+template <class R>
+void walk_optional(R& r, MessageReader& in, std::span<const OptionalIe<R>> table) {
+  while (in.has(1)) {
+    const OptionalIe<R>* row = find_ie(table, in.peek());
+    if (row == nullptr) return;
+    IeView ie;
+    if (!take_ie(in, row->form, row->size, ie)) return;
+    row->take(r, ie);
+  }
+}
+
+// Row actions for the common shapes.
+template <class R, Opt<uint8_t> R::*M>
+void set_flag(R& r, const IeView&) {
+  (r.*M).present = 1;
+  (r.*M).value = 1;
+}
+
+template <class R, class T, Opt<T> R::*M, void (*D)(T&, const BitBuffer&)>
+void decode_length_led(R& r, const IeView& ie) {
+  (r.*M).present = 1;
+  D((r.*M).value, ie.length_led_bits());
+}
+
+template <class R, class T, Opt<T> R::*M, void (*D)(T&, const BitBuffer&)>
+void decode_value(R& r, const IeView& ie) {
+  (r.*M).present = 1;
+  D((r.*M).value, ie.value_bits());
+}
+
+// Half-octet value into an Opt<uint8_t>.
+template <class R, Opt<uint8_t> R::*M>
+void store_nibble(R& r, const IeView& ie) {
+  (r.*M).present = 1;
+  (r.*M).value = ie.low_nibble();
+}
+
+// First value octet of a tv or tlv element into an Opt<uint8_t>.
+template <class R, Opt<uint8_t> R::*M>
+void store_octet(R& r, const IeView& ie) {
+  (r.*M).present = 1;
+  (r.*M).value = ie.length > 0 ? ie.value[0] : 0;
+}
+
+// Octet string of capacity N: stored as far as it fits, count in element 0,
+// octets from index 1 on (records index octet arrays from 1).
+template <size_t N>
+struct OctetString {
+  uint8_t count;
+  uint8_t octets[N + 1];
+};
+
+template <size_t N>
+void copy_octets(OctetString<N>& s, const uint8_t* p, uint32_t n) {
+  static_assert(N < 256);
+  if (n > N) n = N;
+  s.count = static_cast<uint8_t>(n);
+  for (uint32_t i = 0; i < n; ++i) s.octets[i + 1] = p[i];
+}
+
+template <class R, size_t N, Opt<OctetString<N>> R::*M>
+void store_octets(R& r, const IeView& ie) {
+  (r.*M).present = 1;
+  copy_octets((r.*M).value, ie.value, ie.length);
+}
+
+}  // namespace l3
