@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, tests, fuzzers and benchmarks need,
 # skipping apt entirely when they are all there already.
 set -euo pipefail
-packages=(cmake make g++ libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev python3 "$@")
+packages=(cmake make g++ pkg-config libpcap-dev libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev python3 "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
