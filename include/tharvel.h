@@ -56,6 +56,27 @@ THARVEL_API int tharvel(uint8_t direction, int32_t length, const uint8_t* messag
 THARVEL_API int tharvel_n(uint8_t direction, int32_t length, const uint8_t* message, char* output, size_t capacity,
                           size_t* needed);
 
+/*
+ * MMS notification push: the content location of a WAP push PDU (as carried
+ * in an SMS) that holds an MMS notification.
+ *
+ * length: PDU octets. pdu: octet 0 transaction id, octet 1 PDU type (6 =
+ *         push), octet 2 headers length, headers, then the MMS header fields.
+ * output: a 784-byte block, zero-filled on entry (see tharvel_mms_push_block):
+ *         offset 0 the transaction id (int32), offset 264 the location length
+ *         (int32), offset 268 the location characters, NUL-terminated. A
+ *         location longer than 515 characters is cut to 515.
+ * Returns 1 when a content location was found, else 0.
+ */
+THARVEL_API int Gain_MMS_Push_Win_Data(int32_t length, const uint8_t* pdu, void* output);
+
+typedef struct tharvel_mms_push_block {
+  int32_t transaction_id;
+  uint8_t unused[260];
+  int32_t location_length;
+  char location[516];
+} tharvel_mms_push_block;
+
 #ifdef __cplusplus
 }
 #endif
