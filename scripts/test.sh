@@ -17,6 +17,11 @@ if [ "${1:-}" = "--sanitize" ]; then
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan -j"$jobs" --output-on-failure
 
+  # Concurrent decoding under ThreadSanitizer.
+  cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTHARVEL_TSAN=ON >/dev/null
+  cmake --build build-tsan -j"$jobs" --target tharvel_tests
+  TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/tharvel_tests --gtest_filter='Threads.*'
+
   CXX=clang++-14 CC=clang-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTHARVEL_FUZZ=ON \
     -DTHARVEL_TESTS=OFF >/dev/null
   cmake --build build-fuzz -j"$jobs"
