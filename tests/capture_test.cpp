@@ -93,7 +93,7 @@ Bytes pcapng_file(const std::vector<Bytes>& frames) {
     put32(b, static_cast<uint32_t>(f.size()));
     put32(b, static_cast<uint32_t>(f.size()));
     b.insert(b.end(), f.begin(), f.end());
-    b.resize(b.size() + (padded - f.size()), 0);
+    for (size_t pad = f.size(); pad < padded; ++pad) b.push_back(0);
     put32(b, total);
   }
   return b;
@@ -165,7 +165,7 @@ TEST(Capture, PcapngSameMessages) { check_mixed(read_bytes(pcapng_file(mixed_fra
 
 TEST(Capture, TruncatedFileKeepsWholePackets) {
   Bytes file = pcap_file(mixed_frames());
-  file.resize(file.size() - 3);
+  file.erase(file.end() - 3, file.end());
   Read r = read_bytes(file);
   EXPECT_FALSE(r.whole);
   EXPECT_NE(r.error.find("packet 9"), std::string::npos) << r.error;
