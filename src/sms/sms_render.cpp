@@ -7,14 +7,20 @@ namespace l3 {
 
 namespace {
 
-// RP message types of the mobile station's side (direction byte 0) and of the network's.
+// RP message types of the mobile station's side (direction byte 0) and of the network's;
+// every other value reads "Reserved".
 constexpr ValueText kRpTypeFromMsTexts[] = {
-    {0, "RP DATA"}, {1, "Reserved"}, {2, "RP ACK"}, {3, "Reserved"}, {4, "RP ERROR"}, {5, "Reserved"}, {6, "RP SMMA"},
+    {0, "RP DATA"},
+    {2, "RP ACK"},
+    {4, "RP ERROR"},
+    {6, "RP SMMA"},
 };
 static_assert(well_formed(kRpTypeFromMsTexts));
 
 constexpr ValueText kRpTypeFromNetworkTexts[] = {
-    {0, "Reserved"}, {1, "RP DATA"}, {2, "Reserved"}, {3, "RP ACK"}, {4, "Reserved"}, {5, "RP ERROR"},
+    {1, "RP DATA"},
+    {3, "RP ACK"},
+    {5, "RP ERROR"},
 };
 static_assert(well_formed(kRpTypeFromNetworkTexts));
 

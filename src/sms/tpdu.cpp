@@ -8,8 +8,6 @@ namespace l3 {
 
 namespace {
 
-uint8_t bit_of(uint8_t octet, uint32_t n) { return test_bit(octet, n); }
-
 // Octets of the validity period by TP-VPF: none, enhanced, relative, absolute.
 constexpr uint8_t kValidityPeriodOctets[] = {0, 7, 1, 7};
 
@@ -24,8 +22,8 @@ void decode_dcs(TpduRecord& t, uint8_t dcs) {
     case 0x5:
     case 0x6:
     case 0x7:  // general data coding, and the same with automatic deletion
-      t.compressed = bit_of(dcs, 5);
-      t.class_present = bit_of(dcs, 4);
+      t.compressed = test_bit(dcs, 5);
+      t.class_present = test_bit(dcs, 4);
       if (t.class_present) t.message_class = dcs & 0x03;
       t.alphabet = (dcs >> 2) & 0x03;
       break;
@@ -35,7 +33,7 @@ void decode_dcs(TpduRecord& t, uint8_t dcs) {
     case 0xF:  // data coding and message class
       t.class_present = 1;
       t.message_class = dcs & 0x03;
-      t.alphabet = bit_of(dcs, 2);
+      t.alphabet = test_bit(dcs, 2);
       break;
     default:  // message waiting with the default alphabet; reserved groups are read as the default alphabet too
       t.alphabet = 0;
@@ -160,25 +158,25 @@ void decode_user_data(TpduRecord& t, const BitBuffer& b, uint32_t at) {
 
 // The first octet of each TPDU type.
 void decode_submit_flags(TpduRecord& t, uint8_t first) {
-  t.reply_path = bit_of(first, 7);
-  t.udhi = bit_of(first, 6);
-  t.srr = bit_of(first, 5);
+  t.reply_path = test_bit(first, 7);
+  t.udhi = test_bit(first, 6);
+  t.srr = test_bit(first, 5);
   t.vpf = (first >> 3) & 0x03;
   t.validity_period_present = 1;
-  t.rd = bit_of(first, 2);
+  t.rd = test_bit(first, 2);
 }
 
 void decode_deliver_flags(TpduRecord& t, uint8_t first) {
-  t.reply_path = bit_of(first, 7);
-  t.udhi = bit_of(first, 6);
-  t.sri = bit_of(first, 5);
-  t.mms = bit_of(first, 2);
+  t.reply_path = test_bit(first, 7);
+  t.udhi = test_bit(first, 6);
+  t.sri = test_bit(first, 5);
+  t.mms = test_bit(first, 2);
 }
 
 void decode_status_report_flags(TpduRecord& t, uint8_t first) {
-  t.status_report_bit8 = bit_of(first, 7);
-  t.udhi = bit_of(first, 6);
-  t.mms = bit_of(first, 2);
+  t.status_report_bit8 = test_bit(first, 7);
+  t.udhi = test_bit(first, 6);
+  t.mms = test_bit(first, 2);
 }
 
 }  // namespace
