@@ -4,16 +4,22 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace l3 {
 
 int write_failure_dump(const uint8_t* msg, int32_t length) {
-  std::error_code ec;
-  std::filesystem::path dir = std::filesystem::temp_directory_path(ec);
-  if (ec) return 0;
-  std::string path = (dir / "tharvelDebug.txt").string();
+  // The temporary directory as the C++ library finds it, without pulling
+  // its symbols into the shared library's exports.
+  const char* dir = nullptr;
+  for (const char* var : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"}) {
+    dir = std::getenv(var);
+    if (dir != nullptr && *dir != '\0') break;
+    dir = nullptr;
+  }
+  std::string path = dir != nullptr ? dir : "/tmp";
+  if (path.back() != '/') path += '/';
+  path += "tharvelDebug.txt";
 
   size_t n = (msg == nullptr || length < 0) ? 0 : static_cast<size_t>(length);
   static constexpr char kHead[] = "MessageContext:";
