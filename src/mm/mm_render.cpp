@@ -380,8 +380,8 @@ static_assert(well_formed(kSpareBitsTexts));
 constexpr const char* kShortNameNoSpareInfo =
     "this field carries no information about the number of spare bits in the last octet </subdetail>\n";
 
-// 0 when the message must stop here (a short name's coding scheme without
-// text).
+// 0 when the message must stop here: a short name's coding scheme without
+// text (a full name's prints "Reserved" instead).
 int render_network_name(const NetworkName& n, OutputText& out, bool short_name) {
   append_tag_text(out, short_name ? "<Short name for network>\n" : "<Full name for network>\n");
   append_tag_text(out, "<coding scheme>\n");
@@ -399,7 +399,7 @@ int render_network_name(const NetworkName& n, OutputText& out, bool short_name) 
   append_tag_text(out, "<Number of spare bits in last octet>\n");
   append_value_note(n.spare_bits, out, 0);
   const char* spare = find_text(kSpareBitsTexts, n.spare_bits);
-  if (spare == nullptr) return 1;  // three bits: cannot happen; the block stays open
+  if (spare == nullptr) return 0;
   out.append(short_name && n.spare_bits == 0 ? kShortNameNoSpareInfo : spare);
   append_tag_text(out, "</Number of spare bits in last octet>\n");
   write_field_octets("Text String", n.text, out, network_name_text_count(n), 0);
