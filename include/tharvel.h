@@ -57,6 +57,93 @@ THARVEL_API int tharvel_n(uint8_t direction, int32_t length, const uint8_t* mess
                           size_t* needed);
 
 /*
+ * Value extraction for summary windows. Each function accepts one kind of
+ * message, decodes it and copies a few fields into the caller's block of
+ * 32-bit integers; no text is written.
+ *
+ * direction_flag: 0 or not 0, the OPPOSITE of tharvel's direction byte: 0
+ *                 means the message went from the mobile station to the
+ *                 network (the parser is handed 1), not 0 the other way.
+ * length, message: as for tharvel.
+ * reserved:       not used.
+ * output:         the function's block, below. Values the message did not
+ *                 supply read THARVEL_ABSENT (-9999).
+ *
+ * Common results: 0 with the block untouched when length < 2 or output (or
+ * message) is null; 0 with the block at its absent markers for a message of
+ * another kind (Gain_CP_Data_Win_Data: 1); 1 once the message was accepted
+ * (Gain_CP_Data_Win_Data: 1 only when its TPDU was there).
+ */
+#define THARVEL_ABSENT (-9999)
+
+/* CC DISCONNECT (cause) or CC RELEASE (first and second cause); the message
+ * type's send-sequence bits are ignored. A RELEASE cause element without a
+ * cause value gives 0. */
+typedef struct tharvel_diagnose_block {
+  int32_t cause;
+  int32_t second_cause;
+} tharvel_diagnose_block;
+THARVEL_API int GaintharvelDiagNoseData(uint8_t direction_flag, int32_t length, const uint8_t* message,
+                                        int32_t reserved, tharvel_diagnose_block* output);
+
+/* GMM ATTACH ACCEPT: 0 when an allocated P-TMSI is present, else THARVEL_ABSENT. */
+typedef struct tharvel_attach_accept_block {
+  int32_t allocated_ptmsi;
+} tharvel_attach_accept_block;
+THARVEL_API int Gain_GSM_Attach_Accept_Win_Data(uint8_t direction_flag, int32_t length, const uint8_t* message,
+                                                int32_t reserved, tharvel_attach_accept_block* output);
+
+/* MM CM SERVICE REQUEST: the CM service type. */
+typedef struct tharvel_cm_service_request_block {
+  int32_t service_type;
+} tharvel_cm_service_request_block;
+THARVEL_API int Gain_GSM_CM_Service_Request_Win_Data(uint8_t direction_flag, int32_t length, const uint8_t* message,
+                                                     int32_t reserved, tharvel_cm_service_request_block* output);
+
+/* SM ACTIVATE PDP CONTEXT REQUEST: the requested NSAPI. */
+typedef struct tharvel_pdp_request_block {
+  int32_t nsapi;
+} tharvel_pdp_request_block;
+THARVEL_API int Gain_GSM_Activate_PDP_Context_Request_Win_Data(uint8_t direction_flag, int32_t length,
+                                                               const uint8_t* message, int32_t reserved,
+                                                               tharvel_pdp_request_block* output);
+
+/* SM ACTIVATE PDP CONTEXT ACCEPT: negotiated QoS classes, the IPv4 address
+ * (first octet most significant; -1 when the PDP address is absent or not 4
+ * octets long), radio priority and LLC SAPI. */
+typedef struct tharvel_pdp_accept_block {
+  int32_t delay_class;
+  int32_t reliability_class;
+  int32_t peak_throughput;
+  int32_t precedence_class;
+  int32_t mean_throughput;
+  int32_t ipv4_address;
+  int32_t radio_priority;
+  int32_t llc_sapi;
+} tharvel_pdp_accept_block;
+THARVEL_API int Gain_GSM_Activate_PDP_Context_Accept_Win_Data(uint8_t direction_flag, int32_t length,
+                                                              const uint8_t* message, int32_t reserved,
+                                                              tharvel_pdp_accept_block* output);
+
+/* SMS CP-DATA: the TPDU's concatenation and text. The block is zero-filled,
+ * then the first four integers are THARVEL_ABSENT and the count 0. With a
+ * user data header: flag 1 and reference, total, index from its 16-bit or
+ * 8-bit concatenation element (0, 1, 1 without one); without: flag 0,
+ * reference THARVEL_ABSENT, total 1, index 1. text holds char_count bytes
+ * (at most 255: default alphabet as decoded, 8-bit data as is, UCS2 as
+ * UTF-8) and then zeros. */
+typedef struct tharvel_cp_data_block {
+  int32_t user_data_header;
+  int32_t concat_reference;
+  int32_t concat_total;
+  int32_t concat_index;
+  int32_t char_count;
+  char text[256];
+} tharvel_cp_data_block;
+THARVEL_API int Gain_CP_Data_Win_Data(uint8_t direction_flag, int32_t length, const uint8_t* message,
+                                      int32_t reserved, tharvel_cp_data_block* output);
+
+/*
  * MMS notification push: the content location of a WAP push PDU (as carried
  * in an SMS) that holds an MMS notification.
  *

@@ -1,0 +1,41 @@
+// The frame shared by the value-extraction entry points.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "api/keys.h"
+#include "core/dispatch.h"
+
+namespace l3 {
+
+struct ExtractionRules {
+  std::initializer_list<uint16_t> keys;  // accepted keys, in message_key form
+  int other_kind_result;                 // result for a message of another kind
+  int no_record_result;                  // result when the parser gives no record
+};
+
+// Length and output checked, block set to its absent markers by `init`, key
+// checked, message parsed with the inverted direction, fields copied by
+// `copy` (whose result is returned). The record is freed on every path.
+template <class Init, class Copy>
+int run_extraction(uint8_t direction_flag, int32_t length, const uint8_t* msg, const void* output,
+                   const ExtractionRules& rules, Init init, Copy copy) noexcept {
+  if (length < 2 || output == nullptr || msg == nullptr) return 0;
+  init();
+  uint16_t key = message_key(msg);
+  bool accepted = false;
+  for (uint16_t k : rules.keys) accepted = accepted || k == key;
+  if (!accepted) return rules.other_kind_result;
+  MessageRecord* r = nullptr;
+  try {
+    r = parse_message(msg, static_cast<uint16_t>(length), direction_flag == 0 ? 1 : 0);
+  } catch (...) {
+    r = nullptr;
+  }
+  if (r == nullptr) return rules.no_record_result;
+  RecordOwner owner(r);
+  return copy(*r);
+}
+
+}  // namespace l3
