@@ -45,5 +45,5 @@ TEST(GmmTimer, GprsTimerUnitsAndValue) {
             "<Timer_value>5</Timer_value>\n</T3302_Value>\n");
 }
 
-} // namespace
-} // namespace l3
+}  // namespace
+}  // namespace l3

@@ -30,7 +30,7 @@ struct ReceiveNpduNumber {
 
 struct ReceiveNpduNumberList {
   uint8_t count;
-  ReceiveNpduNumber pairs[50]; // 1 to 49; slot 0 unused
+  ReceiveNpduNumber pairs[50];  // 1 to 49; slot 0 unused
 };
 
 // The length octet and the NSAPI bitmap, bit n for NSAPI n.
@@ -46,10 +46,10 @@ struct TwoOctetCopy {
 };
 
 void decode_routing_area_identification(RoutingAreaId &r,
-                                        const BitBuffer &b);    // 6 octets
-void decode_drx_parameter(DrxParameter &d, const BitBuffer &b); // 2 octets
+                                        const BitBuffer &b);     // 6 octets
+void decode_drx_parameter(DrxParameter &d, const BitBuffer &b);  // 2 octets
 void decode_receive_npdu_number_list(ReceiveNpduNumberList &l,
-                                     const BitBuffer &b); // value form
+                                     const BitBuffer &b);  // value form
 
 int render_attach_type(uint8_t v, OutputText &out);
 int render_attach_result(uint8_t v, OutputText &out);
@@ -67,4 +67,4 @@ int render_network_feature_support(uint8_t v, OutputText &out);
 int render_ac_reference_number(uint8_t v, OutputText &out);
 int render_pdp_context_status(const PdpContextStatus &s, OutputText &out);
 
-} // namespace l3
+}  // namespace l3

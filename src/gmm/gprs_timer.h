@@ -14,4 +14,4 @@ int render_gprs_timer(uint8_t timer, OutputText &out);
 // The same block under <T3302 Value>. Returns 1.
 int render_t3302_value(uint8_t timer, OutputText &out);
 
-} // namespace l3
+}  // namespace l3

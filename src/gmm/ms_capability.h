@@ -33,7 +33,7 @@ struct RadioAccessEntry {
   uint8_t has_value_part;
   uint8_t rf_power_capability;
   uint8_t has_a5_bits;
-  uint8_t a5[7]; // A5/1 to A5/7
+  uint8_t a5[7];  // A5/1 to A5/7
   uint8_t es_ind;
   uint8_t ps;
   uint8_t vgcs;
@@ -51,17 +51,15 @@ struct RadioAccessEntry {
 
 struct MsRadioAccessCapability {
   uint8_t count;
-  RadioAccessEntry entries[10]; // 1 to 9; slot 0 unused
+  RadioAccessEntry entries[10];  // 1 to 9; slot 0 unused
 };
 
 // Length-led form: the length octet, then the value.
 void decode_ms_network_capability(MsNetworkCapability &c, const BitBuffer &b);
 // Value form. Entries past the ninth are not kept.
-void decode_ms_radio_access_capability(MsRadioAccessCapability &c,
-                                       const BitBuffer &b);
+void decode_ms_radio_access_capability(MsRadioAccessCapability &c, const BitBuffer &b);
 
 int render_ms_network_capability(const MsNetworkCapability &c, OutputText &out);
-int render_ms_radio_access_capability(const MsRadioAccessCapability &c,
-                                      OutputText &out);
+int render_ms_radio_access_capability(const MsRadioAccessCapability &c, OutputText &out);
 
-} // namespace l3
+}  // namespace l3
