@@ -655,6 +655,25 @@ TEST(GmmCapability, NetworkCapabilityOfOneOctet) {
   EXPECT_EQ(c.pfc_feature_mode + c.gea2 + c.gea7 + c.lcs_va, 0);
 }
 
+TEST(GmmCapability, NetworkCapabilityTruncatedAtEveryLength) {
+  // Length 3 with every field set; each prefix keeps the fields it holds whole.
+  const std::vector<uint8_t> led = tharvel_test::octets("03 ff ff ff");
+  for (size_t n = 0; n <= led.size(); ++n) {
+    std::unique_ptr<uint8_t[]> copy(new uint8_t[n + 1]);
+    std::memcpy(copy.get(), led.data(), n);
+    MsNetworkCapability c{};
+    decode_ms_network_capability(c, bits_of(copy.get(), static_cast<uint32_t>(n)));
+    uint32_t bits_set = c.gea1 + c.sm_dedicated + c.sm_gprs + c.ucs2 + (c.ss_screening_indicator == 3) + c.solsa +
+                        c.revision_level + c.pfc_feature_mode + c.gea2 + c.gea3 + c.gea4 + c.gea5 + c.gea6 + c.gea7 +
+                        c.lcs_va;
+    EXPECT_EQ(c.length, n > 0 ? 3 : 0) << n;
+    EXPECT_EQ(bits_set, n < 2 ? 0u : (n == 2 ? 7u : 15u)) << n;
+    char buf[4096] = "";
+    OutputText out(buf);
+    EXPECT_EQ(render_ms_network_capability(c, out), 1);
+  }
+}
+
 // Decodes every prefix of a capability value from an exact-size copy.
 std::vector<uint8_t> radio_access_counts(const std::vector<uint8_t>& value) {
   std::vector<uint8_t> counts;

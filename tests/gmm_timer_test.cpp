@@ -8,7 +8,7 @@
 namespace l3 {
 namespace {
 
-std::string timer_block(int (*render)(uint8_t, OutputText &), uint8_t octet) {
+std::string timer_block(int (*render)(uint8_t, OutputText&), uint8_t octet) {
   char buf[512] = "";
   OutputText out(buf);
   EXPECT_EQ(render(octet, out), 1);

@@ -4,7 +4,7 @@
 
 namespace l3 {
 
-void decode_routing_area_identification(RoutingAreaId &r, const BitBuffer &b) {
+void decode_routing_area_identification(RoutingAreaId& r, const BitBuffer& b) {
   r.mcc = 100u * read_bits8(4, 4, b) + 10u * read_bits8(0, 4, b) + read_bits8(12, 4, b);
   // The third MNC digit (bits 8 to 11) is not kept.
   r.mnc = static_cast<uint8_t>(read_bits8(16, 4, b) + 10 * read_bits8(20, 4, b));
@@ -12,13 +12,13 @@ void decode_routing_area_identification(RoutingAreaId &r, const BitBuffer &b) {
   r.rac = read_bits8(40, 8, b);
 }
 
-void decode_drx_parameter(DrxParameter &d, const BitBuffer &b) {
+void decode_drx_parameter(DrxParameter& d, const BitBuffer& b) {
   d.split_pg_cycle_code = read_bits8(0, 8, b);
   d.split_on_ccch = read_bits8(12, 1, b);
   d.non_drx_timer = read_bits8(13, 3, b);
 }
 
-void decode_receive_npdu_number_list(ReceiveNpduNumberList &l, const BitBuffer &b) {
+void decode_receive_npdu_number_list(ReceiveNpduNumberList& l, const BitBuffer& b) {
   uint32_t p = 0;
   // Pairs past the 49th are not kept.
   for (size_t k = 1; k < std::size(l.pairs) && p + 4 <= b.count; ++k) {
@@ -33,13 +33,13 @@ void decode_receive_npdu_number_list(ReceiveNpduNumberList &l, const BitBuffer &
 
 namespace {
 
-// <open>(value)text<close> with both tags through append_tag_text; a value
-// without text and fallback stops after the note.
-int render_inline_value(OutputText &out, const char *open, const char *close, uint8_t v,
-                        std::span<const ValueText> table, const char *fallback) {
+// <open>(value)text<close> with both tags through append_tag_text; a value without text and
+// fallback stops after the note.
+int render_inline_value(OutputText& out, const char* open, const char* close, uint8_t v,
+                        std::span<const ValueText> table, const char* fallback) {
   append_tag_text(out, open);
   append_value_note(v, out, 0);
-  const char *text = find_text(table, v);
+  const char* text = find_text(table, v);
   if (text == nullptr) text = fallback;
   if (text == nullptr) return 0;
   out.append(text);
@@ -129,11 +129,11 @@ constexpr ValueText kNetworkFeatureSupportTexts[] = {
 static_assert(well_formed(kNetworkFeatureSupportTexts));
 
 struct LcsFlag {
-  const char *open;
+  const char* open;
   uint8_t mask;
-  const char *text0;
-  const char *text1;
-  const char *close;
+  const char* text0;
+  const char* text1;
+  const char* close;
 };
 
 constexpr LcsFlag kPsLcsFlags[] = {
@@ -145,8 +145,8 @@ constexpr LcsFlag kPsLcsFlags[] = {
 };
 
 struct NsapiTags {
-  const char *open;
-  const char *close;
+  const char* open;
+  const char* close;
 };
 
 constexpr NsapiTags kNsapiTags[] = {
@@ -159,20 +159,20 @@ constexpr uint32_t kFirstNsapi = 5;
 
 }  // namespace
 
-int render_attach_type(uint8_t v, OutputText &out) {
+int render_attach_type(uint8_t v, OutputText& out) {
   return render_value_block(out, "Attach Type", v, kAttachTypeTexts, "GPRS attach");
 }
 
-int render_attach_result(uint8_t v, OutputText &out) {
+int render_attach_result(uint8_t v, OutputText& out) {
   return render_inline_value(out, "<Attach Result>", "</Attach Result>", v, kAttachResultTexts, "Reserved");
 }
 
-int render_force_to_standby(uint8_t v, OutputText &out) {
+int render_force_to_standby(uint8_t v, OutputText& out) {
   return render_inline_value(out, "<Force To Standby>", "</Force To Standby>", v, kForceToStandbyTexts,
                              "Force to standby not indicated");
 }
 
-int render_drx_parameter(const DrxParameter &d, OutputText &out) {
+int render_drx_parameter(const DrxParameter& d, OutputText& out) {
   append_tag_text(out, "<DRX Parameter>");
   write_field_u8("SPLIT PG CYCLE CODE", d.split_pg_cycle_code, out, 0);
   if (render_value_block(out, "SPLIT on CCCH", d.split_on_ccch, kSplitOnCcchTexts) == 0) return 0;
@@ -181,7 +181,7 @@ int render_drx_parameter(const DrxParameter &d, OutputText &out) {
   return 1;
 }
 
-int render_routing_area_identification(const RoutingAreaId &r, OutputText &out) {
+int render_routing_area_identification(const RoutingAreaId& r, OutputText& out) {
   append_tag_text(out, "<Routing area identification>");
   write_field_int("MCC", static_cast<int32_t>(r.mcc), out, 0);
   write_field_u8("MNC", r.mnc, out, 0);
@@ -191,20 +191,20 @@ int render_routing_area_identification(const RoutingAreaId &r, OutputText &out) 
   return 1;
 }
 
-int render_ptmsi_signature(uint32_t signature, OutputText &out) {
+int render_ptmsi_signature(uint32_t signature, OutputText& out) {
   return write_field_u8("P TMSI signature", signature & 0xFF, out, 0);
 }
 
-int render_ptmsi_signature2(uint8_t v, OutputText &out) { return write_field_u8("P TMSI signature 2", v, out, 0); }
+int render_ptmsi_signature2(uint8_t v, OutputText& out) { return write_field_u8("P TMSI signature 2", v, out, 0); }
 
-int render_tmsi_status(uint8_t v, OutputText &out) {
+int render_tmsi_status(uint8_t v, OutputText& out) {
   // Closed here so that the elements after it do not nest inside it.
   return render_inline_value(out, "<TMSI status>", "</TMSI status>", v, kTmsiStatusTexts, nullptr);
 }
 
-int render_ps_lcs_capability(uint8_t v, OutputText &out) {
+int render_ps_lcs_capability(uint8_t v, OutputText& out) {
   append_tag_text(out, "<PS LCS Capability>");
-  for (const LcsFlag &f : kPsLcsFlags) {
+  for (const LcsFlag& f : kPsLcsFlags) {
     int32_t bit = v & f.mask;
     append_plain(out, f.open);
     append_value_note(bit, out, 1);
@@ -215,16 +215,16 @@ int render_ps_lcs_capability(uint8_t v, OutputText &out) {
   return 1;
 }
 
-int render_radio_priority(uint8_t v, OutputText &out) {
+int render_radio_priority(uint8_t v, OutputText& out) {
   return render_inline_value(out, "<Radio Priority>", "</Radio Priority>", v, kRadioPriorityTexts, "priority level 4");
 }
 
-int render_radio_priority2(uint8_t v, OutputText &out) {
+int render_radio_priority2(uint8_t v, OutputText& out) {
   return render_inline_value(out, "<Radio Priority 2>", "</Radio Priority 2>", v, kRadioPriorityTexts,
                              "priority level 4");
 }
 
-int render_gmm_cause(uint8_t v, OutputText &out) {
+int render_gmm_cause(uint8_t v, OutputText& out) {
   append_plain(out, "<Cause>");
   append_value_note(v, out, 0);
   out.append(text_or(kGmmCauseTexts, v, "Protocol error, unspecified"));
@@ -232,13 +232,13 @@ int render_gmm_cause(uint8_t v, OutputText &out) {
   return 1;
 }
 
-int render_network_feature_support(uint8_t v, OutputText &out) {
+int render_network_feature_support(uint8_t v, OutputText& out) {
   return render_value_block(out, "Network Feature support", v, kNetworkFeatureSupportTexts, "Reserved");
 }
 
-int render_ac_reference_number(uint8_t v, OutputText &out) { return write_field_u8("A_C reference number", v, out, 0); }
+int render_ac_reference_number(uint8_t v, OutputText& out) { return write_field_u8("A_C reference number", v, out, 0); }
 
-int render_pdp_context_status(const PdpContextStatus &s, OutputText &out) {
+int render_pdp_context_status(const PdpContextStatus& s, OutputText& out) {
   append_tag_text(out, "<PDP Context Status>");
   for (size_t i = 0; i < std::size(kNsapiTags); ++i) {
     int32_t bit = static_cast<int32_t>((s.nsapis >> (kFirstNsapi + i)) & 1u);

@@ -45,26 +45,25 @@ struct TwoOctetCopy {
   uint8_t value;
 };
 
-void decode_routing_area_identification(RoutingAreaId &r,
-                                        const BitBuffer &b);     // 6 octets
-void decode_drx_parameter(DrxParameter &d, const BitBuffer &b);  // 2 octets
-void decode_receive_npdu_number_list(ReceiveNpduNumberList &l,
-                                     const BitBuffer &b);  // value form
+// Buffers: the 6 octets, the 2 octets, and the value octets of the list.
+void decode_routing_area_identification(RoutingAreaId& r, const BitBuffer& b);
+void decode_drx_parameter(DrxParameter& d, const BitBuffer& b);
+void decode_receive_npdu_number_list(ReceiveNpduNumberList& l, const BitBuffer& b);
 
-int render_attach_type(uint8_t v, OutputText &out);
-int render_attach_result(uint8_t v, OutputText &out);
-int render_force_to_standby(uint8_t v, OutputText &out);
-int render_drx_parameter(const DrxParameter &d, OutputText &out);
-int render_routing_area_identification(const RoutingAreaId &r, OutputText &out);
-int render_ptmsi_signature(uint32_t signature, OutputText &out);
-int render_ptmsi_signature2(uint8_t v, OutputText &out);
-int render_tmsi_status(uint8_t v, OutputText &out);
-int render_ps_lcs_capability(uint8_t v, OutputText &out);
-int render_radio_priority(uint8_t v, OutputText &out);
-int render_radio_priority2(uint8_t v, OutputText &out);
-int render_gmm_cause(uint8_t v, OutputText &out);
-int render_network_feature_support(uint8_t v, OutputText &out);
-int render_ac_reference_number(uint8_t v, OutputText &out);
-int render_pdp_context_status(const PdpContextStatus &s, OutputText &out);
+int render_attach_type(uint8_t v, OutputText& out);
+int render_attach_result(uint8_t v, OutputText& out);
+int render_force_to_standby(uint8_t v, OutputText& out);
+int render_drx_parameter(const DrxParameter& d, OutputText& out);
+int render_routing_area_identification(const RoutingAreaId& r, OutputText& out);
+int render_ptmsi_signature(uint32_t signature, OutputText& out);
+int render_ptmsi_signature2(uint8_t v, OutputText& out);
+int render_tmsi_status(uint8_t v, OutputText& out);
+int render_ps_lcs_capability(uint8_t v, OutputText& out);
+int render_radio_priority(uint8_t v, OutputText& out);
+int render_radio_priority2(uint8_t v, OutputText& out);
+int render_gmm_cause(uint8_t v, OutputText& out);
+int render_network_feature_support(uint8_t v, OutputText& out);
+int render_ac_reference_number(uint8_t v, OutputText& out);
+int render_pdp_context_status(const PdpContextStatus& s, OutputText& out);
 
 }  // namespace l3

@@ -8,15 +8,15 @@ namespace {
 
 // Records without the caller's direction byte leave it 0.
 template <class T>
-T *new_gmm_record(const uint8_t *msg, uint8_t dir, bool keeps_direction) {
-  T *r = new_record<T>(msg, dir);
+T* new_gmm_record(const uint8_t* msg, uint8_t dir, bool keeps_direction) {
+  T* r = new_record<T>(msg, dir);
   if (r != nullptr && !keeps_direction) r->direction = 0;
   return r;
 }
 
 // walk_optional over a row table, deducing the record type from the table.
 template <class R, size_t N>
-void walk_ies(R &r, MessageReader &in, const OptionalIe<R> (&table)[N]) {
+void walk_ies(R& r, MessageReader& in, const OptionalIe<R> (&table)[N]) {
   walk_optional<R>(r, in, table);
 }
 
@@ -24,30 +24,29 @@ uint8_t low_half(uint8_t octet) { return octet & 7; }
 uint8_t high_half(uint8_t octet) { return (octet >> 4) & 7; }
 
 template <class R, Opt<uint32_t> R::*M>
-void store_signature(R &r, const IeView &ie) {
+void store_signature(R& r, const IeView& ie) {
   (r.*M).present = 1;
   (r.*M).value = (uint32_t{ie.value[0]} << 16) | (uint32_t{ie.value[1]} << 8) | ie.value[2];
 }
 
 // Type 1 element whose value is bit 1 of the IEI octet.
 template <class R, Opt<uint8_t> R::*M>
-void store_low_bit(R &r, const IeView &ie) {
+void store_low_bit(R& r, const IeView& ie) {
   (r.*M).present = 1;
   (r.*M).value = ie.iei_octet & 1;
 }
 
-// Length octet and first value octet; the walk has moved past the whole
-// element.
+// Length octet and first value octet; the walk has moved past the whole element.
 template <class R, Opt<TwoOctetCopy> R::*M>
-void store_two_octet_copy(R &r, const IeView &ie) {
+void store_two_octet_copy(R& r, const IeView& ie) {
   (r.*M).present = 1;
   (r.*M).value.length = static_cast<uint8_t>(ie.length);
   (r.*M).value.value = ie.length > 0 ? ie.value[0] : 0;
 }
 
 template <class R, Opt<PdpContextStatus> R::*M>
-void store_pdp_context_status(R &r, const IeView &ie) {
-  PdpContextStatus &s = (r.*M).value;
+void store_pdp_context_status(R& r, const IeView& ie) {
+  PdpContextStatus& s = (r.*M).value;
   (r.*M).present = 1;
   s.length = static_cast<uint8_t>(ie.length);
   s.nsapis = 0;
@@ -57,7 +56,7 @@ void store_pdp_context_status(R &r, const IeView &ie) {
 
 // The LCS-MOLR bit of the network feature support nibble.
 template <class R, Opt<uint8_t> R::*M>
-void store_network_feature_support(R &r, const IeView &ie) {
+void store_network_feature_support(R& r, const IeView& ie) {
   (r.*M).present = 1;
   (r.*M).value = ie.iei_octet & 1;
 }
@@ -71,8 +70,8 @@ constexpr OptionalIe<AttReq> kAttachRequestIes[] = {
 };
 static_assert(ieis_unique<AttReq>(kAttachRequestIes));
 
-GmmAttachRequest *parse_gmm_attach_request(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmAttachRequest>(msg, dir, true);
+GmmAttachRequest* parse_gmm_attach_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmAttachRequest>(msg, dir, true);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   BitBuffer bits;
@@ -110,8 +109,8 @@ static_assert(ieis_unique<AttAcc>(kAttachAcceptIes));
 
 }  // namespace
 
-GmmAttachAccept *parse_gmm_attach_accept(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmAttachAccept>(msg, dir, false);
+GmmAttachAccept* parse_gmm_attach_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmAttachAccept>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   BitBuffer bits;
@@ -131,8 +130,8 @@ GmmAttachAccept *parse_gmm_attach_accept(const uint8_t *msg, uint16_t len, uint8
 
 namespace {
 
-GmmAttachReject *parse_gmm_attach_reject(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmAttachReject>(msg, dir, false);
+GmmAttachReject* parse_gmm_attach_reject(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmAttachReject>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   if (!in.take_octet(r->cause)) return r;
@@ -146,7 +145,7 @@ GmmAttachReject *parse_gmm_attach_reject(const uint8_t *msg, uint16_t len, uint8
 
 // The detach request keeps only the last octet of its P-TMSI signature.
 template <class R, Opt<uint8_t> R::*M>
-void store_last_octet(R &r, const IeView &ie) {
+void store_last_octet(R& r, const IeView& ie) {
   (r.*M).present = 1;
   (r.*M).value = ie.length > 0 ? ie.value[ie.length - 1] : 0;
 }
@@ -159,8 +158,8 @@ constexpr OptionalIe<DetReq> kDetachRequestIes[] = {
 };
 static_assert(ieis_unique<DetReq>(kDetachRequestIes));
 
-GmmDetachRequest *parse_gmm_detach_request(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmDetachRequest>(msg, dir, false);
+GmmDetachRequest* parse_gmm_detach_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmDetachRequest>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   uint8_t octet = 0;
@@ -171,8 +170,8 @@ GmmDetachRequest *parse_gmm_detach_request(const uint8_t *msg, uint16_t len, uin
   return r;
 }
 
-GmmDetachAccept *parse_gmm_detach_accept(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmDetachAccept>(msg, dir, false);
+GmmDetachAccept* parse_gmm_detach_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmDetachAccept>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   uint8_t octet = 0;
@@ -194,8 +193,8 @@ constexpr OptionalIe<RauReq> kRoutingAreaUpdateRequestIes[] = {
 };
 static_assert(ieis_unique<RauReq>(kRoutingAreaUpdateRequestIes));
 
-GmmRoutingAreaUpdateRequest *parse_gmm_routing_area_update_request(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmRoutingAreaUpdateRequest>(msg, dir, true);
+GmmRoutingAreaUpdateRequest* parse_gmm_routing_area_update_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmRoutingAreaUpdateRequest>(msg, dir, true);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   BitBuffer bits;
@@ -228,8 +227,8 @@ constexpr OptionalIe<RauAcc> kRoutingAreaUpdateAcceptIes[] = {
 };
 static_assert(ieis_unique<RauAcc>(kRoutingAreaUpdateAcceptIes));
 
-GmmRoutingAreaUpdateAccept *parse_gmm_routing_area_update_accept(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmRoutingAreaUpdateAccept>(msg, dir, false);
+GmmRoutingAreaUpdateAccept* parse_gmm_routing_area_update_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmRoutingAreaUpdateAccept>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   BitBuffer bits;
@@ -250,8 +249,8 @@ constexpr OptionalIe<RauCmp> kRoutingAreaUpdateCompleteIes[] = {
      decode_value<RauCmp, ReceiveNpduNumberList, &RauCmp::receive_npdu_numbers, decode_receive_npdu_number_list>},
 };
 
-GmmRoutingAreaUpdateComplete *parse_gmm_routing_area_update_complete(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmRoutingAreaUpdateComplete>(msg, dir, false);
+GmmRoutingAreaUpdateComplete* parse_gmm_routing_area_update_complete(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmRoutingAreaUpdateComplete>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   walk_ies(*r, in, kRoutingAreaUpdateCompleteIes);
@@ -263,8 +262,8 @@ constexpr OptionalIe<RauRej> kRoutingAreaUpdateRejectIes[] = {
     {0x2A, IeForm::tlv, 0, store_two_octet_copy<RauRej, &RauRej::t3302>},
 };
 
-GmmRoutingAreaUpdateReject *parse_gmm_routing_area_update_reject(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmRoutingAreaUpdateReject>(msg, dir, false);
+GmmRoutingAreaUpdateReject* parse_gmm_routing_area_update_reject(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmRoutingAreaUpdateReject>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   uint8_t octet = 0;
@@ -280,8 +279,8 @@ constexpr OptionalIe<SvcReq> kServiceRequestIes[] = {
     {0x32, IeForm::tlv, 0, store_pdp_context_status<SvcReq, &SvcReq::pdp_context_status>},
 };
 
-GmmServiceRequest *parse_gmm_service_request(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmServiceRequest>(msg, dir, true);
+GmmServiceRequest* parse_gmm_service_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmServiceRequest>(msg, dir, true);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   BitBuffer bits;
@@ -300,8 +299,8 @@ constexpr OptionalIe<SvcAcc> kServiceAcceptIes[] = {
     {0x32, IeForm::tlv, 0, store_pdp_context_status<SvcAcc, &SvcAcc::pdp_context_status>},
 };
 
-GmmServiceAccept *parse_gmm_service_accept(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmServiceAccept>(msg, dir, false);
+GmmServiceAccept* parse_gmm_service_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmServiceAccept>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   walk_ies(*r, in, kServiceAcceptIes);
@@ -309,8 +308,8 @@ GmmServiceAccept *parse_gmm_service_accept(const uint8_t *msg, uint16_t len, uin
 }
 
 // Service reject and GMM status: the cause alone.
-GmmCauseOnly *parse_gmm_cause_only(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmCauseOnly>(msg, dir, false);
+GmmCauseOnly* parse_gmm_cause_only(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmCauseOnly>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   in.take_octet(r->cause);
@@ -322,8 +321,8 @@ constexpr OptionalIe<PtmsiCmd> kPtmsiReallocationCommandIes[] = {
     {0x19, IeForm::tv, 3, store_signature<PtmsiCmd, &PtmsiCmd::ptmsi_signature>},
 };
 
-GmmPtmsiReallocationCommand *parse_gmm_ptmsi_reallocation_command(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmPtmsiReallocationCommand>(msg, dir, false);
+GmmPtmsiReallocationCommand* parse_gmm_ptmsi_reallocation_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmPtmsiReallocationCommand>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   BitBuffer bits;
@@ -338,24 +337,28 @@ GmmPtmsiReallocationCommand *parse_gmm_ptmsi_reallocation_command(const uint8_t 
   return r;
 }
 
-GmmKeyOnly *parse_gmm_key_only(const uint8_t *msg, uint16_t, uint8_t dir) {
+GmmKeyOnly* parse_gmm_key_only(const uint8_t* msg, uint16_t, uint8_t dir) {
   return new_gmm_record<GmmKeyOnly>(msg, dir, false);
+}
+
+// Type 1 element whose value is the low three bits of the IEI octet.
+template <class R, Opt<uint8_t> R::*M>
+void store_half_octet_key(R& r, const IeView& ie) {
+  (r.*M).present = 1;
+  (r.*M).value = low_half(ie.iei_octet);
 }
 
 using AcReq = GmmAuthenticationCipheringRequest;
 constexpr OptionalIe<AcReq> kAuthenticationCipheringRequestIes[] = {
     {0x21, IeForm::tv, 16, store_octets<AcReq, 16, &AcReq::rand>},
     {0x28, IeForm::tlv, 0, store_octets<AcReq, 16, &AcReq::autn>},
-    {0x80, IeForm::half, 0,
-     [](AcReq &r, const IeView &ie) {
-       r.cksn = {1, low_half(ie.iei_octet)};
-     }},
+    {0x80, IeForm::half, 0, store_half_octet_key<AcReq, &AcReq::cksn>},
 };
 static_assert(ieis_unique<AcReq>(kAuthenticationCipheringRequestIes));
 
-GmmAuthenticationCipheringRequest *parse_gmm_authentication_ciphering_request(const uint8_t *msg, uint16_t len,
+GmmAuthenticationCipheringRequest* parse_gmm_authentication_ciphering_request(const uint8_t* msg, uint16_t len,
                                                                               uint8_t dir) {
-  auto *r = new_gmm_record<GmmAuthenticationCipheringRequest>(msg, dir, true);
+  auto* r = new_gmm_record<GmmAuthenticationCipheringRequest>(msg, dir, true);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   uint8_t octet = 0;
@@ -371,10 +374,9 @@ GmmAuthenticationCipheringRequest *parse_gmm_authentication_ciphering_request(co
 
 using AcRsp = GmmAuthenticationCipheringResponse;
 
-// Up to 12 octets, each kept as an integer; the rest of a longer element is
-// skipped.
-void store_res_extension(AcRsp &r, const IeView &ie) {
-  ResExtension &x = r.res_extension.value;
+// Up to 12 octets, each kept as an integer; the rest of a longer element is skipped.
+void store_res_extension(AcRsp& r, const IeView& ie) {
+  ResExtension& x = r.res_extension.value;
   r.res_extension.present = 1;
   uint32_t n = ie.length < std::size(x.values) ? ie.length : std::size(x.values) - 1;
   x.count = static_cast<uint8_t>(n);
@@ -388,9 +390,9 @@ constexpr OptionalIe<AcRsp> kAuthenticationCipheringResponseIes[] = {
 };
 static_assert(ieis_unique<AcRsp>(kAuthenticationCipheringResponseIes));
 
-GmmAuthenticationCipheringResponse *parse_gmm_authentication_ciphering_response(const uint8_t *msg, uint16_t len,
+GmmAuthenticationCipheringResponse* parse_gmm_authentication_ciphering_response(const uint8_t* msg, uint16_t len,
                                                                                 uint8_t dir) {
-  auto *r = new_gmm_record<GmmAuthenticationCipheringResponse>(msg, dir, false);
+  auto* r = new_gmm_record<GmmAuthenticationCipheringResponse>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   uint8_t octet = 0;
@@ -400,8 +402,8 @@ GmmAuthenticationCipheringResponse *parse_gmm_authentication_ciphering_response(
   return r;
 }
 
-GmmIdentityRequest *parse_gmm_identity_request(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmIdentityRequest>(msg, dir, false);
+GmmIdentityRequest* parse_gmm_identity_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmIdentityRequest>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   uint8_t octet = 0;
@@ -411,8 +413,8 @@ GmmIdentityRequest *parse_gmm_identity_request(const uint8_t *msg, uint16_t len,
   return r;
 }
 
-GmmIdentityResponse *parse_gmm_identity_response(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmIdentityResponse>(msg, dir, false);
+GmmIdentityResponse* parse_gmm_identity_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmIdentityResponse>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   BitBuffer bits;
@@ -425,9 +427,9 @@ constexpr OptionalIe<AcFail> kAuthenticationCipheringFailureIes[] = {
     {0x30, IeForm::tlv, 0, store_octets<AcFail, 14, &AcFail::auts>},
 };
 
-GmmAuthenticationCipheringFailure *parse_gmm_authentication_ciphering_failure(const uint8_t *msg, uint16_t len,
+GmmAuthenticationCipheringFailure* parse_gmm_authentication_ciphering_failure(const uint8_t* msg, uint16_t len,
                                                                               uint8_t dir) {
-  auto *r = new_gmm_record<GmmAuthenticationCipheringFailure>(msg, dir, false);
+  auto* r = new_gmm_record<GmmAuthenticationCipheringFailure>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   if (!in.take_octet(r->cause)) return r;
@@ -435,11 +437,10 @@ GmmAuthenticationCipheringFailure *parse_gmm_authentication_ciphering_failure(co
   return r;
 }
 
-// The element's length octet is kept; the name is decoded only when there is
-// one.
+// The element's length octet is kept; the name is decoded only when there is one.
 template <Opt<NetworkName> GmmInformation::*M>
-void store_network_name(GmmInformation &r, const IeView &ie) {
-  NetworkName &n = (r.*M).value;
+void store_network_name(GmmInformation& r, const IeView& ie) {
+  NetworkName& n = (r.*M).value;
   (r.*M).present = 1;
   n.length = static_cast<uint8_t>(ie.length);
   if (ie.length != 0) decode_network_name(n, ie.value_bits());
@@ -448,14 +449,14 @@ void store_network_name(GmmInformation &r, const IeView &ie) {
 // Units digit in the high nibble: swapped so that the octet reads as BCD.
 uint8_t swap_nibbles(uint8_t v) { return static_cast<uint8_t>((v << 4) | (v >> 4)); }
 
-void store_universal_time(GmmInformation &r, const IeView &ie) {
-  UniversalTime &t = r.universal_time.value;
+void store_universal_time(GmmInformation& r, const IeView& ie) {
+  UniversalTime& t = r.universal_time.value;
   r.universal_time.present = 1;
-  uint8_t *fields[] = {&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second, &t.time_zone};
+  uint8_t* fields[] = {&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second, &t.time_zone};
   for (size_t i = 0; i < std::size(fields); ++i) *fields[i] = swap_nibbles(ie.value[i]);
 }
 
-void store_daylight_saving_time(GmmInformation &r, const IeView &ie) {
+void store_daylight_saving_time(GmmInformation& r, const IeView& ie) {
   r.daylight_saving_time.present = 1;
   r.daylight_saving_time.value.length = static_cast<uint8_t>(ie.length);
   r.daylight_saving_time.value.value = ie.length != 0 ? ie.value[0] & 3 : 0;
@@ -472,8 +473,8 @@ constexpr OptionalIe<Info> kGmmInformationIes[] = {
 };
 static_assert(ieis_unique<Info>(kGmmInformationIes));
 
-GmmInformation *parse_gmm_information(const uint8_t *msg, uint16_t len, uint8_t dir) {
-  auto *r = new_gmm_record<GmmInformation>(msg, dir, false);
+GmmInformation* parse_gmm_information(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_gmm_record<GmmInformation>(msg, dir, false);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   walk_ies(*r, in, kGmmInformationIes);
@@ -482,7 +483,7 @@ GmmInformation *parse_gmm_information(const uint8_t *msg, uint16_t len, uint8_t 
 
 }  // namespace
 
-MessageRecord *parse_gmm_message(const uint8_t *msg, uint16_t len, uint8_t dir) {
+MessageRecord* parse_gmm_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
   switch (msg[1]) {
     case 0x01:
       return parse_gmm_attach_request(msg, len, dir);
@@ -519,8 +520,7 @@ MessageRecord *parse_gmm_message(const uint8_t *msg, uint16_t len, uint8_t dir) 
     case 0x13:
       return parse_gmm_authentication_ciphering_response(msg, len, dir);
     case 0x14:
-      return parse_gmm_key_only(msg, len,
-                                dir);  // authentication and ciphering reject
+      return parse_gmm_key_only(msg, len, dir);  // authentication and ciphering reject
     case 0x15:
       return parse_gmm_identity_request(msg, len, dir);
     case 0x16:

@@ -8,38 +8,38 @@ namespace {
 
 // Tag-text opening, the element, tag-text closing.
 template <class T>
-void render_wrapped(OutputText &out, const char *open, const T &part, int (*render)(const T &, OutputText &),
-                    const char *close) {
+void render_wrapped(OutputText& out, const char* open, const T& part, int (*render)(const T&, OutputText&),
+                    const char* close) {
   append_tag_text(out, open);
   render(part, out);
   append_tag_text(out, close);
 }
 
-void render_timer(OutputText &out, const char *open, uint8_t timer, const char *close) {
+void render_timer(OutputText& out, const char* open, uint8_t timer, const char* close) {
   append_tag_text(out, open);
   render_gprs_timer(timer, out);
   append_tag_text(out, close);
 }
 
-void render_cell_notification(OutputText &out) {
+void render_cell_notification(OutputText& out) {
   append_tag_text(out, "<Cell Notification>\n");
   append_value_text("no detail", out, 0, 0);
   append_tag_text(out, "</Cell Notification>\n");
 }
 
-void render_equivalent_plmns(OutputText &out, const GmmPlmnList &list) {
+void render_equivalent_plmns(OutputText& out, const GmmPlmnList& list) {
   append_tag_text(out, "<Equivalent PLMNs>\n");
   render_plmn_list(list, out);
   append_tag_text(out, "</Equivalent PLMNs>\n");
 }
 
-void render_plain_wrapped_identity(OutputText &out, const char *open, const MobileIdentity &id, const char *close) {
+void render_plain_wrapped_identity(OutputText& out, const char* open, const MobileIdentity& id, const char* close) {
   append_plain(out, open);
   render_mobile_identity(id, out);
   append_plain(out, close);
 }
 
-int render_gmm_attach_request(const GmmAttachRequest &r, OutputText &out) {
+int render_gmm_attach_request(const GmmAttachRequest& r, OutputText& out) {
   append_tag_text(out, "<Attach Request>\n");
   render_ms_network_capability(r.network_capability, out);
   render_attach_type(r.attach_type, out);
@@ -65,7 +65,7 @@ int render_gmm_attach_request(const GmmAttachRequest &r, OutputText &out) {
   return 1;
 }
 
-int render_gmm_attach_accept(const GmmAttachAccept &r, OutputText &out) {
+int render_gmm_attach_accept(const GmmAttachAccept& r, OutputText& out) {
   append_tag_text(out, "<Attach Accept>\n");
   render_attach_result(r.attach_result, out);
   render_force_to_standby(r.force_to_standby, out);
@@ -103,7 +103,7 @@ int render_gmm_attach_accept(const GmmAttachAccept &r, OutputText &out) {
   return 1;
 }
 
-int render_gmm_attach_reject(const GmmAttachReject &r, OutputText &out) {
+int render_gmm_attach_reject(const GmmAttachReject& r, OutputText& out) {
   append_plain(out, "<Attach_Reject>\n");
   render_gmm_cause(r.cause, out);
   if (r.t3302.present) render_t3302_value(r.t3302.value.value, out);
@@ -117,7 +117,7 @@ constexpr ValueText kDetachTypeTexts[] = {
 };
 static_assert(well_formed(kDetachTypeTexts));
 
-int render_gmm_detach_request(const GmmDetachRequest &r, OutputText &out) {
+int render_gmm_detach_request(const GmmDetachRequest& r, OutputText& out) {
   append_tag_text(out, "<Detach Request>\n");
   if (render_value_block(out, "Detach type", r.detach_type, kDetachTypeTexts) == 0) return 0;
   if (r.force_to_standby.present) render_force_to_standby(r.force_to_standby.value, out);
@@ -128,7 +128,7 @@ int render_gmm_detach_request(const GmmDetachRequest &r, OutputText &out) {
   return 1;
 }
 
-int render_gmm_detach_accept(const GmmDetachAccept &r, OutputText &out) {
+int render_gmm_detach_accept(const GmmDetachAccept& r, OutputText& out) {
   append_tag_text(out, "<Detach Accept>\n");
   if (r.force_to_standby.present) render_force_to_standby(r.force_to_standby.value, out);
   append_tag_text(out, "</Detach Accept>\n");
@@ -143,7 +143,7 @@ constexpr ValueText kUpdateTypeTexts[] = {
 };
 static_assert(well_formed(kUpdateTypeTexts));
 
-int render_gmm_routing_area_update_request(const GmmRoutingAreaUpdateRequest &r, OutputText &out) {
+int render_gmm_routing_area_update_request(const GmmRoutingAreaUpdateRequest& r, OutputText& out) {
   append_tag_text(out, "<Routing Area Update Request>\n");
   if (render_value_block(out, "Update type", r.update_type, kUpdateTypeTexts) == 0) return 0;
   render_ciphering_key_sequence_number(r.cksn, out, r.direction);
@@ -176,7 +176,7 @@ constexpr ValueText kUpdateResultTexts[] = {
 };
 static_assert(well_formed(kUpdateResultTexts));
 
-int render_gmm_routing_area_update_accept(const GmmRoutingAreaUpdateAccept &r, OutputText &out) {
+int render_gmm_routing_area_update_accept(const GmmRoutingAreaUpdateAccept& r, OutputText& out) {
   append_tag_text(out, "<Routing Area Update Accept>\n");
   render_force_to_standby(r.force_to_standby, out);
   if (render_value_block(out, "Update result", r.update_result, kUpdateResultTexts) == 0) return 0;
@@ -213,7 +213,7 @@ int render_gmm_routing_area_update_accept(const GmmRoutingAreaUpdateAccept &r, O
   return 1;
 }
 
-int render_gmm_routing_area_update_complete(const GmmRoutingAreaUpdateComplete &r, OutputText &out) {
+int render_gmm_routing_area_update_complete(const GmmRoutingAreaUpdateComplete& r, OutputText& out) {
   append_tag_text(out, "<Routing Area Update Complete>\n");
   if (r.receive_npdu_numbers.present) {
     append_plain(out, "<List of Receive N_PDU Numbers>\n");
@@ -223,7 +223,7 @@ int render_gmm_routing_area_update_complete(const GmmRoutingAreaUpdateComplete &
   return 1;
 }
 
-int render_gmm_routing_area_update_reject(const GmmRoutingAreaUpdateReject &r, OutputText &out) {
+int render_gmm_routing_area_update_reject(const GmmRoutingAreaUpdateReject& r, OutputText& out) {
   append_tag_text(out, "<Routing Area Update Reject>\n");
   render_gmm_cause(r.cause, out);
   render_force_to_standby(r.force_to_standby, out);
@@ -239,7 +239,7 @@ constexpr ValueText kServiceTypeTexts[] = {
 };
 static_assert(well_formed(kServiceTypeTexts));
 
-int render_gmm_service_request(const GmmServiceRequest &r, OutputText &out) {
+int render_gmm_service_request(const GmmServiceRequest& r, OutputText& out) {
   append_tag_text(out, "<GMM Service Request>\n");
   render_ciphering_key_sequence_number(r.cksn, out, r.direction);
   if (render_value_block(out, "Service type", r.service_type, kServiceTypeTexts) == 0) return 0;
@@ -249,7 +249,7 @@ int render_gmm_service_request(const GmmServiceRequest &r, OutputText &out) {
   return 1;
 }
 
-int render_gmm_service_accept(const GmmServiceAccept &r, OutputText &out) {
+int render_gmm_service_accept(const GmmServiceAccept& r, OutputText& out) {
   append_tag_text(out, "<Service Accept>\n");
   if (r.pdp_context_status.present) render_pdp_context_status(r.pdp_context_status.value, out);
   append_tag_text(out, "</Service Accept>\n");
@@ -257,14 +257,14 @@ int render_gmm_service_accept(const GmmServiceAccept &r, OutputText &out) {
 }
 
 // Service reject and GMM status.
-int render_gmm_cause_message(const GmmCauseOnly &r, OutputText &out, const char *open, const char *close) {
+int render_gmm_cause_message(const GmmCauseOnly& r, OutputText& out, const char* open, const char* close) {
   append_tag_text(out, open);
   render_gmm_cause(r.cause, out);
   append_tag_text(out, close);
   return 1;
 }
 
-int render_gmm_ptmsi_reallocation_command(const GmmPtmsiReallocationCommand &r, OutputText &out) {
+int render_gmm_ptmsi_reallocation_command(const GmmPtmsiReallocationCommand& r, OutputText& out) {
   append_tag_text(out, "<P_TMSI Reallocation Command>\n");
   render_wrapped(out, "<Allocated P TMSI>\n", r.allocated_ptmsi, render_mobile_identity, "</Allocated P TMSI>\n");
   render_routing_area_identification(r.rai, out);
@@ -275,7 +275,7 @@ int render_gmm_ptmsi_reallocation_command(const GmmPtmsiReallocationCommand &r, 
 }
 
 // Messages that are their tags alone.
-int render_gmm_tags_only(OutputText &out, const char *open, const char *close) {
+int render_gmm_tags_only(OutputText& out, const char* open, const char* close) {
   append_tag_text(out, open);
   append_tag_text(out, close);
   return 1;
@@ -297,7 +297,7 @@ constexpr ValueText kImeisvRequestTexts[] = {
     {1, "IMEISV requested"},
 };
 
-int render_gmm_authentication_ciphering_request(const GmmAuthenticationCipheringRequest &r, OutputText &out) {
+int render_gmm_authentication_ciphering_request(const GmmAuthenticationCipheringRequest& r, OutputText& out) {
   append_tag_text(out, "<Authentication Ciphering Request>\n");
   if (render_value_block(out, "Ciphering algorithm", r.ciphering_algorithm, kCipheringAlgorithmTexts) == 0) return 0;
   render_value_block(out, "IMEISV request", r.imeisv_request, kImeisvRequestTexts, "IMEISV not requested");
@@ -314,7 +314,7 @@ int render_gmm_authentication_ciphering_request(const GmmAuthenticationCiphering
   return 1;
 }
 
-int render_gmm_authentication_ciphering_response(const GmmAuthenticationCipheringResponse &r, OutputText &out) {
+int render_gmm_authentication_ciphering_response(const GmmAuthenticationCipheringResponse& r, OutputText& out) {
   append_tag_text(out, "<Authentication Ciphering Response>\n");
   render_ac_reference_number(r.ac_reference_number, out);
   if (r.sres.present) {
@@ -337,7 +337,7 @@ constexpr ValueText kIdentityTypeTexts[] = {
 };
 static_assert(well_formed(kIdentityTypeTexts));
 
-int render_gmm_identity_request(const GmmIdentityRequest &r, OutputText &out) {
+int render_gmm_identity_request(const GmmIdentityRequest& r, OutputText& out) {
   append_tag_text(out, "<Identity Request>\n");
   render_value_block(out, "Identity_type", r.identity_type, kIdentityTypeTexts, "IMSI");
   render_force_to_standby(r.force_to_standby, out);
@@ -345,14 +345,14 @@ int render_gmm_identity_request(const GmmIdentityRequest &r, OutputText &out) {
   return 1;
 }
 
-int render_gmm_identity_response(const GmmIdentityResponse &r, OutputText &out) {
+int render_gmm_identity_response(const GmmIdentityResponse& r, OutputText& out) {
   append_tag_text(out, "<Identity Response>\n");
   render_mobile_identity(r.identity, out);
   append_tag_text(out, "</Identity Response>\n");
   return 1;
 }
 
-int render_gmm_authentication_ciphering_failure(const GmmAuthenticationCipheringFailure &r, OutputText &out) {
+int render_gmm_authentication_ciphering_failure(const GmmAuthenticationCipheringFailure& r, OutputText& out) {
   append_tag_text(out, "<Authentication_Ciphering_failure>\n");
   append_tag_text(out, "<GMM cause>\n");
   render_gmm_cause(r.cause, out);
@@ -412,11 +412,11 @@ constexpr ValueText kShortNameSpareBitsTexts[] = {
 static_assert(well_formed(kShortNameSpareBitsTexts));
 
 // 0 when the coding scheme has no text: the whole message stops there.
-int render_network_name_body(const NetworkName &n, OutputText &out, std::span<const ValueText> spare_bits_texts) {
+int render_network_name_body(const NetworkName& n, OutputText& out, std::span<const ValueText> spare_bits_texts) {
   if (render_value_block(out, "coding scheme", n.coding_scheme, kCodingSchemeTexts) == 0) return 0;
   append_plain(out, "<AddCI>\n");
   append_value_note(n.add_ci, out, 0);
-  const char *add_ci = find_text(kAddCiTexts, n.add_ci);
+  const char* add_ci = find_text(kAddCiTexts, n.add_ci);
   if (add_ci == nullptr) return 0;
   out.append(add_ci);
   append_plain(out, "</AddCI>\n");
@@ -432,11 +432,11 @@ constexpr ValueText kDaylightSavingTexts[] = {
 };
 static_assert(well_formed(kDaylightSavingTexts));
 
-void render_universal_time(const UniversalTime &t, OutputText &out) {
+void render_universal_time(const UniversalTime& t, OutputText& out) {
   struct TimeField {
-    const char *open;
+    const char* open;
     uint8_t value;
-    const char *close;
+    const char* close;
   };
   const TimeField fields[] = {
       {"<Year>\n", t.year, "</Year>\n"},       {"<Month>\n", t.month, "</Month>\n"},
@@ -444,7 +444,7 @@ void render_universal_time(const UniversalTime &t, OutputText &out) {
       {"<Minute>\n", t.minute, "</Minute>\n"}, {"<Second>\n", t.second, "</Second>\n"},
   };
   append_tag_text(out, "<time and local time zone>\n");
-  for (const TimeField &f : fields) {
+  for (const TimeField& f : fields) {
     append_plain(out, f.open);
     append_hex_2(out, f.value);
     out.push('\n');
@@ -454,7 +454,7 @@ void render_universal_time(const UniversalTime &t, OutputText &out) {
   append_tag_text(out, "</time and local time zone>\n");
 }
 
-int render_gmm_information(const GmmInformation &r, OutputText &out) {
+int render_gmm_information(const GmmInformation& r, OutputText& out) {
   append_plain(out, "<GMMInformation>\n");
   if (r.full_name.present) {
     append_tag_text(out, "<Full name for network>\n");
@@ -482,13 +482,13 @@ int render_gmm_information(const GmmInformation &r, OutputText &out) {
 }
 
 template <class T>
-const T &as(const MessageRecord &r) {
-  return static_cast<const T &>(r);
+const T& as(const MessageRecord& r) {
+  return static_cast<const T&>(r);
 }
 
 }  // namespace
 
-int render_gmm_message(const MessageRecord &r, OutputText &out, uint8_t) {
+int render_gmm_message(const MessageRecord& r, OutputText& out, uint8_t) {
   switch (r.key & 0xFF) {
     case 0x01:
       return render_gmm_attach_request(as<GmmAttachRequest>(r), out);

@@ -9,9 +9,9 @@
 namespace l3 {
 
 // <GPRS Timer> with its unit and value. Returns 1.
-int render_gprs_timer(uint8_t timer, OutputText &out);
+int render_gprs_timer(uint8_t timer, OutputText& out);
 
 // The same block under <T3302 Value>. Returns 1.
-int render_t3302_value(uint8_t timer, OutputText &out);
+int render_t3302_value(uint8_t timer, OutputText& out);
 
 }  // namespace l3

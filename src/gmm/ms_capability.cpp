@@ -4,7 +4,7 @@
 
 namespace l3 {
 
-void decode_ms_network_capability(MsNetworkCapability &c, const BitBuffer &b) {
+void decode_ms_network_capability(MsNetworkCapability& c, const BitBuffer& b) {
   c.length = read_bits8(0, 8, b);
   c.gea1 = read_bits8(8, 1, b);
   c.sm_dedicated = read_bits8(9, 1, b);
@@ -25,13 +25,13 @@ void decode_ms_network_capability(MsNetworkCapability &c, const BitBuffer &b) {
 
 namespace {
 
-// Reads that fail when the field runs past the buffer: the walk of an entry
-// ends there and the entry is not counted.
+// Reads that fail when the field runs past the buffer: the walk of an entry ends there and
+// the entry is not counted.
 struct NeedCursor {
-  const BitBuffer &b;
+  const BitBuffer& b;
   uint32_t pos;
   bool need(uint32_t w) const { return pos + w <= b.count; }
-  bool take(uint32_t w, uint8_t &v) {
+  bool take(uint32_t w, uint8_t& v) {
     if (!need(w)) return false;
     v = read_bits8(pos, w, b);
     pos += w;
@@ -39,15 +39,13 @@ struct NeedCursor {
   }
 };
 
-// One entry's access capabilities up to the multislot SMS group; false when a
-// field is missing.
-bool decode_access_capabilities(RadioAccessEntry &e, NeedCursor &c) {
+// One entry's access capabilities up to the multislot SMS group; false when a field is missing.
+bool decode_access_capabilities(RadioAccessEntry& e, NeedCursor& c) {
   uint8_t present = 0;
   if (!c.take(3, e.rf_power_capability) || !c.take(1, present)) return false;
   if (present) {
-    // Read without a length check, as the encoders pad short entries with
-    // zeros.
-    for (uint8_t &a5 : e.a5) a5 = read_bits8(c.pos++, 1, c.b);
+    // The seven bits have no need check of their own: bits past the buffer read 0.
+    for (uint8_t& a5 : e.a5) a5 = read_bits8(c.pos++, 1, c.b);
     e.has_a5_bits = 1;
   }
   if (!c.take(1, e.es_ind) || !c.take(1, e.ps) || !c.take(1, e.vgcs) || !c.take(1, e.vbs)) return false;
@@ -74,11 +72,11 @@ bool decode_access_capabilities(RadioAccessEntry &e, NeedCursor &c) {
 
 }  // namespace
 
-void decode_ms_radio_access_capability(MsRadioAccessCapability &c, const BitBuffer &b) {
+void decode_ms_radio_access_capability(MsRadioAccessCapability& c, const BitBuffer& b) {
   NeedCursor cur{b, 0};
   // { <entry> { 1 <entry> } ** 0 }, at most nine entries kept
   for (size_t k = 1; k < std::size(c.entries); ++k) {
-    RadioAccessEntry &e = c.entries[k];
+    RadioAccessEntry& e = c.entries[k];
     uint8_t length = 0;
     if (!cur.take(4, e.access_technology_type) || !cur.take(7, length) || !cur.need(length)) return;
     uint32_t start = cur.pos;
@@ -95,10 +93,10 @@ namespace {
 
 struct CapabilityFlag {
   uint8_t MsNetworkCapability::*field;
-  const char *open;
-  const char *text0;
-  const char *text1;
-  const char *close;
+  const char* open;
+  const char* text0;
+  const char* text1;
+  const char* close;
   bool tag_text;  // tags through append_tag_text, else plain
 };
 
@@ -154,7 +152,7 @@ constexpr ValueText kSsScreeningTexts[] = {
 };
 static_assert(well_formed(kSsScreeningTexts));
 
-void append_tag(OutputText &out, const char *tag, bool tag_text) {
+void append_tag(OutputText& out, const char* tag, bool tag_text) {
   if (tag_text) {
     append_tag_text(out, tag);
   } else {
@@ -163,8 +161,8 @@ void append_tag(OutputText &out, const char *tag, bool tag_text) {
 }
 
 // Open tag, (value), the text for 1 or for any other value, close tag.
-void render_flag(OutputText &out, const char *open, uint8_t value, const char *text0, const char *text1,
-                 const char *close, bool tag_text) {
+void render_flag(OutputText& out, const char* open, uint8_t value, const char* text0, const char* text1,
+                 const char* close, bool tag_text) {
   append_tag(out, open, tag_text);
   append_value_note(value, out, 0);
   out.append(value == 1 ? text1 : text0);
@@ -173,15 +171,15 @@ void render_flag(OutputText &out, const char *open, uint8_t value, const char *t
 
 }  // namespace
 
-int render_ms_network_capability(const MsNetworkCapability &c, OutputText &out) {
+int render_ms_network_capability(const MsNetworkCapability& c, OutputText& out) {
   append_tag_text(out, "<MS Network Capability>");
-  for (const CapabilityFlag &f : kNetworkCapabilityFlags) {
+  for (const CapabilityFlag& f : kNetworkCapabilityFlags) {
     render_flag(out, f.open, c.*f.field, f.text0, f.text1, f.close, f.tag_text);
   }
   append_tag_text(out, "<SS Screening Indicator>\n");
   append_value_note(c.ss_screening_indicator, out, 0);
-  out.append(text_or(kSsScreeningTexts, c.ss_screening_indicator,
-                     ""));  // two bits: every value has a row
+  // Two bits: every value has a row.
+  out.append(text_or(kSsScreeningTexts, c.ss_screening_indicator, ""));
   append_tag_text(out, "</SS Screening Indicator>\n");
   render_flag(out, "<LCS VA capability>\n", c.lcs_va,
               "LCS value added location request notification capability not supported",
@@ -198,10 +196,10 @@ constexpr ValueText kAccessTechnologyTexts[] = {
 static_assert(well_formed(kAccessTechnologyTexts));
 
 struct A5Tags {
-  const char *open;
-  const char *text0;
-  const char *text1;
-  const char *close;
+  const char* open;
+  const char* text0;
+  const char* text1;
+  const char* close;
 };
 
 constexpr A5Tags kA5Tags[] = {
@@ -215,7 +213,7 @@ constexpr A5Tags kA5Tags[] = {
 };
 static_assert(std::size(kA5Tags) == std::size(RadioAccessEntry{}.a5));
 
-void render_value_part(const RadioAccessEntry &e, OutputText &out) {
+void render_value_part(const RadioAccessEntry& e, OutputText& out) {
   append_plain(out, "<MSRACapabilityValuePart>\n");
   write_field_u8("RF Capability", e.rf_power_capability, out, 0);
   if (e.has_a5_bits) {
@@ -250,10 +248,10 @@ void render_value_part(const RadioAccessEntry &e, OutputText &out) {
 
 }  // namespace
 
-int render_ms_radio_access_capability(const MsRadioAccessCapability &c, OutputText &out) {
+int render_ms_radio_access_capability(const MsRadioAccessCapability& c, OutputText& out) {
   append_tag_text(out, "<MS Radio Access Capability>");
   for (size_t k = 1; k <= c.count && k < std::size(c.entries); ++k) {
-    const RadioAccessEntry &e = c.entries[k];
+    const RadioAccessEntry& e = c.entries[k];
     append_plain(out, "<Index>");
     append_tag_text(out, "<Access Tech Type>\n");
     append_value_note(e.access_technology_type, out, 0);

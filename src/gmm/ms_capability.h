@@ -55,11 +55,11 @@ struct MsRadioAccessCapability {
 };
 
 // Length-led form: the length octet, then the value.
-void decode_ms_network_capability(MsNetworkCapability &c, const BitBuffer &b);
+void decode_ms_network_capability(MsNetworkCapability& c, const BitBuffer& b);
 // Value form. Entries past the ninth are not kept.
-void decode_ms_radio_access_capability(MsRadioAccessCapability &c, const BitBuffer &b);
+void decode_ms_radio_access_capability(MsRadioAccessCapability& c, const BitBuffer& b);
 
-int render_ms_network_capability(const MsNetworkCapability &c, OutputText &out);
-int render_ms_radio_access_capability(const MsRadioAccessCapability &c, OutputText &out);
+int render_ms_network_capability(const MsNetworkCapability& c, OutputText& out);
+int render_ms_radio_access_capability(const MsRadioAccessCapability& c, OutputText& out);
 
 }  // namespace l3
