@@ -36,7 +36,12 @@ uint32_t stored(uint32_t n, uint32_t cap) { return n < cap ? n : cap; }
 
 }  // namespace
 
+// Each decoder clears its part first: of an element that comes twice, the
+// later occurrence wins whole.
 void decode_pdp_address(PdpAddress& a, const BitBuffer& b) {
+  uint8_t direction = a.direction;
+  a = {};
+  a.direction = direction;
   uint8_t length = read_bits8(0, 8, b);
   a.pdp_type_organisation = read_bits8(12, 4, b);
   a.pdp_type_number = read_bits8(16, 8, b);
@@ -48,12 +53,16 @@ void decode_pdp_address(PdpAddress& a, const BitBuffer& b) {
 }
 
 void decode_access_point_name(AccessPointName& a, const BitBuffer& b) {
+  a = {};
   uint32_t n = stored(b.count / 8, 255);
   a.count = static_cast<uint8_t>(n);
   for (uint32_t i = 1; i <= stored(n, kApnOctets); ++i) a.octets[i] = read_bits8(8 * (i - 1), 8, b);
 }
 
 void decode_protocol_configuration_options(ProtocolConfigurationOptions& p, const BitBuffer& b) {
+  // Entries past count are never read: clearing the counters is enough.
+  p.configuration_protocol = 0;
+  p.count = 0;
   if (read_bits8(0, 8, b) == 0) return;
   p.configuration_protocol = read_bits8(13, 3, b);
   OctetWalk w{b, 16};
@@ -68,6 +77,7 @@ void decode_protocol_configuration_options(ProtocolConfigurationOptions& p, cons
 }
 
 void decode_traffic_flow_template(TrafficFlowTemplate& t, const BitBuffer& b) {
+  t = {};
   if (read_bits8(0, 8, b) == 0) return;
   t.tft_operation_code = read_bits8(8, 3, b);
   t.e_bit = read_bits8(11, 1, b);
@@ -90,6 +100,7 @@ void decode_traffic_flow_template(TrafficFlowTemplate& t, const BitBuffer& b) {
 }
 
 void decode_linked_ti(LinkedTi& t, const BitBuffer& b) {
+  t = {};
   t.length = read_bits8(0, 8, b);
   if (t.length == 0) return;
   t.ti_value = read_bits8(9, 3, b);
@@ -97,6 +108,7 @@ void decode_linked_ti(LinkedTi& t, const BitBuffer& b) {
 }
 
 void decode_packet_flow_identifier(PacketFlowIdentifier& p, const BitBuffer& b) {
+  p = {};
   p.length = read_bits8(0, 8, b);
   if (p.length != 0) p.value = read_bits8(8, 8, b);
 }
