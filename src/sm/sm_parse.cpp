@@ -262,6 +262,29 @@ MessageRecord* parse_sm_activate_aa_pdp_context_request(const uint8_t* msg, uint
   return r;
 }
 
+using Aapca = ActivateAaPdpContextAccept;
+constexpr OptionalIe<Aapca> kActivateAaPdpContextAcceptIes[] = {
+    kPcoRow<Aapca>,
+    {0x17, IeForm::tv, 1, store_octet<Aapca, &Aapca::negotiated_aa_ready_timer>},
+};
+static_assert(ieis_unique<Aapca>(kActivateAaPdpContextAcceptIes));
+
+MessageRecord* parse_sm_activate_aa_pdp_context_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_sm_record<Aapca>(msg, dir, false);
+  if (r == nullptr) return nullptr;
+  MessageReader in(msg, len);
+  if (!take_half(in, r->negotiated_llc_sapi, 0x0F)) return r;
+  if (!take_qos(in, r->negotiated_qos)) return r;
+  BitBuffer bits;
+  if (!in.take_lv_led(bits)) return r;
+  decode_mobile_identity(r->allocated_ptmsi, bits);
+  if (!take_pdp_address(in, r->pdp_address)) return r;
+  r->pdp_address.direction = dir;
+  if (!take_half(in, r->radio_priority, 0x07)) return r;
+  walk_optional<Aapca>(*r, in, kActivateAaPdpContextAcceptIes);
+  return r;
+}
+
 MessageRecord* parse_sm_deactivate_aa_pdp_context_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
   auto* r = new_sm_record<DeactivateAaPdpContextRequest>(msg, dir, true);
   if (r == nullptr) return nullptr;
@@ -293,50 +316,32 @@ constexpr auto* parse_sm_modify_pdp_context_accept_ms = parse_pco_only<ModifyPdp
 }  // namespace
 
 MessageRecord* parse_sm_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  // clang-format off
   switch (msg[1]) {
-    case 0x41:
-      return parse_sm_activate_pdp_context_request(msg, len, dir);
-    case 0x42:
-      return parse_sm_activate_pdp_context_accept(msg, len, dir);
-    case 0x43:
-      return parse_sm_activate_pdp_context_reject(msg, len, dir);
-    case 0x44:
-      return parse_sm_request_pdp_context_activation(msg, len, dir);
-    case 0x45:
-      return parse_sm_request_pdp_context_activation_reject(msg, len, dir);
-    case 0x46:
-      return parse_sm_deactivate_pdp_context_request(msg, len, dir);
-    case 0x47:
-      return parse_sm_deactivate_pdp_context_accept(msg, len, dir);
-    case 0x48:
-      return parse_sm_modify_pdp_context_request_network(msg, len, dir);
-    case 0x49:
-      return parse_sm_modify_pdp_context_accept_ms(msg, len, dir);
-    case 0x4A:
-      return parse_sm_modify_pdp_context_request_ms(msg, len, dir);
-    case 0x4B:
-      return parse_sm_modify_pdp_context_accept_network(msg, len, dir);
-    case 0x4C:
-      return parse_sm_modify_pdp_context_reject(msg, len, dir);
-    case 0x4D:
-      return parse_sm_activate_secondary_pdp_context_request(msg, len, dir);
-    case 0x4E:
-      return parse_sm_activate_secondary_pdp_context_accept(msg, len, dir);
-    case 0x4F:
-      return parse_sm_activate_secondary_pdp_context_reject(msg, len, dir);
-    case 0x50:
-      return parse_sm_activate_aa_pdp_context_request(msg, len, dir);
-    case 0x52:
-      return parse_sm_activate_aa_pdp_context_reject(msg, len, dir);
-    case 0x53:
-      return parse_sm_deactivate_aa_pdp_context_request(msg, len, dir);
-    case 0x54:
-      return parse_sm_deactivate_aa_pdp_context_accept(msg, len, dir);
-    case 0x55:
-      return parse_sm_status(msg, len, dir);
-    default:
-      return nullptr;
+    case 0x41: return parse_sm_activate_pdp_context_request(msg, len, dir);
+    case 0x42: return parse_sm_activate_pdp_context_accept(msg, len, dir);
+    case 0x43: return parse_sm_activate_pdp_context_reject(msg, len, dir);
+    case 0x44: return parse_sm_request_pdp_context_activation(msg, len, dir);
+    case 0x45: return parse_sm_request_pdp_context_activation_reject(msg, len, dir);
+    case 0x46: return parse_sm_deactivate_pdp_context_request(msg, len, dir);
+    case 0x47: return parse_sm_deactivate_pdp_context_accept(msg, len, dir);
+    case 0x48: return parse_sm_modify_pdp_context_request_network(msg, len, dir);
+    case 0x49: return parse_sm_modify_pdp_context_accept_ms(msg, len, dir);
+    case 0x4A: return parse_sm_modify_pdp_context_request_ms(msg, len, dir);
+    case 0x4B: return parse_sm_modify_pdp_context_accept_network(msg, len, dir);
+    case 0x4C: return parse_sm_modify_pdp_context_reject(msg, len, dir);
+    case 0x4D: return parse_sm_activate_secondary_pdp_context_request(msg, len, dir);
+    case 0x4E: return parse_sm_activate_secondary_pdp_context_accept(msg, len, dir);
+    case 0x4F: return parse_sm_activate_secondary_pdp_context_reject(msg, len, dir);
+    case 0x50: return parse_sm_activate_aa_pdp_context_request(msg, len, dir);
+    case 0x51: return parse_sm_activate_aa_pdp_context_accept(msg, len, dir);
+    case 0x52: return parse_sm_activate_aa_pdp_context_reject(msg, len, dir);
+    case 0x53: return parse_sm_deactivate_aa_pdp_context_request(msg, len, dir);
+    case 0x54: return parse_sm_deactivate_aa_pdp_context_accept(msg, len, dir);
+    case 0x55: return parse_sm_status(msg, len, dir);
+    default: return nullptr;
   }
+  // clang-format on
 }
 
 }  // namespace l3

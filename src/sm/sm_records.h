@@ -19,6 +19,7 @@
 #include <type_traits>
 
 #include "core/record.h"
+#include "mm/shared_elements.h"
 #include "sm/qos.h"
 #include "sm/sm_elements.h"
 
@@ -135,6 +136,17 @@ struct ActivateAaPdpContextRequest : MessageRecord {
   Opt<uint8_t> requested_aa_ready_timer;  // GPRS timer octet
 };
 
+// 0x51
+struct ActivateAaPdpContextAccept : MessageRecord {
+  uint8_t negotiated_llc_sapi;
+  QualityOfService negotiated_qos;
+  MobileIdentity allocated_ptmsi;
+  PdpAddress pdp_address;  // direction copied
+  uint8_t radio_priority;
+  Opt<Pco> pco;
+  Opt<uint8_t> negotiated_aa_ready_timer;  // GPRS timer octet
+};
+
 // 0x53; direction kept.
 struct DeactivateAaPdpContextRequest : MessageRecord {
   uint8_t aa_deactivation_cause;
@@ -160,6 +172,7 @@ static_assert(std::is_trivially_copyable_v<ModifyPdpContextAcceptNetwork>);
 static_assert(std::is_trivially_copyable_v<ActivateSecondaryPdpContextRequest>);
 static_assert(std::is_trivially_copyable_v<ActivateSecondaryPdpContextAccept>);
 static_assert(std::is_trivially_copyable_v<ActivateAaPdpContextRequest>);
+static_assert(std::is_trivially_copyable_v<ActivateAaPdpContextAccept>);
 static_assert(std::is_trivially_copyable_v<DeactivateAaPdpContextRequest>);
 static_assert(std::is_trivially_copyable_v<DeactivateAaPdpContextAccept>);
 static_assert(std::is_trivially_copyable_v<SmStatus>);

@@ -252,6 +252,26 @@ int render_sm_activate_aa_pdp_context_request(const ActivateAaPdpContextRequest&
   return 1;
 }
 
+int render_sm_activate_aa_pdp_context_accept(const ActivateAaPdpContextAccept& r, OutputText& out) {
+  append_tag_text(out, "<Activate GSM AA PDP Context Accept>\n");
+  wrapped(
+      out, "<Negotiated LLC SAPI>\n", [&] { render_llc_sapi(r.negotiated_llc_sapi, out); }, "</Negotiated LLC SAPI>\n");
+  wrapped(
+      out, "<Negotiated QoS>\n", [&] { render_quality_of_service(r.negotiated_qos, out); }, "</Negotiated QoS>\n");
+  wrapped(
+      out, "<Allocated P TMSI>\n", [&] { render_mobile_identity(r.allocated_ptmsi, out); }, "</Allocated P TMSI>\n");
+  render_pdp_address(r.pdp_address, out);
+  render_sm_radio_priority(r.radio_priority, out);
+  render_pco_if_present(r.pco, out);
+  if (r.negotiated_aa_ready_timer.present) {
+    wrapped(
+        out, "<Negotiated AA READY timer value>\n", [&] { render_gprs_timer(r.negotiated_aa_ready_timer.value, out); },
+        "</Negotiated AA READY timer value>\n");
+  }
+  append_tag_text(out, "</Activate GSM AA PDP Context Accept>\n");
+  return 1;
+}
+
 int render_sm_activate_aa_pdp_context_reject(const SmReject& r, OutputText& out) {
   return render_sm_cause_and_pco(r, out, "<Activate GSM AA PDP Context Reject>\n",
                                  "</Activate GSM AA PDP Context Reject>\n");
@@ -293,50 +313,32 @@ const R& as(const MessageRecord& r) {
 }  // namespace
 
 int render_sm_message(const MessageRecord& r, OutputText& out, uint8_t) {
+  // clang-format off
   switch (r.key & 0xFF) {
-    case 0x41:
-      return render_sm_activate_pdp_context_request(as<ActivatePdpContextRequest>(r), out);
-    case 0x42:
-      return render_sm_activate_pdp_context_accept(as<ActivatePdpContextAccept>(r), out);
-    case 0x43:
-      return render_sm_activate_pdp_context_reject(as<SmReject>(r), out);
-    case 0x44:
-      return render_sm_request_pdp_context_activation(as<RequestPdpContextActivation>(r), out);
-    case 0x45:
-      return render_sm_request_pdp_context_activation_reject(as<SmReject>(r), out);
-    case 0x46:
-      return render_sm_deactivate_pdp_context_request(as<DeactivatePdpContextRequest>(r), out);
-    case 0x47:
-      return render_sm_deactivate_pdp_context_accept(as<SmPcoOnly>(r), out);
-    case 0x48:
-      return render_sm_modify_pdp_context_request_network(as<ModifyPdpContextRequestNetwork>(r), out);
-    case 0x49:
-      return render_sm_modify_pdp_context_accept_ms(as<SmPcoOnly>(r), out);
-    case 0x4A:
-      return render_sm_modify_pdp_context_request_ms(as<ModifyPdpContextRequestMs>(r), out);
-    case 0x4B:
-      return render_sm_modify_pdp_context_accept_network(as<ModifyPdpContextAcceptNetwork>(r), out);
-    case 0x4C:
-      return render_sm_modify_pdp_context_reject(as<SmReject>(r), out);
-    case 0x4D:
-      return render_sm_activate_secondary_pdp_context_request(as<ActivateSecondaryPdpContextRequest>(r), out);
-    case 0x4E:
-      return render_sm_activate_secondary_pdp_context_accept(as<ActivateSecondaryPdpContextAccept>(r), out);
-    case 0x4F:
-      return render_sm_activate_secondary_pdp_context_reject(as<SmReject>(r), out);
-    case 0x50:
-      return render_sm_activate_aa_pdp_context_request(as<ActivateAaPdpContextRequest>(r), out);
-    case 0x52:
-      return render_sm_activate_aa_pdp_context_reject(as<SmReject>(r), out);
-    case 0x53:
-      return render_sm_deactivate_aa_pdp_context_request(as<DeactivateAaPdpContextRequest>(r), out);
-    case 0x54:
-      return render_sm_deactivate_aa_pdp_context_accept(as<DeactivateAaPdpContextAccept>(r), out);
-    case 0x55:
-      return render_sm_status(as<SmStatus>(r), out);
-    default:
-      return 0;
+    case 0x41: return render_sm_activate_pdp_context_request(as<ActivatePdpContextRequest>(r), out);
+    case 0x42: return render_sm_activate_pdp_context_accept(as<ActivatePdpContextAccept>(r), out);
+    case 0x43: return render_sm_activate_pdp_context_reject(as<SmReject>(r), out);
+    case 0x44: return render_sm_request_pdp_context_activation(as<RequestPdpContextActivation>(r), out);
+    case 0x45: return render_sm_request_pdp_context_activation_reject(as<SmReject>(r), out);
+    case 0x46: return render_sm_deactivate_pdp_context_request(as<DeactivatePdpContextRequest>(r), out);
+    case 0x47: return render_sm_deactivate_pdp_context_accept(as<SmPcoOnly>(r), out);
+    case 0x48: return render_sm_modify_pdp_context_request_network(as<ModifyPdpContextRequestNetwork>(r), out);
+    case 0x49: return render_sm_modify_pdp_context_accept_ms(as<SmPcoOnly>(r), out);
+    case 0x4A: return render_sm_modify_pdp_context_request_ms(as<ModifyPdpContextRequestMs>(r), out);
+    case 0x4B: return render_sm_modify_pdp_context_accept_network(as<ModifyPdpContextAcceptNetwork>(r), out);
+    case 0x4C: return render_sm_modify_pdp_context_reject(as<SmReject>(r), out);
+    case 0x4D: return render_sm_activate_secondary_pdp_context_request(as<ActivateSecondaryPdpContextRequest>(r), out);
+    case 0x4E: return render_sm_activate_secondary_pdp_context_accept(as<ActivateSecondaryPdpContextAccept>(r), out);
+    case 0x4F: return render_sm_activate_secondary_pdp_context_reject(as<SmReject>(r), out);
+    case 0x50: return render_sm_activate_aa_pdp_context_request(as<ActivateAaPdpContextRequest>(r), out);
+    case 0x51: return render_sm_activate_aa_pdp_context_accept(as<ActivateAaPdpContextAccept>(r), out);
+    case 0x52: return render_sm_activate_aa_pdp_context_reject(as<SmReject>(r), out);
+    case 0x53: return render_sm_deactivate_aa_pdp_context_request(as<DeactivateAaPdpContextRequest>(r), out);
+    case 0x54: return render_sm_deactivate_aa_pdp_context_accept(as<DeactivateAaPdpContextAccept>(r), out);
+    case 0x55: return render_sm_status(as<SmStatus>(r), out);
+    default: return 0;
   }
+  // clang-format on
 }
 
 }  // namespace l3
