@@ -23,7 +23,7 @@ inline constexpr uint32_t kTftParameters = 9;
 inline constexpr uint32_t kTftContentOctets = 63;
 
 struct PdpAddress {
-  uint8_t direction;  // caller's byte where the parser copies it (0 otherwise); chooses the text of type 15
+  uint8_t direction;  // caller's byte where the parser copies it (0 otherwise); chooses the text of organisation 15
   uint8_t pdp_type_organisation;
   uint8_t pdp_type_number;
   uint8_t address_length;                  // L - 2 as the element says; 0 when no address follows

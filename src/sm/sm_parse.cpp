@@ -1,5 +1,3 @@
-#include <span>
-
 #include "core/dispatch.h"
 #include "sm/sm_records.h"
 
