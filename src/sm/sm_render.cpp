@@ -1,0 +1,344 @@
+#include "core/dispatch.h"
+#include "gmm/gprs_timer.h"
+#include "sm/sm_records.h"
+
+namespace l3 {
+
+namespace {
+
+// An element between tags of the message's own; the element's result is
+// ignored, so the closing tag follows even a block that stopped early.
+template <class F>
+void wrapped(OutputText& out, const char* open, F&& element, const char* close) {
+  append_tag_text(out, open);
+  element();
+  append_tag_text(out, close);
+}
+
+void render_pco_if_present(const Opt<Pco>& pco, OutputText& out) {
+  if (pco.present) render_protocol_configuration_options(pco.value, out);
+}
+
+bool packet_flow_identifier_given(const Opt<PacketFlowIdentifier>& p) { return p.present && p.value.length != 0; }
+
+// The request of a primary context and of an AA context share their head.
+template <class R>
+void render_context_request_head(const R& r, OutputText& out) {
+  wrapped(
+      out, "<Requested NSAPI>\n", [&] { render_nsapi(r.requested_nsapi, out); }, "</Requested NSAPI>\n");
+  wrapped(
+      out, "<Requested LLC SAPI>\n", [&] { render_llc_sapi(r.requested_llc_sapi, out); }, "</Requested LLC SAPI>\n");
+  wrapped(
+      out, "<Requested QoS>\n", [&] { render_quality_of_service(r.requested_qos, out); }, "</Requested QoS>\n");
+  wrapped(
+      out, "<Requested PDP address>\n", [&] { render_pdp_address(r.requested_pdp_address, out); },
+      "</Requested PDP address>\n");
+  if (r.access_point_name.present) render_access_point_name(r.access_point_name.value, out);
+  render_pco_if_present(r.pco, out);
+}
+
+int render_sm_activate_pdp_context_request(const ActivatePdpContextRequest& r, OutputText& out) {
+  append_tag_text(out, "<Activate PDP Context Request>\n");
+  render_context_request_head(r, out);
+  append_tag_text(out, "</Activate PDP Context Request>\n");
+  return 1;
+}
+
+int render_sm_activate_pdp_context_accept(const ActivatePdpContextAccept& r, OutputText& out) {
+  out.append("<Activate_PDP_Context_Accept>\n");
+  wrapped(
+      out, "<Negotiated LLC SAPI>\n", [&] { render_llc_sapi(r.negotiated_llc_sapi, out); }, "</Negotiated LLC SAPI>\n");
+  wrapped(
+      out, "<Negotiated QoS>\n", [&] { render_quality_of_service(r.negotiated_qos, out); }, "</Negotiated QoS>\n");
+  render_sm_radio_priority(r.radio_priority, out);
+  if (r.pdp_address.present) render_pdp_address(r.pdp_address.value, out);
+  render_pco_if_present(r.pco, out);
+  if (packet_flow_identifier_given(r.packet_flow_identifier)) {
+    render_packet_flow_identifier(r.packet_flow_identifier.value.value, out);
+  }
+  out.append("</Activate_PDP_Context_Accept>\n");
+  return 1;
+}
+
+// Cause and options, the shape of most rejects.
+int render_sm_cause_and_pco(const SmReject& r, OutputText& out, const char* open, const char* close) {
+  append_tag_text(out, open);
+  render_sm_cause(r.sm_cause, out, r.direction);
+  render_pco_if_present(r.pco, out);
+  append_tag_text(out, close);
+  return 1;
+}
+
+int render_sm_activate_pdp_context_reject(const SmReject& r, OutputText& out) {
+  return render_sm_cause_and_pco(r, out, "<Activate PDP Context Reject>\n", "</Activate PDP Context Reject>\n");
+}
+
+int render_sm_request_pdp_context_activation(const RequestPdpContextActivation& r, OutputText& out) {
+  append_tag_text(out, "<Request PDP Context Activation>\n");
+  wrapped(
+      out, "<Offered PDP address>\n", [&] { render_pdp_address(r.offered_pdp_address, out); },
+      "</Offered PDP address>\n");
+  if (r.access_point_name.present) render_access_point_name(r.access_point_name.value, out);
+  render_pco_if_present(r.pco, out);
+  append_tag_text(out, "</Request PDP Context Activation>\n");
+  return 1;
+}
+
+int render_sm_request_pdp_context_activation_reject(const SmReject& r, OutputText& out) {
+  return render_sm_cause_and_pco(r, out, "<Request PDP Context Activation Reject>\n",
+                                 "</Request PDP Context Activation Reject>\n");
+}
+
+int render_sm_deactivate_pdp_context_request(const DeactivatePdpContextRequest& r, OutputText& out) {
+  append_tag_text(out, "<Deactivate PDP Context Request>\n");
+  render_sm_cause(r.sm_cause, out, r.direction);
+  if (r.tear_down_indicator.present) render_tear_down_indicator(r.tear_down_indicator.value, out);
+  render_pco_if_present(r.pco, out);
+  append_tag_text(out, "</Deactivate PDP Context Request>\n");
+  return 1;
+}
+
+int render_sm_pco_only(const SmPcoOnly& r, OutputText& out, const char* open, const char* close) {
+  append_tag_text(out, open);
+  render_pco_if_present(r.pco, out);
+  append_tag_text(out, close);
+  return 1;
+}
+
+int render_sm_deactivate_pdp_context_accept(const SmPcoOnly& r, OutputText& out) {
+  return render_sm_pco_only(r, out, "<Deactivate PDP Context Accept>\n", "</Deactivate PDP Context Accept>\n");
+}
+
+int render_sm_modify_pdp_context_request_network(const ModifyPdpContextRequestNetwork& r, OutputText& out) {
+  append_tag_text(out, "<Modify PDP Context Request DL>\n");
+  render_sm_radio_priority(r.radio_priority, out);
+  wrapped(
+      out, "<Requested LLC SAPI>\n", [&] { render_llc_sapi(r.requested_llc_sapi, out); }, "</Requested LLC SAPI>\n");
+  wrapped(
+      out, "<New QoS>\n", [&] { render_quality_of_service(r.new_qos, out); }, "</New QoS>\n");
+  if (r.pdp_address.present) render_pdp_address(r.pdp_address.value, out);
+  if (packet_flow_identifier_given(r.packet_flow_identifier)) {
+    render_packet_flow_identifier(r.packet_flow_identifier.value.value, out);
+  }
+  render_pco_if_present(r.pco, out);
+  append_tag_text(out, "</Modify PDP Context Request DL>\n");
+  return 1;
+}
+
+int render_sm_modify_pdp_context_accept_ms(const SmPcoOnly& r, OutputText& out) {
+  return render_sm_pco_only(r, out, "<Modify PDP Context Accept UL>\n", "</Modify PDP Context Accept UL>\n");
+}
+
+int render_sm_modify_pdp_context_request_ms(const ModifyPdpContextRequestMs& r, OutputText& out) {
+  append_tag_text(out, "<Modify PDP Context Request UL>\n");
+  if (r.requested_llc_sapi.present) {
+    wrapped(
+        out, "<Requested LLC SAPI>\n", [&] { render_llc_sapi(r.requested_llc_sapi.value, out); },
+        "</Requested LLC SAPI>\n");
+  }
+  if (r.requested_new_qos.present) {
+    wrapped(
+        out, "<Requested new QoS>\n", [&] { render_quality_of_service(r.requested_new_qos.value, out); },
+        "</Requested new QoS>\n");
+  }
+  if (r.new_tft.present) {
+    wrapped(
+        out, "<New TFT>\n", [&] { render_traffic_flow_template(r.new_tft.value, out); }, "</New TFT>\n");
+  }
+  render_pco_if_present(r.pco, out);
+  append_tag_text(out, "</Modify PDP Context Request UL>\n");
+  return 1;
+}
+
+int render_sm_modify_pdp_context_accept_network(const ModifyPdpContextAcceptNetwork& r, OutputText& out) {
+  append_tag_text(out, "<Modify PDP Context Accept DL>\n");
+  if (r.negotiated_qos.present) {
+    // Hosts know the negotiated QoS of this message under the request's name.
+    wrapped(
+        out, "<Requested new QoS>\n", [&] { render_quality_of_service(r.negotiated_qos.value, out); },
+        "</Requested new QoS>\n");
+  }
+  if (r.negotiated_llc_sapi.present) {
+    wrapped(
+        out, "<Negotiated LLC SAPI>\n", [&] { render_llc_sapi(r.negotiated_llc_sapi.value, out); },
+        "</Negotiated LLC SAPI>\n");
+  }
+  if (r.new_radio_priority.present) {
+    wrapped(
+        out, "<New radio priority>\n", [&] { render_sm_radio_priority(r.new_radio_priority.value, out); },
+        "</New radio priority>\n");
+  }
+  if (packet_flow_identifier_given(r.packet_flow_identifier)) {
+    render_packet_flow_identifier(r.packet_flow_identifier.value.value, out);
+  }
+  render_pco_if_present(r.pco, out);
+  append_tag_text(out, "</Modify PDP Context Accept DL>\n");
+  return 1;
+}
+
+int render_sm_modify_pdp_context_reject(const SmReject& r, OutputText& out) {
+  append_tag_text(out, "<Modify_PDP_Context_Reject>\n");
+  wrapped(
+      out, "<SM cause>\n", [&] { render_sm_cause(r.sm_cause, out, r.direction); }, "</SM cause>\n");
+  if (r.pco.present) {
+    wrapped(
+        out, "<Protocol configuration options>\n", [&] { render_protocol_configuration_options(r.pco.value, out); },
+        "</Protocol configuration options>\n");
+  }
+  append_tag_text(out, "</Modify_PDP_Context_Reject>\n");
+  return 1;
+}
+
+int render_sm_activate_secondary_pdp_context_request(const ActivateSecondaryPdpContextRequest& r, OutputText& out) {
+  append_tag_text(out, "<Activate AA PDP Context Request>\n");
+  wrapped(
+      out, "<Requested NSAPI>\n", [&] { render_nsapi(r.requested_nsapi, out); }, "</Requested NSAPI>\n");
+  wrapped(
+      out, "<Requested LLC SAPI>\n", [&] { render_llc_sapi(r.requested_llc_sapi, out); }, "</Requested LLC SAPI>\n");
+  wrapped(
+      out, "<Requested QoS>\n", [&] { render_quality_of_service(r.requested_qos, out); }, "</Requested QoS>\n");
+  wrapped(
+      out, "<Linked TI>\n", [&] { render_not_implemented(out); }, "</Linked TI>\n");
+  if (r.tft.present) render_traffic_flow_template(r.tft.value, out);
+  render_pco_if_present(r.pco, out);
+  append_tag_text(out, "</Activate AA PDP Context Request>\n");
+  return 1;
+}
+
+int render_sm_activate_secondary_pdp_context_accept(const ActivateSecondaryPdpContextAccept& r, OutputText& out) {
+  append_tag_text(out, "<Activate AA PDP Context Accept>\n");
+  wrapped(
+      out, "<Negotiated LLC SAPI>\n", [&] { render_llc_sapi(r.negotiated_llc_sapi, out); }, "</Negotiated LLC SAPI>\n");
+  wrapped(
+      out, "<Negotiated QoS>\n", [&] { render_quality_of_service(r.negotiated_qos, out); }, "</Negotiated QoS>\n");
+  wrapped(
+      out, "<Radio priority>\n", [&] { render_sm_radio_priority(r.radio_priority, out); }, "</Radio priority>\n");
+  if (packet_flow_identifier_given(r.packet_flow_identifier)) {
+    wrapped(
+        out, "<Packet Flow Identifier>\n",
+        [&] { render_packet_flow_identifier(r.packet_flow_identifier.value.value, out); },
+        "</Packet Flow Identifier>\n");
+  }
+  if (r.pco.present) {
+    wrapped(
+        out, "<Protocol configuration options>\n", [&] { render_protocol_configuration_options(r.pco.value, out); },
+        "</Protocol configuration options>\n");
+  }
+  append_tag_text(out, "</Activate AA PDP Context Accept>\n");
+  return 1;
+}
+
+int render_sm_activate_secondary_pdp_context_reject(const SmReject& r, OutputText& out) {
+  append_tag_text(out, "<Activate AA PDP Context Reject>\n");
+  render_sm_cause(r.sm_cause, out, r.direction);
+  if (r.pco.present) {
+    wrapped(
+        out, "<Protocol configuration options>\n", [&] { render_protocol_configuration_options(r.pco.value, out); },
+        "</Protocol configuration options>\n");
+  }
+  append_tag_text(out, "</Activate AA PDP Context Reject>\n");
+  return 1;
+}
+
+int render_sm_activate_aa_pdp_context_request(const ActivateAaPdpContextRequest& r, OutputText& out) {
+  append_tag_text(out, "<Activate GSM AA PDP Context Request>\n");
+  render_context_request_head(r, out);
+  if (r.requested_aa_ready_timer.present) {
+    wrapped(
+        out, "<AA READY timer value>\n", [&] { render_gprs_timer(r.requested_aa_ready_timer.value, out); },
+        "</AA READY timer value>\n");
+  }
+  append_tag_text(out, "</Activate GSM AA PDP Context Request>\n");
+  return 1;
+}
+
+int render_sm_activate_aa_pdp_context_accept(const ActivateAaPdpContextAccept& r, OutputText& out) {
+  append_tag_text(out, "<Activate GSM AA PDP Context Accept>\n");
+  wrapped(
+      out, "<Negotiated LLC SAPI>\n", [&] { render_llc_sapi(r.negotiated_llc_sapi, out); }, "</Negotiated LLC SAPI>\n");
+  wrapped(
+      out, "<Negotiated QoS>\n", [&] { render_quality_of_service(r.negotiated_qos, out); }, "</Negotiated QoS>\n");
+  wrapped(
+      out, "<Allocated P TMSI>\n", [&] { render_mobile_identity(r.allocated_ptmsi, out); }, "</Allocated P TMSI>\n");
+  render_pdp_address(r.pdp_address, out);
+  render_sm_radio_priority(r.radio_priority, out);
+  render_pco_if_present(r.pco, out);
+  if (r.negotiated_aa_ready_timer.present) {
+    wrapped(
+        out, "<Negotiated AA READY timer value>\n", [&] { render_gprs_timer(r.negotiated_aa_ready_timer.value, out); },
+        "</Negotiated AA READY timer value>\n");
+  }
+  append_tag_text(out, "</Activate GSM AA PDP Context Accept>\n");
+  return 1;
+}
+
+int render_sm_activate_aa_pdp_context_reject(const SmReject& r, OutputText& out) {
+  return render_sm_cause_and_pco(r, out, "<Activate GSM AA PDP Context Reject>\n",
+                                 "</Activate GSM AA PDP Context Reject>\n");
+}
+
+constexpr ValueText kAaDeactivationCauseTexts[] = {
+    {1, "Server Address Voilation"},
+    {2, "NetWork Overload"},
+    {3, "NetWork Not Reachable"},
+};
+static_assert(well_formed(kAaDeactivationCauseTexts));
+
+int render_sm_deactivate_aa_pdp_context_request(const DeactivateAaPdpContextRequest& r, OutputText& out) {
+  append_tag_text(out, "<Deactivate GSM PDP Context Request>\n");
+  render_value_block(out, "AA Deactivation Cause", r.aa_deactivation_cause, kAaDeactivationCauseTexts,
+                     "Normal Unspecified");
+  append_tag_text(out, "</Deactivate GSM PDP Context Request>\n");
+  return 1;
+}
+
+int render_sm_deactivate_aa_pdp_context_accept(const DeactivateAaPdpContextAccept&, OutputText& out) {
+  append_tag_text(out, "<Deactivate GSM PDP Context Accept>\n");
+  append_tag_text(out, "</Deactivate GSM PDP Context Accept>\n");
+  return 1;
+}
+
+int render_sm_status(const SmStatus& r, OutputText& out) {
+  append_tag_text(out, "<SM Status>\n");
+  render_sm_cause(r.sm_cause, out, r.direction);
+  append_tag_text(out, "</SM Status>\n");
+  return 1;
+}
+
+template <class R>
+const R& as(const MessageRecord& r) {
+  return static_cast<const R&>(r);
+}
+
+}  // namespace
+
+int render_sm_message(const MessageRecord& r, OutputText& out, uint8_t) {
+  // clang-format off
+  switch (r.key & 0xFF) {
+    case 0x41: return render_sm_activate_pdp_context_request(as<ActivatePdpContextRequest>(r), out);
+    case 0x42: return render_sm_activate_pdp_context_accept(as<ActivatePdpContextAccept>(r), out);
+    case 0x43: return render_sm_activate_pdp_context_reject(as<SmReject>(r), out);
+    case 0x44: return render_sm_request_pdp_context_activation(as<RequestPdpContextActivation>(r), out);
+    case 0x45: return render_sm_request_pdp_context_activation_reject(as<SmReject>(r), out);
+    case 0x46: return render_sm_deactivate_pdp_context_request(as<DeactivatePdpContextRequest>(r), out);
+    case 0x47: return render_sm_deactivate_pdp_context_accept(as<SmPcoOnly>(r), out);
+    case 0x48: return render_sm_modify_pdp_context_request_network(as<ModifyPdpContextRequestNetwork>(r), out);
+    case 0x49: return render_sm_modify_pdp_context_accept_ms(as<SmPcoOnly>(r), out);
+    case 0x4A: return render_sm_modify_pdp_context_request_ms(as<ModifyPdpContextRequestMs>(r), out);
+    case 0x4B: return render_sm_modify_pdp_context_accept_network(as<ModifyPdpContextAcceptNetwork>(r), out);
+    case 0x4C: return render_sm_modify_pdp_context_reject(as<SmReject>(r), out);
+    case 0x4D: return render_sm_activate_secondary_pdp_context_request(as<ActivateSecondaryPdpContextRequest>(r), out);
+    case 0x4E: return render_sm_activate_secondary_pdp_context_accept(as<ActivateSecondaryPdpContextAccept>(r), out);
+    case 0x4F: return render_sm_activate_secondary_pdp_context_reject(as<SmReject>(r), out);
+    case 0x50: return render_sm_activate_aa_pdp_context_request(as<ActivateAaPdpContextRequest>(r), out);
+    case 0x51: return render_sm_activate_aa_pdp_context_accept(as<ActivateAaPdpContextAccept>(r), out);
+    case 0x52: return render_sm_activate_aa_pdp_context_reject(as<SmReject>(r), out);
+    case 0x53: return render_sm_deactivate_aa_pdp_context_request(as<DeactivateAaPdpContextRequest>(r), out);
+    case 0x54: return render_sm_deactivate_aa_pdp_context_accept(as<DeactivateAaPdpContextAccept>(r), out);
+    case 0x55: return render_sm_status(as<SmStatus>(r), out);
+    default: return 0;
+  }
+  // clang-format on
+}
+
+}  // namespace l3
