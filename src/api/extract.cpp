@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gmm/gmm_records.h"
 #include "mm/mm_records.h"
+#include "sm/sm_records.h"
 #include "sms/sms_records.h"
 #include "tharvel.h"
 
@@ -19,6 +21,55 @@ constexpr int32_t kAbsent = THARVEL_ABSENT;
 }  // namespace
 
 extern "C" {
+
+THARVEL_API int Gain_GSM_Attach_Accept_Win_Data(uint8_t direction_flag, int32_t length, const uint8_t* message,
+                                                int32_t, tharvel_attach_accept_block* output) {
+  return run_extraction(
+      direction_flag, length, message, output, ExtractionRules{{0x802}, 0, 1},
+      [&] { output->allocated_ptmsi = kAbsent; },
+      [&](const l3::MessageRecord& r) {
+        if (static_cast<const l3::GmmAttachAccept&>(r).allocated_ptmsi.present) output->allocated_ptmsi = 0;
+        return 1;
+      });
+}
+
+THARVEL_API int Gain_GSM_Activate_PDP_Context_Request_Win_Data(uint8_t direction_flag, int32_t length,
+                                                               const uint8_t* message, int32_t,
+                                                               tharvel_pdp_request_block* output) {
+  return run_extraction(
+      direction_flag, length, message, output, ExtractionRules{{0xA41}, 0, 1}, [&] { output->nsapi = kAbsent; },
+      [&](const l3::MessageRecord& r) {
+        output->nsapi = static_cast<const l3::ActivatePdpContextRequest&>(r).requested_nsapi;
+        return 1;
+      });
+}
+
+THARVEL_API int Gain_GSM_Activate_PDP_Context_Accept_Win_Data(uint8_t direction_flag, int32_t length,
+                                                              const uint8_t* message, int32_t,
+                                                              tharvel_pdp_accept_block* output) {
+  return run_extraction(
+      direction_flag, length, message, output, ExtractionRules{{0xA42}, 0, 1},
+      [&] {
+        output->delay_class = output->reliability_class = output->peak_throughput = output->precedence_class =
+            output->mean_throughput = output->radio_priority = output->llc_sapi = kAbsent;
+        output->ipv4_address = -1;
+      },
+      [&](const l3::MessageRecord& r) {
+        const auto& a = static_cast<const l3::ActivatePdpContextAccept&>(r);
+        output->llc_sapi = a.negotiated_llc_sapi;
+        output->radio_priority = a.radio_priority;
+        output->delay_class = a.negotiated_qos.delay_class;
+        output->reliability_class = a.negotiated_qos.reliability_class;
+        output->peak_throughput = a.negotiated_qos.peak_throughput;
+        output->precedence_class = a.negotiated_qos.precedence_class;
+        output->mean_throughput = a.negotiated_qos.mean_throughput;
+        if (a.pdp_address.present && a.pdp_address.value.address_length == 4) {
+          const uint8_t* o = a.pdp_address.value.address;
+          output->ipv4_address = static_cast<int32_t>(static_cast<uint32_t>(o[1]) << 24 | o[2] << 16 | o[3] << 8 | o[4]);
+        }
+        return 1;
+      });
+}
 
 THARVEL_API int Gain_GSM_CM_Service_Request_Win_Data(uint8_t direction_flag, int32_t length, const uint8_t* message,
                                                      int32_t, tharvel_cm_service_request_block* output) {

@@ -450,7 +450,7 @@ void store_network_name(GmmInformation& r, const IeView& ie) {
 uint8_t swap_nibbles(uint8_t v) { return static_cast<uint8_t>((v << 4) | (v >> 4)); }
 
 void store_universal_time(GmmInformation& r, const IeView& ie) {
-  UniversalTime& t = r.universal_time.value;
+  GmmUniversalTime& t = r.universal_time.value;
   r.universal_time.present = 1;
   uint8_t* fields[] = {&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second, &t.time_zone};
   for (size_t i = 0; i < std::size(fields); ++i) *fields[i] = swap_nibbles(ie.value[i]);

@@ -175,7 +175,7 @@ struct GmmAuthenticationCipheringFailure : MessageRecord {
 
 // Universal time and local time zone, each octet with its nibbles swapped so
 // that it reads as plain BCD.
-struct UniversalTime {
+struct GmmUniversalTime {
   uint8_t year, month, day, hour, minute, second, time_zone;
 };
 
@@ -183,7 +183,7 @@ struct GmmInformation : MessageRecord {
   Opt<NetworkName> full_name;
   Opt<NetworkName> short_name;
   Opt<uint8_t> local_time_zone;
-  Opt<UniversalTime> universal_time;
+  Opt<GmmUniversalTime> universal_time;
   Opt<OctetString<3>> lsa_identity;
   Opt<TwoOctetCopy> daylight_saving_time;
 };

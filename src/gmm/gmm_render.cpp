@@ -432,7 +432,7 @@ constexpr ValueText kDaylightSavingTexts[] = {
 };
 static_assert(well_formed(kDaylightSavingTexts));
 
-void render_universal_time(const UniversalTime& t, OutputText& out) {
+void render_universal_time(const GmmUniversalTime& t, OutputText& out) {
   struct TimeField {
     const char* open;
     uint8_t value;
