@@ -8,10 +8,10 @@ namespace {
 
 // The arrays of one range format.
 struct RangeArrays {
-  uint8_t *length;
-  uint16_t *orig;  // nullptr for range 1024
-  uint16_t *w;
-  uint16_t *f;
+  uint8_t* length;
+  uint16_t* orig;  // nullptr for range 1024
+  uint16_t* w;
+  uint16_t* f;
   uint32_t capacity;  // usable entries (1-based)
   uint32_t range;     // R of the coding tree
   uint32_t base_width;
@@ -22,7 +22,7 @@ constexpr uint32_t last_index(const uint16_t (&)[N]) {
   return static_cast<uint32_t>(N - 1);
 }
 
-RangeArrays range_arrays(FrequencyList &l, FrequencyFormat format) {
+RangeArrays range_arrays(FrequencyList& l, FrequencyFormat format) {
   switch (format) {
     case FrequencyFormat::range1024:
       return {&l.r1024_length, nullptr, l.r1024_w, l.r1024_f, last_index(l.r1024_w), 1024, 10};
@@ -47,7 +47,7 @@ uint32_t w_width(uint32_t base, uint32_t k) {
 // W(1)..W(fields) from bit position pos. A field that would end past `limit`
 // ends the list: count is the number of fields read plus one, F values are
 // cleared and false is returned (such a list is not resolved).
-bool read_w_fields(FrequencyList &l, const RangeArrays &a, const BitBuffer &b, uint32_t pos, uint32_t fields,
+bool read_w_fields(FrequencyList& l, const RangeArrays& a, const BitBuffer& b, uint32_t pos, uint32_t fields,
                    uint32_t limit) {
   if (fields > a.capacity) fields = a.capacity;
   for (uint32_t k = 1; k <= fields; ++k) {
@@ -65,13 +65,13 @@ bool read_w_fields(FrequencyList &l, const RangeArrays &a, const BitBuffer &b, u
   return true;
 }
 
-uint8_t combined_format_id(const BitBuffer &b, uint32_t p, int one_bit_format) {
+uint8_t combined_format_id(const BitBuffer& b, uint32_t p, int one_bit_format) {
   const uint8_t high = one_bit_format != 0 ? read_bits8(p, 1, b) : read_bits8(p, 2, b);
   return static_cast<uint8_t>(high << 3 | read_bits8(p + 4, 3, b));
 }
 
 // The buffer cut to `bits` (reads past it give 0).
-BitBuffer limited(const BitBuffer &b, uint32_t bits) {
+BitBuffer limited(const BitBuffer& b, uint32_t bits) {
   BitBuffer v = b;
   if (v.count > bits) v.count = bits;
   return v;
@@ -108,7 +108,7 @@ FrequencyFormat frequency_format(uint8_t format_id) {
   }
 }
 
-void resolve_range_arfcns(FrequencyList &l) {
+void resolve_range_arfcns(FrequencyList& l) {
   const RangeArrays a = range_arrays(l, frequency_format(l.format_id));
   if (a.w == nullptr) return;
   const uint32_t count = l.count < a.capacity ? l.count : a.capacity;
@@ -140,7 +140,7 @@ void resolve_range_arfcns(FrequencyList &l) {
   }
 }
 
-void decode_channel_list16(FrequencyList &l, const BitBuffer &buf, int one_bit_format) {
+void decode_channel_list16(FrequencyList& l, const BitBuffer& buf, int one_bit_format) {
   const BitBuffer b = limited(buf, 128);
   l.format_id = combined_format_id(b, 0, one_bit_format);
   const FrequencyFormat format = frequency_format(l.format_id);
@@ -180,7 +180,7 @@ void decode_channel_list16(FrequencyList &l, const BitBuffer &buf, int one_bit_f
   resolve_range_arfcns(l);
 }
 
-void decode_frequency_short_list_at(FrequencyList &l, const BitBuffer &buf, uint32_t pos) {
+void decode_frequency_short_list_at(FrequencyList& l, const BitBuffer& buf, uint32_t pos) {
   const uint32_t end = pos + 72;
   const BitBuffer b = limited(buf, end);
   l.format_id = combined_format_id(b, pos, 0);
@@ -210,9 +210,9 @@ void decode_frequency_short_list_at(FrequencyList &l, const BitBuffer &buf, uint
   resolve_range_arfcns(l);
 }
 
-void decode_frequency_short_list(FrequencyList &l, const BitBuffer &b) { decode_frequency_short_list_at(l, b, 0); }
+void decode_frequency_short_list(FrequencyList& l, const BitBuffer& b) { decode_frequency_short_list_at(l, b, 0); }
 
-void decode_frequency_list(FrequencyList &l, const BitBuffer &buf) {
+void decode_frequency_list(FrequencyList& l, const BitBuffer& buf) {
   const uint32_t len = read_bits8(0, 8, buf);
   if (len == 0) {
     l.format_id = 0;
@@ -261,21 +261,21 @@ void decode_frequency_list(FrequencyList &l, const BitBuffer &buf) {
   resolve_range_arfcns(l);
 }
 
-void decode_neighbour_cell_description(NeighbourCellDescription &e, const BitBuffer &b) {
+void decode_neighbour_cell_description(NeighbourCellDescription& e, const BitBuffer& b) {
   e.present = 1;
   e.ext_ind = read_bits8(2, 1, b);
   e.ba_ind = read_bits8(3, 1, b);
   decode_channel_list16(e.list, b, 0);
 }
 
-void decode_neighbour_cell_description2(NeighbourCellDescription2 &e, const BitBuffer &b) {
+void decode_neighbour_cell_description2(NeighbourCellDescription2& e, const BitBuffer& b) {
   e.present = 1;
   e.multiband_reporting = read_bits8(1, 2, b);
   e.ba_ind = read_bits8(3, 1, b);
   decode_channel_list16(e.list, b, 1);
 }
 
-void decode_extended_measurement_frequency_list(ExtendedMeasurementFrequencyList &e, const BitBuffer &b) {
+void decode_extended_measurement_frequency_list(ExtendedMeasurementFrequencyList& e, const BitBuffer& b) {
   e.seq_code = read_bits8(3, 1, b);
   decode_channel_list16(e.list, b, 0);
 }
@@ -286,20 +286,20 @@ uint32_t bounded_count(uint32_t count, size_t capacity) {
   return count < capacity - 1 ? count : static_cast<uint32_t>(capacity - 1);
 }
 
-void render_nonzero(const char *name, const uint16_t *values, uint32_t count, OutputText &out) {
+void render_nonzero(const char* name, const uint16_t* values, uint32_t count, OutputText& out) {
   for (uint32_t i = 1; i <= count; ++i) {
     if (values[i] != 0) write_field_u16(name, values[i], out, 0);
   }
 }
 
 struct RangeTags {
-  const char *open;
-  const char *close;
+  const char* open;
+  const char* close;
 };
 
 }  // namespace
 
-int render_frequency_list_body(const FrequencyList &l, OutputText &out) {
+int render_frequency_list_body(const FrequencyList& l, OutputText& out) {
   const FrequencyFormat format = frequency_format(l.format_id);
   switch (format) {
     case FrequencyFormat::bitmap0:
@@ -329,8 +329,8 @@ int render_frequency_list_body(const FrequencyList &l, OutputText &out) {
       constexpr RangeTags kTags[] = {{"<Range512format>", "</Range512format>"},
                                      {"<Range256format>", "</Range256format>"},
                                      {"<Range128format>", "</Range128format>"}};
-      const RangeTags &tags = kTags[static_cast<int>(format) - static_cast<int>(FrequencyFormat::range512)];
-      const RangeArrays a = range_arrays(const_cast<FrequencyList &>(l), format);
+      const RangeTags& tags = kTags[static_cast<int>(format) - static_cast<int>(FrequencyFormat::range512)];
+      const RangeArrays a = range_arrays(const_cast<FrequencyList&>(l), format);
       const uint32_t n = bounded_count(l.count, a.capacity + 1);
       out.append(tags.open);
       write_field_u8("Length_of_Frequency_List", *a.length, out, 0);
@@ -357,7 +357,7 @@ int render_frequency_list_body(const FrequencyList &l, OutputText &out) {
   return 1;
 }
 
-int render_cell_channel_description(const FrequencyList &l, OutputText &out) {
+int render_cell_channel_description(const FrequencyList& l, OutputText& out) {
   out.append("<Cell_Channel_Description>\n");
   write_field_u8("FORMAT_ID", l.format_id, out, 0);
   render_frequency_list_body(l, out);
@@ -365,7 +365,7 @@ int render_cell_channel_description(const FrequencyList &l, OutputText &out) {
   return 1;
 }
 
-int render_frequency_short_list(const FrequencyList &l, OutputText &out) {
+int render_frequency_short_list(const FrequencyList& l, OutputText& out) {
   out.append("<Frequency_Short_List>\n");
   write_field_u8("FORMAT_ID", l.format_id, out, 0);
   render_frequency_list_body(l, out);
@@ -373,7 +373,7 @@ int render_frequency_short_list(const FrequencyList &l, OutputText &out) {
   return 1;
 }
 
-int render_frequency_list_after_time(const FrequencyList &l, OutputText &out) {
+int render_frequency_list_after_time(const FrequencyList& l, OutputText& out) {
   append_tag_text(out, "<Frequency_List_after_time>\n");
   write_field_u8("FORMAT_ID", l.format_id, out, 0);
   render_frequency_list_body(l, out);
@@ -381,7 +381,7 @@ int render_frequency_list_after_time(const FrequencyList &l, OutputText &out) {
   return 1;
 }
 
-int render_neighbour_cell_description(const NeighbourCellDescription &e, OutputText &out) {
+int render_neighbour_cell_description(const NeighbourCellDescription& e, OutputText& out) {
   out.append("<Neighbour_Cell_Description>\n");
   out.append("<EXT_IND>\n");
   append_value_text(e.ext_ind == 1 ? "The information element carries only a part of the BA"
@@ -406,14 +406,14 @@ static_assert(well_formed(kMultibandReportingTexts));
 
 }  // namespace
 
-int render_multiband_reporting(uint8_t value, OutputText &out) {
+int render_multiband_reporting(uint8_t value, OutputText& out) {
   out.append("<Multiband_reporting>\n");
   append_value_text(text_or(kMultibandReportingTexts, value, ""), out, value, 1);
   out.append("</Multiband_reporting>\n");
   return 1;
 }
 
-int render_neighbour_cell_description2(const NeighbourCellDescription2 &e, OutputText &out) {
+int render_neighbour_cell_description2(const NeighbourCellDescription2& e, OutputText& out) {
   out.append("<Neighbour_Cell_Description2>\n");
   render_multiband_reporting(e.multiband_reporting, out);
   write_field_u8("BA_IND", e.ba_ind, out, 0);
@@ -422,7 +422,7 @@ int render_neighbour_cell_description2(const NeighbourCellDescription2 &e, Outpu
   return 1;
 }
 
-int render_extended_measurement_frequency_list(const ExtendedMeasurementFrequencyList &e, OutputText &out) {
+int render_extended_measurement_frequency_list(const ExtendedMeasurementFrequencyList& e, OutputText& out) {
   out.append("<Extended_Measurement_Frequency_List>\n");
   write_field_u8("SEQ_CODE", e.seq_code, out, 0);
   render_cell_channel_description(e.list, out);

@@ -72,27 +72,27 @@ struct ExtendedMeasurementFrequencyList {
 
 // 16 octets, no length octet. one_bit_format: 1 for Neighbour Cell
 // Description 2.
-void decode_channel_list16(FrequencyList &list, const BitBuffer &b, int one_bit_format);
+void decode_channel_list16(FrequencyList& list, const BitBuffer& b, int one_bit_format);
 // 9 octets.
-void decode_frequency_short_list(FrequencyList &list, const BitBuffer &b);
+void decode_frequency_short_list(FrequencyList& list, const BitBuffer& b);
 // The same 72 bits starting at bit position pos (inside rest octets).
-void decode_frequency_short_list_at(FrequencyList &list, const BitBuffer &b, uint32_t pos);
+void decode_frequency_short_list_at(FrequencyList& list, const BitBuffer& b, uint32_t pos);
 // Length octet then value; the buffer starts at the length octet.
-void decode_frequency_list(FrequencyList &list, const BitBuffer &b);
+void decode_frequency_list(FrequencyList& list, const BitBuffer& b);
 // W values to ARFCNs for the range formats.
-void resolve_range_arfcns(FrequencyList &list);
+void resolve_range_arfcns(FrequencyList& list);
 
-void decode_neighbour_cell_description(NeighbourCellDescription &e, const BitBuffer &b);
-void decode_neighbour_cell_description2(NeighbourCellDescription2 &e, const BitBuffer &b);
-void decode_extended_measurement_frequency_list(ExtendedMeasurementFrequencyList &e, const BitBuffer &b);
+void decode_neighbour_cell_description(NeighbourCellDescription& e, const BitBuffer& b);
+void decode_neighbour_cell_description2(NeighbourCellDescription2& e, const BitBuffer& b);
+void decode_extended_measurement_frequency_list(ExtendedMeasurementFrequencyList& e, const BitBuffer& b);
 
-int render_frequency_list_body(const FrequencyList &list, OutputText &out);
-int render_cell_channel_description(const FrequencyList &list, OutputText &out);
-int render_frequency_short_list(const FrequencyList &list, OutputText &out);
-int render_frequency_list_after_time(const FrequencyList &list, OutputText &out);
-int render_neighbour_cell_description(const NeighbourCellDescription &e, OutputText &out);
-int render_neighbour_cell_description2(const NeighbourCellDescription2 &e, OutputText &out);
-int render_multiband_reporting(uint8_t value, OutputText &out);
-int render_extended_measurement_frequency_list(const ExtendedMeasurementFrequencyList &e, OutputText &out);
+int render_frequency_list_body(const FrequencyList& list, OutputText& out);
+int render_cell_channel_description(const FrequencyList& list, OutputText& out);
+int render_frequency_short_list(const FrequencyList& list, OutputText& out);
+int render_frequency_list_after_time(const FrequencyList& list, OutputText& out);
+int render_neighbour_cell_description(const NeighbourCellDescription& e, OutputText& out);
+int render_neighbour_cell_description2(const NeighbourCellDescription2& e, OutputText& out);
+int render_multiband_reporting(uint8_t value, OutputText& out);
+int render_extended_measurement_frequency_list(const ExtendedMeasurementFrequencyList& e, OutputText& out);
 
 }  // namespace l3

@@ -34,14 +34,14 @@ bool is_system_information_type(uint8_t type) { return find_text(kSystemInformat
 
 bool is_rr_other_type(uint8_t type) { return find_text(kOtherRrTypes, type) != nullptr; }
 
-MessageRecord *parse_rr_message(const uint8_t *msg, uint16_t length, uint8_t direction) {
+MessageRecord* parse_rr_message(const uint8_t* msg, uint16_t length, uint8_t direction) {
   if (msg == nullptr || length < 2) return nullptr;
   if (is_system_information_type(msg[1])) return parse_system_information(msg, length, direction);
   if (is_rr_other_type(msg[1])) return parse_rr_other(msg, length, direction);
   return nullptr;
 }
 
-int render_rr_message(const MessageRecord &r, OutputText &out, uint8_t direction) {
+int render_rr_message(const MessageRecord& r, OutputText& out, uint8_t direction) {
   const auto type = static_cast<uint8_t>(r.key & 0xFF);
   if (is_system_information_type(type)) return render_system_information(r, out, direction);
   if (is_rr_other_type(type)) return render_rr_other(r, out, direction);

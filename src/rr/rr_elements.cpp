@@ -6,7 +6,7 @@ namespace l3 {
 
 namespace {
 
-void decode_channel_description_at(ChannelDescription &d, const BitBuffer &b, uint32_t p) {
+void decode_channel_description_at(ChannelDescription& d, const BitBuffer& b, uint32_t p) {
   d.chan_type = read_bits8(p + 0, 5, b);
   d.tn = read_bits8(p + 5, 3, b);
   d.tsc = read_bits8(p + 8, 3, b);
@@ -21,44 +21,44 @@ void decode_channel_description_at(ChannelDescription &d, const BitBuffer &b, ui
 
 }  // namespace
 
-void decode_channel_description(ChannelDescription &d, const BitBuffer &b) { decode_channel_description_at(d, b, 0); }
+void decode_channel_description(ChannelDescription& d, const BitBuffer& b) { decode_channel_description_at(d, b, 0); }
 
-void decode_cell_description(CellDescription &d, const BitBuffer &b) {
+void decode_cell_description(CellDescription& d, const BitBuffer& b) {
   d.bcch_arfcn = static_cast<uint16_t>(read_bits16(0, 2, b) << 8 | read_bits16(8, 8, b));
   d.ncc = read_bits8(2, 3, b);
   d.bcc = read_bits8(5, 3, b);
 }
 
-void decode_request_reference(RequestReference &d, const BitBuffer &b) {
+void decode_request_reference(RequestReference& d, const BitBuffer& b) {
   d.ra = read_bits8(0, 8, b);
   d.t1 = read_bits8(8, 5, b);
   d.t3 = read_bits8(13, 6, b);
   d.t2 = read_bits8(19, 5, b);
 }
 
-void decode_starting_time(StartingTime &d, const BitBuffer &b) {
+void decode_starting_time(StartingTime& d, const BitBuffer& b) {
   d.t1 = read_bits8(0, 5, b);
   d.t3 = read_bits8(5, 6, b);
   d.t2 = read_bits8(11, 5, b);
 }
 
-void decode_power_command(PowerCommand &d, const BitBuffer &b) {
+void decode_power_command(PowerCommand& d, const BitBuffer& b) {
   d.fpc = read_bits8(2, 1, b);
   d.power_level = read_bits8(3, 5, b);
 }
 
-void decode_power_command_access_type(PowerCommandAccessType &d, const BitBuffer &b) {
+void decode_power_command_access_type(PowerCommandAccessType& d, const BitBuffer& b) {
   d.atc = read_bits8(0, 1, b);
   d.fpc = read_bits8(2, 1, b);
   d.power_level = read_bits8(3, 5, b);
 }
 
-void decode_mobile_observed_time_difference(MobileObservedTimeDifference &d, const BitBuffer &b) {
+void decode_mobile_observed_time_difference(MobileObservedTimeDifference& d, const BitBuffer& b) {
   d.length = read_bits8(0, 8, b);
   d.value = read_bits32(8, 21, b);
 }
 
-void decode_mobile_allocation_bits(MobileAllocation &d, const BitBuffer &b, uint32_t pos, uint8_t octets) {
+void decode_mobile_allocation_bits(MobileAllocation& d, const BitBuffer& b, uint32_t pos, uint8_t octets) {
   d.length = octets;
   d.count = 0;
   const uint32_t n = 8u * octets;  // at most kMaxBits
@@ -71,18 +71,18 @@ void decode_mobile_allocation_bits(MobileAllocation &d, const BitBuffer &b, uint
   }
 }
 
-void decode_mobile_allocation(MobileAllocation &d, const BitBuffer &b) {
+void decode_mobile_allocation(MobileAllocation& d, const BitBuffer& b) {
   decode_mobile_allocation_bits(d, b, 8, read_bits8(0, 8, b));
 }
 
-void decode_frequency_channel_sequence(FrequencyChannelSequence &d, const BitBuffer &b) {
+void decode_frequency_channel_sequence(FrequencyChannelSequence& d, const BitBuffer& b) {
   d.lowest_arfcn = read_bits8(1, 7, b);
   for (uint32_t i = 1; i < std::size(d.inc_skip); ++i) d.inc_skip[i] = read_bits8(8 + 4 * (i - 1), 4, b);
 }
 
-void decode_channel_mode(uint8_t &mode, const BitBuffer &b) { mode = read_bits8(0, 8, b); }
+void decode_channel_mode(uint8_t& mode, const BitBuffer& b) { mode = read_bits8(0, 8, b); }
 
-void decode_packet_channel_description(PacketChannelDescription &d, const BitBuffer &b) {
+void decode_packet_channel_description(PacketChannelDescription& d, const BitBuffer& b) {
   d.chan_type = read_bits8(0, 5, b);
   d.tn = read_bits8(5, 3, b);
   d.tsc = read_bits8(8, 3, b);
@@ -103,19 +103,19 @@ void decode_packet_channel_description(PacketChannelDescription &d, const BitBuf
   }
 }
 
-void decode_group_channel_description(GroupChannelDescription &d, const BitBuffer &b) {
+void decode_group_channel_description(GroupChannelDescription& d, const BitBuffer& b) {
   d.length = read_bits8(0, 8, b);
   decode_channel_description_at(d.channel, b, 8);
   if (d.length > 3) decode_mobile_allocation_bits(d.ma, b, 32, static_cast<uint8_t>(d.length - 3));
 }
 
-void decode_vgcs_target_mode(VgcsTargetMode &d, const BitBuffer &b) {
+void decode_vgcs_target_mode(VgcsTargetMode& d, const BitBuffer& b) {
   d.length = read_bits8(0, 8, b);
   d.target_mode = read_bits8(8, 2, b);
   d.key_number = read_bits8(10, 4, b);
 }
 
-void decode_time_difference(TimeDifference &d, const BitBuffer &b) {
+void decode_time_difference(TimeDifference& d, const BitBuffer& b) {
   d.length = read_bits8(0, 8, b);
   d.value = read_bits8(8, 8, b);
 }
@@ -146,16 +146,16 @@ constexpr ValueText kChannelTypeTexts[] = {
 };
 static_assert(well_formed(kChannelTypeTexts));
 
-int render_channel_type_text(uint8_t value, const char *text, OutputText &out) {
+int render_channel_type_text(uint8_t value, const char* text, OutputText& out) {
   out.append("<Channel_type_and_TDMA_offset>\n");
   append_value_text(text, out, value, 1);
   out.append("</Channel_type_and_TDMA_offset>\n");
   return 1;
 }
 
-constexpr const char *hopping_text(uint8_t h) { return h != 0 ? "RF_hopping_channel" : "Single_RF_channel"; }
+constexpr const char* hopping_text(uint8_t h) { return h != 0 ? "RF_hopping_channel" : "Single_RF_channel"; }
 
-void render_channel_fields(const ChannelDescription &d, OutputText &out, bool bare_h) {
+void render_channel_fields(const ChannelDescription& d, OutputText& out, bool bare_h) {
   write_field_u8("TN", d.tn, out, 0);
   out.append("<H>\n");
   if (bare_h) {
@@ -176,11 +176,11 @@ void render_channel_fields(const ChannelDescription &d, OutputText &out, bool ba
 
 }  // namespace
 
-int render_channel_type(uint8_t value, OutputText &out) {
+int render_channel_type(uint8_t value, OutputText& out) {
   return render_channel_type_text(value, text_or(kChannelTypeTexts, value, "reserved"), out);
 }
 
-int render_channel_description(const ChannelDescription &d, OutputText &out) {
+int render_channel_description(const ChannelDescription& d, OutputText& out) {
   out.append("<Channel_Description>\n");
   // Only the dedicated channel types have their text here.
   if (d.chan_type >= 1 && d.chan_type <= 7) {
@@ -193,7 +193,7 @@ int render_channel_description(const ChannelDescription &d, OutputText &out) {
   return 1;
 }
 
-int render_channel_description2(const ChannelDescription &d, OutputText &out) {
+int render_channel_description2(const ChannelDescription& d, OutputText& out) {
   out.append("<Channel_Description2>\n");
   render_channel_type(d.chan_type, out);
   render_channel_fields(d, out, true);
@@ -201,7 +201,7 @@ int render_channel_description2(const ChannelDescription &d, OutputText &out) {
   return 1;
 }
 
-int render_cell_description(const CellDescription &d, OutputText &out) {
+int render_cell_description(const CellDescription& d, OutputText& out) {
   out.append("<Cell_Description>\n");
   write_field_u16("BCCH_ARFCN", d.bcch_arfcn, out, 0);
   write_field_u8("NCC", d.ncc, out, 0);
@@ -210,7 +210,7 @@ int render_cell_description(const CellDescription &d, OutputText &out) {
   return 1;
 }
 
-int render_request_reference(const RequestReference &d, OutputText &out) {
+int render_request_reference(const RequestReference& d, OutputText& out) {
   out.append("<Request_Reference>\n");
   write_field_u8("RA", d.ra, out, 0);
   write_field_u8("T1", d.t1, out, 0);
@@ -220,7 +220,7 @@ int render_request_reference(const RequestReference &d, OutputText &out) {
   return 1;
 }
 
-int render_starting_time(const StartingTime &d, OutputText &out) {
+int render_starting_time(const StartingTime& d, OutputText& out) {
   out.append("<StartingTime>\n");
   write_field_u8("T1", d.t1, out, 0);
   write_field_u8("T3", d.t3, out, 0);
@@ -229,14 +229,14 @@ int render_starting_time(const StartingTime &d, OutputText &out) {
   return 1;
 }
 
-int render_timing_advance(uint8_t value, OutputText &out) {
+int render_timing_advance(uint8_t value, OutputText& out) {
   out.append("<Timing_Advance>\n");
   write_field_u8("Timing_advance_value", value, out, 0);
   out.append("</Timing_Advance>\n");
   return 1;
 }
 
-int render_mobile_allocation(const MobileAllocation &d, OutputText &out) {
+int render_mobile_allocation(const MobileAllocation& d, OutputText& out) {
   out.append("<Mobile_Allocation>\n");
   write_field_u8("Length_of_mobile_allocation", d.length, out, 0);
   uint32_t n = 8u * d.length;
@@ -248,7 +248,7 @@ int render_mobile_allocation(const MobileAllocation &d, OutputText &out) {
   return 1;
 }
 
-int render_frequency_channel_sequence(const FrequencyChannelSequence &d, OutputText &out) {
+int render_frequency_channel_sequence(const FrequencyChannelSequence& d, OutputText& out) {
   out.append("<Frequency_Channel_Sequence>\n");
   write_field_int("Lowest_ARFCN", d.lowest_arfcn, out, 0);
   for (uint32_t i = 1; i < std::size(d.inc_skip); ++i) write_field_int("inc_skip_of_ARFCN", d.inc_skip[i], out, 0);
@@ -280,9 +280,9 @@ constexpr ValueText kChannelMode2Texts[] = {
 };
 static_assert(well_formed(kChannelMode2Texts));
 
-constexpr const char *kReservedMode = "Other values are reserved for future use";
+constexpr const char* kReservedMode = "Other values are reserved for future use";
 
-void render_mode(uint8_t mode, std::span<const ValueText> table, OutputText &out) {
+void render_mode(uint8_t mode, std::span<const ValueText> table, OutputText& out) {
   out.append("<Mode>\n");
   append_value_text(text_or(table, mode, kReservedMode), out, mode, 1);
   out.append("</Mode>\n");
@@ -290,14 +290,14 @@ void render_mode(uint8_t mode, std::span<const ValueText> table, OutputText &out
 
 }  // namespace
 
-int render_channel_mode(uint8_t mode, OutputText &out) {
+int render_channel_mode(uint8_t mode, OutputText& out) {
   out.append("<Channel_Mode>\n");
   render_mode(mode, kChannelModeTexts, out);
   out.append("</Channel_Mode>\n");
   return 1;
 }
 
-int render_channel_mode2(uint8_t mode, OutputText &out) {
+int render_channel_mode2(uint8_t mode, OutputText& out) {
   out.append("<Channel_Mode2>\n");
   render_mode(mode, kChannelMode2Texts, out);
   out.append("</Channel_Mode2>\n");
@@ -316,7 +316,7 @@ static_assert(well_formed(kCipherAlgorithmTexts));
 
 }  // namespace
 
-int render_cipher_mode_setting(const CipherModeSetting &d, OutputText &out) {
+int render_cipher_mode_setting(const CipherModeSetting& d, OutputText& out) {
   out.append("<Cipher_Mode_Setting>\n");
   out.append("<SC>\n");
   if (d.sc == 1) {
@@ -351,7 +351,7 @@ constexpr ValueText kPageModeImmediateTexts[] = {
 };
 static_assert(well_formed(kPageModeImmediateTexts));
 
-int render_page_mode_with(uint8_t value, std::span<const ValueText> table, OutputText &out) {
+int render_page_mode_with(uint8_t value, std::span<const ValueText> table, OutputText& out) {
   out.append("<Page_Mode>\n");
   append_value_text(text_or(table, value, "reserved"), out, value, 1);
   out.append("</Page_Mode>\n");
@@ -360,9 +360,9 @@ int render_page_mode_with(uint8_t value, std::span<const ValueText> table, Outpu
 
 }  // namespace
 
-int render_page_mode(uint8_t value, OutputText &out) { return render_page_mode_with(value, kPageModeTexts, out); }
+int render_page_mode(uint8_t value, OutputText& out) { return render_page_mode_with(value, kPageModeTexts, out); }
 
-int render_page_mode_immediate(uint8_t value, OutputText &out) {
+int render_page_mode_immediate(uint8_t value, OutputText& out) {
   return render_page_mode_with(value, kPageModeImmediateTexts, out);
 }
 
@@ -394,14 +394,14 @@ static_assert(well_formed(kRrCauseTexts));
 
 }  // namespace
 
-int render_rr_cause_value(uint8_t value, OutputText &out) {
+int render_rr_cause_value(uint8_t value, OutputText& out) {
   out.append("<RR_Cause_value>\n");
   append_value_text(text_or(kRrCauseTexts, value, "Normal event"), out, value, 1);
   out.append("</RR_Cause_value>\n");
   return 1;
 }
 
-int render_time_difference(const TimeDifference &d, OutputText &out) {
+int render_time_difference(const TimeDifference& d, OutputText& out) {
   out.append("<Time_Difference>\n");
   write_field_u8("Length_of_Time_Difference", d.length, out, 0);
   write_field_u8("Time_difference_value", d.value, out, 0);

@@ -110,27 +110,27 @@ struct TimeDifference {
 
 static_assert(std::is_trivially_copyable_v<MobileAllocation> && std::is_trivially_copyable_v<GroupChannelDescription>);
 
-void decode_channel_description(ChannelDescription &d, const BitBuffer &b);
-void decode_cell_description(CellDescription &d, const BitBuffer &b);
-void decode_request_reference(RequestReference &d, const BitBuffer &b);
-void decode_starting_time(StartingTime &d, const BitBuffer &b);
-void decode_power_command(PowerCommand &d, const BitBuffer &b);
-void decode_power_command_access_type(PowerCommandAccessType &d, const BitBuffer &b);
-void decode_mobile_observed_time_difference(MobileObservedTimeDifference &d,
-                                            const BitBuffer &b);  // length-led
-void decode_mobile_allocation(MobileAllocation &d,
-                              const BitBuffer &b);  // length-led
+void decode_channel_description(ChannelDescription& d, const BitBuffer& b);
+void decode_cell_description(CellDescription& d, const BitBuffer& b);
+void decode_request_reference(RequestReference& d, const BitBuffer& b);
+void decode_starting_time(StartingTime& d, const BitBuffer& b);
+void decode_power_command(PowerCommand& d, const BitBuffer& b);
+void decode_power_command_access_type(PowerCommandAccessType& d, const BitBuffer& b);
+void decode_mobile_observed_time_difference(MobileObservedTimeDifference& d,
+                                            const BitBuffer& b);  // length-led
+void decode_mobile_allocation(MobileAllocation& d,
+                              const BitBuffer& b);  // length-led
 // MA bits without a length octet: `octets` x 8 bits from bit position `pos`.
-void decode_mobile_allocation_bits(MobileAllocation &d, const BitBuffer &b, uint32_t pos, uint8_t octets);
-void decode_frequency_channel_sequence(FrequencyChannelSequence &d, const BitBuffer &b);
-void decode_channel_mode(uint8_t &mode, const BitBuffer &b);
-void decode_packet_channel_description(PacketChannelDescription &d, const BitBuffer &b);
-void decode_group_channel_description(GroupChannelDescription &d,
-                                      const BitBuffer &b);  // length-led
-void decode_vgcs_target_mode(VgcsTargetMode &d,
-                             const BitBuffer &b);  // length-led
-void decode_time_difference(TimeDifference &d,
-                            const BitBuffer &b);  // length-led
+void decode_mobile_allocation_bits(MobileAllocation& d, const BitBuffer& b, uint32_t pos, uint8_t octets);
+void decode_frequency_channel_sequence(FrequencyChannelSequence& d, const BitBuffer& b);
+void decode_channel_mode(uint8_t& mode, const BitBuffer& b);
+void decode_packet_channel_description(PacketChannelDescription& d, const BitBuffer& b);
+void decode_group_channel_description(GroupChannelDescription& d,
+                                      const BitBuffer& b);  // length-led
+void decode_vgcs_target_mode(VgcsTargetMode& d,
+                             const BitBuffer& b);  // length-led
+void decode_time_difference(TimeDifference& d,
+                            const BitBuffer& b);  // length-led
 
 // Half-octet values taken straight from their octet: the low nibble.
 inline CipherModeSetting cipher_mode_setting_of(uint8_t octet) {
@@ -138,22 +138,22 @@ inline CipherModeSetting cipher_mode_setting_of(uint8_t octet) {
 }
 inline uint8_t page_mode_of(uint8_t octet) { return octet & 0x03; }
 
-int render_channel_type(uint8_t value, OutputText &out);
-int render_channel_description(const ChannelDescription &d, OutputText &out);
-int render_channel_description2(const ChannelDescription &d, OutputText &out);
-int render_cell_description(const CellDescription &d, OutputText &out);
-int render_request_reference(const RequestReference &d, OutputText &out);
-int render_starting_time(const StartingTime &d, OutputText &out);
-int render_timing_advance(uint8_t value, OutputText &out);
-int render_mobile_allocation(const MobileAllocation &d, OutputText &out);
-int render_frequency_channel_sequence(const FrequencyChannelSequence &d, OutputText &out);
-int render_channel_mode(uint8_t mode, OutputText &out);
-int render_channel_mode2(uint8_t mode, OutputText &out);
-int render_cipher_mode_setting(const CipherModeSetting &d, OutputText &out);
-int render_page_mode(uint8_t value, OutputText &out);
+int render_channel_type(uint8_t value, OutputText& out);
+int render_channel_description(const ChannelDescription& d, OutputText& out);
+int render_channel_description2(const ChannelDescription& d, OutputText& out);
+int render_cell_description(const CellDescription& d, OutputText& out);
+int render_request_reference(const RequestReference& d, OutputText& out);
+int render_starting_time(const StartingTime& d, OutputText& out);
+int render_timing_advance(uint8_t value, OutputText& out);
+int render_mobile_allocation(const MobileAllocation& d, OutputText& out);
+int render_frequency_channel_sequence(const FrequencyChannelSequence& d, OutputText& out);
+int render_channel_mode(uint8_t mode, OutputText& out);
+int render_channel_mode2(uint8_t mode, OutputText& out);
+int render_cipher_mode_setting(const CipherModeSetting& d, OutputText& out);
+int render_page_mode(uint8_t value, OutputText& out);
 // IMMEDIATE ASSIGNMENT's form: "Normal_paging" for 0.
-int render_page_mode_immediate(uint8_t value, OutputText &out);
-int render_rr_cause_value(uint8_t value, OutputText &out);
-int render_time_difference(const TimeDifference &d, OutputText &out);
+int render_page_mode_immediate(uint8_t value, OutputText& out);
+int render_rr_cause_value(uint8_t value, OutputText& out);
+int render_time_difference(const TimeDifference& d, OutputText& out);
 
 }  // namespace l3
