@@ -235,6 +235,7 @@ void decode_frequency_list(FrequencyList& l, const BitBuffer& buf) {
     case FrequencyFormat::bitmap0:
       l.bitmap0_length = static_cast<uint8_t>(len);
       for (uint32_t i = 1; i <= 124; ++i) l.bitmap0[i] = b.cell(11 + i);
+      l.count = 0;
       break;
     case FrequencyFormat::range1024: {
       const RangeArrays a = range_arrays(l, format);
