@@ -350,15 +350,6 @@ const BodyCase kBodies[] = {
 </Range1024format>
 </Cell_Channel_Description>
 )"},
-    {"range1024_empty_without_f0", 16, 0, "80 00 00000000 00000000 00000000 0000", R"(<Cell_Channel_Description>
-<FORMAT_ID>16</FORMAT_ID>
-<Range1024format>
-<Length_of_Frequency_List>16</Length_of_Frequency_List>
-<F0>
-(0)ARFCN0is_not_a_member_of_the_set</F0>
-</Range1024format>
-</Cell_Channel_Description>
-)"},
     // ORIG-ARFCN 1000, W(1) 24: 1000 + 24 wraps to ARFCN 0, which is not printed.
     {"range512_wraps_to_arfcn_0", 16, 0, "89 f4 06 00000000 00000000 00000000 00", R"(<Cell_Channel_Description>
 <FORMAT_ID>20</FORMAT_ID>

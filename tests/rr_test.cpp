@@ -208,24 +208,9 @@ const ElementCase kElements[] = {
 (5)Other values are reserved for future use</Mode>
 </Channel_Mode>
 )"},
-    {"channel_mode2_speech_v1", "05",
-     [](const BitBuffer& b, OutputText& out) { octet_value(render_channel_mode2, b, out); },
-     R"(<Channel_Mode2>
-<Mode>
-(5)speech full rate or half rate version 1</Mode>
-</Channel_Mode2>
-)"},
     {"rr_cause_without_text_reads_normal_event", "07",
      [](const BitBuffer& b, OutputText& out) { octet_value(render_rr_cause_value, b, out); }, R"(<RR_Cause_value>
 (7)Normal event</RR_Cause_value>
-)"},
-    {"rr_cause_call_already_cleared", "41",
-     [](const BitBuffer& b, OutputText& out) { octet_value(render_rr_cause_value, b, out); }, R"(<RR_Cause_value>
-(65)Call already cleared</RR_Cause_value>
-)"},
-    {"page_mode_normal", "00", [](const BitBuffer& b, OutputText& out) { octet_value(render_page_mode, b, out); },
-     R"(<Page_Mode>
-(0)Normal//paging</Page_Mode>
 )"},
     {"page_mode_immediate_normal", "00",
      [](const BitBuffer& b, OutputText& out) { octet_value(render_page_mode_immediate, b, out); }, R"(<Page_Mode>
@@ -266,12 +251,6 @@ const ElementCase kElements[] = {
 <SC>
 (0)No ciphering</SC>
 </Cipher_Mode_Setting>
-)"},
-    {"time_difference", "01 2a", element<TimeDifference, decode_time_difference, render_time_difference>,
-     R"(<Time_Difference>
-<Length_of_Time_Difference>1</Length_of_Time_Difference>
-<Time_difference_value>42</Time_difference_value>
-</Time_Difference>
 )"},
     // Truncated to its length octet: the value reads as zero.
     {"time_difference_cut_short", "01", element<TimeDifference, decode_time_difference, render_time_difference>,
