@@ -185,6 +185,8 @@ void decode_channel_list16(FrequencyList& l, const BitBuffer& buf, int one_bit_f
   resolve_range_arfcns(l);
 }
 
+void decode_cell_channel_description(FrequencyList& l, const BitBuffer& b) { decode_channel_list16(l, b, 0); }
+
 void decode_frequency_short_list_at(FrequencyList& l, const BitBuffer& buf, uint32_t pos) {
   const uint32_t end = pos + 72;
   const BitBuffer b = limited(buf, end);
