@@ -164,8 +164,7 @@ constexpr ValueText kNirrTexts[] = {
 };
 constexpr ValueText kEstablishmentTexts[] = {{0, "demand"}, {1, "reserved"}};
 constexpr ValueText kCompressUplinkTexts[] = {{0, "data compression not allowed"}, {1, "data compression allowed"}};
-constexpr ValueText kCompressDownlinkTexts[] = {{0, "data compression not possible"},
-                                                {1, "data compression possible"}};
+constexpr ValueText kCompressDownlinkTexts[] = {{0, "data compression not possible"}, {1, "data compression possible"}};
 constexpr ValueText kAccessIdentityTexts[] = {{0, "octet identifier"}};
 constexpr ValueText kRateAdaptionTexts[] = {
     {0, "no rate adaption"},
@@ -389,7 +388,8 @@ int render_tail(const BearerTail& t, uint8_t direction, const TailStyle& s, Outp
   }
   if (t.octet5a_present) {
     render_value_block(out, "Other ITC", t.other_itc, kOtherItcTexts, "reserved");
-    if (t.rate_adaption == 3) render_value_block(out, "Other rate adaption", t.other_rate_adaption, kOtherRateAdaptionTexts);
+    if (t.rate_adaption == 3)
+      render_value_block(out, "Other rate adaption", t.other_rate_adaption, kOtherRateAdaptionTexts);
   }
   if (t.octet5b_present) {
     if (!render_value_block(out, s.rate_adaption_header, t.rate_adaption_header, kRaHeaderTexts)) return 0;
@@ -477,12 +477,9 @@ constexpr ValueText kSpeechCodingTexts[] = {
 };
 constexpr ValueText kCtmTexts[] = {{0, "CTM text telephony is not supported"}, {1, "CTM text telephony is supported"}};
 constexpr ValueText kSpeechVersionTexts[] = {
-    {0, "GSM full rate speech version 1"},
-    {1, "GSM half rate speech version 1"},
-    {2, "GSM full rate speech version 2"},
-    {4, "GSM full rate speech version 3"},
-    {5, "GSM half rate speech version 3"},
-    {15, "no speech version supported for GSM radio access"},
+    {0, "GSM full rate speech version 1"}, {1, "GSM half rate speech version 1"},
+    {2, "GSM full rate speech version 2"}, {4, "GSM full rate speech version 3"},
+    {5, "GSM half rate speech version 3"}, {15, "no speech version supported for GSM radio access"},
 };
 // Radio channel requirement, by what octet 3 and 3a say about the call.
 constexpr ValueText kRadioDataTexts[] = {
@@ -493,12 +490,15 @@ constexpr ValueText kRadioDataTexts[] = {
 };
 constexpr ValueText kRadioSpeechVersionTexts[] = {
     {0, "reserved"},
-    {1, "the mobile station supports at least full rate speech version 1 but does not support half rate speech "
-        "version 1"},
-    {2, "The mobile station supports at least full rate speech version 1 and half rate speech version 1. The mobile "
-        "station has a greater preference for half rate speech version 1 than for full rate speech version 1"},
-    {3, "The mobile station supports at least full rate speech version 1 and half rate speech version 1. The mobile "
-        "station has a greater preference for full rate speech version 1 than for half rate speech version 1"},
+    {1,
+     "the mobile station supports at least full rate speech version 1 but does not support half rate speech "
+     "version 1"},
+    {2,
+     "The mobile station supports at least full rate speech version 1 and half rate speech version 1. The mobile "
+     "station has a greater preference for half rate speech version 1 than for full rate speech version 1"},
+    {3,
+     "The mobile station supports at least full rate speech version 1 and half rate speech version 1. The mobile "
+     "station has a greater preference for full rate speech version 1 than for half rate speech version 1"},
 };
 constexpr ValueText kRadioSpeechTexts[] = {
     {0, "reserved"},
@@ -513,8 +513,8 @@ int render_octet3(const BearerCapability& bc, OutputText& out) {
     write_field_u8("Radiochannel Requirement", bc.radio_channel_requirement, out, 0);
   } else {
     std::span<const ValueText> texts = bc.transfer_capability != 0 ? std::span<const ValueText>(kRadioDataTexts)
-                                       : bc.speech_count != 0      ? std::span<const ValueText>(kRadioSpeechVersionTexts)
-                                                                   : std::span<const ValueText>(kRadioSpeechTexts);
+                                       : bc.speech_count != 0 ? std::span<const ValueText>(kRadioSpeechVersionTexts)
+                                                              : std::span<const ValueText>(kRadioSpeechTexts);
     if (!render_value_block(out, "Radiochannel Requirement", bc.radio_channel_requirement, texts)) return 0;
   }
   if (!render_value_block(out, "Coding standard", bc.coding_standard, kCodingStandardTexts)) return 0;

@@ -506,7 +506,8 @@ int render_high_layer_compatibility(const HighLayerInfo& h, OutputText& out) {
 
 namespace {
 
-constexpr const char* kRepeatFallbackText = "Support of fallback - mode 1 preferred, mode 2 selected if setup of mode 1 fails";
+constexpr const char* kRepeatFallbackText =
+    "Support of fallback - mode 1 preferred, mode 2 selected if setup of mode 1 fails";
 constexpr const char* kRepeatChangeText = "Service change and fallback - mode 1 alternate mode 2, mode 1 preferred";
 constexpr ValueText kBcRepeatTexts[] = {
     {1, "Circular for successive selection mode 1 alternate mode 2"},
@@ -550,9 +551,9 @@ int render_hlc_repeat_indicator(uint8_t value, OutputText& out) {
 namespace {
 
 constexpr ValueText kPriorityTexts[] = {
-    {0, "no priority applied"},    {1, "call priority level 4"}, {2, "call priority level 3"},
-    {3, "call priority level 2"},  {4, "call priority level 1"}, {5, "call priority level 0"},
-    {6, "call priority level B"},  {7, "call priority level A"},
+    {0, "no priority applied"},   {1, "call priority level 4"}, {2, "call priority level 3"},
+    {3, "call priority level 2"}, {4, "call priority level 1"}, {5, "call priority level 0"},
+    {6, "call priority level B"}, {7, "call priority level A"},
 };
 constexpr ValueText kNetworkCcCapabilityTexts[] = {
     {0, "<the network does not support the multicall."},

@@ -15,7 +15,7 @@ void decode_facility(Facility& f, const BitBuffer& bits);
 void decode_low_layer_compatibility(LowLayerCompat& llc, const BitBuffer& bits);
 void decode_ss_version(SsVersion& v, const BitBuffer& bits);
 void decode_user_user(UserUserInfo& uu, const BitBuffer& bits);
-void decode_progress_indicator(ProgressInfo& p, const BitBuffer& value);          // value octets alone
+void decode_progress_indicator(ProgressInfo& p, const BitBuffer& value);         // value octets alone
 void decode_high_layer_compatibility(HighLayerInfo& h, const BitBuffer& value);  // value octets alone
 void decode_cc_capabilities(CcCapabilitiesInfo& c, const BitBuffer& bits);
 void decode_cause(CauseInfo& c, const BitBuffer& bits);

@@ -2,8 +2,8 @@
 #include <span>
 
 #include "cc/cc_elements.h"
-#include "cc/cc_records.h"
 #include "cc/cc_messages.h"
+#include "cc/cc_records.h"
 
 namespace l3 {
 
@@ -172,7 +172,8 @@ constexpr OptionalIe<Establishment> kEstablishmentIes[] = {
      take_led<Establishment, SubaddressInfo, &Establishment::calling_subaddress, decode_subaddress>},
     {0x5E, IeForm::tlv, 0,
      take_led<Establishment, BcdNumber, &Establishment::called_number, decode_called_party_number>},
-    {0x6D, IeForm::tlv, 0, take_led<Establishment, SubaddressInfo, &Establishment::called_subaddress, decode_subaddress>},
+    {0x6D, IeForm::tlv, 0,
+     take_led<Establishment, SubaddressInfo, &Establishment::called_subaddress, decode_subaddress>},
     {0x7C, IeForm::tlv, 0, take_llc_pair<Establishment, &Establishment::llc1, &Establishment::llc2>},
     {0x7D, IeForm::tlv, 0, take_hlc_pair<Establishment, &Establishment::hlc1, &Establishment::hlc2>},
     {0x7E, IeForm::tlv, 0, take_led<Establishment, UserUserInfo, &Establishment::user_user, decode_user_user>},
@@ -181,11 +182,13 @@ constexpr OptionalIe<Establishment> kEstablishmentIes[] = {
     {0xA2, IeForm::tag_only, 0, set_flag<Establishment, &Establishment::clir_invocation>},
     {0x15, IeForm::tlv, 0,
      take_led<Establishment, CcCapabilitiesInfo, &Establishment::cc_capabilities, decode_cc_capabilities>},
-    {0x1D, IeForm::tlv, 0, take_led<Establishment, Facility, &Establishment::facility_advanced_recall, decode_facility>},
+    {0x1D, IeForm::tlv, 0,
+     take_led<Establishment, Facility, &Establishment::facility_advanced_recall, decode_facility>},
     {0x1B, IeForm::tlv, 0,
      take_led<Establishment, Facility, &Establishment::facility_recall_not_essential, decode_facility>},
     {0x2D, IeForm::tlv, 0, take_short<Establishment, &Establishment::stream_identifier, 0xFF>},
-    {0x40, IeForm::tlv, 0, take_led<Establishment, CodecList, &Establishment::supported_codecs, decode_supported_codecs>},
+    {0x40, IeForm::tlv, 0,
+     take_led<Establishment, CodecList, &Establishment::supported_codecs, decode_supported_codecs>},
 };
 static_assert(ieis_unique<Establishment>(kEstablishmentIes));
 
@@ -200,8 +203,7 @@ constexpr OptionalIe<CcSetup> kSetupIes[] = {
     {0x5D, IeForm::tlv, 0, take_led<CcSetup, SubaddressInfo, &CcSetup::calling_subaddress, decode_subaddress>},
     {0x5E, IeForm::tlv, 0, take_led<CcSetup, BcdNumber, &CcSetup::called_number, decode_called_party_number>},
     {0x6D, IeForm::tlv, 0, take_led<CcSetup, SubaddressInfo, &CcSetup::called_subaddress, decode_subaddress>},
-    {0x74, IeForm::tlv, 0,
-     take_led<CcSetup, BcdNumber, &CcSetup::redirecting_number, decode_redirecting_party_number>},
+    {0x74, IeForm::tlv, 0, take_led<CcSetup, BcdNumber, &CcSetup::redirecting_number, decode_redirecting_party_number>},
     {0x75, IeForm::tlv, 0, take_led<CcSetup, SubaddressInfo, &CcSetup::redirecting_subaddress, decode_subaddress>},
     {0x1D, IeForm::tlv, 0, take_led<CcSetup, Facility, &CcSetup::facility_advanced_recall, decode_facility>},
     {0x1B, IeForm::tlv, 0, take_led<CcSetup, Facility, &CcSetup::facility_recall_not_essential, decode_facility>},
@@ -247,14 +249,16 @@ constexpr OptionalIe<Confirmed> kCallConfirmedIes[] = {
     {0xD0, IeForm::half, 0, store_nibble<Confirmed, &Confirmed::repeat>},
     {0x04, IeForm::tlv, 0, take_bc_pair<Confirmed, &Confirmed::bc1, &Confirmed::bc2>},
     {0x08, IeForm::tlv, 0, take_led<Confirmed, CauseInfo, &Confirmed::cause, decode_cause>},
-    {0x15, IeForm::tlv, 0, take_led<Confirmed, CcCapabilitiesInfo, &Confirmed::cc_capabilities, decode_cc_capabilities>},
+    {0x15, IeForm::tlv, 0,
+     take_led<Confirmed, CcCapabilitiesInfo, &Confirmed::cc_capabilities, decode_cc_capabilities>},
     {0x2D, IeForm::tlv, 0, take_short<Confirmed, &Confirmed::stream_identifier, 0xFF>},
     {0x40, IeForm::tlv, 0, take_led<Confirmed, CodecList, &Confirmed::supported_codecs, decode_supported_codecs>},
 };
 static_assert(ieis_unique<Confirmed>(kCallConfirmedIes));
 
 constexpr OptionalIe<CcStartCc> kStartCcIes[] = {
-    {0x15, IeForm::tlv, 0, take_led<CcStartCc, CcCapabilitiesInfo, &CcStartCc::cc_capabilities, decode_cc_capabilities>},
+    {0x15, IeForm::tlv, 0,
+     take_led<CcStartCc, CcCapabilitiesInfo, &CcStartCc::cc_capabilities, decode_cc_capabilities>},
 };
 
 using Emergency = CcEmergencySetup;
@@ -297,8 +301,7 @@ static_assert(ieis_unique<CcModify>(kModifyCompleteIes));
 
 using ModifyReject = CcModifyReject;
 constexpr OptionalIe<ModifyReject> kModifyRejectIes[] = {
-    {0x7C, IeForm::tlv, 0,
-     take_led<ModifyReject, LowLayerCompat, &ModifyReject::llc, decode_low_layer_compatibility>},
+    {0x7C, IeForm::tlv, 0, take_led<ModifyReject, LowLayerCompat, &ModifyReject::llc, decode_low_layer_compatibility>},
     {0x7D, IeForm::tlv, 0, take_hlc<ModifyReject, &ModifyReject::hlc>},
 };
 static_assert(ieis_unique<ModifyReject>(kModifyRejectIes));

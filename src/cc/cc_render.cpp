@@ -53,10 +53,17 @@ void no_detail_block(OutputText& out, const Opt<uint8_t>& flag, const char* name
 }
 
 constexpr ValueText kSignalTexts[] = {
-    {0, "dial tone on"},          {1, "ring back tone on"},         {2, "intercept tone on"},
-    {3, "network congestion tone on"}, {4, "busy tone on"},         {5, "confirm tone on"},
-    {6, "answer tone on"},        {7, "call waiting tone on"},      {8, "off_hook warning tone on"},
-    {63, "tones off"},            {79, "alerting off"},
+    {0, "dial tone on"},
+    {1, "ring back tone on"},
+    {2, "intercept tone on"},
+    {3, "network congestion tone on"},
+    {4, "busy tone on"},
+    {5, "confirm tone on"},
+    {6, "answer tone on"},
+    {7, "call waiting tone on"},
+    {8, "off_hook warning tone on"},
+    {63, "tones off"},
+    {79, "alerting off"},
 };
 constexpr ValueText kAlertTexts[] = {
     {0, "alerting pattern1"}, {1, "alerting pattern2"}, {2, "alerting pattern3"},
@@ -502,8 +509,7 @@ int render_cc_status(const MessageRecord& rec, OutputText& out) {
   if (r.auxiliary_states.present) {
     open_tag(out, "Auxiliary states");
     render_value_block(out, "Hold auxiliary state", r.auxiliary_states.value.hold, kHoldStateTexts);
-    render_value_block(out, "Multi party auxiliary state", r.auxiliary_states.value.multi_party,
-                       kMultiPartyStateTexts);
+    render_value_block(out, "Multi party auxiliary state", r.auxiliary_states.value.multi_party, kMultiPartyStateTexts);
     close_tag(out, "Auxiliary states");
   }
   append_tag_text(out, "</CC Status>\n");
