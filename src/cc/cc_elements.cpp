@@ -349,8 +349,10 @@ static_assert(well_formed(kUserUserPdTexts) && covers(kUserUserPdTexts, 0, 255))
 
 int render_user_user(const UserUserInfo& uu, OutputText& out) {
   append_plain(out, "<User_user>\n");
-  render_value_block(out, "User_user_protocol_discriminator", uu.protocol_discriminator, kUserUserPdTexts);
-  if (uu.protocol_discriminator == 3) return 0;  // hosts expect the element cut short here
+  open_tag(out, "User_user_protocol_discriminator");
+  append_value_text(text_or(kUserUserPdTexts, uu.protocol_discriminator, ""), out, uu.protocol_discriminator, 1);
+  if (uu.protocol_discriminator == 3) return 0;  // hosts expect the element cut short after this text
+  close_tag(out, "User_user_protocol_discriminator");
   append_plain(out, "<User_user_information>\n");
   write_field_octets("Information", uu.octets, out, uu.count, 0);
   append_plain(out, "</User_user_information>\n");
