@@ -164,3 +164,43 @@ TEST(CcRecords, SlotRules) {
 }
 
 }  // namespace
+
+namespace {
+
+// Messages of every type built from element-shaped pieces with random
+// contents: each decodes to a closed document, and no prefix reads past the end.
+TEST(CcRecords, RandomElementSoupStaysInBounds) {
+  const uint8_t kTypes[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0B, 0x0E, 0x0F,
+                            0x10, 0x13, 0x17, 0x18, 0x19, 0x1A, 0x1C, 0x1D, 0x1E, 0x1F, 0x25, 0x2A,
+                            0x2D, 0x31, 0x32, 0x34, 0x35, 0x36, 0x37, 0x39, 0x3A, 0x3D, 0x3E};
+  const uint8_t kIeis[] = {0x04, 0x08, 0x15, 0x19, 0x1B, 0x1C, 0x1D, 0x1E, 0x24, 0x2C, 0x2D, 0x2E, 0x2F,
+                           0x34, 0x3A, 0x40, 0x41, 0x4C, 0x4D, 0x5C, 0x5D, 0x5E, 0x6D, 0x74, 0x75, 0x7B,
+                           0x7C, 0x7D, 0x7E, 0x7F, 0x83, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xD1};
+  uint32_t seed = 12345;
+  auto next = [&seed](uint32_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % n;
+  };
+  for (uint8_t type : kTypes) {
+    for (int round = 0; round < 12; ++round) {
+      std::vector<uint8_t> msg = {0x03, type};
+      if (next(2) == 0) msg.push_back(static_cast<uint8_t>(next(256)));  // a V octet or a length
+      for (uint32_t e = next(6); e > 0; --e) {
+        const uint8_t iei = kIeis[next(std::size(kIeis))];
+        msg.push_back(iei);
+        if (iei >= 0x80) continue;
+        const uint8_t len = static_cast<uint8_t>(next(next(4) == 0 ? 256 : 16));
+        msg.push_back(len);
+        for (uint32_t i = 0; i < len && msg.size() < 255; ++i) msg.push_back(static_cast<uint8_t>(next(256)));
+      }
+      for (uint8_t dir : {0, 1}) {
+        tharvel_test::Decoded d = tharvel_test::decode_octets(dir, msg);
+        EXPECT_EQ(d.result, 1);
+        EXPECT_TRUE(tharvel_test::closed(d.text));
+        if (round == 0 && dir == 0) tharvel_test::decode_every_prefix(dir, msg);  // each decode clears 1 MiB
+      }
+    }
+  }
+}
+
+}  // namespace

@@ -25,7 +25,7 @@ void decode_octets(CcOctets<N>& s, const BitBuffer& b) {
   copy_value_octets(b, 1, length_of(b), N, s.length, s.octets);
 }
 
-constexpr char kBcdDigitChars[] = "0123456789ABC*EF";
+constexpr char bcd_digit_chars[] = "0123456789ABC*EF";
 
 // n digit octets from value octet `first` on, low nibble first.
 void decode_digits(BcdNumber& num, const BitBuffer& b, uint32_t first, uint32_t n) {
@@ -38,8 +38,8 @@ void decode_digits(BcdNumber& num, const BitBuffer& b, uint32_t first, uint32_t 
     high = o >> 4;
     num.digits[2 * i + 1] = low;
     num.digits[2 * i + 2] = high;
-    num.text[2 * i] = kBcdDigitChars[low];
-    num.text[2 * i + 1] = kBcdDigitChars[high];
+    num.text[2 * i] = bcd_digit_chars[low];
+    num.text[2 * i + 1] = bcd_digit_chars[high];
   }
   num.digit_count = static_cast<uint8_t>(2 * n);
   num.digit_count_copy = num.digit_count;
