@@ -875,8 +875,12 @@ TEST(CcBearerChain, TruncatedAtEveryOctet) {
   };
   const std::vector<uint8_t> chain = tharvel_test::octets("A1 88 80 21 15 63 21 44 51 24 DC C8");
   for (const Cut& c : kCuts) {
-    std::vector<uint8_t> msg = {0x03, 0x05, 0x04, static_cast<uint8_t>(c.octets)};
-    msg.insert(msg.end(), chain.begin(), chain.begin() + c.octets);
+    std::vector<uint8_t> msg(4 + c.octets);
+    msg[0] = 0x03;
+    msg[1] = 0x05;
+    msg[2] = 0x04;
+    msg[3] = static_cast<uint8_t>(c.octets);
+    for (int i = 0; i < c.octets; ++i) msg[4 + i] = chain[i];
     const std::string body = body_of(tharvel_test::decode_octets(0, msg).text);
     EXPECT_NE(body.find(c.shown), std::string::npos) << c.octets << " octets:\n" << body;
     EXPECT_EQ(body.find(c.hidden), std::string::npos) << c.octets << " octets:\n" << body;
