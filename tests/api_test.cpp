@@ -35,14 +35,20 @@ class FailureDump : public testing::Test {
     dir_ = std::filesystem::temp_directory_path() / (std::string("dump_") + t->name());
     std::filesystem::create_directories(dir_);
     const char* old = std::getenv("TMPDIR");
-    old_ = old != nullptr ? old : "";
+    had_old_ = old != nullptr;
+    if (had_old_) old_ = old;
     setenv("TMPDIR", dir_.c_str(), 1);
   }
   void TearDown() override {
-    setenv("TMPDIR", old_.c_str(), 1);
+    if (had_old_) {
+      setenv("TMPDIR", old_.c_str(), 1);
+    } else {
+      unsetenv("TMPDIR");
+    }
     std::filesystem::remove_all(dir_);
   }
   std::filesystem::path dir_;
+  bool had_old_ = false;
   std::string old_;
 };
 

@@ -49,6 +49,10 @@ constexpr const char kUsage[] =
     "  -f, --filter TEXT   only messages whose protocol is TEXT (MM, CC, RR,\n"
     "                      \"GPRS MM\", ...) or whose name contains TEXT, case\n"
     "                      ignored; may be given more than once\n"
+    "  -x, --extract       after each message, what every value-extraction\n"
+    "                      function returns for it (result and block); the\n"
+    "                      functions get the flag of the line's direction\n"
+    "                      (UL: 0, DL: 1, their inverted convention)\n"
     "  -h, --help          this text\n";
 
 std::string lower(std::string s) {
@@ -58,6 +62,7 @@ std::string lower(std::string s) {
 
 struct Options {
   bool summary = false;
+  bool extract = false;
   std::vector<std::string> filters;  // lower case
 };
 
@@ -107,11 +112,43 @@ struct Decoder {
     } else if (rc != 0) {
       std::fwrite(buffer.data(), 1, std::strlen(buffer.data()), stdout);
     }
+    if (opt.extract) print_extraction(direction, msg);
     if (rc == 0) {
       std::fprintf(stderr, "%s: message not decoded (too short, or a protocol or type without a decoder)\n",
                    where.c_str());
       failed = true;
     }
+  }
+
+  // What the six value-extraction functions give for one message.
+  static void print_extraction(uint8_t direction, const std::vector<uint8_t>& msg) {
+    uint8_t flag = direction != 0 ? 0 : 1;
+    int32_t n = static_cast<int32_t>(msg.size());
+    const uint8_t* p = msg.data();
+    tharvel_diagnose_block d;
+    int r = GaintharvelDiagNoseData(flag, n, p, 0, &d);
+    std::printf("GaintharvelDiagNoseData %d: cause %d, second cause %d\n", r, d.cause, d.second_cause);
+    tharvel_attach_accept_block a;
+    r = Gain_GSM_Attach_Accept_Win_Data(flag, n, p, 0, &a);
+    std::printf("Gain_GSM_Attach_Accept_Win_Data %d: allocated P-TMSI %d\n", r, a.allocated_ptmsi);
+    tharvel_cm_service_request_block c;
+    r = Gain_GSM_CM_Service_Request_Win_Data(flag, n, p, 0, &c);
+    std::printf("Gain_GSM_CM_Service_Request_Win_Data %d: service type %d\n", r, c.service_type);
+    tharvel_pdp_request_block q;
+    r = Gain_GSM_Activate_PDP_Context_Request_Win_Data(flag, n, p, 0, &q);
+    std::printf("Gain_GSM_Activate_PDP_Context_Request_Win_Data %d: NSAPI %d\n", r, q.nsapi);
+    tharvel_pdp_accept_block e;
+    r = Gain_GSM_Activate_PDP_Context_Accept_Win_Data(flag, n, p, 0, &e);
+    std::printf(
+        "Gain_GSM_Activate_PDP_Context_Accept_Win_Data %d: delay %d, reliability %d, peak %d, precedence %d, mean %d, "
+        "IPv4 0x%08x, radio priority %d, LLC SAPI %d\n",
+        r, e.delay_class, e.reliability_class, e.peak_throughput, e.precedence_class, e.mean_throughput,
+        static_cast<uint32_t>(e.ipv4_address), e.radio_priority, e.llc_sapi);
+    tharvel_cp_data_block s;
+    r = Gain_CP_Data_Win_Data(flag, n, p, 0, &s);
+    std::printf("Gain_CP_Data_Win_Data %d: header %d, reference %d, total %d, index %d, count %d, text \"%.*s\"\n", r,
+                s.user_data_header, s.concat_reference, s.concat_total, s.concat_index, s.char_count,
+                s.char_count > 0 && s.char_count < 256 ? s.char_count : 0, s.text);
   }
 
   void run_text(std::istream& in, const std::string& name) {
@@ -195,6 +232,8 @@ int main(int argc, char** argv) {
     }
     if (arg == "-s" || arg == "--summary") {
       d.opt.summary = true;
+    } else if (arg == "-x" || arg == "--extract") {
+      d.opt.extract = true;
     } else if (arg == "-f" || arg == "--filter") {
       if (i + 1 >= argc) {
         std::fprintf(stderr, "tharvel-decode: %s needs a text (see --help)\n", arg.c_str());

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "cc/cc_records.h"
 #include "gmm/gmm_records.h"
 #include "mm/mm_records.h"
 #include "sm/sm_records.h"
@@ -21,6 +22,26 @@ constexpr int32_t kAbsent = THARVEL_ABSENT;
 }  // namespace
 
 extern "C" {
+
+THARVEL_API int GaintharvelDiagNoseData(uint8_t direction_flag, int32_t length, const uint8_t* message, int32_t,
+                                        tharvel_diagnose_block* output) {
+  return run_extraction(
+      direction_flag, length, message, output, ExtractionRules{{0x325, 0x32D}, 0, 1},
+      [&] { output->cause = output->second_cause = kAbsent; },
+      [&](const l3::MessageRecord& r) {
+        if ((r.key & 0x3F) == 0x25) {
+          const l3::CauseInfo& c = static_cast<const l3::CcDisconnect&>(r).cause;
+          if (c.cause_value_present) output->cause = c.cause_value;
+          return 1;
+        }
+        const auto& rel = static_cast<const l3::CcRelease&>(r);
+        if (rel.cause1.present) output->cause = rel.cause1.value.cause_value_present ? rel.cause1.value.cause_value : 0;
+        if (rel.cause2.present) {
+          output->second_cause = rel.cause2.value.cause_value_present ? rel.cause2.value.cause_value : 0;
+        }
+        return 1;
+      });
+}
 
 THARVEL_API int Gain_GSM_Attach_Accept_Win_Data(uint8_t direction_flag, int32_t length, const uint8_t* message,
                                                 int32_t, tharvel_attach_accept_block* output) {
