@@ -41,7 +41,7 @@ for target in "$build"/fuzz/fuzz_*; do
     "$target" "${cases[@]}" >/dev/null 2>&1 || { echo "$name: a regression case fails"; "$target" "${cases[@]}"; exit 1; }
   fi
   if [ "$mode" = smoke ]; then
-    "$target" -runs=20000 -max_len=512 -timeout=10 "$seeds" 2>&1 | tail -1
+    "$target" -runs=100000 -max_len=512 -timeout=10 "$seeds" 2>&1 | tail -1
   else
     mkdir -p "fuzz/corpus-work/$name"
     "$target" -max_total_time="${3:-900}" -max_len=512 -timeout=10 -print_final_stats=1 \
