@@ -219,6 +219,8 @@ uint32_t decode_si18_rest_octets(Si18RestOctets& ro, const BitBuffer& b) {
   if (ro.last != 1 || ro.index != 0) return 6;  // only a message in a single instance is read
   ro.present = 1;
   BitCursor c(b, 8);
+  // Entries of one container octet each, up to bit 160 and past it while
+  // containers go on; a block cut short ends them at its end.
   uint8_t container = 0;
   do {
     NonGsmMessage e{};
@@ -227,7 +229,7 @@ uint32_t decode_si18_rest_octets(Si18RestOctets& ro, const BitBuffer& b) {
     e.container              = u8(c.bits(8));
     container                = e.container;
     if (ro.count < std::size(ro.entries)) ro.entries[ro.count++] = e;
-  } while (container != 0 || c.pos < 160);
+  } while ((container != 0 || c.pos < 160) && c.pos < b.count);
   return c.pos;
 }
 
