@@ -15,8 +15,7 @@ using tharvel_test::Golden;
 // where the corpus has them (gr-gsm, qcsuper captures), hand-built blocks for
 // the branches real cells leave out.
 const Golden kSiCellGolden[] = {
-    {"si1_bitmap_two_arfcns_rest_padding", 0,
-     "06 19 | 00 08 00 00 00 04 00 00 00 00 00 00 00 00 00 00 | b8 00 00 | 2b",
+    {"si1_bitmap_two_arfcns_rest_padding", 0, "06 19 | 00 08 00 00 00 04 00 00 00 00 00 00 00 00 00 00 | b8 00 00 | 2b",
      R"(<SYSTEM_INFORMATION_TYPE1>
 <Cell_Channel_Description>
 <FORMAT_ID>0</FORMAT_ID>
@@ -502,7 +501,8 @@ periodic updating shall not be used within the cell</T3212_time_out_value>
 </Neighbour_Cell_Description>
 </SYSTEM_INFORMATION_TYPE5>
 )"},
-    {"si5bis_padding_list_is_not_decoded", 0, "06 05 | 2b2b2b2b2b2b2b2b2b2b2b2b2b2b2b2b", R"(<SYSTEM_INFORMATION_TYPE5bis>
+    {"si5bis_padding_list_is_not_decoded", 0, "06 05 | 2b2b2b2b2b2b2b2b2b2b2b2b2b2b2b2b",
+     R"(<SYSTEM_INFORMATION_TYPE5bis>
 </SYSTEM_INFORMATION_TYPE5bis>
 )"},
     {"si5ter_real_cell", 0, "06 06 | 70 00 00 00 00 00 04 15 50 10 00 00 00 00 0a a8",

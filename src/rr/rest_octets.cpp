@@ -27,16 +27,16 @@ namespace {
 void decode_selection_parameters(SelectionParameters& p, BitCursor& c) {
   p.present = read_lh(c);
   if (!p.present) return;
-  p.cbq                  = static_cast<uint8_t>(c.bits(1));
+  p.cbq = static_cast<uint8_t>(c.bits(1));
   p.cell_reselect_offset = static_cast<uint8_t>(c.bits(6));
-  p.temporary_offset     = static_cast<uint8_t>(c.bits(3));
-  p.penalty_time         = static_cast<uint8_t>(c.bits(5));
+  p.temporary_offset = static_cast<uint8_t>(c.bits(3));
+  p.penalty_time = static_cast<uint8_t>(c.bits(5));
 }
 
 void decode_gprs_indicator(GprsIndicator& g, BitCursor& c) {
   g.present = read_lh(c);
   if (!g.present) return;
-  g.ra_colour     = static_cast<uint8_t>(c.bits(3));
+  g.ra_colour = static_cast<uint8_t>(c.bits(3));
   g.si13_position = static_cast<uint8_t>(c.bits(1));
 }
 
@@ -47,13 +47,13 @@ uint32_t decode_si3_rest_octets(Si3RestOctets& ro, const BitBuffer& b) {
   decode_selection_parameters(ro.selection, c);
   ro.power_offset_present = read_lh(c);
   if (ro.power_offset_present) ro.power_offset = static_cast<uint8_t>(c.bits(2));
-  ro.si2ter_indicator        = read_lh(c);
+  ro.si2ter_indicator = read_lh(c);
   ro.early_classmark_sending = read_lh(c);
-  ro.where_present           = read_lh(c);
+  ro.where_present = read_lh(c);
   if (ro.where_present) ro.where = static_cast<uint8_t>(c.bits(3));
   decode_gprs_indicator(ro.gprs, c);
   ro.early_classmark_restriction_3g = read_lh(c);
-  ro.si2quater_present              = read_lh(c);
+  ro.si2quater_present = read_lh(c);
   if (ro.si2quater_present) ro.si2quater_position = static_cast<uint8_t>(c.bits(1));
   ro.end = c.pos;
   return c.pos;
@@ -70,11 +70,11 @@ uint32_t decode_si4_rest_octets_o(Si4RestOctets& ro, const BitBuffer& b) {
 
 uint32_t decode_si4_rest_octets_s(Si4RestOctetsS& s, const BitBuffer& b, uint32_t pos) {
   BitCursor c(b, pos);
-  s.present     = 1;
+  s.present = 1;
   s.lsa_present = read_lh(c);
   if (s.lsa_present) {
-    s.prio_thr        = static_cast<uint8_t>(c.bits(3));
-    s.lsa_offset      = static_cast<uint8_t>(c.bits(3));
+    s.prio_thr = static_cast<uint8_t>(c.bits(3));
+    s.lsa_offset = static_cast<uint8_t>(c.bits(3));
     s.mcc_mnc_present = c.bit();
     if (s.mcc_mnc_present) {
       s.mcc = static_cast<uint16_t>(c.bits(12));
@@ -88,7 +88,7 @@ uint32_t decode_si4_rest_octets_s(Si4RestOctetsS& s, const BitBuffer& b, uint32_
   for (bool more = read_lh(c); more; more = c.bit()) {
     LsaIdEntry e{};
     e.is_short = c.bit();
-    e.id       = c.bits(e.is_short ? 10 : 24);
+    e.id = c.bits(e.is_short ? 10 : 24);
     if (s.lsa_count < std::size(s.lsa)) s.lsa[s.lsa_count++] = e;
   }
   return c.pos;
@@ -98,7 +98,7 @@ uint32_t decode_si4_rest_octets(Si4RestOctets& ro, const BitBuffer& b) {
   BitCursor c(b, decode_si4_rest_octets_o(ro, b));
   // { L < Break indicator : L | H > | H < SI4 Rest Octets_S > }
   if (read_lh(c)) return decode_si4_rest_octets_s(ro.s, b, c.pos);
-  ro.break_present   = 1;
+  ro.break_present = 1;
   ro.break_indicator = read_lh(c);
   return c.pos;
 }
@@ -109,8 +109,8 @@ uint32_t decode_si6_rest_octets(Si6RestOctets& ro, const BitBuffer& b) {
   BitCursor c(b);
   ro.pch_nch_present = read_lh(c);
   if (ro.pch_nch_present) {
-    ro.paging_restructuring  = static_cast<uint8_t>(c.bits(1));
-    ro.nln_sacch             = static_cast<uint8_t>(c.bits(2));
+    ro.paging_restructuring = static_cast<uint8_t>(c.bits(1));
+    ro.nln_sacch = static_cast<uint8_t>(c.bits(2));
     ro.call_priority_present = c.bit();
     if (ro.call_priority_present) ro.call_priority = static_cast<uint8_t>(c.bits(3));
     ro.nln_status = static_cast<uint8_t>(c.bits(1));
@@ -118,11 +118,11 @@ uint32_t decode_si6_rest_octets(Si6RestOctets& ro, const BitBuffer& b) {
   ro.vbs_vgcs_present = read_lh(c);
   if (ro.vbs_vgcs_present) {
     ro.inband_notifications = static_cast<uint8_t>(c.bits(1));
-    ro.inband_pagings       = static_cast<uint8_t>(c.bits(1));
+    ro.inband_pagings = static_cast<uint8_t>(c.bits(1));
   }
   ro.dtm_support = read_lh(c);
   if (ro.dtm_support) {
-    ro.rac       = static_cast<uint8_t>(c.bits(8));
+    ro.rac = static_cast<uint8_t>(c.bits(8));
     ro.max_lapdm = static_cast<uint8_t>(c.bits(3));
   }
   ro.band_indicator = read_lh(c);
@@ -136,17 +136,17 @@ uint32_t decode_si9_rest_octets(Si9RestOctets& ro, const BitBuffer& b) {
     Si9SchedulingInfo e{};
     if (!c.bit()) {
       e.info_type_kind = 4;
-      e.info_type      = static_cast<uint8_t>(c.bits(4));
+      e.info_type = static_cast<uint8_t>(c.bits(4));
     } else if (!c.bit()) {
       e.info_type_kind = 5;
-      e.info_type      = static_cast<uint8_t>(c.bits(5));
+      e.info_type = static_cast<uint8_t>(c.bits(5));
     } else {
       e.info_type_kind = 6;
-      e.info_type      = static_cast<uint8_t>(c.bits(6));
+      e.info_type = static_cast<uint8_t>(c.bits(6));
     }
     // { 1 < length : bit (4) > < position : bit (length) > } ** 0
     while (c.bit()) {
-      uint32_t length   = c.bits(4);
+      uint32_t length = c.bits(4);
       uint16_t position = length != 0 ? static_cast<uint16_t>(c.bits(length)) : 0;
       if (e.position_count < std::size(e.positions)) e.positions[e.position_count++] = position;
     }
@@ -222,9 +222,9 @@ int render_si3_rest_octets(const Si3RestOctets& ro, OutputText& out) {
                     out, ro.si2ter_indicator, 1);
   out.append("</System_Information_2ter_Indicator>\n");
   out.append("<Early_Classmark_Sending_Control>\n");
-  append_value_text(ro.early_classmark_sending == 1 ? "Early Classmark Sending is allowed"
-                                                    : "Early Classmark Sending is forbidden",
-                    out, ro.early_classmark_sending, 1);
+  append_value_text(
+      ro.early_classmark_sending == 1 ? "Early Classmark Sending is allowed" : "Early Classmark Sending is forbidden",
+      out, ro.early_classmark_sending, 1);
   out.append("</Early_Classmark_Sending_Control>\n");
   if (ro.where_present) {
     out.append("<Scheduling_if_and_where>\n");
@@ -343,11 +343,11 @@ int render_si6_rest_octets(const Si6RestOctets& ro, OutputText& out) {
 
 namespace {
 constexpr ValueText kInfoType5Texts[] = {
-    {0, "System Information type 1"},   {1, "System Information type 2"},   {2, "System Information type 2bis"},
+    {0, "System Information type 1"},    {1, "System Information type 2"},   {2, "System Information type 2bis"},
     {3, "System Information type 2ter"}, {4, "System Information type 3"},   {5, "System Information type 4"},
-    {6, "System Information type 7"},   {7, "System Information type 8"},   {8, "System Information type 9"},
-    {9, "System Information type 13"},  {11, "System Information type 16"}, {12, "System Information type 17"},
-    {13, "System Information type 18"}, {14, "System Information type 19"}, {15, "System Information type 20"},
+    {6, "System Information type 7"},    {7, "System Information type 8"},   {8, "System Information type 9"},
+    {9, "System Information type 13"},   {11, "System Information type 16"}, {12, "System Information type 17"},
+    {13, "System Information type 18"},  {14, "System Information type 19"}, {15, "System Information type 20"},
 };
 static_assert(well_formed(kInfoType5Texts));
 }  // namespace

@@ -17,7 +17,7 @@ int32_t smod(int32_t x, int32_t n) { return ((x - 1) % n + n) % n + 1; }
 // Bits of the range-coded cell information of n cells: p(n) for range 1024,
 // q(n) for range 512; beyond the table the field is empty.
 constexpr uint8_t kFddCellInfoBits[] = {0, 10, 19, 28, 36, 44, 52, 60, 67, 74, 81, 88, 95, 102, 109, 116, 122};
-constexpr uint8_t kTddCellInfoBits[] = {0,  9,  17, 25, 32, 39, 46,  53,  59,  65, 71,
+constexpr uint8_t kTddCellInfoBits[] = {0,  9,  17, 25, 32,  39,  46,  53,  59,  65, 71,
                                         77, 83, 89, 95, 101, 106, 111, 116, 121, 126};
 
 // Width of W(k) in a range tree whose W(1) has `base` bits.
@@ -30,13 +30,13 @@ uint32_t w_width(uint32_t k, uint32_t base) {
 void decode_reporting_threshold(ReportingThreshold& t, BitCursor& c) {
   t.present = c.bit();
   if (!t.present) return;
-  t.offset    = u8(c.bits(3));
+  t.offset = u8(c.bits(3));
   t.threshold = u8(c.bits(3));
 }
 
 // < RTDn Struct > { 0 < RTDn Struct > } ** 1, each struct { 0 < RTD > } ** 1
 void decode_rtd_list(RtdList& l, BitCursor& c, uint32_t width) {
-  l.present                = 1;
+  l.present = 1;
   l.ba_index_start_present = c.bit();
   if (l.ba_index_start_present) l.ba_index_start = u8(c.bits(5));
   uint32_t structs = 0;
@@ -51,25 +51,25 @@ void decode_rtd_list(RtdList& l, BitCursor& c, uint32_t width) {
 }
 
 void decode_utran_description(UtranDescription& d, BitCursor& c, bool fdd) {
-  d.present           = 1;
+  d.present = 1;
   d.bandwidth_present = c.bit();
   if (d.bandwidth_present) d.bandwidth = u8(c.bits(3));
   // { 1 < Repeated UTRAN Neighbour Cells > } ** 0
   while (c.bit()) {
     UtranNeighbours e{};
     c.skip(1);  // the 0 that introduces an ARFCN
-    e.arfcn       = u16(c.bits(14));
-    e.indic0      = u8(c.bits(1));
+    e.arfcn = u16(c.bits(14));
+    e.indic0 = u8(c.bits(1));
     e.nr_of_cells = u8(c.bits(5));
     const uint8_t* table = fdd ? kFddCellInfoBits : kTddCellInfoBits;
-    const uint32_t size  = fdd ? std::size(kFddCellInfoBits) : std::size(kTddCellInfoBits);
+    const uint32_t size = fdd ? std::size(kFddCellInfoBits) : std::size(kTddCellInfoBits);
     const uint32_t total = e.nr_of_cells < size ? table[e.nr_of_cells] : 0;
-    const uint32_t end   = c.pos + total;
-    const uint32_t base  = fdd ? 10 : 9;
+    const uint32_t end = c.pos + total;
+    const uint32_t base = fdd ? 10 : 9;
     for (uint32_t k = 1; k < std::size(e.w) && c.pos < end; ++k) {
       uint32_t width = w_width(k, base);
       if (c.pos + width > end) break;
-      e.w[k]       = u16(c.bits(width));
+      e.w[k] = u16(c.bits(width));
       e.cell_count = u8(k);
     }
     c.pos = end;
@@ -84,7 +84,7 @@ void resolve_range_tree(const uint16_t* w, uint16_t* f, uint32_t n, int32_t rang
   for (uint32_t k = 1; k <= n; ++k) {
     if (w[k] == 0) continue;
     uint32_t index = k;
-    int32_t j      = 1;
+    int32_t j = 1;
     while (static_cast<uint32_t>(j * 2) <= index) j *= 2;
     int32_t value = w[k];
     while (index > 1) {
@@ -103,17 +103,17 @@ void resolve_range_tree(const uint16_t* w, uint16_t* f, uint32_t n, int32_t rang
 
 uint32_t decode_si2quater_rest_octets(Si2quaterRestOctets& ro, const BitBuffer& b) {
   BitCursor c(b);
-  ro.present        = 1;
-  ro.ba_ind         = u8(c.bits(1));
-  ro.ba_ind_3g      = u8(c.bits(1));
+  ro.present = 1;
+  ro.ba_ind = u8(c.bits(1));
+  ro.ba_ind_3g = u8(c.bits(1));
   ro.mp_change_mark = u8(c.bits(1));
-  ro.index          = u8(c.bits(4));
-  ro.count          = u8(c.bits(4));
+  ro.index = u8(c.bits(4));
+  ro.count = u8(c.bits(4));
 
   if ((ro.measurement.present = c.bit())) {
     Si2qMeasurementParameters& m = ro.measurement.value;
-    m.report_type                = u8(c.bits(1));
-    m.serving_band_reporting     = u8(c.bits(2));
+    m.report_type = u8(c.bits(1));
+    m.serving_band_reporting = u8(c.bits(2));
   }
   if ((ro.rtd.present = c.bit())) {
     GprsRealTimeDifference& r = ro.rtd.value;
@@ -121,27 +121,27 @@ uint32_t decode_si2quater_rest_octets(Si2quaterRestOctets& ro, const BitBuffer& 
     if (c.bit()) decode_rtd_list(r.rtd12, c, 12);
   }
   if ((ro.bsic.present = c.bit())) {
-    GprsBsicDescription& d   = ro.bsic.value;
+    GprsBsicDescription& d = ro.bsic.value;
     d.ba_index_start_present = c.bit();
     if (d.ba_index_start_present) d.ba_index_start = u8(c.bits(5));
-    d.bsic             = u8(c.bits(6));
+    d.bsic = u8(c.bits(6));
     d.number_remaining = u8(c.bits(7));
     for (uint32_t i = 0; i < d.number_remaining && !c.at_end(); ++i) {
       uint8_t scrolling = u8(c.bits(1));
-      uint8_t bsic      = u8(c.bits(6));
+      uint8_t bsic = u8(c.bits(6));
       if (d.count < std::size(d.entries)) d.entries[d.count++] = {scrolling, bsic};
     }
   }
   if ((ro.report_priority.present = c.bit())) {
     ReportPriorityDescription& p = ro.report_priority.value;
-    p.number_cells               = u8(c.bits(7));
+    p.number_cells = u8(c.bits(7));
     for (uint32_t i = 0; i < p.number_cells && i < std::size(p.rep_priority); ++i) p.rep_priority[i] = u8(c.bits(1));
   }
   if ((ro.gprs_measurement.present = c.bit())) {
     GprsMeasurementParameters& g = ro.gprs_measurement.value;
-    g.report_type                = u8(c.bits(1));
-    g.reporting_rate             = u8(c.bits(1));
-    g.invalid_bsic_reporting     = u8(c.bits(1));
+    g.report_type = u8(c.bits(1));
+    g.reporting_rate = u8(c.bits(1));
+    g.invalid_bsic_reporting = u8(c.bits(1));
     if ((g.multiband_present = c.bit())) g.multiband_reporting = u8(c.bits(2));
     if ((g.serving_band_present = c.bit())) g.serving_band_reporting = u8(c.bits(2));
     g.scale_ord = u8(c.bits(2));
@@ -149,16 +149,16 @@ uint32_t decode_si2quater_rest_octets(Si2quaterRestOctets& ro, const BitBuffer& 
   }
   if ((ro.nc_measurement.present = c.bit())) {
     NcMeasurementParameters& n = ro.nc_measurement.value;
-    n.network_control_order    = u8(c.bits(2));
+    n.network_control_order = u8(c.bits(2));
     if ((n.periods_present = c.bit())) {
-      n.nc_non_drx_period     = u8(c.bits(3));
+      n.nc_non_drx_period = u8(c.bits(3));
       n.nc_reporting_period_i = u8(c.bits(3));
       n.nc_reporting_period_t = u8(c.bits(3));
     }
   }
   if ((ro.extension.present = c.bit())) {
-    Si2qExtension& e   = ro.extension.value;
-    e.length           = u8(c.bits(8));
+    Si2qExtension& e = ro.extension.value;
+    e.length = u8(c.bits(8));
     const uint32_t end = c.pos + e.length + 1u;
     if (c.pos < end && (e.ccn_present = c.bit())) {
       e.ccn_number_cells = u8(c.bits(7));
@@ -177,25 +177,25 @@ uint32_t decode_si2quater_rest_octets(Si2quaterRestOctets& ro, const BitBuffer& 
   }
   if ((ro.measurement_3g.present = c.bit())) {
     Measurement3gParameters& m = ro.measurement_3g.value;
-    m.qsearch_i                = u8(c.bits(4));
-    m.qsearch_c_initial        = u8(c.bits(1));
+    m.qsearch_i = u8(c.bits(4));
+    m.qsearch_c_initial = u8(c.bits(1));
     if ((m.fdd_present = c.bit())) {
-      m.fdd_qoffset            = u8(c.bits(4));
-      m.fdd_rep_quant          = u8(c.bits(1));
+      m.fdd_qoffset = u8(c.bits(4));
+      m.fdd_rep_quant = u8(c.bits(1));
       m.fdd_multirat_reporting = u8(c.bits(2));
-      m.fdd_qmin               = u8(c.bits(3));
+      m.fdd_qmin = u8(c.bits(3));
     }
     if ((m.tdd_present = c.bit())) {
-      m.tdd_qoffset            = u8(c.bits(4));
+      m.tdd_qoffset = u8(c.bits(4));
       m.tdd_multirat_reporting = u8(c.bits(2));
     }
   }
   if ((ro.gprs_measurement_3g.present = c.bit())) {
     Gprs3gMeasurementParameters& g = ro.gprs_measurement_3g.value;
-    g.qsearch_p                    = u8(c.bits(4));
-    g.search_prio_3g               = u8(c.bits(1));
+    g.qsearch_p = u8(c.bits(4));
+    g.search_prio_3g = u8(c.bits(1));
     if ((g.fdd_quant_present = c.bit())) {
-      g.fdd_rep_quant          = u8(c.bits(1));
+      g.fdd_rep_quant = u8(c.bits(1));
       g.fdd_multirat_reporting = u8(c.bits(2));
     }
     decode_reporting_threshold(g.fdd, c);
@@ -208,9 +208,9 @@ uint32_t decode_si2quater_rest_octets(Si2quaterRestOctets& ro, const BitBuffer& 
 namespace {
 
 void decode_compact_cell_selection(CompactCellSelection& s, BitCursor& c) {
-  s.bsic                    = u8(c.bits(6));
-  s.cell_bar_access_2       = u8(c.bits(1));
-  s.exc_acc                 = u8(c.bits(1));
+  s.bsic = u8(c.bits(6));
+  s.cell_bar_access_2 = u8(c.bits(1));
+  s.exc_acc = u8(c.bits(1));
   s.same_ra_as_serving_cell = u8(c.bits(1));
   if ((s.rxlev_present = c.bit())) {
     s.gprs_rxlev_access_min = u8(c.bits(6));
@@ -218,12 +218,12 @@ void decode_compact_cell_selection(CompactCellSelection& s, BitCursor& c) {
   }
   if ((s.temporary_present = c.bit())) {
     s.gprs_temporary_offset = u8(c.bits(3));
-    s.gprs_penalty_time     = u8(c.bits(5));
+    s.gprs_penalty_time = u8(c.bits(5));
   }
   if ((s.reselect_present = c.bit())) s.gprs_reselect_offset = u8(c.bits(5));
   if ((s.hcs_present = c.bit())) {
     s.gprs_priority_class = u8(c.bits(3));
-    s.gprs_hcs_thr        = u8(c.bits(5));
+    s.gprs_hcs_thr = u8(c.bits(5));
   }
   if ((s.time_group_present = c.bit())) s.time_group = u8(c.bits(2));
   if ((s.guar_present = c.bit())) s.guar_constant_pwr_blks = u8(c.bits(2));
@@ -233,8 +233,8 @@ void decode_compact_cell_selection(CompactCellSelection& s, BitCursor& c) {
 
 uint32_t decode_si19_rest_octets(Si19RestOctets& ro, const BitBuffer& b) {
   ro.change_mark = read_bits8(0, 2, b);
-  ro.index       = read_bits8(2, 3, b);
-  ro.last        = read_bits8(5, 1, b);
+  ro.index = read_bits8(2, 3, b);
+  ro.last = read_bits8(5, 1, b);
   if (ro.index != 0 || ro.last != 1) return 6;  // only a message in a single instance is read
   ro.present = 1;
   BitCursor c(b, 6);
@@ -244,7 +244,7 @@ uint32_t decode_si19_rest_octets(Si19RestOctets& ro, const BitBuffer& b) {
     n.start_frequency = u16(c.bits(10));
     decode_compact_cell_selection(n.first, c);
     n.nr_of_remaining_cells = u8(c.bits(4));
-    n.freq_diff_length      = u8(c.bits(3));
+    n.freq_diff_length = u8(c.bits(3));
     for (uint32_t i = 0; i < n.nr_of_remaining_cells && i < std::size(n.cells); ++i) {
       n.cells[i].frequency_diff = u16(c.bits(1u + n.freq_diff_length));
       decode_compact_cell_selection(n.cells[i].params, c);

@@ -36,14 +36,14 @@ uint32_t decode_gprs_mobile_allocation(GprsMobileAllocation& ma, const BitBuffer
 
 uint32_t decode_gprs_cell_options(GprsCellOptions& o, const BitBuffer& b, uint32_t pos) {
   BitCursor c(b, pos);
-  o.nmo               = u8(c.bits(2));
-  o.t3168             = u8(c.bits(3));
-  o.t3192             = u8(c.bits(3));
-  o.drx_timer_max     = u8(c.bits(3));
+  o.nmo = u8(c.bits(2));
+  o.t3168 = u8(c.bits(3));
+  o.t3192 = u8(c.bits(3));
+  o.drx_timer_max = u8(c.bits(3));
   o.access_burst_type = u8(c.bits(1));
-  o.control_ack_type  = u8(c.bits(1));
-  o.bs_cv_max         = u8(c.bits(4));
-  o.pan_present       = c.bit();
+  o.control_ack_type = u8(c.bits(1));
+  o.bs_cv_max = u8(c.bits(4));
+  o.pan_present = c.bit();
   if (o.pan_present) {
     o.pan_dec = u8(c.bits(3));
     o.pan_inc = u8(c.bits(3));
@@ -58,37 +58,37 @@ uint32_t decode_gprs_cell_options(GprsCellOptions& o, const BitBuffer& b, uint32
   o.egprs_present = field(1);
   if (o.egprs_present) {
     o.egprs_packet_channel_request = field(1);
-    o.bep_period                   = field(4);
+    o.bep_period = field(4);
   }
-  o.pfc_feature_mode        = field(1);
-  o.dtm_support             = field(1);
+  o.pfc_feature_mode = field(1);
+  o.dtm_support = field(1);
   o.bss_paging_coordination = field(1);
   return end;
 }
 
 uint32_t decode_gprs_power_control(GprsPowerControl& p, const BitBuffer& b, uint32_t pos) {
   BitCursor c(b, pos);
-  p.alpha        = u8(c.bits(4));
-  p.t_avg_w      = u8(c.bits(5));
-  p.t_avg_t      = u8(c.bits(5));
+  p.alpha = u8(c.bits(4));
+  p.t_avg_w = u8(c.bits(5));
+  p.t_avg_t = u8(c.bits(5));
   p.pc_meas_chan = u8(c.bits(1));
-  p.n_avg_i      = u8(c.bits(4));
+  p.n_avg_i = u8(c.bits(4));
   return c.pos;
 }
 
 uint32_t decode_pbcch_description(PbcchDescription& d, const BitBuffer& b, uint32_t pos) {
   BitCursor c(b, pos);
-  d.pb  = u8(c.bits(4));
+  d.pb = u8(c.bits(4));
   d.tsc = u8(c.bits(3));
-  d.tn  = u8(c.bits(3));
+  d.tn = u8(c.bits(3));
   // { 0 | 10 < ARFCN : bit (10) > | 11 < MAIO : bit (6) > }; 0: the BCCH carrier
   if (c.bit()) {
     if (c.bit()) {
       d.maio_present = 1;
-      d.maio         = u8(c.bits(6));
+      d.maio = u8(c.bits(6));
     } else {
       d.arfcn_present = 1;
-      d.arfcn         = u16(c.bits(10));
+      d.arfcn = u16(c.bits(10));
     }
   }
   return c.pos;
@@ -97,30 +97,30 @@ uint32_t decode_pbcch_description(PbcchDescription& d, const BitBuffer& b, uint3
 uint32_t decode_si13_rest_octets(Si13RestOctets& ro, const BitBuffer& b) {
   BitCursor c(b);
   if (!read_lh(c)) return c.pos;  // nothing but the empty marker
-  ro.present          = 1;
+  ro.present = 1;
   ro.bcch_change_mark = u8(c.bits(3));
-  ro.si_change_field  = u8(c.bits(4));
-  ro.ma_present       = c.bit();
+  ro.si_change_field = u8(c.bits(4));
+  ro.ma_present = c.bit();
   if (ro.ma_present) {
     ro.si13_change_mark = u8(c.bits(2));
-    c.pos               = decode_gprs_mobile_allocation(ro.ma, b, c.pos);
+    c.pos = decode_gprs_mobile_allocation(ro.ma, b, c.pos);
   }
   ro.pbcch_present = c.bit();
   if (!ro.pbcch_present) {
-    ro.rac                   = u8(c.bits(8));
-    ro.spgc_ccch_sup         = u8(c.bits(1));
-    ro.priority_access_thr   = u8(c.bits(3));
+    ro.rac = u8(c.bits(8));
+    ro.spgc_ccch_sup = u8(c.bits(1));
+    ro.priority_access_thr = u8(c.bits(3));
     ro.network_control_order = u8(c.bits(2));
-    c.pos                    = decode_gprs_cell_options(ro.cell_options, b, c.pos);
-    c.pos                    = decode_gprs_power_control(ro.power_control, b, c.pos);
+    c.pos = decode_gprs_cell_options(ro.cell_options, b, c.pos);
+    c.pos = decode_gprs_power_control(ro.power_control, b, c.pos);
   } else {
     ro.psi1_repeat_period = u8(c.bits(4));
-    c.pos                 = decode_pbcch_description(ro.pbcch, b, c.pos);
+    c.pos = decode_pbcch_description(ro.pbcch, b, c.pos);
   }
   // { null | L | H < SGSNR : bit > { null | L | H < SI_STATUS_IND : bit > } }
   ro.sgsnr_present = read_lh(c);
   if (!ro.sgsnr_present) return c.pos;
-  ro.sgsnr                 = u8(c.bits(1));
+  ro.sgsnr = u8(c.bits(1));
   ro.si_status_ind_present = read_lh(c);
   if (ro.si_status_ind_present) ro.si_status_ind = u8(c.bits(1));
   return c.pos;
@@ -129,16 +129,16 @@ uint32_t decode_si13_rest_octets(Si13RestOctets& ro, const BitBuffer& b) {
 uint32_t decode_si2ter_rest_octets(Si2terRestOctets& ro, const BitBuffer& b) {
   BitCursor c(b);
   if (!read_lh(c)) return c.pos;
-  ro.present        = 1;
+  ro.present = 1;
   ro.mp_change_mark = u8(c.bits(1));
   ro.change_mark_3g = u8(c.bits(1));
-  ro.index          = u8(c.bits(3));
-  ro.count          = u8(c.bits(3));
-  ro.fdd_present    = c.bit();
+  ro.index = u8(c.bits(3));
+  ro.count = u8(c.bits(3));
+  ro.fdd_present = c.bit();
   if (ro.fdd_present) {
     if (c.bits(2) == 1) {
       ro.fdd_arfcn_present = 1;
-      ro.fdd_arfcn         = u16(c.bits(14));
+      ro.fdd_arfcn = u16(c.bits(14));
     }
     ro.fdd_bandwidth_present = c.bit();
     if (ro.fdd_bandwidth_present) ro.fdd_bandwidth = u8(c.bits(3));
@@ -147,18 +147,18 @@ uint32_t decode_si2ter_rest_octets(Si2terRestOctets& ro, const BitBuffer& b) {
   if (ro.tdd_present) {
     if (c.bits(2) == 1) {
       ro.tdd_arfcn_present = 1;
-      ro.tdd_arfcn         = u16(c.bits(14));
+      ro.tdd_arfcn = u16(c.bits(14));
     }
     ro.tdd_bandwidth_present = c.bit();
     if (ro.tdd_bandwidth_present) ro.tdd_bandwidth = u8(c.bits(3));
   }
   ro.meas_present = c.bit();
   if (ro.meas_present) {
-    ro.qsearch_i     = u8(c.bits(4));
+    ro.qsearch_i = u8(c.bits(4));
     ro.fdd_q_present = c.bit();
     if (ro.fdd_q_present) {
       ro.fdd_qoffset = u8(c.bits(4));
-      ro.fdd_qmin    = u8(c.bits(3));
+      ro.fdd_qmin = u8(c.bits(3));
     }
     ro.tdd_q_present = c.bit();
     if (ro.tdd_q_present) ro.tdd_qoffset = u8(c.bits(4));
@@ -171,7 +171,7 @@ uint32_t decode_dynamic_arfcn_mapping(DynamicArfcnMapping& m, const BitBuffer& b
   // { 1 < GSM_Band : bit (4) > < ARFCN_FIRST : bit (10) > < BAND_OFFSET : bit (10) > < ARFCN_RANGE : bit (7) > } ** 0
   while (c.bit()) {
     DynamicArfcnEntry e{};
-    e.gsm_band    = u8(c.bits(4));
+    e.gsm_band = u8(c.bits(4));
     e.arfcn_first = u16(c.bits(10));
     e.band_offset = u16(c.bits(10));
     e.arfcn_range = u8(c.bits(7));
@@ -181,20 +181,20 @@ uint32_t decode_dynamic_arfcn_mapping(DynamicArfcnMapping& m, const BitBuffer& b
 }
 
 uint32_t decode_si14_rest_octets(Si14RestOctets& ro, const BitBuffer& b) {
-  ro.present        = 1;
-  ro.index          = read_bits8(0, 2, b);
-  ro.count          = read_bits8(2, 2, b);
+  ro.present = 1;
+  ro.index = read_bits8(0, 2, b);
+  ro.count = read_bits8(2, 2, b);
   ro.dm_change_mark = read_bits8(4, 4, b);
   return decode_dynamic_arfcn_mapping(ro.mapping, b, 8);
 }
 
 uint32_t decode_si16_rest_octets(Si16RestOctets& ro, const BitBuffer& b) {
   BitCursor c(b);
-  ro.present     = 1;
+  ro.present = 1;
   ro.lsa_present = read_lh(c);
   if (!ro.lsa_present) return c.pos;
-  ro.prio_thr        = u8(c.bits(3));
-  ro.lsa_offset      = u8(c.bits(3));
+  ro.prio_thr = u8(c.bits(3));
+  ro.lsa_offset = u8(c.bits(3));
   ro.mcc_mnc_present = c.bit();
   if (!ro.mcc_mnc_present) return c.pos;
   ro.mcc = u16(c.bits(12));
@@ -202,10 +202,10 @@ uint32_t decode_si16_rest_octets(Si16RestOctets& ro, const BitBuffer& b) {
   // { 1 { 1 < LSA_ID : bit (24) > | 0 < Short_LSA_ID : bit (10) > } } ** 0
   while (c.bit()) {
     uint8_t is_long = c.bit();
-    uint32_t id     = c.bits(is_long ? 24 : 10);
+    uint32_t id = c.bits(is_long ? 24 : 10);
     if (ro.lsa_count < std::size(ro.lsa)) {
       ro.lsa[ro.lsa_count].is_long = is_long;
-      ro.lsa[ro.lsa_count].id      = id;
+      ro.lsa[ro.lsa_count].id = id;
       ++ro.lsa_count;
     }
   }
@@ -214,8 +214,8 @@ uint32_t decode_si16_rest_octets(Si16RestOctets& ro, const BitBuffer& b) {
 
 uint32_t decode_si18_rest_octets(Si18RestOctets& ro, const BitBuffer& b) {
   ro.change_mark = read_bits8(0, 2, b);
-  ro.index       = read_bits8(2, 3, b);
-  ro.last        = read_bits8(5, 1, b);
+  ro.index = read_bits8(2, 3, b);
+  ro.last = read_bits8(5, 1, b);
   if (ro.last != 1 || ro.index != 0) return 6;  // only a message in a single instance is read
   ro.present = 1;
   BitCursor c(b, 8);
@@ -226,8 +226,8 @@ uint32_t decode_si18_rest_octets(Si18RestOctets& ro, const BitBuffer& b) {
     NonGsmMessage e{};
     e.protocol_discriminator = u8(c.bits(3));
     e.nr_of_container_octets = u8(c.bits(5));
-    e.container              = u8(c.bits(8));
-    container                = e.container;
+    e.container = u8(c.bits(8));
+    container = e.container;
     if (ro.count < std::size(ro.entries)) ro.entries[ro.count++] = e;
   } while ((container != 0 || c.pos < 160) && c.pos < b.count);
   return c.pos;
@@ -242,8 +242,7 @@ constexpr ValueText kNmoTexts[] = {
 };
 static_assert(well_formed(kNmoTexts));
 
-void two_texts(OutputText& out, const char* open, const char* close, uint32_t v, const char* text1,
-               const char* text0) {
+void two_texts(OutputText& out, const char* open, const char* close, uint32_t v, const char* text1, const char* text0) {
   out.append(open);
   append_value_text(v == 1 ? text1 : text0, out, v, 1);
   out.append(close);
@@ -320,7 +319,8 @@ void render_gprs_mobile_allocation(const GprsMobileAllocation& ma, OutputText& o
   write_field_u8("HSN", ma.hsn, out, 0);
   if (ma.rfl_count != 0) {
     out.append("<RFL_number_list>\n");
-    for (uint32_t i = 0; i < ma.rfl_count && i < std::size(ma.rfl); ++i) write_field_u8("RFL_NUMBER", ma.rfl[i], out, 0);
+    for (uint32_t i = 0; i < ma.rfl_count && i < std::size(ma.rfl); ++i)
+      write_field_u8("RFL_NUMBER", ma.rfl[i], out, 0);
     out.append("</RFL_number_list>\n");
   }
   if (!ma.index_list) {

@@ -8,41 +8,41 @@ namespace l3 {
 void decode_cell_identity(uint16_t& id, const BitBuffer& b) { id = read_bits16(0, 16, b); }
 
 void decode_rach_control(RachControl& r, const BitBuffer& b) {
-  r.max_retrans     = read_bits8(0, 2, b);
-  r.tx_integer      = read_bits8(2, 4, b);
+  r.max_retrans = read_bits8(0, 2, b);
+  r.tx_integer = read_bits8(2, 4, b);
   r.cell_bar_access = read_bits8(6, 1, b);
-  r.re              = read_bits8(7, 1, b);
+  r.re = read_bits8(7, 1, b);
   for (uint32_t k = 0; k < std::size(r.access_class); ++k) r.access_class[k] = read_bits8(8 + k, 1, b);
 }
 
 void decode_control_channel_description(ControlChannelDescription& c, const BitBuffer& b) {
-  c.mscr           = read_bits8(0, 1, b);
-  c.att            = read_bits8(1, 1, b);
+  c.mscr = read_bits8(0, 1, b);
+  c.att = read_bits8(1, 1, b);
   c.bs_ag_blks_res = read_bits8(2, 3, b);
-  c.ccch_conf      = read_bits8(5, 3, b);
-  c.bs_pa_mfrms    = read_bits8(13, 3, b);
-  c.t3212          = read_bits8(16, 8, b);
+  c.ccch_conf = read_bits8(5, 3, b);
+  c.bs_pa_mfrms = read_bits8(13, 3, b);
+  c.t3212 = read_bits8(16, 8, b);
 }
 
 void decode_cell_options_bcch(CellOptionsBcch& c, const BitBuffer& b) {
-  c.dn_ind             = read_bits8(0, 1, b);
-  c.pwrc               = read_bits8(1, 1, b);
-  c.dtx                = read_bits8(2, 2, b);
+  c.dn_ind = read_bits8(0, 1, b);
+  c.pwrc = read_bits8(1, 1, b);
+  c.dtx = read_bits8(2, 2, b);
   c.radio_link_timeout = read_bits8(4, 4, b);
 }
 
 void decode_cell_options_sacch(CellOptionsSacch& c, const BitBuffer& b) {
-  c.dtx                = static_cast<uint8_t>(read_bits8(0, 1, b) << 2 | read_bits8(2, 2, b));
-  c.pwrc               = read_bits8(1, 1, b);
+  c.dtx = static_cast<uint8_t>(read_bits8(0, 1, b) << 2 | read_bits8(2, 2, b));
+  c.pwrc = read_bits8(1, 1, b);
   c.radio_link_timeout = read_bits8(4, 4, b);
 }
 
 void decode_cell_selection_parameters(CellSelectionParameters& p, const BitBuffer& b) {
   p.cell_reselect_hysteresis = read_bits8(0, 3, b);
-  p.ms_txpwr_max_cch         = read_bits8(3, 5, b);
-  p.acs                      = read_bits8(8, 1, b);
-  p.neci                     = read_bits8(9, 1, b);
-  p.rxlev_access_min         = read_bits8(10, 6, b);
+  p.ms_txpwr_max_cch = read_bits8(3, 5, b);
+  p.acs = read_bits8(8, 1, b);
+  p.neci = read_bits8(9, 1, b);
+  p.rxlev_access_min = read_bits8(10, 6, b);
 }
 
 void append_fixed6(OutputText& out, double v) {
@@ -125,8 +125,7 @@ int render_rach_control(const RachControl& r, OutputText& out) {
     append_dec(out, r.tx_integer + 3);
     out.append("slots used to spread transmission");
   } else {
-    append_value_text(kTxIntegerHighTexts[(r.tx_integer - 10) % std::size(kTxIntegerHighTexts)], out, r.tx_integer,
-                      1);
+    append_value_text(kTxIntegerHighTexts[(r.tx_integer - 10) % std::size(kTxIntegerHighTexts)], out, r.tx_integer, 1);
   }
   out.append("</Tx_integer>\n");
   two_text_block(out, "<CELL_BARR_ACCESS>\n", "</CELL_BARR_ACCESS>\n", r.cell_bar_access, "The cell is barred",

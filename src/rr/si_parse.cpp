@@ -203,7 +203,7 @@ MessageRecord* parse_rest_only(const uint8_t* msg, uint16_t len, uint8_t dir) {
 
 MessageRecord* parse_si2quater(const uint8_t* msg, uint16_t len, uint8_t dir) {
   return parse_rest_only<Si2quater, Si2quaterRestOctets, decode_si2quater_rest_octets, &Si2quater::rest, 20>(msg, len,
-                                                                                                              dir);
+                                                                                                             dir);
 }
 
 MessageRecord* parse_si13(const uint8_t* msg, uint16_t len, uint8_t dir) {
