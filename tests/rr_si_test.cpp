@@ -144,6 +144,46 @@ const Golden kSiCellGolden[] = {
 </RACH_Control_Parameter>
 </SYSTEM_INFORMATION_TYPE2>
 )"},
+    // A variable bitmap list from a real cell.
+    {"si2bis_variable_bitmap", 0, "06 02 | af e8 5f 70 00 00 00 0b a0 00 00 00 00 00 00 00 | 79 00 00 | 2b",
+     R"(<SYSTEM_INFORMATION_TYPE2bis>
+<Neighbour_Cell_Description>
+<EXT_IND>
+(1)The information element carries only a part of the BA</EXT_IND>
+<BA_IND>0</BA_IND>
+<Cell_Channel_Description>
+<FORMAT_ID>23</FORMAT_ID>
+<Variablebitmapformat><Length_of_Frequency_List>16</Length_of_Frequency_List>
+<ORIG_ARFCN>976</ORIG_ARFCN>
+<RRFCN>977</RRFCN>
+<RRFCN>979</RRFCN>
+<RRFCN>980</RRFCN>
+<RRFCN>981</RRFCN>
+<RRFCN>982</RRFCN>
+<RRFCN>983</RRFCN>
+<RRFCN>985</RRFCN>
+<RRFCN>986</RRFCN>
+<RRFCN>987</RRFCN>
+<RRFCN>1020</RRFCN>
+<RRFCN>1022</RRFCN>
+<RRFCN>1023</RRFCN>
+<RRFCN>0</RRFCN>
+<RRFCN>2</RRFCN>
+</Variablebitmapformat></Cell_Channel_Description>
+</Neighbour_Cell_Description>
+<RACH_Control_Parameter>
+<Max_retrans>1</Max_retrans>
+<Tx_integer>
+(14)slots used to spread transmission 32</Tx_integer>
+<CELL_BARR_ACCESS>
+(0)The cell is not barred</CELL_BARR_ACCESS>
+<RE>
+(1)Call Reestablishment not allowed in the cell</RE>
+<EC>
+(0)Emergency call allowed in the cell to all MSs</EC>
+</RACH_Control_Parameter>
+</SYSTEM_INFORMATION_TYPE2bis>
+)"},
     {"si3_real_cell", 0, "06 1b | 2b d9 | 62 f2 20 01 3e | c8 07 0a | 15 | 60 09 | b9 00 00 | e8 1f 46 1b",
      R"(<SYSTEM_INFORMATION_TYPE3>
 <Cell_Identity>
@@ -739,7 +779,7 @@ const Golden kSiRestGolden[] = {
 <Extension_Information>
 <Length>9</Length>
 <EGPRS_PACKET_CHANNEL_REQUEST>
-(0)EGPRS capable MSs shall use two phase packet access with PACKET CHANNEL REQUEST message on the PRACH for uplink TBF establishment</EGPRS_PACKET_CHANNEL_REQUEST>
+(0)EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment</EGPRS_PACKET_CHANNEL_REQUEST>
 <BEP_PERIOD>0</BEP_PERIOD>
 <PFC_FEATURE_MODE>
 (0)The network does not support packet flow context procedures</PFC_FEATURE_MODE>
@@ -811,7 +851,7 @@ const Golden kSiRestGolden[] = {
 <Extension_Information>
 <Length>3</Length>
 <EGPRS_PACKET_CHANNEL_REQUEST>
-(0)EGPRS capable MSs shall use two phase packet access with PACKET CHANNEL REQUEST message on the PRACH for uplink TBF establishment</EGPRS_PACKET_CHANNEL_REQUEST>
+(0)EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment</EGPRS_PACKET_CHANNEL_REQUEST>
 <BEP_PERIOD>0</BEP_PERIOD>
 <PFC_FEATURE_MODE>
 (1)The network supports packet flow context procedures.</PFC_FEATURE_MODE>
@@ -919,7 +959,7 @@ const Golden kSiRestGolden[] = {
 </SI_2ter_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE2ter>
 )"},
-    // Instance 1 of 9 from a live network: nine UTRAN FDD cells of one UARFCN.
+    // Instance 1 of 9 from a live network: nine UTRAN FDD cells of one UARFCN, then its UTRAN priority marks.
     {"si2quater_real_fdd_cells", 0, "06 07 | e3 00 25 18 06 4b 7e a5 11 fa ef 88 8a 7f fe 10 9b 00 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE2quater>
 <SI2quater_Rest_Octets>
@@ -982,6 +1022,13 @@ const Golden kSiRestGolden[] = {
 </Repeated_UTRAN_FDD_Neighbour_Cells>
 </UTRAN_FDD_Description>
 </Neighbour_Cell_Description_for_3G>
+<3G_CCN_ACTIVE>0</3G_CCN_ACTIVE>
+<Priority_and_E_UTRAN_Parameters_Description>
+<3G_Priority_Parameters_Description>
+<UTRAN_Start>1</UTRAN_Start>
+<UTRAN_Stop>0</UTRAN_Stop>
+</3G_Priority_Parameters_Description>
+</Priority_and_E_UTRAN_Parameters_Description>
 </SI2quater_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE2quater>
 )"},
@@ -1217,6 +1264,128 @@ const Golden kSiRestGolden[] = {
 <INVALID_BSIC_REPORTING>0</INVALID_BSIC_REPORTING>
 <SCALE_ORD>
 (3))"},
+    // Releases 5 to 8 behind their H marks: a live cell's serving priority and LTE neighbours.
+    {"si2quater_real_eutran_neighbours", 0, "06 07 | 40 00 04 87 00 00 b3 07 7d 98 3c 62 0f 23 50 79 90 50 0b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE2quater>
+<SI2quater_Rest_Octets>
+<BA_IND>0</BA_IND>
+<BA_IND_3G>1</BA_IND_3G>
+<MP_CHANGE_MARK>0</MP_CHANGE_MARK>
+<SI2quater_INDEX>0</SI2quater_INDEX>
+<SI2quater_COUNT>0</SI2quater_COUNT>
+<3G_CCN_ACTIVE>0</3G_CCN_ACTIVE>
+<Priority_and_E_UTRAN_Parameters_Description>
+<Serving_Cell_Priority_Parameters_Description>
+<GERAN_PRIORITY>0</GERAN_PRIORITY>
+<THRESH_Priority_Search>0</THRESH_Priority_Search>
+<THRESH_GSM_low>0</THRESH_GSM_low>
+<H_PRIO>0</H_PRIO>
+<T_Reselection>0</T_Reselection>
+</Serving_Cell_Priority_Parameters_Description>
+<E_UTRAN_Parameters_Description>
+<E_UTRAN_CCN_ACTIVE>0</E_UTRAN_CCN_ACTIVE>
+<E_UTRAN_Start>1</E_UTRAN_Start>
+<E_UTRAN_Stop>1</E_UTRAN_Stop>
+<Repeated_E_UTRAN_Neighbour_Cells>
+<EARFCN>1917</EARFCN>
+<Measurement_Bandwidth>1</Measurement_Bandwidth>
+<EARFCN>1932</EARFCN>
+<EARFCN>1937</EARFCN>
+<Measurement_Bandwidth>2</Measurement_Bandwidth>
+<EARFCN>1945</EARFCN>
+<THRESH_E_UTRAN_high>5</THRESH_E_UTRAN_high>
+</Repeated_E_UTRAN_Neighbour_Cells>
+</E_UTRAN_Parameters_Description>
+</Priority_and_E_UTRAN_Parameters_Description>
+</SI2quater_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE2quater>
+)"},
+    // 3G additions, 700 MHz reporting, UTRAN priorities; a 3G CSG description ends the walk.
+    {"si2quater_utran_priorities_then_csg", 0, "06 07 | 40 00 07 67 85 d4 6d 6a a6 18 9c f4 e7 2b 2b 2b 2b 2b 2b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE2quater>
+<SI2quater_Rest_Octets>
+<BA_IND>0</BA_IND>
+<BA_IND_3G>1</BA_IND_3G>
+<MP_CHANGE_MARK>0</MP_CHANGE_MARK>
+<SI2quater_INDEX>0</SI2quater_INDEX>
+<SI2quater_COUNT>0</SI2quater_COUNT>
+<3G_Additional_Measurement_Parameters_Description>
+<FDD_Qmin_Offset>5</FDD_Qmin_Offset>
+<FDD_RSCPmin>9</FDD_RSCPmin>
+</3G_Additional_Measurement_Parameters_Description>
+<3G_ADDITIONAL_MEASUREMENT_Parameters_Description_2>
+<FDD_REPORTING_THRESHOLD_2>33</FDD_REPORTING_THRESHOLD_2>
+</3G_ADDITIONAL_MEASUREMENT_Parameters_Description_2>
+<3G_CCN_ACTIVE>1</3G_CCN_ACTIVE>
+<700_REPORTING_OFFSET>2</700_REPORTING_OFFSET>
+<700_REPORTING_THRESHOLD>4</700_REPORTING_THRESHOLD>
+<Priority_and_E_UTRAN_Parameters_Description>
+<3G_Priority_Parameters_Description>
+<UTRAN_Start>1</UTRAN_Start>
+<UTRAN_Stop>0</UTRAN_Stop>
+<DEFAULT_UTRAN_PRIORITY>3</DEFAULT_UTRAN_PRIORITY>
+<DEFAULT_THRESH_UTRAN>10</DEFAULT_THRESH_UTRAN>
+<DEFAULT_UTRAN_QRXLEVMIN>20</DEFAULT_UTRAN_QRXLEVMIN>
+<Repeated_UTRAN_Priority_Parameters>
+<UTRAN_FREQUENCY_INDEX>1</UTRAN_FREQUENCY_INDEX>
+<UTRAN_FREQUENCY_INDEX>2</UTRAN_FREQUENCY_INDEX>
+<UTRAN_PRIORITY>6</UTRAN_PRIORITY>
+<THRESH_UTRAN_high>15</THRESH_UTRAN_high>
+<UTRAN_QRXLEVMIN>7</UTRAN_QRXLEVMIN>
+</Repeated_UTRAN_Priority_Parameters>
+</3G_Priority_Parameters_Description>
+</Priority_and_E_UTRAN_Parameters_Description>
+<3G_CSG_Description>
+</3G_CSG_Description>
+</SI2quater_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE2quater>
+)"},
+    {"si2quater_eutran_measurement_not_allowed_ta_mapping", 0,
+     "06 07 | 40 00 04 86 5e 2b 2f 16 31 38 6a 87 f5 61 ab 51 c0 e0 0b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE2quater>
+<SI2quater_Rest_Octets>
+<BA_IND>0</BA_IND>
+<BA_IND_3G>1</BA_IND_3G>
+<MP_CHANGE_MARK>0</MP_CHANGE_MARK>
+<SI2quater_INDEX>0</SI2quater_INDEX>
+<SI2quater_COUNT>0</SI2quater_COUNT>
+<3G_CCN_ACTIVE>0</3G_CCN_ACTIVE>
+<Priority_and_E_UTRAN_Parameters_Description>
+<E_UTRAN_Parameters_Description>
+<E_UTRAN_CCN_ACTIVE>0</E_UTRAN_CCN_ACTIVE>
+<E_UTRAN_Start>1</E_UTRAN_Start>
+<E_UTRAN_Stop>1</E_UTRAN_Stop>
+<E_UTRAN_Measurement_Parameters_Description>
+<Qsearch_C_E_UTRAN_Initial>8</Qsearch_C_E_UTRAN_Initial>
+<E_UTRAN_REP_QUANT>1</E_UTRAN_REP_QUANT>
+<E_UTRAN_MULTIRAT_REPORTING>1</E_UTRAN_MULTIRAT_REPORTING>
+<E_UTRAN_FDD_REPORTING_THRESHOLD>4</E_UTRAN_FDD_REPORTING_THRESHOLD>
+<E_UTRAN_FDD_REPORTING_THRESHOLD_2>30</E_UTRAN_FDD_REPORTING_THRESHOLD_2>
+<REPORTING_GRANULARITY>1</REPORTING_GRANULARITY>
+</E_UTRAN_Measurement_Parameters_Description>
+<Repeated_E_UTRAN_Neighbour_Cells>
+<EARFCN>6300</EARFCN>
+<E_UTRAN_PRIORITY>5</E_UTRAN_PRIORITY>
+<THRESH_E_UTRAN_high>10</THRESH_E_UTRAN_high>
+</Repeated_E_UTRAN_Neighbour_Cells>
+<Repeated_E_UTRAN_Not_Allowed_Cells>
+<PCID>501</PCID>
+<PCID_BITMAP_GROUP>33</PCID_BITMAP_GROUP>
+<PCID_Pattern_length>2</PCID_Pattern_length>
+<PCID_Pattern>5</PCID_Pattern>
+<PCID_pattern_sense>1</PCID_pattern_sense>
+<E_UTRAN_FREQUENCY_INDEX>2</E_UTRAN_FREQUENCY_INDEX>
+</Repeated_E_UTRAN_Not_Allowed_Cells>
+<Repeated_E_UTRAN_PCID_to_TA_mapping>
+<PCID_to_TA_mapping>
+<PCID>7</PCID>
+</PCID_to_TA_mapping>
+</Repeated_E_UTRAN_PCID_to_TA_mapping>
+</E_UTRAN_Parameters_Description>
+</Priority_and_E_UTRAN_Parameters_Description>
+</SI2quater_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE2quater>
+)"},
     {"si14_two_mappings", 0, "06 01 | 65 9c 00 01 e4 c0 03 ff ff 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE14>
 <SI_14_or_15_Rest_Octets>

@@ -279,11 +279,12 @@ int render_gprs_cell_options(const GprsCellOptions& o, OutputText& out) {
   if (o.extension_present) {
     out.append("<Extension_Information>\n");
     write_field_u8("Length", o.extension_length, out, 0);
+    // 0 asks for the EGPRS PACKET CHANNEL REQUEST, 1 for two phase access.
     two_texts(out, "<EGPRS_PACKET_CHANNEL_REQUEST>\n", "</EGPRS_PACKET_CHANNEL_REQUEST>\n",
               o.egprs_packet_channel_request,
-              "EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment",
               "EGPRS capable MSs shall use two phase packet access with PACKET CHANNEL REQUEST message on the PRACH "
-              "for uplink TBF establishment");
+              "for uplink TBF establishment",
+              "EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment");
     write_field_u8("BEP_PERIOD", o.bep_period, out, 0);
     two_texts(out, "<PFC_FEATURE_MODE>\n", "</PFC_FEATURE_MODE>\n", o.pfc_feature_mode,
               "The network supports packet flow context procedures.",
