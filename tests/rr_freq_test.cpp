@@ -253,6 +253,7 @@ TEST(RrFrequencyList, FixedVectorsResolveToKnownSets) {
       {"range128", "8cc04024b0fc513d1e682abae2662ad2", 128, {392, 393, 395, 397, 408, 411, 416, 423, 425, 431,
                                                              432, 439, 443, 444, 448, 453, 455, 457, 458, 459,
                                                              464, 472, 474, 476, 484, 486, 491, 498}},
+      {"range1024_with_f0", "8418fc89d83080000000000000000000", 1024, {0, 17, 24, 63, 512, 880}},
       {"si2_range256_capture", "9b3200c69087e0000000000000000000", 256, {613, 684, 685, 762, 810}},
   };
   for (const FixedVector& v : vectors) {
@@ -346,15 +347,6 @@ const BodyCase kBodies[] = {
 <F>512</F>
 <W>1023</W>
 <W>1</W>
-</Range1024format>
-</Cell_Channel_Description>
-)"},
-    {"range1024_empty_without_f0", 16, 0, "80 00 00000000 00000000 00000000 0000", R"(<Cell_Channel_Description>
-<FORMAT_ID>16</FORMAT_ID>
-<Range1024format>
-<Length_of_Frequency_List>16</Length_of_Frequency_List>
-<F0>
-(0)ARFCN0is_not_a_member_of_the_set</F0>
 </Range1024format>
 </Cell_Channel_Description>
 )"},
@@ -515,6 +507,68 @@ TEST(RrFrequencyList, NeighbourWrappersReadTheirFlags) {
 </Cell_Channel_Description>
 </Neighbour_Cell_Description2>
 )");
+}
+
+}  // namespace
+}  // namespace l3
+
+namespace l3 {
+namespace {
+
+// Every decoder on every prefix of random octets, each from an exact-size heap
+// copy so that a sanitizer sees a read past the element.
+TEST(RrFrequencyList, RandomOctetsOfEveryLengthStayInBounds) {
+  std::mt19937 rng(4);
+  for (int round = 0; round < 40; ++round) {
+    std::vector<uint8_t> o(256);
+    for (uint8_t& x : o) x = static_cast<uint8_t>(rng());
+    if (round % 2 == 0) o[0] = static_cast<uint8_t>(rng() % 40);  // short announced lengths too
+    for (uint32_t n = 0; n <= o.size(); n += (n < 40 ? 1 : 37)) {
+      std::unique_ptr<uint8_t[]> copy(new uint8_t[n == 0 ? 1 : n]);
+      std::copy(o.begin(), o.begin() + n, copy.get());
+      const BitBuffer b = bits_of(copy.get(), n);
+      auto l = new_list();
+      decode_frequency_list(*l, b);
+      render_body(*l);
+      decode_channel_list16(*l, b, round % 2);
+      render_body(*l);
+      decode_frequency_short_list(*l, b);
+      render_body(*l);
+      decode_frequency_short_list_at(*l, b, n % 13);
+      render_body(*l);
+    }
+  }
+}
+
+TEST(RrFrequencyList, CapturedSystemInformationListsRenderClosedBlocks) {
+  int lists = 0;
+  for (const tharvel_test::CorpusMessage& m : tharvel_test::corpus_of_pd(6)) {
+    const uint8_t type = m.octets.size() > 1 ? m.octets[1] : 0xFF;
+    const bool ncd = type == 0x1A || type == 0x02 || type == 0x1D || type == 0x05;
+    const bool ncd2 = type == 0x03 || type == 0x06;
+    if ((!ncd && !ncd2 && type != 0x19) || m.octets.size() < 18) continue;
+    const BitBuffer b = bits_of(m.octets.data() + 2, 16);
+    std::vector<char> buf(1 << 16, 0);
+    OutputText out(buf.data(), buf.size());
+    if (ncd2) {
+      auto e = std::make_unique<NeighbourCellDescription2>();
+      decode_neighbour_cell_description2(*e, b);
+      render_neighbour_cell_description2(*e, out);
+    } else if (ncd) {
+      auto e = std::make_unique<NeighbourCellDescription>();
+      decode_neighbour_cell_description(*e, b);
+      render_neighbour_cell_description(*e, out);
+    } else {
+      auto l = new_list();
+      decode_channel_list16(*l, b, 0);
+      render_cell_channel_description(*l, out);
+    }
+    out.finish();
+    const std::string text = buf.data();
+    EXPECT_NE(text.find("</Cell_Channel_Description>\n"), std::string::npos) << m.line;
+    ++lists;
+  }
+  EXPECT_GE(lists, 10);
 }
 
 }  // namespace
