@@ -519,6 +519,11 @@ const GmmCase kGmmInformationGolden[] = {
 )"},
     {"daylight_saving_of_length_0_not_written", 0, "08 21 | 49 00 | 46 01",
      "<GMMInformation>\n<Local_time_zone>0x1</Local_time_zone>\n</GMMInformation>\n"},
+    {"empty_daylight_saving_after_one_keeps_it", 0, "08 21 | 49 01 01 | 49 00", R"(<GMMInformation>
+<Network_Daylight_Saving_Time>
+(1)+1 hour adjustment for Daylight Saving Time</Network_Daylight_Saving_Time>
+</GMMInformation>
+)"},
     {"coding_scheme_without_text_stops", 0, "08 21 | 43 02 a0 41 | 46 01",
      "<GMMInformation>\n<Full_name_for_network>\n<coding_scheme>\n(2)"},
     {"empty_name", 0, "08 21 | 45 00",

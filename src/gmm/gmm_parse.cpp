@@ -456,10 +456,12 @@ void store_universal_time(GmmInformation& r, const IeView& ie) {
   for (size_t i = 0; i < std::size(fields); ++i) *fields[i] = swap_nibbles(ie.value[i]);
 }
 
+// An empty element sets the flag only: a repeated one leaves the earlier value in place.
 void store_daylight_saving_time(GmmInformation& r, const IeView& ie) {
   r.daylight_saving_time.present = 1;
+  if (ie.length == 0) return;
   r.daylight_saving_time.value.length = static_cast<uint8_t>(ie.length);
-  r.daylight_saving_time.value.value = ie.length != 0 ? ie.value[0] & 3 : 0;
+  r.daylight_saving_time.value.value = ie.value[0] & 3;
 }
 
 using Info = GmmInformation;
