@@ -786,6 +786,262 @@ no detail</Reverse_call_setup_direction>
 no detail</Immediate_modification_indicator>
 </Modify>
 )"},
+    // The mobile side's order: user-user, SS version, subaddress, number, the
+    // recall facilities, stream, codecs, CLIR, calling number last; the
+    // network side's call control capabilities and progress stay hidden.
+    {"setup_mobile_side_order_dir0", 0,
+     "03 05 | 04 01 A0 | 7E 02 00 AB | 7F 01 02 | 5D 02 A0 11 | 5E 02 81 F1 | 1D 01 AA | 1B 01 BB | 2D 01 03 | "
+     "40 03 00 01 40 | A1 | A2 | 5C 04 21 C3 10 F2 | 15 02 21 02 | 1E 02 EA 88",
+     R"(<Setup>
+<Bearer_capability1>
+<GSM_Bearer_Capability>
+<Radiochannel_Requirement>
+(1)full rate support only MS/fullrate speech version 1 supported</Radiochannel_Requirement>
+<Coding_standard>
+(0)GSM standardized coding</Coding_standard>
+<Transfer_mode>
+(0)circuit mode</Transfer_mode>
+<Information_transfer_capability>
+(0)speech</Information_transfer_capability>
+</GSM_Bearer_Capability>
+</Bearer_capability1>
+<User_user>
+<User_user_protocol_discriminator>
+(0)User specific protocol
+</User_user_protocol_discriminator>
+<User_user_information>
+<Information>0xab</Information>
+</User_user_information>
+</User_user>
+<SS_version>
+<SsVersion>0x 2</SsVersion>
+</SS_version>
+<CallingPartySubaddress>
+<Type_of_subaddress>
+(2)User specified</Type_of_subaddress>
+<odd_even_indicator>
+(0)even number of address signals</odd_even_indicator>
+<Subaddress_information>0x11</Subaddress_information>
+</CallingPartySubaddress>
+<CalledPartyBCDNum>
+<Number_Planidentification>
+(1)ISDN/telephony numbering plan</Number_Planidentification>
+<Type_of_number>
+(0)unknown</Type_of_number>
+<Number_digit>
+1</Number_digit>
+</CalledPartyBCDNum>
+<Facility_advanced_recall_alignment>
+<GSM_Facility>
+<Facility>0xaa</Facility>
+</GSM_Facility>
+</Facility_advanced_recall_alignment>
+<Facility_recall_alignment_Not_essential>
+<GSM_Facility>
+<Facility>0xbb</Facility>
+</GSM_Facility>
+</Facility_recall_alignment_Not_essential>
+<StreamIdentifier>3</StreamIdentifier>
+<SupportedCodecList>
+<System_Identification>
+<SysID>0</SysID>
+<Codec_Bitmap_List>
+<Bitmap>0x40</Bitmap>
+</Codec_Bitmap_List>
+</System_Identification>
+</SupportedCodecList>
+<CLIR_suppression>
+no detail</CLIR_suppression>
+<CLIR_Invocation>
+no detail</CLIR_Invocation>
+<CallingPartyBCDNum>
+<Number_planidentification>
+(1)ISDN/telephony numbering plan</Number_planidentification>
+<Type_of_number>
+(2)national number</Type_of_number>
+<Screeningindicator>
+(3)Network provided</Screeningindicator>
+<Presentationindicator>
+(2)Number not available due to interworking</Presentationindicator>
+<Number_digit>
+012</Number_digit>
+</CallingPartyBCDNum>
+</Setup>
+)"},
+    // Network side: capabilities before progress, the multicall text with its
+    // "<", the backup bearer's own tags, the redirecting subaddress last.
+    {"setup_network_side_backup_bc_dir1", 1,
+     "03 05 | 15 02 13 01 | 1E 02 E1 A0 | 2F 01 00 | 41 07 A1 88 19 08 D6 A0 C6 | 75 02 B8 AB | 7F 01 00 | 2D 01 01",
+     R"(<Setup>
+<Call_Control_Capabilities>
+<DTMF>
+(1)the mobile station supports DTMF</DTMF>
+<PCP>
+(1)the mobile station supports the Prolonged Clearing Procedure.</PCP>
+<Maximum_number_of_supported_bearers>
+(1)<MaximumNumberOfSupportedBearers>1</MaximumNumberOfSupportedBearers>
+</Maximum_number_of_supported_bearers>
+<Maximum_number_of_speech_bearers>1</Maximum_number_of_speech_bearers>
+</Call_Control_Capabilities>
+<Progress_Indicator>
+<coding_standard>
+(3)Standard defined for the GSM PLMNS</coding_standard>
+<location>
+(1)Private network serving the local user</location>
+<Progress_description>
+(32)Call is end-to-end PLMN/ISDNn</Progress_description>
+</Progress_Indicator>
+<Network_Call_Control_Capabilities>
+<NetworkCCCapabilities>
+(0)<the network does not support the multicall.</NetworkCCCapabilities>
+</Network_Call_Control_Capabilities>
+<Backup_Bearer_Capability>
+<compress>
+(0)data compression not possible</compress>
+<Structure>
+(0)service data unit integrity</Structure>
+<DuplexMode>
+(1)full duplex</DuplexMode>
+<Configuration>
+(0)point-to-point</Configuration>
+<NIRR>
+(0)No meaning is associated with this value</NIRR>
+<Establishment>
+(0)demand</Establishment>
+<Access_identity>
+(0)octet identifier</Access_identity>
+<Rate_adaption>
+(3)Other rate adaption</Rate_adaption>
+<Signalling_access_protocol>
+(1)I.440/450</Signalling_access_protocol>
+<Other_ITC>
+(0)restricted digital information</Other_ITC>
+<Other_rate_adaption>
+(1)H.223 & H.245</Other_rate_adaption>
+<RateAdaptionHeaderIncluded>
+(1)Rate adaption header included</RateAdaptionHeaderIncluded>
+<MultipleFrameEstablishmentSupported>
+(0)Multiple frame establishment not supported, only UI frames allowed</MultipleFrameEstablishmentSupported>
+<ModeOfOperation>
+(1)Protocol sensitive mode of operation</ModeOfOperation>
+<LogicalLinkIdentifierNegotiation>
+(0)Default, LLI=256 only</LogicalLinkIdentifierNegotiation>
+<AssignorOrAssignee>
+(1)Message originator is assignor only</AssignorOrAssignee>
+<InOrOutOfBandNegotiation>
+(1)Negotiation is done in-band using logical link zero</InOrOutOfBandNegotiation>
+<Layer_1_identity>
+(1)octet identifier</Layer_1_identity>
+<UserInformationLayer1Protocol>
+(0)default layer 1 protocol</UserInformationLayer1Protocol>
+<Synchronous_asynchronous>
+(0)synchronous</Synchronous_asynchronous>
+<Layer_2_identity>
+(2)octet identifier</Layer_2_identity>
+<User_information_layer_2_protocol>
+(6)reserved: was allocated in earlier phases of the protocol</User_information_layer_2_protocol>
+</Backup_Bearer_Capability>
+<RedirectingPartySubaddress>
+<Type_of_subaddress>
+(3)reserved</Type_of_subaddress>
+<odd_even_indicator>
+(1)odd number of address signals</odd_even_indicator>
+<Subaddress_information>
+<Subaddress>0xab</Subaddress>
+</Subaddress_information>
+</RedirectingPartySubaddress>
+</Setup>
+)"},
+    // CC-ESTABLISHMENT has no direction tests; HLC II and the second recall
+    // facility keep their sub-message frames.
+    {"establishment_hlc_pair_and_recall_facilities", 0,
+     "03 04 | 1C 01 A1 | 5D 01 A8 | 5E 01 91 | 6D 01 80 | 7D 02 91 81 | 7D 03 80 C1 85 | 7E 01 04 | 7F 01 01 | A1 | "
+     "15 01 00 | 1D 00 | 1B 01 CC | 2D 01 02 | 40 00",
+     R"(<CC_Establishment>
+<GSM_Facility>
+<Facility>0xa1</Facility>
+</GSM_Facility>
+<CallingPartySubaddress>
+<Type_of_subaddress>
+(2)User specified</Type_of_subaddress>
+<odd_even_indicator>
+(1)odd number of address signals</odd_even_indicator>
+<Subaddress_information>0x</Subaddress_information>
+</CallingPartySubaddress>
+<CalledPartyBCDNum>
+<Number_Planidentification>
+(1)ISDN/telephony numbering plan</Number_Planidentification>
+<Type_of_number>
+(1)international number</Type_of_number>
+<Number_digit>
+</Number_digit>
+</CalledPartyBCDNum>
+<CalledPartySubaddress>
+<Type_of_subaddress>
+(0)NSAP</Type_of_subaddress>
+<odd_even_indicator>
+(0)even number of address signals</odd_even_indicator>
+<Subaddress_information>
+<Subaddress>0x</Subaddress>
+</Subaddress_information>
+</CalledPartySubaddress>
+<submsg>
+<subtitle>High layer compatibility I</subtitle>
+<High_Layer_Comp>
+<CodingStandard>0</CodingStandard>
+<Interpretation>4</Interpretation>
+<presentat_method_of_protocolprofile>1</presentat_method_of_protocolprofile>
+<High_layer_characteristics>1</High_layer_characteristics>
+<Extended_high_layer_characteristics_identification>0</Extended_high_layer_characteristics_identification>
+</High_Layer_Comp>
+</submsg>
+<submsg>
+<subtitle>High layer compatibility II</subtitle>
+<High_Layer_Comp>
+<CodingStandard>0</CodingStandard>
+<Interpretation>0</Interpretation>
+<presentat_method_of_protocolprofile>0</presentat_method_of_protocolprofile>
+<High_layer_characteristics>65</High_layer_characteristics>
+<Extended_high_layer_characteristics_identification>5</Extended_high_layer_characteristics_identification>
+</High_Layer_Comp>
+</submsg>
+<User_user>
+<User_user_protocol_discriminator>
+(4)IA5 characters</User_user_protocol_discriminator>
+<User_user_information>
+<Information>0x</Information>
+</User_user_information>
+</User_user>
+<SS_version>
+<SsVersion>0x 1</SsVersion>
+</SS_version>
+<CLIR_suppression>
+no detail</CLIR_suppression>
+<Call_Control_Capabilities>
+<DTMF>
+(0)This value is reserved for earlier versions of the protocol.</DTMF>
+<PCP>
+(0)the mobile station does not support the Prolonged Clearing Procedure</PCP>
+<Maximum_number_of_supported_bearers>
+(0)1</Maximum_number_of_supported_bearers>
+<Maximum_number_of_speech_bearers>0</Maximum_number_of_speech_bearers>
+</Call_Control_Capabilities>
+<Facility_advanced_recall_alignment>
+<GSM_Facility>
+<Facility>0x</Facility>
+</GSM_Facility>
+</Facility_advanced_recall_alignment>
+<submsg>
+<subtitle>Facility recall alignment Not essential</subtitle>
+<GSM_Facility>
+<Facility>0xcc</Facility>
+</GSM_Facility>
+</submsg>
+<StreamIdentifier>2</StreamIdentifier>
+<SupportedCodecList>
+</SupportedCodecList>
+</CC_Establishment>
+)"},
 };
 
 // Messages with a fixed shape or no elements.
@@ -828,6 +1084,26 @@ User Information will followed</More_data>
 (3)Reserved for system management convergence function<SS_version>
 <SsVersion>0x 0</SsVersion>
 </SS_version>
+</Alerting>
+)"},
+    {"recall_type_3", 0, "03 0B | 03 | 00", R"(<Recall>
+<Recall_Type>
+(3)CCBS</Recall_Type>
+<GSM_Facility>
+<Facility>0x</Facility>
+</GSM_Facility>
+</Recall>
+)"},
+    // The network side shows the progress indicator and hides the SS version.
+    {"alerting_dir1_progress_not_ss_version", 1, "03 01 | 1E 02 EA 88 | 7F 01 00", R"(<Alerting>
+<Progress_Indicator>
+<coding_standard>
+(3)Standard defined for the GSM PLMNS</coding_standard>
+<location>
+(10)Network beyond interworking point</location>
+<Progress_description>
+(8)In-band information or appropriate pattern now available</Progress_description>
+</Progress_Indicator>
 </Alerting>
 )"},
 };
