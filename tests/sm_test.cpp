@@ -348,6 +348,25 @@ _internet_com</Access_Point_Name>
 </New_radio_priority>
 </Modify_PDP_Context_Accept_DL>
 )"},
+    // Rendered in the documented order, not the order of arrival; the QoS keeps the network-side texts.
+    {"modify_accept_dl_all_elements", 1, "0a 4b | 32 0b | 30 03 23921f | 81 | 34 01 00 | 27 01 80",
+     R"(<Modify_PDP_Context_Accept_DL>
+<Requested_new_QoS>
+)" + kQosGprs23921f +
+         kQosUmtsSubscribed + R"(</Requested_new_QoS>
+<Negotiated_LLC_SAPI>
+<LLC_service_access_point_identifier>
+(11)SAPI 11</LLC_service_access_point_identifier>
+</Negotiated_LLC_SAPI>
+<New_radio_priority>
+<Radio_priority>
+(1)priority level 1</Radio_priority>
+</New_radio_priority>
+<Packet_Flow_Identifier>
+(0)Best Effort</Packet_Flow_Identifier>
+)" + kPcoEmpty +
+         R"(</Modify_PDP_Context_Accept_DL>
+)"},
     // Traffic flow templates.
     {"modify_request_ul_sapi_qos_tft", 1, "0a 4a | 32 03 | 30 03 23921f | 37 07 21 10 00 03 301006",
      R"(<Modify_PDP_Context_Request_UL>
