@@ -348,6 +348,25 @@ _internet_com</Access_Point_Name>
 </New_radio_priority>
 </Modify_PDP_Context_Accept_DL>
 )"},
+    // Rendered in the documented order, not the order of arrival; the QoS keeps the network-side texts.
+    {"modify_accept_dl_all_elements", 1, "0a 4b | 32 0b | 30 03 23921f | 81 | 34 01 00 | 27 01 80",
+     R"(<Modify_PDP_Context_Accept_DL>
+<Requested_new_QoS>
+)" + kQosGprs23921f +
+         kQosUmtsSubscribed + R"(</Requested_new_QoS>
+<Negotiated_LLC_SAPI>
+<LLC_service_access_point_identifier>
+(11)SAPI 11</LLC_service_access_point_identifier>
+</Negotiated_LLC_SAPI>
+<New_radio_priority>
+<Radio_priority>
+(1)priority level 1</Radio_priority>
+</New_radio_priority>
+<Packet_Flow_Identifier>
+(0)Best Effort</Packet_Flow_Identifier>
+)" + kPcoEmpty +
+         R"(</Modify_PDP_Context_Accept_DL>
+)"},
     // Traffic flow templates.
     {"modify_request_ul_sapi_qos_tft", 1, "0a 4a | 32 03 | 30 03 23921f | 37 07 21 10 00 03 301006",
      R"(<Modify_PDP_Context_Request_UL>
@@ -492,6 +511,124 @@ _internet_com</Access_Point_Name>
 </GPRS_Timer></Negotiated_AA_READY_timer_value>
 </Activate_GSM_AA_PDP_Context_Accept>
 )"},
+    // Network-side modify: the direction reaches neither the QoS nor the
+    // optional PDP address, so organisation 15 reads "Empty PDP type".
+    {"modify_request_dl_empty_pdp_type_pfi_pco", 1, "0a 48 | 02 | 05 | 03 23921f | 34 01 03 | 2b 02 0f 21 | 27 01 80",
+     R"(<Modify_PDP_Context_Request_DL>
+<Radio_priority>
+(2)priority level 2</Radio_priority>
+<Requested_LLC_SAPI>
+<LLC_service_access_point_identifier>
+(5)SAPI 5</LLC_service_access_point_identifier>
+</Requested_LLC_SAPI>
+<New_QoS>
+)" + kQosGprs23921f +
+         kQosUmtsSubscribed + R"(</New_QoS>
+<Packet_data_protocol_address>
+<PDP_type>
+(15)Empty PDP type</PDP_type>
+<PDP_type_number_value>
+(33)IPv4 address</PDP_type_number_value>
+</Packet_data_protocol_address>
+<Packet_Flow_Identifier>
+(3)TOM8</Packet_Flow_Identifier>
+)" + kPcoEmpty +
+         R"(</Modify_PDP_Context_Request_DL>
+)"},
+    // The access point name is not an element of this message: it ends the walk.
+    {"modify_accept_ul_apn_ends_walk", 0, "0a 49 | 28 01 41 | 27 01 80",
+     "<Modify_PDP_Context_Accept_UL>\n</Modify_PDP_Context_Accept_UL>\n"},
+    {"modify_accept_ul_pco", 0, "0a 49 | 27 01 80",
+     "<Modify_PDP_Context_Accept_UL>\n" + kPcoEmpty + "</Modify_PDP_Context_Accept_UL>\n"},
+    // Secondary request: linked TI shown as not implemented; the template is not wrapped.
+    {"secondary_request_linked_ti_tft_pco", 0, "0a 4d | 0f | 00 | 03 23921f | 01 80 | 36 04 41 07 80 00 | 27 01 80",
+     R"(<Activate_AA_PDP_Context_Request>
+<Requested_NSAPI>
+<Network_service_access_point_identifier>
+(15)NSAPI 15</Network_service_access_point_identifier>
+</Requested_NSAPI>
+<Requested_LLC_SAPI>
+<LLC_service_access_point_identifier>
+(0)LLC SAPI not assigned</LLC_service_access_point_identifier>
+</Requested_LLC_SAPI>
+<Requested_QoS>
+)" + kQosGprs23921f +
+         kQosUmtsSubscribed + R"(</Requested_QoS>
+<Linked_TI>
+<NOT_IMPLEMENTED>
+</NOT_IMPLEMENTED>
+</Linked_TI>
+<TrafficFlowTemplate>
+<TFT_operation_code>
+(2)Delete existing TFT</TFT_operation_code>
+<Packet_filter>
+<Packet_filter_identifier>0x7</Packet_filter_identifier>
+<Packet_filter_evaluation_precedence>0x80</Packet_filter_evaluation_precedence>
+<Packet_filter_contents>0x</Packet_filter_contents>
+</Packet_filter>
+<E_bit>
+(0)parameters list is not included</E_bit>
+</TrafficFlowTemplate>
+)" + kPcoEmpty +
+         R"(</Activate_AA_PDP_Context_Request>
+)"},
+    {"modify_request_ul_tft_code_7", 0, "0a 4a | 37 01 e0",
+     R"(<Modify_PDP_Context_Request_UL>
+<New_TFT>
+<TrafficFlowTemplate>
+<TFT_operation_code>
+(7) Reserved</TFT_operation_code>
+<E_bit>
+(0)parameters list is not included</E_bit>
+</TrafficFlowTemplate>
+</New_TFT>
+</Modify_PDP_Context_Request_UL>
+)"},
+    {"secondary_reject_cause_81_wrapped_pco", 1, "0a 4f | 51 | 27 01 80",
+     R"(<Activate_AA_PDP_Context_Reject>
+<Cause>
+(81)Invalid transaction identifier value </Cause>
+<Protocol_configuration_options>
+)" + kPcoEmpty +
+         R"(</Protocol_configuration_options>
+</Activate_AA_PDP_Context_Reject>
+)"},
+    // Tear down indicator 0; the cause without text falls back by the kept direction.
+    {"deactivate_request_tear_down_0", 1, "0a 46 | 07 | 90",
+     R"(<Deactivate_PDP_Context_Request>
+<Cause>
+(7)Service option temporarily out of order</Cause>
+<Tear_Down_Indicator>
+(0)tear down not requested</Tear_Down_Indicator>
+</Deactivate_PDP_Context_Request>
+)"},
+    // Label lengths, the blank, DEL and octets from 128 up all print as "_".
+    {"request_activation_apn_unprintable_octets", 0, "0a 44 | 02 00 21 | 28 06 03 41 20 21 7f e1",
+     R"(<Request_PDP_Context_Activation>
+<Offered_PDP_address>
+<Packet_data_protocol_address>
+<PDP_type>
+(0)ETSI allocated address</PDP_type>
+<PDP_type_number_value>
+(33)IPv4 address</PDP_type_number_value>
+</Packet_data_protocol_address>
+</Offered_PDP_address>
+<Access_Point_Name>
+_A_!__</Access_Point_Name>
+</Request_PDP_Context_Activation>
+)"},
+    {"aa_deactivate_request_cause_0", 0, "0a 53 | 00",
+     "<Deactivate_GSM_PDP_Context_Request>\n<AA_Deactivation_Cause>\n(0)Normal Unspecified</AA_Deactivation_Cause>\n"
+     "</Deactivate_GSM_PDP_Context_Request>\n"},
+    {"aa_deactivate_request_cause_1", 0, "0a 53 | 01",
+     "<Deactivate_GSM_PDP_Context_Request>\n<AA_Deactivation_Cause>\n(1)Server Address Voilation"
+     "</AA_Deactivation_Cause>\n</Deactivate_GSM_PDP_Context_Request>\n"},
+    {"aa_deactivate_request_cause_3", 1, "0a 53 | 03",
+     "<Deactivate_GSM_PDP_Context_Request>\n<AA_Deactivation_Cause>\n(3)NetWork Not Reachable"
+     "</AA_Deactivation_Cause>\n</Deactivate_GSM_PDP_Context_Request>\n"},
+    {"aa_deactivate_request_cause_4", 1, "0a 53 | 04",
+     "<Deactivate_GSM_PDP_Context_Request>\n<AA_Deactivation_Cause>\n(4)Normal Unspecified"
+     "</AA_Deactivation_Cause>\n</Deactivate_GSM_PDP_Context_Request>\n"},
     {"aa_deactivate_request_cause_2", 0, "0a 53 | 02",
      "<Deactivate_GSM_PDP_Context_Request>\n<AA_Deactivation_Cause>\n(2)NetWork Overload</AA_Deactivation_Cause>\n"
      "</Deactivate_GSM_PDP_Context_Request>\n"},

@@ -38,6 +38,22 @@ const Golden kCpGolden[] = {
 (127)Protocol error, unspecified</CP_Cause>
 </CP_Error>
 )"},
+    {"cp_error_22", kFromNetwork, "09 10 | 16", R"(<CP_Error>
+<CP_Cause>
+(22)Congestion</CP_Cause>
+</CP_Error>
+)"},
+    {"cp_error_98", kFromMs, "09 10 | 62", R"(<CP_Error>
+<CP_Cause>
+(98)Message not compatible with the short message protocol state</CP_Cause>
+</CP_Error>
+)"},
+    // No cause octet: the block still shows cause 0 with the fallback text.
+    {"cp_error_without_cause", kFromMs, "09 10", R"(<CP_Error>
+<CP_Cause>
+(0)Protocol error, unspecified</CP_Cause>
+</CP_Error>
+)"},
     {"cp_data_three_octets", kFromMs, "09 01 | 05", R"(<CP_Data>
 <RPDU_Length>5</RPDU_Length>
 <Message_type_indicator>
@@ -258,9 +274,116 @@ Test</TPDU_UserData_Content>
 </TPDU_SMS>
 </CP_Data>
 )"},
+    // Absolute validity period (TP-VPF 3) takes seven octets; DCS 0x17: class 3, 8-bit.
+    {"submit_absolute_validity_period_class_3", kFromMs,
+     "09 01 | 17 | 00 | 02 | 00 | 02 91 21 | 10 | 19 | 00 | 00 81 | 00 | 17 | 11 22 33 44 55 66 77 | 02 | 4F 4B",
+     R"(<CP_Data>
+<RPDU_Length>23</RPDU_Length>
+<Message_type_indicator>
+(0)RP DATA</Message_type_indicator>
+<Message_Reference>2</Message_Reference>
+<Destination_Address_Length>2</Destination_Address_Length>
+<Type_of_Number>
+(1)International Number</Type_of_Number>
+<Number_Plan_Identification>
+(1)ISND/telephone numbering plan (E.164/E.163)</Number_Plan_Identification>
+<Address_Digits>
+12</Address_Digits>
+<TPDU_Length>16</TPDU_Length>
+<TP_MTI>
+(1)1</TP_MTI>
+<TP_Reply_Path__TP_RP_>
+(0)0</TP_Reply_Path__TP_RP_>
+<TP_SRR>
+(0)0</TP_SRR>
+<TP_SCTS>
+<dummy>0</dummy>
+</TP_SCTS>
+<TP_RD>
+(0)0</TP_RD>
+<TP_MR>0</TP_MR>
+<Destination_Address_Length>0</Destination_Address_Length>
+<Type_of_Number>
+(0)unknown</Type_of_Number>
+<Number_Plan_Identification>
+(1)ISND/telephone numbering plan (E.164/E.163)</Number_Plan_Identification>
+<Address_Digits>
+</Address_Digits>
+<TP_PID>0</TP_PID>
+<TP_DSC>
+<Coding_Indicator>
+(0)General Coding Indicator</Coding_Indicator>
+<Data_Compressed>0</Data_Compressed>
+<Class>
+(3)Class 3</Class>
+<Alphabet_Used>
+(1)8bit</Alphabet_Used>
+</TP_DSC>
+<TPDU_SMS>
+<TPDU_UserData_Length>2</TPDU_UserData_Length>
+<TPDU_UserData_Content>
+OK</TPDU_UserData_Content>
+</TPDU_SMS>
+</CP_Data>
+)"},
+    // A STATUS-REPORT type seen from the mobile station's side: nothing past TP-MTI.
+    {"status_report_type_from_ms_side", kFromMs, "09 01 | 07 | 00 | 03 | 00 | 00 | 02 | 02 05", R"(<CP_Data>
+<RPDU_Length>7</RPDU_Length>
+<Message_type_indicator>
+(0)RP DATA</Message_type_indicator>
+<Message_Reference>3</Message_Reference>
+<TPDU_Length>2</TPDU_Length>
+<TP_MTI>
+(2)2</TP_MTI>
+</CP_Data>
+)"},
 };
 
 const Golden kDeliverGolden[] = {
+    // DCS 0x6C: coding group 1 (no coding indicator), compressed, reserved alphabet: no text.
+    {"deliver_compressed_reserved_alphabet", kFromNetwork,
+     "09 01 | 14 | 01 | 0F | 00 | 00 | 0F | 00 | 00 80 | 00 | 6C | 00 00 00 00 00 00 00 | 02 | 41 42",
+     R"(<CP_Data>
+<RPDU_Length>20</RPDU_Length>
+<Message_type_indicator>
+(1)RP DATA</Message_type_indicator>
+<Message_Reference>15</Message_Reference>
+<TPDU_Length>15</TPDU_Length>
+<TP_MTI>
+(0)0</TP_MTI>
+<TP_MMS>
+(0)0</TP_MMS>
+<TP_SRI>
+(0)0</TP_SRI>
+<TP_Reply_Path__TP_RP_>
+(0)0</TP_Reply_Path__TP_RP_>
+<Originator_Address_Length>0</Originator_Address_Length>
+<Type_of_Number>
+(0)unknown</Type_of_Number>
+<Number_Plan_Identification>
+(0)unknown</Number_Plan_Identification>
+<Address_Digits>
+</Address_Digits>
+<TP_PID>0</TP_PID>
+<TP_DSC>
+<Data_Compressed>1</Data_Compressed>
+<Alphabet_Used>
+(3)Reserved</Alphabet_Used>
+</TP_DSC>
+<TP_SCTS>
+<Date_yy_mm_dd>
+ 0- 0- 0</Date_yy_mm_dd>
+<Time__hh_mm_ss_>
+ 0- 0- 0</Time__hh_mm_ss_>
+<Time_Zone>0</Time_Zone>
+</TP_SCTS>
+<TPDU_SMS>
+<TPDU_UserData_Length>0</TPDU_UserData_Length>
+<TPDU_UserData_Content>
+</TPDU_UserData_Content>
+</TPDU_SMS>
+</CP_Data>
+)"},
     // Header of six octets: one fill bit, then "Hello" from septet 7 on.
     {"deliver_7bit_concat8_fill_bits", kFromNetwork,
      "09 01 | 2A | 01 | 07 | 07 91 44 77 58 10 06 50 | 00 | 1E | 44 | 0B 91 21 43 65 87 09 F1 | 00 | 00 |"
