@@ -116,10 +116,10 @@ void render_max_lapdm(uint8_t value, OutputText& out) {
 
 int render_group_cipher_key_number(uint8_t value, OutputText& out) {
   constexpr ValueText kTexts[] = {
-      {0, "no ciphering"},         {1, "cipher key number1"},   {2, "cipher key number2"},   {3, "cipher key number3"},
-      {4, "cipher key number4"},   {5, "cipher key number5"},   {6, "cipher key number6"},   {7, "cipher key number7"},
-      {8, "cipher key number8"},   {9, "cipher key number9"},   {10, "cipher key numberA"},  {11, "cipher key numberB"},
-      {12, "cipher key numberC"},  {13, "cipher key numberD"},  {14, "cipher key numberE"},  {15, "cipher key numberF"},
+      {0, "no ciphering"},        {1, "cipher key number1"},  {2, "cipher key number2"},  {3, "cipher key number3"},
+      {4, "cipher key number4"},  {5, "cipher key number5"},  {6, "cipher key number6"},  {7, "cipher key number7"},
+      {8, "cipher key number8"},  {9, "cipher key number9"},  {10, "cipher key numberA"}, {11, "cipher key numberB"},
+      {12, "cipher key numberC"}, {13, "cipher key numberD"}, {14, "cipher key numberE"}, {15, "cipher key numberF"},
   };
   static_assert(well_formed(kTexts));
   open_tag(out, "<Group_cipher_key_number>\n");
@@ -256,14 +256,15 @@ int render_multirate_configuration(const MultiRateConfiguration& m, OutputText& 
   open_tag(out, "</MR_version>\n");
   render_boolean_field(out, "NSCB", m.nscb, "Noise_Suppression_can_be_used_(default)",
                        "Noise_Suppression_shall_be_turned_off");
-  render_boolean_field(out, "ICMI", m.icmi, "The initial codec mode is defined by the implicit rule provided in GSM05.09",
+  render_boolean_field(out, "ICMI", m.icmi,
+                       "The initial codec mode is defined by the implicit rule provided in GSM05.09",
                        "The initial codec mode is defined by the Start Mode field");
   write_field_u8("Start_Mode", m.start_mode, out, 0);
   open_tag(out, "<Set_of_AMR_codec_modes>\n");
   for (uint32_t i = 0; i < std::size(kRates); ++i) {
     out.append(kRates[i]);
     out.append((m.codec_set >> (7 - i)) & 1u ? "kbit per s codec rate is part of the subset\n"
-                                              : "kbit per s codec rate is not part of the subset\n");
+                                             : "kbit per s codec rate is not part of the subset\n");
   }
   open_tag(out, "</Set_of_AMR_codec_modes>\n");
   for (uint32_t i = 0; i < 3 && m.length >= 4 + i; ++i) {
@@ -478,7 +479,8 @@ void decode_measurement_results(MeasurementResults& m, const BitBuffer& b) {
 
 void render_measurement_results(const MeasurementResults& m, OutputText& out) {
   open_tag(out, "<Measurement_Results>\n");
-  render_boolean_field(out, "BA_USED", m.ba_used, "BCCH allocation is not used for the coding of BCCH-FREQ-NCELL fields",
+  render_boolean_field(out, "BA_USED", m.ba_used,
+                       "BCCH allocation is not used for the coding of BCCH-FREQ-NCELL fields",
                        "BCCH allocation used for the coding of BCCH-FREQ-NCELL fields");
   render_boolean_field(out, "DTX_USED", m.dtx_used, "DTX was not used", "DTX was used");
   write_field_u8("RXLEV FULL SERVING CELL", m.rxlev_full, out, 0);

@@ -198,7 +198,9 @@ MessageRecord* parse_one_octet_message(const uint8_t* msg, uint16_t len, uint8_t
   return r;
 }
 
-MessageRecord* parse_empty_message(const uint8_t* msg, uint16_t, uint8_t dir) { return new_record<EmptyMessage>(msg, dir); }
+MessageRecord* parse_empty_message(const uint8_t* msg, uint16_t, uint8_t dir) {
+  return new_record<EmptyMessage>(msg, dir);
+}
 
 MessageRecord* parse_channel_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
   return parse_one_octet_message(msg, len, dir);
@@ -278,27 +280,28 @@ void take_short_list_before(Aho& r, const IeView& ie) {
 }
 
 // Rows both commands share; HANDOVER COMMAND adds its own.
-#define AHO_COMMON_ROWS                                                                                  \
-  {0x01, IeForm::tlv, 0, kLed<Aho, VgcsTargetMode, &Aho::vgcs_target_mode, decode_vgcs_target_mode>},     \
-      {0x03, IeForm::tlv, 0, kLed<Aho, MultiRateConfiguration, &Aho::multirate, decode_multirate_configuration>}, \
-      {0x05, IeForm::tlv, 0, kLed<Aho, FrequencyList, &Aho::list_after, decode_frequency_list>},          \
-      {0x10, IeForm::tlv, 0, kLed<Aho, MultislotAllocation, &Aho::multislot, decode_multislot_allocation>}, \
-      {0x11, IeForm::tv, 1, take_set_mode<Aho, 1>}, {0x13, IeForm::tv, 1, take_set_mode<Aho, 2>},         \
-      {0x14, IeForm::tv, 1, take_set_mode<Aho, 3>}, {0x15, IeForm::tv, 1, take_set_mode<Aho, 4>},         \
-      {0x16, IeForm::tv, 1, take_set_mode<Aho, 5>}, {0x17, IeForm::tv, 1, take_set_mode<Aho, 6>},         \
-      {0x18, IeForm::tv, 1, take_set_mode<Aho, 7>},                                                       \
-      {0x19, IeForm::tlv, 0, kLed<Aho, FrequencyList, &Aho::list_before, decode_frequency_list>},         \
-      {0x1C, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::first_channel_before, decode_channel_description>}, \
+#define AHO_COMMON_ROWS                                                                                                \
+  {0x01, IeForm::tlv, 0, kLed<Aho, VgcsTargetMode, &Aho::vgcs_target_mode, decode_vgcs_target_mode>},                  \
+      {0x03, IeForm::tlv, 0, kLed<Aho, MultiRateConfiguration, &Aho::multirate, decode_multirate_configuration>},      \
+      {0x05, IeForm::tlv, 0, kLed<Aho, FrequencyList, &Aho::list_after, decode_frequency_list>},                       \
+      {0x10, IeForm::tlv, 0, kLed<Aho, MultislotAllocation, &Aho::multislot, decode_multislot_allocation>},            \
+      {0x11, IeForm::tv, 1, take_set_mode<Aho, 1>}, {0x13, IeForm::tv, 1, take_set_mode<Aho, 2>},                      \
+      {0x14, IeForm::tv, 1, take_set_mode<Aho, 3>}, {0x15, IeForm::tv, 1, take_set_mode<Aho, 4>},                      \
+      {0x16, IeForm::tv, 1, take_set_mode<Aho, 5>}, {0x17, IeForm::tv, 1, take_set_mode<Aho, 6>},                      \
+      {0x18, IeForm::tv, 1, take_set_mode<Aho, 7>},                                                                    \
+      {0x19, IeForm::tlv, 0, kLed<Aho, FrequencyList, &Aho::list_before, decode_frequency_list>},                      \
+      {0x1C, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::first_channel_before, decode_channel_description>},  \
       {0x1D, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::second_channel_before, decode_channel_description>}, \
-      {0x1E, IeForm::tv, 9,                                                                               \
-       kValue<Aho, FrequencyChannelSequence, &Aho::sequence_before, decode_frequency_channel_sequence>},  \
-      {0x21, IeForm::tlv, 0, kLed<Aho, MobileAllocation, &Aho::ma_before, decode_mobile_allocation>},     \
-      {0x62, IeForm::tv, 16, kValue<Aho, FrequencyList, &Aho::cell_channel, decode_list16>},              \
-      {0x63, IeForm::tv, 1, take_set_mode<Aho, 0>},                                                       \
-      {0x64, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::second_channel_after, decode_channel_description>}, \
-      {0x66, IeForm::tv, 1, store_octet<Aho, &Aho::second_channel_mode>},                                 \
-      {0x7C, IeForm::tv, 2, kValue<Aho, StartingTime, &Aho::starting_time, decode_starting_time>},        \
-      {0x90, IeForm::half, 0, take_cipher_mode<Aho>}
+      {0x1E, IeForm::tv, 9,                                                                                            \
+       kValue<Aho, FrequencyChannelSequence, &Aho::sequence_before, decode_frequency_channel_sequence>},               \
+      {0x21, IeForm::tlv, 0, kLed<Aho, MobileAllocation, &Aho::ma_before, decode_mobile_allocation>},                  \
+      {0x62, IeForm::tv, 16, kValue<Aho, FrequencyList, &Aho::cell_channel, decode_list16>},                           \
+      {0x63, IeForm::tv, 1, take_set_mode<Aho, 0>},                                                                    \
+      {0x64, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::second_channel_after, decode_channel_description>},  \
+      {0x66, IeForm::tv, 1, store_octet<Aho, &Aho::second_channel_mode>},                                              \
+      {0x7C, IeForm::tv, 2, kValue<Aho, StartingTime, &Aho::starting_time, decode_starting_time>}, {                   \
+    0x90, IeForm::half, 0, take_cipher_mode<Aho>                                                                       \
+  }
 
 constexpr OptionalIe<Aho> kAssignmentCommandIes[] = {AHO_COMMON_ROWS};
 static_assert(ieis_unique<Aho>(kAssignmentCommandIes));
@@ -307,7 +310,8 @@ constexpr OptionalIe<Aho> kHandoverCommandIes[] = {
     AHO_COMMON_ROWS,
     {0x02, IeForm::tv, 9, take_short_list_after},
     {0x12, IeForm::tv, 9, take_short_list_before},
-    {0x69, IeForm::tv, 9, kValue<Aho, FrequencyChannelSequence, &Aho::sequence_after, decode_frequency_channel_sequence>},
+    {0x69, IeForm::tv, 9,
+     kValue<Aho, FrequencyChannelSequence, &Aho::sequence_after, decode_frequency_channel_sequence>},
     {0x72, IeForm::tlv, 0, kLed<Aho, MobileAllocation, &Aho::ma_after, decode_mobile_allocation>},
     {0x76, IeForm::tlv, 0, kLed<Aho, DynamicArfcnMapping, &Aho::dynamic_arfcn_mapping, decode_dynamic_arfcn_mapping>},
     {0x7B, IeForm::tlv, 0, kLed<Aho, TimeDifference, &Aho::real_time_difference, decode_time_difference>},

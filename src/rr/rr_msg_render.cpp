@@ -78,7 +78,7 @@ void render_vgcs_target_mode(const VgcsTargetMode& v, OutputText& out) {
   out.append("<VGCS_target_mode_Indication>\n");
   write_field_u8("Length_of_VGCS_target_mode_Indic.", v.length, out, 0);
   out.append("<Target_mode>\n");
-  const char* text = v.target_mode == 0 ? "dedicated mode"
+  const char* text = v.target_mode == 0   ? "dedicated mode"
                      : v.target_mode == 1 ? "group transmit mode"
                                           : "reserved_for_future_use.";
   append_value_text(text, out, v.target_mode, 1);
@@ -328,9 +328,9 @@ int render_assign_or_handover(const AssignOrHandoverCommand& r, OutputText& out,
     write_field_u8("Handover_Reference", r.handover_reference, out, 0);
     out.append("<Power_Command_and_access_type>\n");
     out.append("<ATC>\n");
-    append_value_text(r.power.atc == 1 ? "Sending_of_Handover_access_is_optional"
-                                       : "Sending_of_Handover_access_is_mandatory",
-                      out, r.power.atc, 1);
+    append_value_text(
+        r.power.atc == 1 ? "Sending_of_Handover_access_is_optional" : "Sending_of_Handover_access_is_mandatory", out,
+        r.power.atc, 1);
     out.append("</ATC>\n");
     render_fpc(r.power.fpc, out);
     write_field_u8("POWER_LEVEL", r.power.power_level, out, 0);
