@@ -119,8 +119,9 @@ const Golden kImmediateAssignments[] = {
      "<CHANNEL_CODING_COMMAND>\n(1)CS-2<CHANNEL_CODING_COMMAND>\n"
      "<TLLI_BLOCK_CHANNEL_CODING>0</TLLI_BLOCK_CHANNEL_CODING>\n<ALPHA>\n(10)1.000000</ALPHA>\n<GAMMA>7</GAMMA>\n"
      "</IA_Packet_Uplink_Assignment>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
-    // Downlink assignment: TLLI, no TFI group, TAI 9, no starting time, no power, EGPRS window 0 in the last bits.
-    {"ia_downlink_tbf_with_egprs_window", 0, "06 3f | 30 | 0a a0 64 | 00 00 00 | 00 | 00 | d1 23 45 67 86 48 00",
+    // Downlink assignment: TLLI, no TFI group, TAI 9, no starting time, no power; the release additions are
+    // flagged by an H bit (0 where the filler has 1), window size 0.
+    {"ia_downlink_tbf_with_egprs_window", 0, "06 3f | 30 | 0a a0 64 | 00 00 00 | 00 | 00 | d1 23 45 67 86 40 00",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
      "<downlink_>1</downlink_>\n<T_D>1</T_D>\nassigns a downlink TBF to the mobile station identified in the IA Rest "
      "Octets IE</Dedicated_mode_or_TBF>\n<Packet_Channel_Description>\n<Channel_type>1</Channel_type>\n<TN>2</TN>\n"
