@@ -84,6 +84,63 @@ const Golden kFixedShapes[] = {
      "</GSM_RR_CHANNEL_MODE_MODIFY>\n"},
 };
 
+// Less common messages: one case each, chosen at their edges.
+const Golden kOtherShapes[] = {
+    {"cell_change_order_3g_fdd_target", 0, "06 08 | 41 23 | 03 | 19 04 a9 cc 32 00",
+     "<RR_CELL_CHANGE_ORDER>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
+     "</Cell_Description>\n<NC_mode>\n(3)information on NC mode to be gathered from the target cell</NC_mode>\n"
+     "<3G_Target_Cell>\n<LENGTH>4</LENGTH>\n<3G_UTRAN_FDD>\n<FDD_ARFCN>10700</FDD_ARFCN>\n<Diversity>0</Diversity>\n"
+     "<SCRAMBLING_CODE>100</SCRAMBLING_CODE>\n</3G_UTRAN_FDD>\n</3G_Target_Cell>\n</RR_CELL_CHANGE_ORDER>\n"},
+    {"configuration_change_sets_1_and_5", 0, "06 30 | 02 81 0f | 63 01 | 15 08",
+     "<CONFIGURATION_CHANGE_COMMAND>\n<Description_of_the_multislot_configuration>\n"
+     "<Length_of_the_multislot_allocation>2</Length_of_the_multislot_allocation>\n<DA>1</DA>\n"
+     "<Channel_set>15</Channel_set>\n</"
+     "Description_of_the_multislot_configuration>\n<Mode_of_Channel_Set1>\n" SPEECH_V1_MODE
+     "</Mode_of_Channel_Set1>\n<Mode_of_Channel_Set5>\n<Channel_Mode>\n<Mode>\n"
+     "(8)Other values are reserved for future use</Mode>\n</Channel_Mode>\n</Mode_of_Channel_Set5>\n"
+     "</CONFIGURATION_CHANGE_COMMAND>\n"},
+    {"ciphering_complete_repeated_identity_later_wins", 1, "06 32 | 17 05 f4 00 00 00 01 | 17 05 f4 00 00 00 02 | ff",
+     "<CIPHERING_MODE_COMPLETE>\n<Mobile_Identity><Type_of_identity>\n(4)TMSI/P-TMSI</Type_of_identity>\n"
+     "<odd_even_indication>\n(0)even</odd_even_indication>\n<Identity_Digits>\n0x00000020</Identity_Digits>\n"
+     "</Mobile_Identity></CIPHERING_MODE_COMPLETE>\n"},
+    {"application_information_rrlp", 0, "06 38 | 50 | 03 01 02 03",
+     "<Application_Information>\n<APDU_ID>\n<Protocol_identifier>\n(0)RRLP</Protocol_identifier>\n</APDU_ID>\n"
+     "<APDU_Flags>\n<Last_Segment>\n(1)Not last or only segment</Last_Segment>\n<First_Segment>\n"
+     "(0)First or only segment</First_Segment>\n<C_R>\n(1)Not Command or Final Response</C_R>\n<C_R>\nspare</C_R>\n"
+     "</APDU_Flags>\n<APDU_Data>\n<length>3</length>\n<APDUInformation>1</APDUInformation>\n"
+     "<APDUInformation>2</APDUInformation>\n<APDUInformation>3</APDUInformation>\n</APDU_Data>\n"
+     "</Application_Information>\n"},
+    {"packet_notification_unknown_iei_first", 0, "06 4e | 12 00 | 10 c0 00 00 05",
+     "<PACKET_NOTIFICATION>\n</PACKET_NOTIFICATION>\n"},
+    {"packet_notification_ptmsi", 0, "06 4e | 10 c0 00 00 05",
+     "<PACKET_NOTIFICATION>\n<TMSI_P_TMSI>\n0xc0000005</TMSI_P_TMSI>\n</PACKET_NOTIFICATION>\n"},
+    {"dtm_information_max_lapdm", 0, "06 4d | 62 02 10 12 34 05 | 01 60",
+     "<DTM_INFORMATION>\n<Routeing_Area_Identification>\n<MCC>\n<MCC>262</MCC>\n</MCC>\n<MNC>\n<MNC>10</MNC>\n"
+     "</MNC>\n<LAC>4660</LAC>\n<RAC>5</RAC>\n</Routeing_Area_Identification>\n<DTM_Information_Rest_Octets>\n"
+     "<legth>1</legth>\n<MAX_LAPDm>\n(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n"
+     "</DTM_Information_Rest_Octets>\n</DTM_INFORMATION>\n"},
+    {"dtm_reject_wait", 0, "06 49 | 0a",
+     "<DTM_REJECT>\n<DTM_wait_indication>10</DTM_wait_indication>\n</DTM_REJECT>\n"},
+    {"ia_extended_with_starting_time", 0,
+     "06 39 | 00 | 0d 02 d5 | 00 00 00 | 01 | 0d 02 d5 | 00 00 00 | 02 | 00 | 7c 12 34",
+     "<IMMEDIATE_ASSIGNMENT_EXTENDED>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>1</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>2</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<StartingTime>\n<T1>2</T1>\n<T3>17</T3>\n<T2>20</T2>\n</StartingTime>\n</IMMEDIATE_ASSIGNMENT_EXTENDED>\n"},
+    {"ia_extended_starting_time_cut", 0,
+     "06 39 | 00 | 0d 02 d5 | 00 00 00 | 01 | 0d 02 d5 | 00 00 00 | 02 | 00 | 7c 12",
+     "<IMMEDIATE_ASSIGNMENT_EXTENDED>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>1</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>2</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "</IMMEDIATE_ASSIGNMENT_EXTENDED>\n"},
+};
+
 // IMMEDIATE ASSIGNMENT and its relatives: layouts chosen by their own fields.
 const Golden kImmediateAssignments[] = {
     {"ia_dedicated_padding_rest", 0, "06 3f | 00 | 0d 02 d5 | 12 34 56 | 05 | 00 | 2b 2b",
@@ -223,6 +280,7 @@ INSTANTIATE_TEST_SUITE_P(Fixed, RrMsgGolden, testing::ValuesIn(kFixedShapes), th
 INSTANTIATE_TEST_SUITE_P(ImmediateAssignment, RrMsgGolden, testing::ValuesIn(kImmediateAssignments),
                          tharvel_test::golden_name);
 INSTANTIATE_TEST_SUITE_P(Assignment, RrMsgGolden, testing::ValuesIn(kAssignmentShapes), tharvel_test::golden_name);
+INSTANTIATE_TEST_SUITE_P(Other, RrMsgGolden, testing::ValuesIn(kOtherShapes), tharvel_test::golden_name);
 INSTANTIATE_TEST_SUITE_P(Paging, RrMsgGolden, testing::ValuesIn(kPagingShapes), tharvel_test::golden_name);
 
 template <class F>
