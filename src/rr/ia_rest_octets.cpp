@@ -147,7 +147,7 @@ void decode_frequency_parameters(IaFrequencyParameters& f, BitCursor& c) {
 
 void render_power(const IaPowerControl& p, bool with_bts_mode, OutputText& out) {
   if (!p.present) return;
-  render_p0(p.p0, out);
+  render_rr_p0(p.p0, out);
   if (with_bts_mode) write_field_u8("BTS_PWR_CTRL_MODE", p.bts_pwr_ctrl_mode, out, 0);
   write_field_u8("PR_MODE", p.pr_mode, out, 0);
 }
@@ -171,7 +171,7 @@ void render_allocation(const A& a, OutputText& out) {
 
 template <class A>
 void render_alpha_gamma(const A& a, OutputText& out) {
-  if (a.alpha_present) render_alpha(a.alpha, out);
+  if (a.alpha_present) render_rr_alpha(a.alpha, out);
   write_field_u8("GAMMA", a.gamma, out, 0);
 }
 
@@ -193,7 +193,7 @@ void render_packet_uplink(const IaPacketUplinkAssignment& u, OutputText& out) {
     write_field_u8("TFI_ASSIGNMENT", u.tfi, out, 0);
     write_field_u8("POLLING", u.polling, out, 0);
     render_allocation(u, out);
-    render_channel_coding_command(u.channel_coding_command, out);
+    render_rr_channel_coding_command(u.channel_coding_command, out);
     write_field_u8("TLLI_BLOCK_CHANNEL_CODING", u.tlli_block_channel_coding, out, 0);
     render_alpha_gamma(u, out);
     render_tai_start(u, out);
@@ -204,7 +204,7 @@ void render_packet_uplink(const IaPacketUplinkAssignment& u, OutputText& out) {
 
 void render_packet_downlink(const IaPacketDownlinkAssignment& d, OutputText& out) {
   append_tag_text(out, "<IA_Packet_Downlink_Assignment>\n");
-  render_tlli(d.tlli, out);
+  render_rr_tlli(d.tlli, out);
   if (d.tfi_present) {
     write_field_u8("TFI_ASSIGNMENT", d.tfi, out, 0);
     write_field_u8("RLC_MODE", d.rlc_mode, out, 0);
@@ -215,7 +215,7 @@ void render_packet_downlink(const IaPacketDownlinkAssignment& d, OutputText& out
   render_tai_start(d, out);
   render_power(d.power, true, out);
   if (d.egprs_present) {
-    render_egprs_window_size(d.egprs_window_size, out);
+    render_rr_egprs_window_size(d.egprs_window_size, out);
     write_field_u8("LINK_QUALITY_MEASUREMENT_MODE", d.link_quality_measurement_mode, out, 0);
     if (d.bep_period2_present) write_field_u8("BEP_PERIOD2", d.bep_period2, out, 0);
   }
@@ -245,7 +245,7 @@ void render_egprs_uplink(const EgprsPacketUplinkAssignment& e, OutputText& out) 
     write_field_u8("TLLI_BLOCK_CHANNEL_CODING", e.tlli_block_channel_coding, out, 0);
     if (e.bep_period2_present) write_field_u8("BEP_PERIOD2", e.bep_period2, out, 0);
     write_field_u8("RESEGMENT", e.resegment, out, 0);
-    render_egprs_window_size(e.egprs_window_size, out);
+    render_rr_egprs_window_size(e.egprs_window_size, out);
     render_alpha_gamma(e, out);
     render_tai_start(e, out);
   } else {

@@ -32,7 +32,7 @@ void append_fixed6(OutputText& out, uint32_t tenths) {
 
 }  // namespace
 
-int render_priority_block(uint8_t value, OutputText& out) {
+int render_rr_priority(uint8_t value, OutputText& out) {
   append_plain(out, "<Priority>\n");
   const char* text = find_text(kPriorityTexts, value);
   if (text != nullptr) append_value_text(text, out, value, 1);  // above 7: the two tags only
@@ -40,14 +40,14 @@ int render_priority_block(uint8_t value, OutputText& out) {
   return 1;
 }
 
-void render_packet_page_indication(uint8_t value, OutputText& out) {
+void render_rr_packet_page_indication(uint8_t value, OutputText& out) {
   append_plain(out, "<Packet_Page_Indication>\n");
   append_value_text(value != 0 ? "packet paging procedure" : "paging procedure for RR connection establishment", out,
                     value, 1);
   append_plain(out, "</Packet_Page_Indication>\n");
 }
 
-void render_p0(uint8_t value, OutputText& out) {
+void render_rr_p0(uint8_t value, OutputText& out) {
   append_plain(out, "<P0>\n");
   append_value_note(static_cast<int8_t>(value), out, 0);
   out.append("P0=");
@@ -56,14 +56,14 @@ void render_p0(uint8_t value, OutputText& out) {
   append_plain(out, "</P0>\n");
 }
 
-void render_alpha(uint8_t value, OutputText& out) {
+void render_rr_alpha(uint8_t value, OutputText& out) {
   open_tag(out, "<ALPHA>\n");
   append_value_note(value, out, 0);
   append_fixed6(out, value < 10 ? value : 10);
   open_tag(out, "</ALPHA>\n");
 }
 
-void render_egprs_window_size(uint8_t value, OutputText& out) {
+void render_rr_egprs_window_size(uint8_t value, OutputText& out) {
   append_plain(out, "<EGPRS_Window_Size>\n");
   if (value == 31) {
     append_value_text("Reserved", out, value, 1);
@@ -74,7 +74,7 @@ void render_egprs_window_size(uint8_t value, OutputText& out) {
   append_plain(out, "</EGPRS_Window_Size>\n");
 }
 
-void render_channel_coding_command(uint8_t value, OutputText& out) {
+void render_rr_channel_coding_command(uint8_t value, OutputText& out) {
   constexpr ValueText kTexts[] = {{0, "CS-1"}, {1, "CS-2"}, {2, "CS-3"}, {3, "CS-4"}};
   open_tag(out, "<CHANNEL_CODING_COMMAND>\n");
   append_value_note(value, out, 0);
@@ -82,7 +82,7 @@ void render_channel_coding_command(uint8_t value, OutputText& out) {
   open_tag(out, "<CHANNEL_CODING_COMMAND>\n");  // hosts expect the open tag repeated here
 }
 
-void render_ckcn_block(uint8_t cksn, OutputText& out) {
+void render_rr_cksn(uint8_t cksn, OutputText& out) {
   open_tag(out, "<Ciphering_Key_Sequence_Number>\n");
   open_tag(out, "<key_sequence>\n");
   append_value_text(cksn == 7 ? "No key is available" : "through Possible values for the ciphering key sequence number",
@@ -91,21 +91,21 @@ void render_ckcn_block(uint8_t cksn, OutputText& out) {
   open_tag(out, "</Ciphering_Key_Sequence_Number>\n");
 }
 
-void render_tlli(uint32_t tlli, OutputText& out) {
+void render_rr_tlli(uint32_t tlli, OutputText& out) {
   open_tag(out, "<TLLI>\n");
   append_tag_text(out, "0x");
   append_hex(out, tlli);
   open_tag(out, "</TLLI>\n");
 }
 
-void render_tmsi(uint32_t tmsi, OutputText& out) {
+void render_rr_tmsi(uint32_t tmsi, OutputText& out) {
   open_tag(out, "<TMSI_P_TMSI>\n");
   out.append("0x");
   append_hex(out, tmsi);
   open_tag(out, "</TMSI_P_TMSI>\n");
 }
 
-void render_max_lapdm(uint8_t value, OutputText& out) {
+void render_rr_max_lapdm(uint8_t value, OutputText& out) {
   open_tag(out, "<MAX_LAPDm>\n");
   append_value_note(value, out, 0);
   out.append("Any message segmented in up to");

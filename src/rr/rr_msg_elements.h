@@ -191,17 +191,17 @@ void decode_classmark3(Classmark3& c, const BitBuffer& b);
 void render_classmark3(const Classmark3& c, OutputText& out);
 
 // Shared small blocks.
-int render_priority_block(uint8_t value, OutputText& out);
-void render_packet_page_indication(uint8_t value, OutputText& out);
-void render_p0(uint8_t value, OutputText& out);
-void render_alpha(uint8_t value, OutputText& out);
-void render_egprs_window_size(uint8_t value, OutputText& out);
-void render_channel_coding_command(uint8_t value, OutputText& out);
-void render_ckcn_block(uint8_t cksn, OutputText& out);
-void render_tlli(uint32_t tlli, OutputText& out);
-void render_tmsi(uint32_t tmsi, OutputText& out);
-void render_max_lapdm(uint8_t value, OutputText& out);
-void render_rr_cause_block(uint8_t cause, OutputText& out);
+int render_rr_priority(uint8_t value, OutputText& out);
+void render_rr_packet_page_indication(uint8_t value, OutputText& out);
+void render_rr_p0(uint8_t value, OutputText& out);
+void render_rr_alpha(uint8_t value, OutputText& out);
+void render_rr_egprs_window_size(uint8_t value, OutputText& out);
+void render_rr_channel_coding_command(uint8_t value, OutputText& out);
+void render_rr_cksn(uint8_t cksn, OutputText& out);
+void render_rr_tlli(uint32_t tlli, OutputText& out);
+void render_rr_tmsi(uint32_t tmsi, OutputText& out);
+void render_rr_max_lapdm(uint8_t value, OutputText& out);
+void render_rr_cause_element(uint8_t cause, OutputText& out);
 int render_group_cipher_key_number(uint8_t value, OutputText& out);
 
 }  // namespace l3

@@ -42,7 +42,7 @@ void render_rest_group_channel(const RestGroupChannel& g, OutputText& out) {
 
 }  // namespace
 
-bool all_padding(const uint8_t* octets, uint32_t n) {
+bool rest_octets_all_padding(const uint8_t* octets, uint32_t n) {
   for (uint32_t i = 0; i < n; ++i) {
     if (octets[i] != 0x2B) return false;
   }
@@ -74,8 +74,8 @@ void render_p1_rest_octets(const P1RestOctets& r, OutputText& out) {
     write_field_u8("NLN_PCH", r.nln, out, 0);
     write_field_u8("NLN_status", r.nln_status, out, 0);
   }
-  if (r.priority1.present) render_priority_block(r.priority1.value, out);
-  if (r.priority2.present) render_priority_block(r.priority2.value, out);
+  if (r.priority1.present) render_rr_priority(r.priority1.value, out);
+  if (r.priority2.present) render_rr_priority(r.priority2.value, out);
   if (r.group_call_present) {
     append_plain(out, "<Group_Call_information>\n");
     render_rr_group_call_ref(r.group_call, out);
@@ -86,10 +86,10 @@ void render_p1_rest_octets(const P1RestOctets& r, OutputText& out) {
     append_plain(out, "</Group_Call_information>\n");
   }
   append_plain(out, "<Packet_Page_Indication1>\n");
-  render_packet_page_indication(r.packet_page_indication1, out);
+  render_rr_packet_page_indication(r.packet_page_indication1, out);
   append_plain(out, "</Packet_Page_Indication1>\n");
   append_plain(out, "<Packet_Page_Indication2>\n");
-  render_packet_page_indication(r.packet_page_indication2, out);
+  render_rr_packet_page_indication(r.packet_page_indication2, out);
   append_plain(out, "</Packet_Page_Indication2>\n");
   append_plain(out, "</P1_Rest_Octets>\n");
 }
@@ -117,7 +117,7 @@ void render_numbered_priorities(const Opt<uint8_t>* p, uint32_t n, OutputText& o
   for (uint32_t i = 0; i < n && i < std::size(kPriorityOpen); ++i) {
     if (!p[i].present) continue;
     append_plain(out, kPriorityOpen[i]);
-    render_priority_block(p[i].value, out);
+    render_rr_priority(p[i].value, out);
     append_plain(out, kPriorityClose[i]);
   }
 }
@@ -132,7 +132,7 @@ void render_p2_rest_octets(const P2RestOctets& r, OutputText& out) {
     write_field_u8("NLN status", r.nln_status, out, 0);
   }
   render_numbered_priorities(r.priority, std::size(r.priority), out);
-  render_packet_page_indication(r.packet_page_indication3, out);
+  render_rr_packet_page_indication(r.packet_page_indication3, out);
   append_plain(out, "</P2_Rest_Octets>\n");
 }
 

@@ -190,20 +190,20 @@ MessageRecord* parse_rr_cause_message(const uint8_t* msg, uint16_t len, uint8_t 
   return r;
 }
 
-MessageRecord* parse_one_octet_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<OneOctetMessage>(msg, dir);
+MessageRecord* parse_rr_one_octet_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<RrOneOctetMessage>(msg, dir);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   in.take_octet(r->value);
   return r;
 }
 
-MessageRecord* parse_empty_message(const uint8_t* msg, uint16_t, uint8_t dir) {
-  return new_record<EmptyMessage>(msg, dir);
+MessageRecord* parse_rr_empty_message(const uint8_t* msg, uint16_t, uint8_t dir) {
+  return new_record<RrEmptyMessage>(msg, dir);
 }
 
 MessageRecord* parse_channel_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_one_octet_message(msg, len, dir);
+  return parse_rr_one_octet_message(msg, len, dir);
 }
 
 MessageRecord* parse_handover_complete(const uint8_t* msg, uint16_t len, uint8_t dir) {
@@ -512,8 +512,8 @@ MessageRecord* parse_channel_release(const uint8_t* msg, uint16_t len, uint8_t d
   return r;
 }
 
-MessageRecord* parse_channel_only_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ChannelOnlyMessage>(msg, dir);
+MessageRecord* parse_rr_channel_only_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<RrChannelOnlyMessage>(msg, dir);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   take_fixed(in, 3, r->channel, decode_channel_description);
@@ -544,7 +544,7 @@ bool take_trailing_identity(Opt<MobileIdentity>& id, MessageReader& in) {
 
 template <class Rest>
 void take_padded_rest(Rest& rest, MessageReader& in, void (*decode)(Rest&, const BitBuffer&)) {
-  if (in.left() == 0 || all_padding(in.here(), in.left())) return;
+  if (in.left() == 0 || rest_octets_all_padding(in.here(), in.left())) return;
   decode(rest, bits_of(in.here(), in.left()));
 }
 
@@ -605,8 +605,8 @@ MessageRecord* parse_notification_nch(const uint8_t* msg, uint16_t len, uint8_t 
   return r;
 }
 
-MessageRecord* parse_notification_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<NotificationResponse>(msg, dir);
+MessageRecord* parse_rr_notification_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<RrNotificationResponse>(msg, dir);
   if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
   if (!take_classmark2_lv(in, r->classmark2, dir)) return r;

@@ -75,11 +75,11 @@ struct HandoverComplete : MessageRecord {
 
 // One octet used whole: DTM wait indication, timing advance, and the octet
 // after the type of a channel request.
-struct OneOctetMessage : MessageRecord {
+struct RrOneOctetMessage : MessageRecord {
   uint8_t value;
 };
 
-struct EmptyMessage : MessageRecord {};
+struct RrEmptyMessage : MessageRecord {};
 
 struct CipheringModeCommand : MessageRecord {
   CipherModeSetting setting;
@@ -195,7 +195,7 @@ struct ChannelRelease : MessageRecord {
   Opt<FrequencyList> cell_channel;
 };
 
-struct ChannelOnlyMessage : MessageRecord {
+struct RrChannelOnlyMessage : MessageRecord {
   ChannelDescription channel;
 };
 
@@ -289,7 +289,7 @@ struct NotificationNch : MessageRecord {
   NchGroupCall calls[4];
 };
 
-struct NotificationResponse : MessageRecord {
+struct RrNotificationResponse : MessageRecord {
   Classmark2 classmark2;
   MobileIdentity identity;
   RrGroupCallRef group_call;

@@ -6,7 +6,7 @@
 
 namespace l3 {
 
-void render_rr_cause_block(uint8_t cause, OutputText& out) {
+void render_rr_cause_element(uint8_t cause, OutputText& out) {
   out.append("<RR_Cause>\n");
   render_rr_cause_value(cause, out);
   out.append("</RR_Cause>\n");
@@ -115,7 +115,7 @@ int render_rr_initialisation_request(const MessageRecord& rec, OutputText& out, 
   };
   const auto& r = as<RrInitialisationRequest>(rec);
   open_message(tag, out);
-  render_ckcn_block(r.cksn, out);
+  render_rr_cksn(r.cksn, out);
   out.append("<Channel_Coding_Requested>\n");
   out.append("<CS>\n");
   append_value_text(text_or(kCs, r.channel_coding, ""), out, r.channel_coding, 1);
@@ -125,7 +125,7 @@ int render_rr_initialisation_request(const MessageRecord& rec, OutputText& out, 
   out.append("</MAC_MODE>\n");
   out.append("</Channel_Coding_Requested>\n");
   render_classmark2(r.classmark2, out);
-  render_tlli(r.tlli, out);
+  render_rr_tlli(r.tlli, out);
   render_channel_request_description(r.request_description, out);
   render_gprs_measurement_results(r.measurement_results, out);
   return close_message(tag, out);
@@ -195,25 +195,25 @@ int render_immediate_assignment_reject(const MessageRecord& rec, OutputText& out
 
 int render_rr_cause_message(const MessageRecord& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
-  render_rr_cause_block(as<RrCauseMessage>(rec).cause, out);
+  render_rr_cause_element(as<RrCauseMessage>(rec).cause, out);
   return close_message(tag, out);
 }
 
 int render_rr_cause_only(const MessageRecord& rec, OutputText& out, const char*) {
-  render_rr_cause_block(as<RrCauseMessage>(rec).cause, out);
+  render_rr_cause_element(as<RrCauseMessage>(rec).cause, out);
   return 1;
 }
 
 int render_dtm_reject(const MessageRecord& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
-  write_field_u8("DTM wait indication", as<OneOctetMessage>(rec).value, out, 0);
+  write_field_u8("DTM wait indication", as<RrOneOctetMessage>(rec).value, out, 0);
   return close_message(tag, out);
 }
 
 int render_physical_information(const MessageRecord& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
   out.append("<Timing_Advance>\n");
-  write_field_u8("value", as<OneOctetMessage>(rec).value, out, 0);
+  write_field_u8("value", as<RrOneOctetMessage>(rec).value, out, 0);
   out.append("</Timing_Advance>\n");
   return close_message(tag, out);
 }
@@ -221,12 +221,12 @@ int render_physical_information(const MessageRecord& rec, OutputText& out, const
 int render_channel_request(const MessageRecord& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
   out.append("<AccordingtoEstablishmentcause>\n");
-  append_value_note(as<OneOctetMessage>(rec).value, out, 0);
+  append_value_note(as<RrOneOctetMessage>(rec).value, out, 0);
   out.append("</AccordingtoEstablishmentcause>\n");
   return close_message(tag, out);
 }
 
-int render_empty_message(const MessageRecord&, OutputText& out, const char* tag) {
+int render_rr_empty_message(const MessageRecord&, OutputText& out, const char* tag) {
   open_message(tag, out);
   return close_message(tag, out);
 }
@@ -234,7 +234,7 @@ int render_empty_message(const MessageRecord&, OutputText& out, const char* tag)
 int render_handover_complete(const MessageRecord& rec, OutputText& out, const char* tag) {
   const auto& r = as<HandoverComplete>(rec);
   open_message(tag, out);
-  render_rr_cause_block(r.cause, out);
+  render_rr_cause_element(r.cause, out);
   if (r.time_difference.present) render_mobile_time_difference(r.time_difference.value, out);
   return close_message(tag, out);
 }
@@ -440,7 +440,7 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
   }
   out.append("</GPRS_Cell_Options>\n");
   out.append("<GPRS_Power_Control>\n");
-  render_alpha(g.alpha, out);
+  render_rr_alpha(g.alpha, out);
   write_field_u8("T_AVG_W", g.t_avg_w, out, 0);
   write_field_u8("T_AVG_T", g.t_avg_t, out, 0);
   write_field_u8("PC_MEAS_CHAN", g.pc_meas_chan, out, 0);
@@ -551,7 +551,7 @@ void render_group_channel_description(const GroupChannelDescription& g, OutputTe
 int render_channel_release(const MessageRecord& rec, OutputText& out, const char* tag) {
   const auto& r = as<ChannelRelease>(rec);
   open_message(tag, out);
-  render_rr_cause_block(r.cause, out);
+  render_rr_cause_element(r.cause, out);
   if (r.ba_range.present) render_ba_range(r.ba_range.value, out);
   if (r.group_channel.present) render_group_channel_description(r.group_channel.value, out);
   if (r.group_cipher_key_number.present) render_group_cipher_key_number(r.group_cipher_key_number.value, out);
@@ -573,7 +573,7 @@ int render_channel_release(const MessageRecord& rec, OutputText& out, const char
 
 int render_partial_release(const MessageRecord& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
-  render_channel_description(as<ChannelOnlyMessage>(rec).channel, out);
+  render_channel_description(as<RrChannelOnlyMessage>(rec).channel, out);
   return close_message(tag, out);
 }
 
@@ -595,7 +595,7 @@ void render_numbered_tmsi(uint32_t i, uint32_t tmsi, OutputText& out) {
                                     "</MobileIdentity4>\n"};
   if (i >= std::size(kOpen)) return;
   out.append(kOpen[i]);
-  render_tmsi(tmsi, out);
+  render_rr_tmsi(tmsi, out);
   out.append(kClose[i]);
 }
 
@@ -634,7 +634,7 @@ int render_paging_request3(const MessageRecord& rec, OutputText& out, const char
 int render_paging_response(const MessageRecord& rec, OutputText& out, const char* tag) {
   const auto& r = as<PagingResponse>(rec);
   open_message(tag, out);
-  render_ckcn_block(r.cksn, out);
+  render_rr_cksn(r.cksn, out);
   render_classmark2(r.classmark2, out);
   render_mobile_identity(r.identity, out);
   return close_message(tag, out);
@@ -646,8 +646,8 @@ int render_notification_nch(const MessageRecord& rec, OutputText& out, const cha
   return close_message(tag, out);
 }
 
-int render_notification_response(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<NotificationResponse>(rec);
+int render_rr_notification_response(const MessageRecord& rec, OutputText& out, const char* tag) {
+  const auto& r = as<RrNotificationResponse>(rec);
   open_message(tag, out);
   render_classmark2(r.classmark2, out);
   render_mobile_identity(r.identity, out);
@@ -659,7 +659,7 @@ int render_packet_notification(const MessageRecord& rec, OutputText& out, const 
   const auto& r = as<PacketNotification>(rec);
   open_message(tag, out);
   if (r.identity.present) render_mobile_identity(r.identity.value, out);
-  if (r.ptmsi.present) render_tmsi(r.ptmsi.value, out);
+  if (r.ptmsi.present) render_rr_tmsi(r.ptmsi.value, out);
   return close_message(tag, out);
 }
 
@@ -748,7 +748,7 @@ int render_gprs_suspension_request(const MessageRecord& rec, OutputText& out, co
   static_assert(well_formed(kCauses));
   const auto& r = as<GprsSuspensionRequest>(rec);
   open_message(tag, out);
-  render_tlli(r.tlli, out);
+  render_rr_tlli(r.tlli, out);
   render_rr_routing_area(r.routing_area, out);
   out.append("<Suspension_Cause>\n");
   out.append("<Suspension_cause_value>\n");
@@ -764,7 +764,7 @@ int render_dtm_information(const MessageRecord& rec, OutputText& out, const char
   render_rr_routing_area(r.routing_area, out);
   out.append("<DTM_Information_Rest_Octets>\n");
   write_field_u8("legth", r.details_length, out, 0);
-  render_max_lapdm(r.max_lapdm, out);
+  render_rr_max_lapdm(r.max_lapdm, out);
   out.append("</DTM_Information_Rest_Octets>\n");
   return close_message(tag, out);
 }
