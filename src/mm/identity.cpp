@@ -26,6 +26,7 @@ Plmn read_plmn(uint32_t p, const BitBuffer& b) {
 }  // namespace
 
 void decode_mobile_identity(MobileIdentity& id, const BitBuffer& b) {
+  id = MobileIdentity{};  // a repeated element replaces every digit of the earlier one
   uint32_t length = read_bits8(0, 8, b);
   id.digits[1] = read_bits8(8, 4, b);
   id.odd_even = read_bits8(12, 1, b);

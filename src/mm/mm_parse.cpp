@@ -1,0 +1,269 @@
+#include "mm/mm_messages.h"
+
+namespace l3 {
+
+namespace {
+
+// Classmark 2 as a fixed value: its length octet must be there and is
+// stepped over; the next three octets are the value whatever it says.
+bool take_fixed_classmark2(MessageReader& in, Classmark2& c, uint8_t dir) {
+  const uint8_t* octets = nullptr;
+  if (!in.take_v(4, octets)) return false;
+  decode_classmark2(c, bits_of(octets + 1, 3), dir);
+  return true;
+}
+
+bool take_mobile_identity(MessageReader& in, MobileIdentity& id) {
+  BitBuffer bits;
+  if (!in.take_lv_led(bits)) return false;
+  decode_mobile_identity(id, bits);
+  return true;
+}
+
+}  // namespace
+
+MmEmpty* parse_mm_empty_message(const uint8_t* msg, uint16_t, uint8_t dir) { return new_record<MmEmpty>(msg, dir); }
+
+MmCause* parse_mm_cause_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<MmCause>(msg, dir);
+  if (r == nullptr) return nullptr;
+  if (len > 2) r->cause = msg[2];
+  return r;
+}
+
+ImsiDetachIndication* parse_imsi_detach_indication(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<ImsiDetachIndication>(msg, dir);
+  if (r == nullptr) return nullptr;
+  MessageReader in(msg, len);
+  BitBuffer bits;
+  if (!in.take_v(1, bits)) return r;
+  decode_classmark1(r->classmark1, bits);
+  take_mobile_identity(in, r->mobile_identity);
+  return r;
+}
+
+namespace {
+
+using Lua = LocationUpdatingAccept;
+constexpr OptionalIe<Lua> kLocationUpdatingAcceptIes[] = {
+    {0x17, IeForm::tlv, 0, decode_length_led<Lua, MobileIdentity, &Lua::mobile_identity, decode_mobile_identity>},
+    {0x4A, IeForm::tlv, 0, decode_length_led<Lua, PlmnList, &Lua::equivalent_plmns, decode_plmn_list>},
+    {0xA1, IeForm::tag_only, 0, [](Lua& r, const IeView&) { r.follow_on_proceed = 1; }},
+    {0xA2, IeForm::tag_only, 0, [](Lua& r, const IeView&) { r.cts_permission = 1; }},
+};
+static_assert(ieis_unique<Lua>(kLocationUpdatingAcceptIes));
+
+}  // namespace
+
+LocationUpdatingAccept* parse_location_updating_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<LocationUpdatingAccept>(msg, dir);
+  if (r == nullptr) return nullptr;
+  MessageReader in(msg, len);
+  BitBuffer bits;
+  if (!in.take_v(5, bits)) return r;
+  decode_location_area_id(r->lai, bits);
+  walk_optional<Lua>(*r, in, kLocationUpdatingAcceptIes);
+  return r;
+}
+
+// Only the classmark 2 is looked for, right after the mobile identity: no
+// optional-element table.
+LocationUpdatingRequest* parse_location_updating_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<LocationUpdatingRequest>(msg, dir);
+  if (r == nullptr) return nullptr;
+  MessageReader in(msg, len);
+  uint8_t octet = 0;
+  if (!in.take_octet(octet)) return r;
+  r->updating_type = octet & 0x03;
+  r->follow_on_request = (octet >> 3) & 0x01;
+  r->cksn = (octet >> 4) & 0x07;
+  BitBuffer bits;
+  if (!in.take_v(5, bits)) return r;
+  decode_location_area_id(r->lai, bits);
+  if (!in.take_v(1, bits)) return r;
+  decode_classmark1(r->classmark1, bits);
+  if (!take_mobile_identity(in, r->mobile_identity)) return r;
+  if (!in.has(1) || in.peek() != 0x33) return r;
+  in.skip(1);
+  if (!in.take_lv_value(bits)) return r;
+  r->classmark2.present = 1;
+  decode_classmark2(r->classmark2.value, bits, dir);
+  return r;
+}
+
+// Fixed positions: RAND at octets 3..18 and the AUTN only right after it.
+AuthenticationRequest* parse_authentication_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<AuthenticationRequest>(msg, dir);
+  if (r == nullptr) return nullptr;
+  if (len > 2) r->cksn = msg[2] & 0x07;
+  if (len <= 18) return r;
+  for (int i = 1; i <= 16; ++i) r->rand[i] = msg[2 + i];
+  if (len > 20 && msg[19] == 0x20 && 21u + msg[20] <= len) {
+    r->autn.present = 1;
+    copy_octets(r->autn.value, msg + 21, msg[20]);
+  }
+  return r;
+}
+
+// Fixed positions: the extension only at octet 6.
+AuthenticationResponse* parse_authentication_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<AuthenticationResponse>(msg, dir);
+  if (r == nullptr) return nullptr;
+  if (len <= 5) return r;
+  for (int i = 1; i <= 4; ++i) r->sres[i] = msg[1 + i];
+  if (len > 7 && msg[6] == 0x21 && 8u + msg[7] <= len) {
+    r->extension.present = 1;
+    copy_octets(r->extension.value, msg + 8, msg[7]);
+  }
+  return r;
+}
+
+IdentityRequest* parse_identity_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<IdentityRequest>(msg, dir);
+  if (r == nullptr) return nullptr;
+  if (len > 2) r->identity_type = msg[2] & 0x07;
+  return r;
+}
+
+IdentityResponse* parse_identity_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<IdentityResponse>(msg, dir);
+  if (r == nullptr) return nullptr;
+  MessageReader in(msg, len);
+  take_mobile_identity(in, r->mobile_identity);
+  return r;
+}
+
+TmsiReallocationCommand* parse_tmsi_reallocation_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<TmsiReallocationCommand>(msg, dir);
+  if (r == nullptr) return nullptr;
+  MessageReader in(msg, len);
+  BitBuffer bits;
+  if (!in.take_v(5, bits)) return r;
+  decode_location_area_id(r->lai, bits);
+  take_mobile_identity(in, r->mobile_identity);
+  return r;
+}
+
+// Fixed positions: the parameter only at octet 3.
+AuthenticationFailure* parse_authentication_failure(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<AuthenticationFailure>(msg, dir);
+  if (r == nullptr) return nullptr;
+  if (len > 2) r->cause = msg[2];
+  if (len > 4 && msg[3] == 0x22 && 5u + msg[4] <= len) {
+    r->parameter.present = 1;
+    copy_octets(r->parameter.value, msg + 5, msg[4]);
+  }
+  return r;
+}
+
+// The priority is the only optional element and any octet with its top bit
+// set is taken for it: no optional-element table.
+CmServiceRequest* parse_cm_service_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<CmServiceRequest>(msg, dir);
+  if (r == nullptr) return nullptr;
+  MessageReader in(msg, len);
+  uint8_t octet = 0;
+  if (!in.take_octet(octet)) return r;
+  r->service_type = octet & 0x0F;
+  r->cksn = (octet >> 4) & 0x07;
+  if (!take_fixed_classmark2(in, r->classmark2, dir)) return r;
+  if (!take_mobile_identity(in, r->mobile_identity)) return r;
+  if (in.take_octet(octet) && (octet & 0x80) != 0) {
+    r->priority_present = 1;
+    r->priority_level = octet & 0x07;
+  }
+  return r;
+}
+
+CmServicePrompt* parse_cm_service_prompt(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<CmServicePrompt>(msg, dir);
+  if (r == nullptr) return nullptr;
+  if (len > 2) {
+    r->pd = msg[2] & 0x0F;
+    r->sapi = (msg[2] >> 4) & 0x03;
+  }
+  return r;
+}
+
+NotificationResponse* parse_notification_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<NotificationResponse>(msg, dir);
+  if (r == nullptr) return nullptr;
+  MessageReader in(msg, len);
+  if (!take_fixed_classmark2(in, r->classmark2, dir)) return r;
+  if (!take_mobile_identity(in, r->mobile_identity)) return r;
+  BitBuffer bits;
+  if (!in.take_v(5, bits)) return r;
+  decode_group_call_reference(r->group_call_reference, bits);
+  return r;
+}
+
+// Only the location area is looked for, right after the mobile identity: no
+// optional-element table.
+CmReestablishmentRequest* parse_cm_reestablishment_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<CmReestablishmentRequest>(msg, dir);
+  if (r == nullptr) return nullptr;
+  MessageReader in(msg, len);
+  uint8_t octet = 0;
+  if (!in.take_octet(octet)) return r;
+  r->cksn = octet & 0x07;
+  if (!take_fixed_classmark2(in, r->classmark2, dir)) return r;
+  if (!take_mobile_identity(in, r->mobile_identity)) return r;
+  if (!in.has(6) || in.peek() != 0x13) return r;
+  in.skip(1);
+  BitBuffer bits;
+  in.take_v(5, bits);
+  r->lai.present = 1;
+  decode_location_area_id(r->lai.value, bits);
+  return r;
+}
+
+namespace {
+
+using Mmi = MmInformation;
+
+// The length octet is kept even when it is 0 and nothing is decoded.
+template <Opt<NetworkName> Mmi::*M>
+void take_network_name(Mmi& r, const IeView& ie) {
+  NetworkName& n = (r.*M).value;
+  (r.*M).present = 1;
+  n.length = static_cast<uint8_t>(ie.length);
+  if (ie.length != 0) decode_network_name(n, ie.value_bits());
+}
+
+// Semi-octets swapped so that the BCD digits read in natural order.
+void take_universal_time(Mmi& r, const IeView& ie) {
+  r.universal_time.present = 1;
+  for (size_t i = 0; i < std::size(r.universal_time.value.octets) && i < ie.length; ++i) {
+    uint8_t o = ie.value[i];
+    r.universal_time.value.octets[i] = static_cast<uint8_t>((o << 4) | (o >> 4));
+  }
+}
+
+void take_daylight_saving_time(Mmi& r, const IeView& ie) {
+  r.daylight_saving_time.present = 1;
+  if (ie.length == 0) return;
+  r.daylight_saving_time.value.length = static_cast<uint8_t>(ie.length);
+  r.daylight_saving_time.value.value = ie.value[0] & 0x03;
+}
+
+constexpr OptionalIe<Mmi> kMmInformationIes[] = {
+    {0x43, IeForm::tlv, 0, take_network_name<&Mmi::full_name>},
+    {0x45, IeForm::tlv, 0, take_network_name<&Mmi::short_name>},
+    {0x46, IeForm::tv, 1, store_octet<Mmi, &Mmi::local_time_zone>},
+    {0x47, IeForm::tv, 7, take_universal_time},
+    {0x48, IeForm::tlv, 0, store_octets<Mmi, 3, &Mmi::lsa_identity>},
+    {0x49, IeForm::tlv, 0, take_daylight_saving_time},
+};
+static_assert(ieis_unique<Mmi>(kMmInformationIes));
+
+}  // namespace
+
+MmInformation* parse_mm_information(const uint8_t* msg, uint16_t len, uint8_t dir) {
+  auto* r = new_record<MmInformation>(msg, dir);
+  if (r == nullptr) return nullptr;
+  MessageReader in(msg, len);
+  walk_optional<Mmi>(*r, in, kMmInformationIes);
+  return r;
+}
+
+}  // namespace l3

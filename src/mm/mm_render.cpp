@@ -1,0 +1,458 @@
+#include "mm/mm_messages.h"
+
+namespace l3 {
+
+namespace {
+
+// <name>\n, the element, </name>\n: the wrapper a message puts around an
+// element renderer's own tags. The element's result is ignored.
+template <class F>
+void wrapped(OutputText& out, const char* open, const char* close, F&& element) {
+  append_tag_text(out, open);
+  element();
+  append_tag_text(out, close);
+}
+
+void render_cause_wrapped(uint8_t cause, OutputText& out) {
+  wrapped(out, "<Reject cause>\n", "</Reject cause>\n", [&] { render_reject_cause(cause, out); });
+}
+
+void render_mobile_identity_wrapped(const MobileIdentity& id, OutputText& out) {
+  wrapped(out, "<Mobile Identity>\n", "</Mobile Identity>\n", [&] { render_mobile_identity(id, out); });
+}
+
+void render_lai_wrapped(const LocationAreaId& lai, OutputText& out) {
+  wrapped(out, "<Location area identification>\n", "</Location area identification>\n",
+          [&] { render_location_area_id(lai, out); });
+}
+
+// A message with nothing between its tags.
+int render_bare(OutputText& out, const char* open, const char* close) {
+  append_tag_text(out, open);
+  append_tag_text(out, close);
+  return 1;
+}
+
+constexpr ValueText kRejectCauseTexts[] = {
+    {2, "IMSI unknown in HLR"},
+    {3, "Illegal MS"},
+    {4, "IMSI unknown in VLR"},
+    {5, "IMEI not accepted"},
+    {6, "Illegal ME"},
+    {11, "PLMN not allowed"},
+    {12, "Location Area not allowed"},
+    {13, "Roaming not allowed in this location area"},
+    {15, "No Suitable Cells In Location Area"},
+    {17, "Network failure"},
+    {20, "MAC failure"},
+    {21, "Synch failure"},
+    {22, "Congestion"},
+    {23, "GSM authentication unacceptable"},
+    {32, "Service option not supported"},
+    {33, "Requested service option not subscribed"},
+    {34, "Service option temporarily out of order"},
+    {38, "Call cannot be identified"},
+    {48, 63, "retry upon entry into a new cell"},
+    {95, "Semantically incorrect message"},
+    {96, "Invalid mandatory information"},
+    {97, "Message type non-existent or not implemented"},
+    {98, "Message type not compatible with the protocol state"},
+    {99, "Information element non-existent or not implemented"},
+    {100, "Conditional IE error "},  // trailing blank is part of the text
+    {101, "Message not compatible with the protocol state"},
+    {111, "Protocol error, unspecified"},
+};
+static_assert(well_formed(kRejectCauseTexts));
+
+}  // namespace
+
+int render_reject_cause(uint32_t cause, OutputText& out) {
+  append_tag_text(out, "<Reject cause>\n");
+  append_value_note(static_cast<int32_t>(cause), out, 0);
+  const char* text = find_text(kRejectCauseTexts, cause);
+  if (text == nullptr) return 0;  // note without text or closing tag; callers go on
+  out.append(text);
+  append_tag_text(out, "</Reject cause>\n");
+  return 1;
+}
+
+int render_imsi_detach_indication(const ImsiDetachIndication& r, OutputText& out) {
+  append_tag_text(out, "<IMSI Detach Indication>\n");
+  wrapped(out, "<Mobile Station Classmark>\n", "</Mobile Station Classmark>\n",
+          [&] { render_classmark1(r.classmark1, out); });
+  render_mobile_identity_wrapped(r.mobile_identity, out);
+  append_tag_text(out, "</IMSI Detach Indication>\n");
+  return 1;
+}
+
+int render_location_updating_accept(const LocationUpdatingAccept& r, OutputText& out) {
+  append_tag_text(out, "<Location Updating Accept>\n");
+  render_lai_wrapped(r.lai, out);
+  if (r.mobile_identity.present) render_mobile_identity_wrapped(r.mobile_identity.value, out);
+  if (r.follow_on_proceed) {
+    append_tag_text(out, "<Follow on proceed>\n");
+    out.append("no detail");
+    append_tag_text(out, "</Follow on proceed>\n");
+  }
+  if (r.cts_permission) {
+    append_tag_text(out, "<CTS permission>\n");
+    out.append("no detail");
+    append_tag_text(out, "</CTS permission>\n");
+  }
+  if (r.equivalent_plmns.present) {
+    wrapped(out, "<Equivalent PLMNs>\n", "</Equivalent PLMNs>\n",
+            [&] { render_plmn_list(r.equivalent_plmns.value, out); });
+  }
+  append_tag_text(out, "</Location Updating Accept>\n");
+  return 1;
+}
+
+int render_location_updating_reject(const MmCause& r, OutputText& out) {
+  append_tag_text(out, "<Location Updating Reject>\n");
+  render_cause_wrapped(r.cause, out);
+  append_tag_text(out, "</Location Updating Reject>\n");
+  return 1;
+}
+
+namespace {
+
+constexpr ValueText kUpdatingTypeTexts[] = {
+    {0, "Normal location updating"},
+    {1, "Periodic updating"},
+    {2, "IMSI attach"},
+    {3, "Reserved"},
+};
+static_assert(well_formed(kUpdatingTypeTexts));
+
+// Inner tags are plain appends, the outer ones tag text.
+int render_location_updating_type(const LocationUpdatingRequest& r, OutputText& out) {
+  append_tag_text(out, "<Location updating type>\n");
+  out.append("<LUT>\n");
+  append_value_note(r.updating_type, out, 0);
+  const char* text = find_text(kUpdatingTypeTexts, r.updating_type);
+  if (text == nullptr) return 0;
+  out.append(text);
+  out.append("</LUT>\n");
+  out.append("<FOR>\n");
+  append_value_note(r.follow_on_request, out, 0);
+  out.append(r.follow_on_request == 1 ? "Follow-on request pending" : "No follow-on request pending");
+  out.append("</FOR>\n");
+  append_tag_text(out, "</Location updating type>\n");
+  return 1;
+}
+
+}  // namespace
+
+int render_location_updating_request(const LocationUpdatingRequest& r, OutputText& out) {
+  append_tag_text(out, "<Location updating Request>\n");
+  render_location_updating_type(r, out);
+  render_ciphering_key_sequence_number(r.cksn, out, r.direction);
+  render_location_area_id(r.lai, out);
+  wrapped(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
+          [&] { render_classmark1(r.classmark1, out); });
+  wrapped(out, "<Mobile identity>\n", "</Mobile identity>\n", [&] { render_mobile_identity(r.mobile_identity, out); });
+  if (r.classmark2.present) {
+    wrapped(out, "<Mobile station classmark for UMTS>\n", "</Mobile station classmark for UMTS>\n",
+            [&] { render_classmark2(r.classmark2.value, out); });
+  }
+  append_tag_text(out, "</Location updating Request>\n");
+  return 1;
+}
+
+int render_authentication_reject(const MmEmpty&, OutputText& out) {
+  return render_bare(out, "<Authentication Reject>\n", "</Authentication Reject>\n");
+}
+
+int render_authentication_request(const AuthenticationRequest& r, OutputText& out) {
+  append_tag_text(out, "<Authentication Request>\n");
+  render_ciphering_key_sequence_number(r.cksn, out, r.direction);
+  append_tag_text(out, "<Authentication parameter RAND>\n");
+  for (int i = 1; i <= 16; ++i) write_field_u8("RAND", r.rand[i], out, 1);
+  append_tag_text(out, "</Authentication parameter RAND>\n");
+  if (r.autn.present) render_autn(r.autn.value, out);
+  append_tag_text(out, "</Authentication Request>\n");
+  return 1;
+}
+
+int render_authentication_response(const AuthenticationResponse& r, OutputText& out) {
+  append_tag_text(out, "<Authentication Response>\n");
+  write_field_octets("Authentication Response SRES", r.sres, out, 4, 0);
+  if (r.extension.present) {
+    write_field_octets("Authentication Response Extension", r.extension.value.octets, out, r.extension.value.count, 0);
+  }
+  append_tag_text(out, "</Authentication Response>\n");
+  return 1;
+}
+
+namespace {
+
+constexpr ValueText kIdentityTypeTexts[] = {
+    {1, "IMSI"},
+    {2, "IMEI"},
+    {3, "IMEISV"},
+    {4, "TMSI"},
+};
+static_assert(well_formed(kIdentityTypeTexts));
+
+}  // namespace
+
+int render_identity_request(const IdentityRequest& r, OutputText& out) {
+  append_tag_text(out, "<Identity Request>\n");
+  render_value_block(out, "Identity_Type", r.identity_type, kIdentityTypeTexts, "reserved");
+  append_tag_text(out, "</Identity Request>\n");
+  return 1;
+}
+
+int render_identity_response(const IdentityResponse& r, OutputText& out) {
+  append_tag_text(out, "<Identity Response>\n");
+  render_mobile_identity_wrapped(r.mobile_identity, out);
+  append_tag_text(out, "</Identity Response>\n");
+  return 1;
+}
+
+int render_tmsi_reallocation_command(const TmsiReallocationCommand& r, OutputText& out) {
+  append_tag_text(out, "<TMSI Reallocation Command>\n");
+  render_lai_wrapped(r.lai, out);
+  render_mobile_identity_wrapped(r.mobile_identity, out);
+  append_tag_text(out, "</TMSI Reallocation Command>\n");
+  return 1;
+}
+
+int render_tmsi_reallocation_complete(const MmEmpty&, OutputText& out) {
+  return render_bare(out, "<TMSI Reallocation Complete>\n", "</TMSI Reallocation Complete>\n");
+}
+
+int render_authentication_failure(const AuthenticationFailure& r, OutputText& out) {
+  append_tag_text(out, "<Authentication Failure>\n");
+  render_cause_wrapped(r.cause, out);
+  if (r.parameter.present) {
+    write_field_octets("Authentication Failure  Parameter", r.parameter.value.octets, out, r.parameter.value.count, 0);
+  }
+  append_tag_text(out, "</Authentication Failure>\n");
+  return 1;
+}
+
+int render_cm_service_accept(const MmEmpty&, OutputText& out) {
+  return render_bare(out, "<CM Service Accept>\n", "</CM Service Accept>\n");
+}
+
+int render_cm_service_reject(const MmCause& r, OutputText& out) {
+  append_tag_text(out, "<CM Service Reject>\n");
+  render_cause_wrapped(r.cause, out);
+  append_tag_text(out, "</CM Service Reject>\n");
+  return 1;
+}
+
+int render_cm_service_abort(const MmCause&, OutputText& out) {
+  return render_bare(out, "<CM Service Abort>\n", "</CM Service Abort>\n");
+}
+
+namespace {
+
+constexpr ValueText kCmServiceTypeTexts[] = {
+    {1, "Mobile originating call establishment or packet mode connection establishment"},
+    {2, "Emergency call establishment"},
+    {4, "Short message service"},
+    {8, "Supplementary service activation"},
+    {9, "Voice group call establishment"},
+    {10, "Voice broadcast call establishment"},
+    {11, "Location Services"},
+};
+static_assert(well_formed(kCmServiceTypeTexts));
+
+constexpr ValueText kPriorityTexts[] = {
+    {0, "no priority applied"},   {1, "call priority level 4"}, {2, "call priority level 3"},
+    {3, "call priority level 2"}, {4, "call priority level 1"}, {5, "call priority level 0"},
+    {6, "call priority level B"}, {7, "call priority level A"},
+};
+static_assert(well_formed(kPriorityTexts));
+
+}  // namespace
+
+int render_cm_service_request(const CmServiceRequest& r, OutputText& out) {
+  append_tag_text(out, "<CM Service Request>\n");
+  render_value_block(out, "CM service type", r.service_type, kCmServiceTypeTexts, "reserved");
+  render_ciphering_key_sequence_number(r.cksn, out, r.direction);
+  wrapped(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
+          [&] { render_classmark2(r.classmark2, out); });
+  wrapped(out, "<Mobile identity>\n", "</Mobile identity>\n", [&] { render_mobile_identity(r.mobile_identity, out); });
+  if (r.priority_present) render_value_block(out, "Priority Level", r.priority_level, kPriorityTexts);
+  append_tag_text(out, "</CM Service Request>\n");
+  return 1;
+}
+
+namespace {
+
+constexpr ValueText kPromptPdTexts[] = {
+    {0, "GCC"},      {1, "BCC"}, {2, "Reserced"}, {3, "CC"},  {4, "GTTP"},   {5, "MM"},   {6, "RR"},
+    {7, "Reserced"}, {8, "SM"},  {9, "SMS"},      {10, "SS"}, {11, "NCRSS"}, {12, "LCS"}, {13, 15, "Reserced"},
+};
+static_assert(well_formed(kPromptPdTexts));
+
+constexpr ValueText kPromptSapiTexts[] = {
+    {0, "SAPI 0"},
+    {1, 2, "Reserced"},
+    {3, "SAPI 3"},
+};
+static_assert(well_formed(kPromptSapiTexts));
+
+// Note, then the plain text, between plain tags; 0 for a value without text.
+int render_plain_value(OutputText& out, const char* open, const char* close, uint8_t value,
+                       std::span<const ValueText> table) {
+  out.append(open);
+  append_value_note(value, out, 0);
+  const char* text = find_text(table, value);
+  if (text == nullptr) return 0;
+  out.append(text);
+  out.append(close);
+  return 1;
+}
+
+}  // namespace
+
+int render_cm_service_prompt(const CmServicePrompt& r, OutputText& out) {
+  append_tag_text(out, "<CM Service Prompt>\n");
+  append_tag_text(out, "<PD and SAPI>\n");
+  if (render_plain_value(out, "<PD>\n", "</PD>\n", r.pd, kPromptPdTexts) == 0) return 0;
+  if (render_plain_value(out, "<SAPI>\n", "</SAPI>\n", r.sapi, kPromptSapiTexts) == 0) return 0;
+  append_tag_text(out, "</PD and SAPI>\n");
+  append_tag_text(out, "</CM Service Prompt>\n");
+  return 1;
+}
+
+int render_notification_response(const NotificationResponse& r, OutputText& out) {
+  append_tag_text(out, "<Notification Response>\n");
+  render_classmark2(r.classmark2, out);
+  render_mobile_identity(r.mobile_identity, out);
+  render_group_call_reference(r.group_call_reference, out);
+  append_tag_text(out, "</Notification Response>\n");
+  return 1;
+}
+
+int render_cm_reestablishment_request(const CmReestablishmentRequest& r, OutputText& out) {
+  append_tag_text(out, "<CM Re_Establishment Request>\n");
+  render_ciphering_key_sequence_number(r.cksn, out, r.direction);
+  wrapped(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
+          [&] { render_classmark2(r.classmark2, out); });
+  render_mobile_identity_wrapped(r.mobile_identity, out);
+  if (r.lai.present) render_lai_wrapped(r.lai.value, out);
+  append_tag_text(out, "</CM Re_Establishment Request>\n");
+  return 1;
+}
+
+int render_mm_abort(const MmCause& r, OutputText& out) {
+  append_tag_text(out, "<MM Abort>\n");
+  render_cause_wrapped(r.cause, out);
+  append_tag_text(out, "</MM Abort>\n");
+  return 1;
+}
+
+int render_mm_null(const MmEmpty&, OutputText& out) { return render_bare(out, "<MM Null>\n", "</MM Null>\n"); }
+
+int render_mm_status(const MmCause& r, OutputText& out) {
+  append_tag_text(out, "<MM Status>\n");
+  render_cause_wrapped(r.cause, out);
+  append_tag_text(out, "</MM Status>\n");
+  return 1;
+}
+
+namespace {
+
+constexpr ValueText kCodingSchemeTexts[] = {
+    {0, "Cell Broadcast data coding scheme, GSM default alphabet, language unspecified"},
+    {1, "UCS2"},
+};
+static_assert(well_formed(kCodingSchemeTexts));
+
+constexpr ValueText kSpareBitsTexts[] = {
+    {0, "this field carries no information about the number of spare bits in the last octet"},
+    {1, "bit 8 is spare and set to 0 in the last octet"},
+    {2, "bits 7 and 8 are spare and set to 0 in the last octet"},
+    {3, "bits 6 to 8(inclusive) are spare and set to 0 in the last octet"},
+    {4, "bits 5 to 8(inclusive) are spare and set to 0 in the last octet"},
+    {5, "bits 4 to 8(inclusive) are spare and set to 0 in the last octet"},
+    {6, "bits 3 to 8(inclusive) are spare and set to 0 in the last octet"},
+    {7, "bits 2 to 8(inclusive) are spare and set to 0 in the last octet"},
+};
+static_assert(well_formed(kSpareBitsTexts));
+
+// The short name's own text for spare bits 0 carries a stray closing tag.
+constexpr const char* kShortNameNoSpareInfo =
+    "this field carries no information about the number of spare bits in the last octet </subdetail>\n";
+
+// 0 when the message must stop here: a short name's coding scheme without
+// text (a full name's prints "Reserved" instead).
+int render_network_name(const NetworkName& n, OutputText& out, bool short_name) {
+  append_tag_text(out, short_name ? "<Short name for network>\n" : "<Full name for network>\n");
+  append_tag_text(out, "<coding scheme>\n");
+  append_value_note(n.coding_scheme, out, 0);
+  const char* coding = find_text(kCodingSchemeTexts, n.coding_scheme);
+  if (coding == nullptr && short_name) return 0;
+  out.append(coding != nullptr ? coding : "Reserved");
+  append_tag_text(out, "</coding scheme>\n");
+  out.append("<AddCI>\n");
+  append_value_note(n.add_ci, out, 0);
+  out.append(n.add_ci == 1
+                 ? "The MS should add the letters for the Country's Initials and a separator to the text string"
+                 : "The MS should not add the letters for the Country's Initials to the text string");
+  out.append("</AddCI>\n");
+  append_tag_text(out, "<Number of spare bits in last octet>\n");
+  append_value_note(n.spare_bits, out, 0);
+  const char* spare = find_text(kSpareBitsTexts, n.spare_bits);
+  if (spare == nullptr) return 0;
+  out.append(short_name && n.spare_bits == 0 ? kShortNameNoSpareInfo : spare);
+  append_tag_text(out, "</Number of spare bits in last octet>\n");
+  write_field_octets("Text String", n.text, out, network_name_text_count(n), 0);
+  append_tag_text(out, short_name ? "</Short name for network>\n" : "</Full name for network>\n");
+  return 1;
+}
+
+const char* const kTimeTags[][2] = {
+    {"<Year>\n", "</Year>\n"}, {"<Month>\n", "</Month>\n"},   {"<Day>\n", "</Day>\n"},
+    {"<Hour>\n", "</Hour>\n"}, {"<Minute>\n", "</Minute>\n"}, {"<Second>\n", "</Second>\n"},
+};
+
+void render_universal_time(const UniversalTime& t, OutputText& out) {
+  append_tag_text(out, "<Local time zone>\n");
+  for (size_t i = 0; i < std::size(kTimeTags); ++i) {
+    out.append(kTimeTags[i][0]);
+    append_hex_2(out, t.octets[i]);
+    out.append(kTimeTags[i][1]);
+  }
+  append_tag_text(out, "<Time zone>\n");
+  out.append("0x");
+  append_hex(out, t.octets[6]);
+  append_tag_text(out, "</Time zone>\n");
+  append_tag_text(out, "</Local time zone>\n");
+}
+
+constexpr ValueText kDaylightSavingTexts[] = {
+    {0, "No adjustment for Daylight Saving Time"},
+    {1, "+1 hour adjustment for Daylight Saving Time"},
+    {2, "+2 hours adjustment for Daylight Saving Time"},
+};
+static_assert(well_formed(kDaylightSavingTexts));
+
+}  // namespace
+
+int render_mm_information(const MmInformation& r, OutputText& out) {
+  append_tag_text(out, "<MM Information>\n");
+  if (r.full_name.present) render_network_name(r.full_name.value, out, false);
+  // Hosts expect the whole message cut short here.
+  if (r.short_name.present && render_network_name(r.short_name.value, out, true) == 0) return 0;
+  if (r.local_time_zone.present) write_field_u8("Local time zone", r.local_time_zone.value, out, 1);
+  if (r.universal_time.present) render_universal_time(r.universal_time.value, out);
+  if (r.lsa_identity.present) {
+    write_field_octets("LSA Identity", r.lsa_identity.value.octets, out, r.lsa_identity.value.count, 0);
+  }
+  if (r.daylight_saving_time.present && r.daylight_saving_time.value.length != 0) {
+    if (render_value_block(out, "Network Daylight Saving Time", r.daylight_saving_time.value.value,
+                           kDaylightSavingTexts) == 0) {
+      return 0;
+    }
+  }
+  append_tag_text(out, "</MM Information>\n");
+  return 1;
+}
+
+}  // namespace l3
