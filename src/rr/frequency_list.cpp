@@ -122,16 +122,21 @@ void resolve_range_arfcns(FrequencyList& l) {
     uint32_t j = 1;
     while (j * 2 <= k) j *= 2;
     uint32_t n = a.w[k];
-    // Walk up the coding tree; adding 2R/J keeps the dividend positive.
+    // Walk up the coding tree; adding 2R/J keeps the dividend positive. The
+    // field widths keep N and every W below 2R/J, so the dividend is under
+    // 4 x (2R/J - 1) and a few subtractions do the modulo.
     while (index > 1) {
       const uint32_t m = 2 * r / j - 1;
+      uint32_t x;
       if (2 * index < 3 * j) {
         index -= j / 2;
-        n = (n + 2 * r / j + a.w[index] - r / j - 2) % m + 1;
+        x = n + 2 * r / j + a.w[index] - r / j - 2;
       } else {
         index -= j;
-        n = (n + 2 * r / j + a.w[index] - 2) % m + 1;
+        x = n + 2 * r / j + a.w[index] - 2;
       }
+      while (x >= m) x -= m;
+      n = x + 1;
       j /= 2;
     }
     // Range 1024 codes ARFCNs 1..1023 directly (ARFCN 0 is F0); the others
@@ -179,6 +184,8 @@ void decode_channel_list16(FrequencyList& l, const BitBuffer& buf, int one_bit_f
   }
   resolve_range_arfcns(l);
 }
+
+void decode_cell_channel_description(FrequencyList& l, const BitBuffer& b) { decode_channel_list16(l, b, 0); }
 
 void decode_frequency_short_list_at(FrequencyList& l, const BitBuffer& buf, uint32_t pos) {
   const uint32_t end = pos + 72;
@@ -230,6 +237,7 @@ void decode_frequency_list(FrequencyList& l, const BitBuffer& buf) {
     case FrequencyFormat::bitmap0:
       l.bitmap0_length = static_cast<uint8_t>(len);
       for (uint32_t i = 1; i <= 124; ++i) l.bitmap0[i] = b.cell(11 + i);
+      l.count = 0;
       break;
     case FrequencyFormat::range1024: {
       const RangeArrays a = range_arrays(l, format);

@@ -73,6 +73,8 @@ struct ExtendedMeasurementFrequencyList {
 // 16 octets, no length octet. one_bit_format: 1 for Neighbour Cell
 // Description 2.
 void decode_channel_list16(FrequencyList& list, const BitBuffer& b, int one_bit_format);
+// The same with a two-bit FORMAT-ID, shaped for optional-element rows.
+void decode_cell_channel_description(FrequencyList& list, const BitBuffer& b);
 // 9 octets.
 void decode_frequency_short_list(FrequencyList& list, const BitBuffer& b);
 // The same 72 bits starting at bit position pos (inside rest octets).
