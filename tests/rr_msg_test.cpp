@@ -228,6 +228,22 @@ const Golden kAssignmentShapes[] = {
      "<Mobile_Allocation__after_time>\n<Mobile_Allocation>\n"
      "<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n<MAC>8</MAC>\n</Mobile_Allocation>\n"
      "</Mobile_Allocation__after_time>\n</Handovercommand>\n"},
+    {"handover_time_difference_ta_cipher_dynamic_mapping", 0,
+     "06 2b | 41 23 | 0d 02 d5 | 07 | 05 | 93 | 76 05 9c 00 00 0a 00 | 7b 01 20 | 7d 0a | "
+     "12 00 00 00 00 00 00 00 00 00",
+     "<Handovercommand>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
+     "</Cell_Description>\n<Description_of_the_first_channel__after_time>\n<Channel_Description2>\n" CHANNEL_725
+     "</Channel_Description2>\n</Description_of_the_first_channel__after_time>\n"
+     "<Handover_Reference>7</Handover_Reference>\n<Power_Command_and_access_type>\n<ATC>\n"
+     "(0)Sending_of_Handover_access_is_mandatory</ATC>\n<FPC>\n(0)FPC not in use</FPC>\n"
+     "<POWER_LEVEL>5</POWER_LEVEL>\n</Power_Command_and_access_type>\n<Time_Difference>\n"
+     "<Length_of_Time_Difference>1</Length_of_Time_Difference>\n<Time_difference_value>32</Time_difference_value>\n"
+     "</Time_Difference>\n<Timing_Advance>\n<Timing_advance_value>10</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Frequency_Short_List__before_time>\n</Frequency_Short_List__before_time>\n<Cipher_Mode_Setting>\n<SC>\n"
+     "(1)Start_ciphering</SC>\n<algorithm_identifier>\n(1)cipher with algorithm A5 2</algorithm_identifier>\n"
+     "</Cipher_Mode_Setting>\n<Dynamic_ARFCN_Mapping>\n<DYNAMIC_ARFCN_MAPPING_Description>\n<GSM_Band>3</GSM_Band>\n"
+     "<ARFCN_FIRST>512</ARFCN_FIRST>\n<BAND_OFFSET>0</BAND_OFFSET>\n<ARFCN_RANGE>10</ARFCN_RANGE>\n"
+     "</DYNAMIC_ARFCN_MAPPING_Description>\n</Dynamic_ARFCN_Mapping>\n</Handovercommand>\n"},
 };
 
 // Paging: identities then rest octets behind a padding test.
@@ -238,6 +254,24 @@ const Golden kPagingShapes[] = {
      "</Channels_Needed_for_Mobiles1_and_2>\n<Mobile_Identity><Type_of_identity>\n(4)TMSI/P-TMSI</Type_of_identity>\n"
      "<odd_even_indication>\n(0)even</odd_even_indication>\n<Identity_Digits>\n0x10203040</Identity_Digits>\n"
      "</Mobile_Identity></PAGING_REQUEST_TYPE1>\n"},
+    // P1: group call 5 (AF, priority A, key 10) on a group channel with a one-octet mobile allocation.
+    {"paging1_group_call_with_mobile_allocation", 0,
+     "06 21 | 00 | 05 f4 00 00 00 01 | 10 00 00 0a fa 86 81 6a e0 30 30",
+     "<PAGING_REQUEST_TYPE1>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n<Channels_Needed_for_Mobiles1_and_2>\n"
+     "<CHANNEL_first>0</CHANNEL_first>\n<CHANNEL_second>0</CHANNEL_second>\n"
+     "</Channels_Needed_for_Mobiles1_and_2>\n<Mobile_Identity><Type_of_identity>\n(4)TMSI/P-TMSI</Type_of_identity>\n"
+     "<odd_even_indication>\n(0)even</odd_even_indication>\n<Identity_Digits>\n0x00000010</Identity_Digits>\n"
+     "</Mobile_Identity><P1_Rest_Octets>\n<Group_Call_information>\n<Group_Call_reference>\n"
+     "<Binary_coding>5</Binary_coding>\n<SF>\n(0)broadcast call reference</SF>\n<AF>\n"
+     "(1)acknowledgement is required</AF>\n<Call_priority>\n(7)call priority level A</Call_priority>\n"
+     "<Ciphering_information>\n(10)ciphering_with_cipher_key_numbera</Ciphering_information>\n"
+     "</Group_Call_reference>\n<Group Channel Description>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n"
+     "<MAC>8</MAC>\n<MAC>1</MAC>\n</Mobile_Allocation>\n</Group Channel Description>\n</Group_Call_information>\n"
+     "<Packet_Page_Indication1>\n<Packet_Page_Indication>\n(1)packet paging procedure</Packet_Page_Indication>\n"
+     "</Packet_Page_Indication1>\n<Packet_Page_Indication2>\n<Packet_Page_Indication>\n"
+     "(0)paging procedure for RR connection establishment</Packet_Page_Indication>\n</Packet_Page_Indication2>\n"
+     "</P1_Rest_Octets>\n</PAGING_REQUEST_TYPE1>\n"},
     {"paging3_reuses_type2_tag", 0, "06 24 | 51 | 00 00 00 01 00 00 00 02 00 00 00 03 00 00 00 04 | 00 00 00",
      "<PAGING_REQUEST_TYPE2>\n<Page_Mode>\n(1)Extended paging</Page_Mode>\n<Channels_Needed_for_Mobiles1_and_2>\n"
      "<CHANNEL_first>1</CHANNEL_first>\n<CHANNEL_second>1</CHANNEL_second>\n</Channels_Needed_for_Mobiles1_and_2>\n"
@@ -333,6 +367,17 @@ TEST(RrMsgClassmark3, MultibandSevenReadsNoA5Bits) {
   EXPECT_EQ(c.multiband_supported, 7);
   std::string doc = rendered([&](OutputText& out) { render_classmark3(c, out); });
   EXPECT_EQ(doc.find("<A5>"), std::string::npos);
+}
+
+TEST(RrMsgChannelRequestDescription, FieldsAndTexts) {
+  std::vector<uint8_t> o = tharvel_test::octets("9b 01 02 03 04");
+  ChannelRequestDescription d{};
+  decode_channel_request_description(d, bits_of(o.data(), 5));
+  EXPECT_EQ(rendered([&](OutputText& out) { render_channel_request_description(d, out); }),
+            "<Channel_Request_Description>\n<MT_MO>\n(1)Mobile terminated</MT_MO>\n<PRIORITY>\n(2)Priority Level 3"
+            "</PRIORITY>\n<RLC_MODE>\n(1)RLC unacknowledged mode</RLC_MODE>\n<LLC_FRAME_TYPE>\n"
+            "(1)LLC frame is not SACK or NACK</LLC_FRAME_TYPE>\n<Requested_bandwidth>258</Requested_bandwidth>\n"
+            "<RLC_Octet_Count>772</RLC_Octet_Count>\n</Channel_Request_Description>\n");
 }
 
 TEST(RrMsgGroupCipherKey, EveryNibbleHasText) {
