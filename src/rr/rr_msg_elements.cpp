@@ -658,4 +658,146 @@ void render_classmark3(const Classmark3& c, OutputText& out) {
   append_plain(out, "</Mobile_Station_Classmark_3>\n");
 }
 
+namespace {
+
+uint8_t take8(BitCursor& c, uint32_t w) { return static_cast<uint8_t>(c.bits(w)); }
+
+// { 0 | 1 < TIMING_ADVANCE_VALUE 6 > } { 0 | 1 < TIMING_ADVANCE_INDEX 4 > < TIMING_ADVANCE_TIMESLOT_NUMBER 3 > }
+void decode_packet_timing_advance(PacketTimingAdvance& t, BitCursor& c) {
+  t.value_present = c.bit();
+  if (t.value_present) t.value = take8(c, 6);
+  t.index_present = c.bit();
+  if (t.index_present) {
+    t.index = take8(c, 4);
+    t.timeslot = take8(c, 3);
+  }
+}
+
+void render_packet_timing_advance(const PacketTimingAdvance& t, OutputText& out) {
+  open_tag(out, "<Packet_Timing_Advance>\n");
+  if (t.value_present) write_field_u8("TIMING_ADVANCE_VALUE", t.value, out, 0);
+  if (t.index_present) {
+    write_field_u8("TIMING_ADVANCE_INDEX", t.index, out, 0);
+    write_field_u8("TIMING_ADVANCE_TIMESLOT_NUMBER", t.timeslot, out, 0);
+  }
+  open_tag(out, "</Packet_Timing_Advance>\n");
+}
+
+}  // namespace
+
+void decode_rr_packet_uplink_assignment(RrPacketUplinkAssignment& a, const BitBuffer& b) {
+  a.length = read_bits8(0, 8, b);
+  BitCursor c(b, kValueStart);
+  a.channel_coding_command = take8(c, 2);
+  a.tlli_block_channel_coding = take8(c, 1);
+  decode_packet_timing_advance(a.timing_advance, c);
+  // { 01 < Dynamic Allocation > | 10 < Single Block > | 00 < extension > | 11 < Fixed > }
+  a.allocation = take8(c, 2);
+  if (a.allocation != 1) return;
+  a.extended_dynamic = take8(c, 1);
+  a.p0_present = c.bit();
+  if (a.p0_present) {
+    a.p0 = take8(c, 4);
+    a.pr_mode = take8(c, 1);
+  }
+  a.usf_granularity = take8(c, 1);
+  a.tfi_present = c.bit();
+  if (a.tfi_present) a.tfi = take8(c, 5);
+  a.blocks_granted_present = c.bit();
+  if (a.blocks_granted_present) a.blocks_granted = take8(c, 8);
+}
+
+void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, OutputText& out) {
+  constexpr ValueText kAllocation[] = {
+      {0, "extension"}, {1, "Dynamic Allocation"}, {2, "Single Block Allocation"}, {3, "Fixed Allocation"}};
+  open_tag(out, "<RR_Packet_Uplink_Assignment>\n");
+  write_field_u8("Length", a.length, out, 0);
+  render_rr_channel_coding_command(a.channel_coding_command, out);
+  write_field_u8("TLLI_BLOCK_CHANNEL_CODING", a.tlli_block_channel_coding, out, 0);
+  render_packet_timing_advance(a.timing_advance, out);
+  render_value_block(out, "Allocation", a.allocation, kAllocation);
+  if (a.allocation == 1) {
+    open_tag(out, "<Dynamic_Allocation>\n");
+    write_field_u8("Extended_Dynamic_Allocation", a.extended_dynamic, out, 0);
+    if (a.p0_present) {
+      render_rr_p0(a.p0, out);
+      write_field_u8("PR_MODE", a.pr_mode, out, 0);
+    }
+    write_field_u8("USF_GRANULARITY", a.usf_granularity, out, 0);
+    if (a.tfi_present) write_field_u8("UPLINK_TFI_ASSIGNMENT", a.tfi, out, 0);
+    if (a.blocks_granted_present) {
+      append_plain(out, "<RLC_DATA_BLOCKS_GRANTED>\n");
+      append_value_note(a.blocks_granted, out, 0);
+      append_dec(out, a.blocks_granted);
+      out.append(" RLC data blocks");
+      append_plain(out, "<RLC_DATA_BLOCKS_GRANTED>\n");  // hosts expect the open tag repeated here
+    }
+    open_tag(out, "</Dynamic_Allocation>\n");
+  }
+  open_tag(out, "</RR_Packet_Uplink_Assignment>\n");
+}
+
+void decode_rr_packet_downlink_assignment(RrPacketDownlinkAssignment& a, const BitBuffer& b) {
+  a.length = read_bits8(0, 8, b);
+  BitCursor c(b, kValueStart);
+  a.mac_mode = take8(c, 2);
+  a.rlc_mode = take8(c, 1);
+  a.timeslot_allocation = take8(c, 8);
+  decode_packet_timing_advance(a.timing_advance, c);
+  a.p0_present = c.bit();
+  if (a.p0_present) {
+    a.p0 = take8(c, 4);
+    a.bts_pwr_ctrl_mode = take8(c, 1);
+    a.pr_mode = take8(c, 1);
+  }
+  // Power control parameters: ALPHA, then { 0 | 1 < GAMMA_TN 5 > } for each of the 8 timeslots.
+  a.power_control_present = c.bit();
+  if (a.power_control_present) {
+    a.alpha = take8(c, 4);
+    for (uint32_t i = 0; i < std::size(a.gamma); ++i) {
+      a.gamma_present[i] = c.bit();
+      if (a.gamma_present[i]) a.gamma[i] = take8(c, 5);
+    }
+  }
+  a.tfi_present = c.bit();
+  if (a.tfi_present) a.tfi = take8(c, 5);
+  a.measurement_present = c.bit();
+  if (a.measurement_present) {
+    a.measurement_starting_time = static_cast<uint16_t>(c.bits(16));
+    a.measurement_interval = take8(c, 5);
+    a.measurement_bitmap = take8(c, 8);
+  }
+}
+
+void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, OutputText& out) {
+  constexpr const char* kGamma[] = {"GAMMA_TN0", "GAMMA_TN1", "GAMMA_TN2", "GAMMA_TN3",
+                                    "GAMMA_TN4", "GAMMA_TN5", "GAMMA_TN6", "GAMMA_TN7"};
+  open_tag(out, "<Packet_Downlink_Assignment>\n");
+  write_field_u8("Length", a.length, out, 0);
+  write_field_u8("MAC_MODE", a.mac_mode, out, 0);
+  write_field_u8("RLC_MODE", a.rlc_mode, out, 0);
+  write_field_u8("TIMESLOT_ALLOCATION", a.timeslot_allocation, out, 0);
+  render_packet_timing_advance(a.timing_advance, out);
+  if (a.p0_present) {
+    render_rr_p0(a.p0, out);
+    write_field_u8("BTS_PWR_CTRL_MODE", a.bts_pwr_ctrl_mode, out, 0);
+    write_field_u8("PR_MODE", a.pr_mode, out, 0);
+  }
+  if (a.power_control_present) {
+    open_tag(out, "<Power_Control_Parameters>\n");
+    render_rr_alpha(a.alpha, out);
+    for (uint32_t i = 0; i < std::size(kGamma); ++i) {
+      if (a.gamma_present[i]) write_field_u8(kGamma[i], a.gamma[i], out, 0);
+    }
+    open_tag(out, "</Power_Control_Parameters>\n");
+  }
+  if (a.tfi_present) write_field_u8("DOWNLINK_TFI_ASSIGNMENT", a.tfi, out, 0);
+  if (a.measurement_present) {
+    write_field_u16("MEASUREMENT_STARTING_TIME", a.measurement_starting_time, out, 0);
+    write_field_u8("MEASUREMENT_INTERVAL", a.measurement_interval, out, 0);
+    write_field_u8("MEASUREMENT_BITMAP", a.measurement_bitmap, out, 0);
+  }
+  open_tag(out, "</Packet_Downlink_Assignment>\n");
+}
+
 }  // namespace l3

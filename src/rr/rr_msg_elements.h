@@ -190,6 +190,61 @@ struct Classmark3 {
 void decode_classmark3(Classmark3& c, const BitBuffer& b);
 void render_classmark3(const Classmark3& c, OutputText& out);
 
+// Packet timing advance of the DTM packet assignments.
+struct PacketTimingAdvance {
+  uint8_t value_present;
+  uint8_t value;
+  uint8_t index_present;
+  uint8_t index;
+  uint8_t timeslot;
+};
+
+// RR packet uplink assignment of DTM ASSIGNMENT COMMAND (length-led), decoded
+// up to the dynamic allocation's granted blocks.
+struct RrPacketUplinkAssignment {
+  uint8_t length;
+  uint8_t channel_coding_command;
+  uint8_t tlli_block_channel_coding;
+  PacketTimingAdvance timing_advance;
+  uint8_t allocation;  // 1: dynamic (decoded), 2: single block, 3: fixed, 0: extension
+  uint8_t extended_dynamic;
+  uint8_t p0_present;
+  uint8_t p0;
+  uint8_t pr_mode;
+  uint8_t usf_granularity;
+  uint8_t tfi_present;
+  uint8_t tfi;
+  uint8_t blocks_granted_present;
+  uint8_t blocks_granted;
+};
+void decode_rr_packet_uplink_assignment(RrPacketUplinkAssignment& a, const BitBuffer& b);
+void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, OutputText& out);
+
+// RR packet downlink assignment of DTM ASSIGNMENT COMMAND (length-led).
+struct RrPacketDownlinkAssignment {
+  uint8_t length;
+  uint8_t mac_mode;
+  uint8_t rlc_mode;
+  uint8_t timeslot_allocation;
+  PacketTimingAdvance timing_advance;
+  uint8_t p0_present;
+  uint8_t p0;
+  uint8_t bts_pwr_ctrl_mode;
+  uint8_t pr_mode;
+  uint8_t power_control_present;
+  uint8_t alpha;
+  uint8_t gamma_present[8];
+  uint8_t gamma[8];
+  uint8_t tfi_present;
+  uint8_t tfi;
+  uint8_t measurement_present;
+  uint16_t measurement_starting_time;
+  uint8_t measurement_interval;
+  uint8_t measurement_bitmap;
+};
+void decode_rr_packet_downlink_assignment(RrPacketDownlinkAssignment& a, const BitBuffer& b);
+void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, OutputText& out);
+
 // Shared small blocks.
 int render_rr_priority(uint8_t value, OutputText& out);
 void render_rr_packet_page_indication(uint8_t value, OutputText& out);

@@ -373,12 +373,6 @@ void decode_gprs_broadcast_information(GprsBroadcastInformation& g, const BitBuf
   g.n_avg_i = static_cast<uint8_t>(c.bits(4));
 }
 
-template <class R, Opt<RawElement> R::*M>
-void store_raw(R& r, const IeView& ie) {
-  (r.*M).present = 1;
-  copy_octets((r.*M).value, ie.value, ie.length);
-}
-
 }  // namespace
 
 MessageRecord* parse_dtm_assignment_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
@@ -389,8 +383,10 @@ MessageRecord* parse_dtm_assignment_command(const uint8_t* msg, uint16_t len, ui
       {0x12, IeForm::tlv, 0, kLed<R, FrequencyList, &R::frequency_list, decode_frequency_list>},
       {0x13, IeForm::tlv, 0, kLed<R, MobileAllocation, &R::mobile_allocation, decode_mobile_allocation>},
       {0x14, IeForm::tv, 2, kValue<R, StartingTime, &R::starting_time, decode_starting_time>},
-      {0x15, IeForm::tlv, 0, store_raw<R, &R::uplink_assignment>},
-      {0x16, IeForm::tlv, 0, store_raw<R, &R::downlink_assignment>},
+      {0x15, IeForm::tlv, 0,
+       kLed<R, RrPacketUplinkAssignment, &R::uplink_assignment, decode_rr_packet_uplink_assignment>},
+      {0x16, IeForm::tlv, 0,
+       kLed<R, RrPacketDownlinkAssignment, &R::downlink_assignment, decode_rr_packet_downlink_assignment>},
       {0x17, IeForm::tlv, 0, kLed<R, MultiRateConfiguration, &R::multirate, decode_multirate_configuration>},
   };
   static_assert(ieis_unique<R>(kIes));

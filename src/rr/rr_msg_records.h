@@ -127,9 +127,6 @@ struct AssignOrHandoverCommand : MessageRecord {
   Opt<DynamicArfcnMapping> dynamic_arfcn_mapping;
 };
 
-// Octets of an element kept as they came (cut to the capacity).
-using RawElement = OctetString<64>;
-
 struct GprsBroadcastInformation {
   uint8_t length;
   uint8_t nmo;
@@ -159,8 +156,8 @@ struct DtmAssignmentCommand : MessageRecord {
   Opt<FrequencyList> frequency_list;
   Opt<MobileAllocation> mobile_allocation;
   Opt<StartingTime> starting_time;
-  Opt<RawElement> uplink_assignment;
-  Opt<RawElement> downlink_assignment;
+  Opt<RrPacketUplinkAssignment> uplink_assignment;
+  Opt<RrPacketDownlinkAssignment> downlink_assignment;
   Opt<MultiRateConfiguration> multirate;
 };
 

@@ -69,7 +69,7 @@ void render_packet_channel_description(const PacketChannelDescription& d, Output
     out.append("<MA_NUMBER_IND>\n");
     append_value_text(d.ma_number_ind == 1 ? "MA_NUMBER equel 14" : "MA_NUMBER equel 15", out, d.ma_number_ind, 1);
     out.append("</MA_NUMBER_IND>\n");
-    if (d.change_mark_1_present) write_field_u8("CHANGE_MARK_1", d.change_mark_1, out, 0);
+    write_field_u8("CHANGE_MARK_1", d.change_mark_1, out, 0);
   }
   out.append("</Packet_Channel_Description>\n");
 }
@@ -449,13 +449,6 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
   out.append("</GSM_GPRS_Broadcast_Information>\n");
 }
 
-void render_raw_assignment(const char* name, const RawElement& e, OutputText& out) {
-  wrap_open(name, out);
-  write_field_u8("Length", e.count, out, 0);
-  if (e.count > 0) write_field_octets("Value", e.octets, out, e.count, 0);
-  wrap_close(name, out);
-}
-
 }  // namespace
 
 int render_dtm_assignment_command(const MessageRecord& rec, OutputText& out, const char* tag) {
@@ -469,10 +462,8 @@ int render_dtm_assignment_command(const MessageRecord& rec, OutputText& out, con
   if (r.frequency_list.present) render_frequency_list_after_time(r.frequency_list.value, out);
   if (r.mobile_allocation.present) render_mobile_allocation(r.mobile_allocation.value, out);
   if (r.starting_time.present) render_starting_time(r.starting_time.value, out);
-  if (r.uplink_assignment.present) render_raw_assignment("RR_Packet_Uplink_Assignment", r.uplink_assignment.value, out);
-  if (r.downlink_assignment.present) {
-    render_raw_assignment("Packet_Downlink_Assignment", r.downlink_assignment.value, out);
-  }
+  if (r.uplink_assignment.present) render_rr_packet_uplink_assignment(r.uplink_assignment.value, out);
+  if (r.downlink_assignment.present) render_rr_packet_downlink_assignment(r.downlink_assignment.value, out);
   if (r.multirate.present) render_multirate_configuration(r.multirate.value, out);
   return close_message(tag, out);
 }
