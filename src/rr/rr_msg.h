@@ -8,94 +8,92 @@
 
 namespace l3 {
 
-#define RR_MSG_PARSER(name) MessageRecord* parse_##name(const uint8_t* msg, uint16_t len, uint8_t dir)
-#define RR_MSG_RENDERER(name) int render_##name(const MessageRecord& rec, OutputText& out, const char* tag)
+// Parsers: the message's record, or nullptr when the heap is exhausted.
+MessageRecord* parse_additional_assignment(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_rr_initialisation_request(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_immediate_assignment(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_immediate_assignment_extended(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_immediate_assignment_reject(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_rr_cause_message(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_rr_one_octet_message(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_rr_empty_message(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_handover_complete(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_ciphering_mode_command(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_ciphering_mode_complete(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_configuration_change_command(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_assignment_command(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_handover_command(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_dtm_assignment_command(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_rr_cell_change_order(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_pdch_assignment_command(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_channel_release(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_rr_channel_only_message(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_paging_request1(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_paging_request2(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_paging_request3(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_paging_response(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_notification_nch(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_rr_notification_response(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_packet_notification(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_channel_mode_modify(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_channel_mode_modify_ack(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_frequency_redefinition(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_measurement_report(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_classmark_change(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_classmark_enquiry(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_extended_measurement_report(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_extended_measurement_order(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_gprs_suspension_request(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_dtm_information(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_vgcs_uplink_grant(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_talker_indication(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_application_information(const uint8_t* msg, uint16_t len, uint8_t dir);
+MessageRecord* parse_channel_request(const uint8_t* msg, uint16_t len, uint8_t dir);
 
-RR_MSG_PARSER(additional_assignment);
-RR_MSG_PARSER(rr_initialisation_request);
-RR_MSG_PARSER(immediate_assignment);
-RR_MSG_PARSER(immediate_assignment_extended);
-RR_MSG_PARSER(immediate_assignment_reject);
-RR_MSG_PARSER(rr_cause_message);
-RR_MSG_PARSER(rr_one_octet_message);
-RR_MSG_PARSER(rr_empty_message);
-RR_MSG_PARSER(handover_complete);
-RR_MSG_PARSER(ciphering_mode_command);
-RR_MSG_PARSER(ciphering_mode_complete);
-RR_MSG_PARSER(configuration_change_command);
-RR_MSG_PARSER(assignment_command);
-RR_MSG_PARSER(handover_command);
-RR_MSG_PARSER(dtm_assignment_command);
-RR_MSG_PARSER(rr_cell_change_order);
-RR_MSG_PARSER(pdch_assignment_command);
-RR_MSG_PARSER(channel_release);
-RR_MSG_PARSER(rr_channel_only_message);
-RR_MSG_PARSER(paging_request1);
-RR_MSG_PARSER(paging_request2);
-RR_MSG_PARSER(paging_request3);
-RR_MSG_PARSER(paging_response);
-RR_MSG_PARSER(notification_nch);
-RR_MSG_PARSER(rr_notification_response);
-RR_MSG_PARSER(packet_notification);
-RR_MSG_PARSER(channel_mode_modify);
-RR_MSG_PARSER(channel_mode_modify_ack);
-RR_MSG_PARSER(frequency_redefinition);
-RR_MSG_PARSER(measurement_report);
-RR_MSG_PARSER(classmark_change);
-RR_MSG_PARSER(classmark_enquiry);
-RR_MSG_PARSER(extended_measurement_report);
-RR_MSG_PARSER(extended_measurement_order);
-RR_MSG_PARSER(gprs_suspension_request);
-RR_MSG_PARSER(dtm_information);
-RR_MSG_PARSER(vgcs_uplink_grant);
-RR_MSG_PARSER(talker_indication);
-RR_MSG_PARSER(application_information);
-RR_MSG_PARSER(channel_request);
-
-RR_MSG_RENDERER(additional_assignment);
-RR_MSG_RENDERER(rr_initialisation_request);
-RR_MSG_RENDERER(immediate_assignment);
-RR_MSG_RENDERER(immediate_assignment_extended);
-RR_MSG_RENDERER(immediate_assignment_reject);
-RR_MSG_RENDERER(rr_cause_message);  // the RR cause block inside the message tags
-RR_MSG_RENDERER(rr_cause_only);     // type 0x48: the RR cause block alone
-RR_MSG_RENDERER(dtm_reject);
-RR_MSG_RENDERER(physical_information);
-RR_MSG_RENDERER(rr_empty_message);
-RR_MSG_RENDERER(handover_complete);
-RR_MSG_RENDERER(ciphering_mode_command);
-RR_MSG_RENDERER(ciphering_mode_complete);
-RR_MSG_RENDERER(configuration_change_command);
-RR_MSG_RENDERER(assignment_command);
-RR_MSG_RENDERER(handover_command);
-RR_MSG_RENDERER(dtm_assignment_command);
-RR_MSG_RENDERER(rr_cell_change_order);
-RR_MSG_RENDERER(pdch_assignment_command);
-RR_MSG_RENDERER(channel_release);
-RR_MSG_RENDERER(partial_release);
-RR_MSG_RENDERER(paging_request1);
-RR_MSG_RENDERER(paging_request2);
-RR_MSG_RENDERER(paging_request3);
-RR_MSG_RENDERER(paging_response);
-RR_MSG_RENDERER(notification_nch);
-RR_MSG_RENDERER(rr_notification_response);
-RR_MSG_RENDERER(packet_notification);
-RR_MSG_RENDERER(channel_mode_modify);
-RR_MSG_RENDERER(channel_mode_modify_ack);
-RR_MSG_RENDERER(frequency_redefinition);
-RR_MSG_RENDERER(measurement_report);
-RR_MSG_RENDERER(classmark_change);
-RR_MSG_RENDERER(classmark_enquiry);
-RR_MSG_RENDERER(extended_measurement_report);
-RR_MSG_RENDERER(extended_measurement_order);
-RR_MSG_RENDERER(gprs_suspension_request);
-RR_MSG_RENDERER(dtm_information);
-RR_MSG_RENDERER(vgcs_uplink_grant);
-RR_MSG_RENDERER(talker_indication);
-RR_MSG_RENDERER(application_information);
-RR_MSG_RENDERER(channel_request);
-
-#undef RR_MSG_PARSER
-#undef RR_MSG_RENDERER
+// Renderers: tag is the message's open tag name from the dispatch row.
+int render_additional_assignment(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_rr_initialisation_request(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_immediate_assignment(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_immediate_assignment_extended(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_immediate_assignment_reject(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_rr_cause_message(const MessageRecord& rec, OutputText& out,
+                            const char* tag);  // the RR cause block inside the message tags
+int render_rr_cause_only(const MessageRecord& rec, OutputText& out,
+                         const char* tag);  // type 0x48: the RR cause block alone
+int render_dtm_reject(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_physical_information(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_rr_empty_message(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_handover_complete(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_ciphering_mode_command(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_ciphering_mode_complete(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_configuration_change_command(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_assignment_command(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_handover_command(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_dtm_assignment_command(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_rr_cell_change_order(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_pdch_assignment_command(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_channel_release(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_partial_release(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_paging_request1(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_paging_request2(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_paging_request3(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_paging_response(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_notification_nch(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_rr_notification_response(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_packet_notification(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_channel_mode_modify(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_channel_mode_modify_ack(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_frequency_redefinition(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_measurement_report(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_classmark_change(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_classmark_enquiry(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_extended_measurement_report(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_extended_measurement_order(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_gprs_suspension_request(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_dtm_information(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_vgcs_uplink_grant(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_talker_indication(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_application_information(const MessageRecord& rec, OutputText& out, const char* tag);
+int render_channel_request(const MessageRecord& rec, OutputText& out, const char* tag);
 
 }  // namespace l3

@@ -1,3 +1,4 @@
+#include <array>
 #include <iterator>
 
 #include "rr/rr_msg.h"
@@ -279,48 +280,67 @@ void take_short_list_before(Aho& r, const IeView& ie) {
   decode_frequency_short_list(r.short_list_before.value, ie.value_bits());
 }
 
-// Rows both commands share; HANDOVER COMMAND adds its own.
-#define AHO_COMMON_ROWS                                                                                                \
-  {0x01, IeForm::tlv, 0, kLed<Aho, VgcsTargetMode, &Aho::vgcs_target_mode, decode_vgcs_target_mode>},                  \
-      {0x03, IeForm::tlv, 0, kLed<Aho, MultiRateConfiguration, &Aho::multirate, decode_multirate_configuration>},      \
-      {0x05, IeForm::tlv, 0, kLed<Aho, FrequencyList, &Aho::list_after, decode_frequency_list>},                       \
-      {0x10, IeForm::tlv, 0, kLed<Aho, MultislotAllocation, &Aho::multislot, decode_multislot_allocation>},            \
-      {0x11, IeForm::tv, 1, take_set_mode<Aho, 1>}, {0x13, IeForm::tv, 1, take_set_mode<Aho, 2>},                      \
-      {0x14, IeForm::tv, 1, take_set_mode<Aho, 3>}, {0x15, IeForm::tv, 1, take_set_mode<Aho, 4>},                      \
-      {0x16, IeForm::tv, 1, take_set_mode<Aho, 5>}, {0x17, IeForm::tv, 1, take_set_mode<Aho, 6>},                      \
-      {0x18, IeForm::tv, 1, take_set_mode<Aho, 7>},                                                                    \
-      {0x19, IeForm::tlv, 0, kLed<Aho, FrequencyList, &Aho::list_before, decode_frequency_list>},                      \
-      {0x1C, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::first_channel_before, decode_channel_description>},  \
-      {0x1D, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::second_channel_before, decode_channel_description>}, \
-      {0x1E, IeForm::tv, 9,                                                                                            \
-       kValue<Aho, FrequencyChannelSequence, &Aho::sequence_before, decode_frequency_channel_sequence>},               \
-      {0x21, IeForm::tlv, 0, kLed<Aho, MobileAllocation, &Aho::ma_before, decode_mobile_allocation>},                  \
-      {0x62, IeForm::tv, 16, kValue<Aho, FrequencyList, &Aho::cell_channel, decode_list16>},                           \
-      {0x63, IeForm::tv, 1, take_set_mode<Aho, 0>},                                                                    \
-      {0x64, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::second_channel_after, decode_channel_description>},  \
-      {0x66, IeForm::tv, 1, store_octet<Aho, &Aho::second_channel_mode>},                                              \
-      {0x7C, IeForm::tv, 2, kValue<Aho, StartingTime, &Aho::starting_time, decode_starting_time>}, {                   \
-    0x90, IeForm::half, 0, take_cipher_mode<Aho>                                                                       \
-  }
-
-constexpr OptionalIe<Aho> kAssignmentCommandIes[] = {AHO_COMMON_ROWS};
-static_assert(ieis_unique<Aho>(kAssignmentCommandIes));
-
+// The elements HANDOVER COMMAND knows; ASSIGNMENT COMMAND knows the same set
+// without the handover-only rows below, so its walk stops at those IEIs.
 constexpr OptionalIe<Aho> kHandoverCommandIes[] = {
-    AHO_COMMON_ROWS,
+    {0x01, IeForm::tlv, 0, kLed<Aho, VgcsTargetMode, &Aho::vgcs_target_mode, decode_vgcs_target_mode>},
     {0x02, IeForm::tv, 9, take_short_list_after},
+    {0x03, IeForm::tlv, 0, kLed<Aho, MultiRateConfiguration, &Aho::multirate, decode_multirate_configuration>},
+    {0x05, IeForm::tlv, 0, kLed<Aho, FrequencyList, &Aho::list_after, decode_frequency_list>},
+    {0x10, IeForm::tlv, 0, kLed<Aho, MultislotAllocation, &Aho::multislot, decode_multislot_allocation>},
+    {0x11, IeForm::tv, 1, take_set_mode<Aho, 1>},
     {0x12, IeForm::tv, 9, take_short_list_before},
+    {0x13, IeForm::tv, 1, take_set_mode<Aho, 2>},
+    {0x14, IeForm::tv, 1, take_set_mode<Aho, 3>},
+    {0x15, IeForm::tv, 1, take_set_mode<Aho, 4>},
+    {0x16, IeForm::tv, 1, take_set_mode<Aho, 5>},
+    {0x17, IeForm::tv, 1, take_set_mode<Aho, 6>},
+    {0x18, IeForm::tv, 1, take_set_mode<Aho, 7>},
+    {0x19, IeForm::tlv, 0, kLed<Aho, FrequencyList, &Aho::list_before, decode_frequency_list>},
+    {0x1C, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::first_channel_before, decode_channel_description>},
+    {0x1D, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::second_channel_before, decode_channel_description>},
+    {0x1E, IeForm::tv, 9,
+     kValue<Aho, FrequencyChannelSequence, &Aho::sequence_before, decode_frequency_channel_sequence>},
+    {0x21, IeForm::tlv, 0, kLed<Aho, MobileAllocation, &Aho::ma_before, decode_mobile_allocation>},
+    {0x62, IeForm::tv, 16, kValue<Aho, FrequencyList, &Aho::cell_channel, decode_list16>},
+    {0x63, IeForm::tv, 1, take_set_mode<Aho, 0>},
+    {0x64, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::second_channel_after, decode_channel_description>},
+    {0x66, IeForm::tv, 1, store_octet<Aho, &Aho::second_channel_mode>},
     {0x69, IeForm::tv, 9,
      kValue<Aho, FrequencyChannelSequence, &Aho::sequence_after, decode_frequency_channel_sequence>},
     {0x72, IeForm::tlv, 0, kLed<Aho, MobileAllocation, &Aho::ma_after, decode_mobile_allocation>},
     {0x76, IeForm::tlv, 0, kLed<Aho, DynamicArfcnMapping, &Aho::dynamic_arfcn_mapping, decode_dynamic_arfcn_mapping>},
     {0x7B, IeForm::tlv, 0, kLed<Aho, TimeDifference, &Aho::real_time_difference, decode_time_difference>},
+    {0x7C, IeForm::tv, 2, kValue<Aho, StartingTime, &Aho::starting_time, decode_starting_time>},
     {0x7D, IeForm::tv, 1, store_octet<Aho, &Aho::timing_advance>},
+    {0x90, IeForm::half, 0, take_cipher_mode<Aho>},
     {0xD0, IeForm::half, 0, take_sync_indication},
 };
 static_assert(ieis_unique<Aho>(kHandoverCommandIes));
 
-#undef AHO_COMMON_ROWS
+constexpr uint8_t kHandoverOnlyIeis[] = {0x02, 0x12, 0x69, 0x72, 0x76, 0x7B, 0x7D, 0xD0};
+
+constexpr bool handover_only(uint8_t iei) {
+  for (uint8_t h : kHandoverOnlyIeis) {
+    if (h == iei) return true;
+  }
+  return false;
+}
+
+constexpr auto kAssignmentCommandIes = [] {
+  std::array<OptionalIe<Aho>, std::size(kHandoverCommandIes) - std::size(kHandoverOnlyIeis)> rows{};
+  size_t n = 0;
+  for (const OptionalIe<Aho>& row : kHandoverCommandIes) {
+    if (!handover_only(row.iei)) rows[n++] = row;
+  }
+  return rows;
+}();
+constexpr size_t handover_only_rows() {
+  size_t n = 0;
+  for (const OptionalIe<Aho>& row : kHandoverCommandIes) n += handover_only(row.iei) ? 1 : 0;
+  return n;
+}
+static_assert(handover_only_rows() == std::size(kHandoverOnlyIeis));  // no empty row left in the filtered table
 
 }  // namespace
 
