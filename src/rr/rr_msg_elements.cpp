@@ -275,13 +275,13 @@ int render_multirate_configuration(const MultiRateConfiguration& m, OutputText& 
   return 1;
 }
 
-void decode_dynamic_arfcn_mapping(DynamicArfcnMapping& m, const BitBuffer& b) {
+void decode_dynamic_arfcn_mapping_element(DynamicArfcnMappingElement& m, const BitBuffer& b) {
   m.length = read_bits8(0, 8, b);
   uint32_t end = value_end(b);
   BitCursor c(b, kValueStart);
   // { 1 < entry: 31 bits > } ** 0
   while (c.pos + 32 <= end && c.bit() && m.count < std::size(m.entries)) {
-    DynamicArfcnMapping::Entry& e = m.entries[m.count++];
+    DynamicArfcnMappingElement::Entry& e = m.entries[m.count++];
     e.gsm_band = static_cast<uint8_t>(c.bits(4));
     e.arfcn_first = static_cast<uint16_t>(c.bits(10));
     e.band_offset = static_cast<uint16_t>(c.bits(10));
@@ -289,10 +289,10 @@ void decode_dynamic_arfcn_mapping(DynamicArfcnMapping& m, const BitBuffer& b) {
   }
 }
 
-void render_dynamic_arfcn_mapping(const DynamicArfcnMapping& m, OutputText& out) {
+void render_dynamic_arfcn_mapping_element(const DynamicArfcnMappingElement& m, OutputText& out) {
   open_tag(out, "<Dynamic_ARFCN_Mapping>\n");
   for (uint32_t i = 0; i < m.count && i < std::size(m.entries); ++i) {
-    const DynamicArfcnMapping::Entry& e = m.entries[i];
+    const DynamicArfcnMappingElement::Entry& e = m.entries[i];
     open_tag(out, "<DYNAMIC_ARFCN_MAPPING_Description>\n");
     write_field_u8("GSM_Band", e.gsm_band, out, 0);
     write_field_u16("ARFCN_FIRST", e.arfcn_first, out, 0);

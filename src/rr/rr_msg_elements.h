@@ -64,7 +64,7 @@ struct MultiRateConfiguration {
 void decode_multirate_configuration(MultiRateConfiguration& m, const BitBuffer& b);
 int render_multirate_configuration(const MultiRateConfiguration& m, OutputText& out);
 
-struct DynamicArfcnMapping {
+struct DynamicArfcnMappingElement {
   uint8_t length;
   uint8_t count;
   struct Entry {
@@ -74,8 +74,8 @@ struct DynamicArfcnMapping {
     uint8_t arfcn_range;
   } entries[16];
 };
-void decode_dynamic_arfcn_mapping(DynamicArfcnMapping& m, const BitBuffer& b);
-void render_dynamic_arfcn_mapping(const DynamicArfcnMapping& m, OutputText& out);
+void decode_dynamic_arfcn_mapping_element(DynamicArfcnMappingElement& m, const BitBuffer& b);
+void render_dynamic_arfcn_mapping_element(const DynamicArfcnMappingElement& m, OutputText& out);
 
 struct Target3gCell {
   uint8_t length;

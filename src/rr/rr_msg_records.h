@@ -124,7 +124,7 @@ struct AssignOrHandoverCommand : MessageRecord {
   Opt<CipherModeSetting> cipher_mode;
   Opt<VgcsTargetMode> vgcs_target_mode;
   Opt<MultiRateConfiguration> multirate;
-  Opt<DynamicArfcnMapping> dynamic_arfcn_mapping;
+  Opt<DynamicArfcnMappingElement> dynamic_arfcn_mapping;
 };
 
 struct GprsBroadcastInformation {

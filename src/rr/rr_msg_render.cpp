@@ -400,7 +400,8 @@ int render_assign_or_handover(const AssignOrHandoverCommand& r, OutputText& out,
   if (r.cipher_mode.present) render_cipher_mode_setting(r.cipher_mode.value, out);
   if (r.vgcs_target_mode.present) render_vgcs_target_mode(r.vgcs_target_mode.value, out);
   if (r.multirate.present) render_multirate_configuration(r.multirate.value, out);
-  if (handover && r.dynamic_arfcn_mapping.present) render_dynamic_arfcn_mapping(r.dynamic_arfcn_mapping.value, out);
+  if (handover && r.dynamic_arfcn_mapping.present)
+    render_dynamic_arfcn_mapping_element(r.dynamic_arfcn_mapping.value, out);
   return close_message(tag, out);
 }
 
