@@ -275,9 +275,10 @@ const Golden kPagingShapes[] = {
      "</Channels_Needed_for_Mobiles1_and_2>\n<Mobile_Identity><Type_of_identity>\n(4)TMSI/P-TMSI</Type_of_identity>\n"
      "<odd_even_indication>\n(0)even</odd_even_indication>\n<Identity_Digits>\n0x10203040</Identity_Digits>\n"
      "</Mobile_Identity></PAGING_REQUEST_TYPE1>\n"},
-    // P1: group call 5 (AF, priority A, key 10) on a group channel with a one-octet mobile allocation.
+    // P1 (L/H flags): group call 5 (AF, priority A, key 10) on a group channel with a one-octet mobile
+    // allocation, packet page indication 1 set.
     {"paging1_group_call_with_mobile_allocation", 0,
-     "06 21 | 00 | 05 f4 00 00 00 01 | 10 00 00 0a fa 86 81 6a e0 30 30",
+     "06 21 | 00 | 05 f4 00 00 00 01 | 30 00 00 0a fa 86 81 6a e0 30 3b",
      "<PAGING_REQUEST_TYPE1>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n<Channels_Needed_for_Mobiles1_and_2>\n"
      "<CHANNEL_first>0</CHANNEL_first>\n<CHANNEL_second>0</CHANNEL_second>\n"
      "</Channels_Needed_for_Mobiles1_and_2>\n<Mobile_Identity><Type_of_identity>\n(4)TMSI/P-TMSI</Type_of_identity>\n"
@@ -293,7 +294,16 @@ const Golden kPagingShapes[] = {
      "</Packet_Page_Indication1>\n<Packet_Page_Indication2>\n<Packet_Page_Indication>\n"
      "(0)paging procedure for RR connection establishment</Packet_Page_Indication>\n</Packet_Page_Indication2>\n"
      "</P1_Rest_Octets>\n</PAGING_REQUEST_TYPE1>\n"},
-    {"paging3_reuses_type2_tag", 0, "06 24 | 51 | 00 00 00 01 00 00 00 02 00 00 00 03 00 00 00 04 | 00 00 00",
+    // A captured P3 block: CN3 and CN4 flagged H, the rest filler.
+    {"paging3_captured_channels_needed", 0, "06 24 | a0 | 35 6c 9f 6b f1 e0 99 09 ff 40 28 79 d9 30 43 69 | d3 2b 2b",
+     "<PAGING_REQUEST_TYPE2>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n<Channels_Needed_for_Mobiles1_and_2>\n"
+     "<CHANNEL_first>2</CHANNEL_first>\n<CHANNEL_second>2</CHANNEL_second>\n</Channels_Needed_for_Mobiles1_and_2>\n"
+     "<MobileIdentity1>\n<TMSI_P_TMSI>\n0x356c9f6b</TMSI_P_TMSI>\n</MobileIdentity1>\n"
+     "<MobileIdentity2>\n<TMSI_P_TMSI>\n0xf1e09909</TMSI_P_TMSI>\n</MobileIdentity2>\n"
+     "<MobileIdentity3>\n<TMSI_P_TMSI>\n0xff402879</TMSI_P_TMSI>\n</MobileIdentity3>\n"
+     "<MobileIdentity4>\n<TMSI_P_TMSI>\n0xd9304369</TMSI_P_TMSI>\n</MobileIdentity4>\n"
+     "<P3_Rest_Octets>\n<CN3>2</CN3>\n<CN4>2</CN4>\n</P3_Rest_Octets>\n</PAGING_REQUEST_TYPE2>\n"},
+    {"paging3_reuses_type2_tag", 0, "06 24 | 51 | 00 00 00 01 00 00 00 02 00 00 00 03 00 00 00 04 | 2b 2b 2b",
      "<PAGING_REQUEST_TYPE2>\n<Page_Mode>\n(1)Extended paging</Page_Mode>\n<Channels_Needed_for_Mobiles1_and_2>\n"
      "<CHANNEL_first>1</CHANNEL_first>\n<CHANNEL_second>1</CHANNEL_second>\n</Channels_Needed_for_Mobiles1_and_2>\n"
      "<MobileIdentity1>\n<TMSI_P_TMSI>\n0x1</TMSI_P_TMSI>\n</MobileIdentity1>\n"
@@ -301,8 +311,8 @@ const Golden kPagingShapes[] = {
      "<MobileIdentity3>\n<TMSI_P_TMSI>\n0x3</TMSI_P_TMSI>\n</MobileIdentity3>\n"
      "<MobileIdentity4>\n<TMSI_P_TMSI>\n0x4</TMSI_P_TMSI>\n</MobileIdentity4>\n"
      "<P3_Rest_Octets>\n</P3_Rest_Octets>\n</PAGING_REQUEST_TYPE2>\n"},
-    // P2: CN3 2, NLN 1 with status 1, priority 2 = 7 (level A), packet page indication 3 set.
-    {"paging2_rest_priorities_numbered", 0, "06 22 | 00 | 00 00 00 05 00 00 00 06 | de f4 2b",
+    // P2 (L/H flags): CN3 2, NLN 3 with status 1, priority 2 = 7 (level A), packet page indication 3 set.
+    {"paging2_rest_priorities_numbered", 0, "06 22 | 00 | 00 00 00 05 00 00 00 06 | df fa 2b",
      "<PAGING_REQUEST_TYPE2>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n<Channels_Needed_for_Mobiles1_and_2>\n"
      "<CHANNEL_first>0</CHANNEL_first>\n<CHANNEL_second>0</CHANNEL_second>\n</Channels_Needed_for_Mobiles1_and_2>\n"
      "<MobileIdentity1>\n<TMSI_P_TMSI>\n0x5</TMSI_P_TMSI>\n</MobileIdentity1>\n"

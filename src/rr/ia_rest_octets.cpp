@@ -10,14 +10,6 @@ namespace {
 
 uint8_t take8(BitCursor& c, uint32_t w) { return static_cast<uint8_t>(c.bits(w)); }
 
-// An L/H bit: H is the value that differs from the 0x2B filler at that bit
-// position, so the filler itself reads as "absent". Release additions at the
-// end of the assignments are flagged this way.
-bool high_bit(BitCursor& c) {
-  const uint32_t filler = (0x2Bu >> (7 - (c.pos & 7))) & 1u;
-  return c.bits(1) != filler;
-}
-
 // { 0 | 1 < P0 4 > < BTS_PWR_CTRL_MODE 1 > < PR_MODE 1 > }
 void decode_power(IaPowerControl& p, BitCursor& c, bool with_bts_mode) {
   p.present = c.bit();
@@ -66,7 +58,7 @@ void decode_packet_uplink(IaPacketUplinkAssignment& u, BitCursor& c) {
   u.starting_time_present = c.bit();
   if (u.starting_time_present) u.starting_time = static_cast<uint16_t>(c.bits(16));
   // { L | H { 0 | 1 < Extended RA 5 > } }, only when bits remain
-  if (!c.at_end() && high_bit(c) && c.bit()) {
+  if (!c.at_end() && rest_high_bit(c) && c.bit()) {
     u.extended_ra_present = 1;
     u.extended_ra = take8(c, 5);
   }
@@ -90,7 +82,7 @@ void decode_packet_downlink(IaPacketDownlinkAssignment& d, BitCursor& c) {
   if (d.starting_time_present) d.starting_time = static_cast<uint16_t>(c.bits(16));
   decode_power(d.power, c, true);
   // { L | H < EGPRS window size > ... }, only when bits remain
-  if (!c.at_end() && high_bit(c)) {
+  if (!c.at_end() && rest_high_bit(c)) {
     d.egprs_present = 1;
     d.egprs_window_size = take8(c, 5);
     d.link_quality_measurement_mode = take8(c, 2);

@@ -1,5 +1,7 @@
 // P1, P2 and P3 rest octets of the paging requests and the NT/N rest octets
-// of NOTIFICATION/NCH. Presence bits are plain bits.
+// of NOTIFICATION/NCH. The paging blocks flag their groups with L/H bits (the
+// filler reads as absent); the NT/N block and the group call parts use plain
+// bits.
 #include "rr/rr_msg_paging.h"
 
 #include <iterator>
@@ -10,8 +12,9 @@ namespace {
 
 uint8_t take8(BitCursor& c, uint32_t w) { return static_cast<uint8_t>(c.bits(w)); }
 
+// { L | H < priority 3 > }
 void take_priority(Opt<uint8_t>& p, BitCursor& c) {
-  p.present = c.bit();
+  p.present = rest_high_bit(c);
   if (p.present) p.value = take8(c, 3);
 }
 
@@ -52,20 +55,20 @@ bool rest_octets_all_padding(const uint8_t* octets, uint32_t n) {
 void decode_p1_rest_octets(P1RestOctets& r, const BitBuffer& b) {
   r.present = 1;
   BitCursor c(b);
-  r.nln_present = c.bit();
+  r.nln_present = rest_high_bit(c);
   if (r.nln_present) {
     r.nln = take8(c, 2);
     r.nln_status = take8(c, 1);
   }
   take_priority(r.priority1, c);
   take_priority(r.priority2, c);
-  r.group_call_present = c.bit();
+  r.group_call_present = rest_high_bit(c);
   if (r.group_call_present) {
     decode_rr_group_call_ref(r.group_call, c);
     if (c.bit()) decode_rest_group_channel(r.group_channel, c);
   }
-  r.packet_page_indication1 = take8(c, 1);
-  r.packet_page_indication2 = take8(c, 1);
+  r.packet_page_indication1 = rest_high_bit(c);
+  r.packet_page_indication2 = rest_high_bit(c);
 }
 
 void render_p1_rest_octets(const P1RestOctets& r, OutputText& out) {
@@ -97,15 +100,18 @@ void render_p1_rest_octets(const P1RestOctets& r, OutputText& out) {
 void decode_p2_rest_octets(P2RestOctets& r, const BitBuffer& b) {
   r.present = 1;
   BitCursor c(b);
-  r.cn3.present = c.bit();
+  r.cn3.present = rest_high_bit(c);
   if (r.cn3.present) r.cn3.value = take8(c, 2);
-  r.nln_present = c.bit();
+  r.nln_present = rest_high_bit(c);
   if (r.nln_present) {
     r.nln = take8(c, 2);
     r.nln_status = take8(c, 1);
   }
   for (Opt<uint8_t>& p : r.priority) take_priority(p, c);
-  r.packet_page_indication3 = take8(c, 1);
+  // Packet page indications 1 and 2 (for the two TMSIs) come first; only 3 is kept.
+  rest_high_bit(c);
+  rest_high_bit(c);
+  r.packet_page_indication3 = rest_high_bit(c);
 }
 
 namespace {
@@ -139,12 +145,12 @@ void render_p2_rest_octets(const P2RestOctets& r, OutputText& out) {
 void decode_p3_rest_octets(P3RestOctets& r, const BitBuffer& b) {
   r.present = 1;
   BitCursor c(b);
-  r.cn_present = c.bit();
+  r.cn_present = rest_high_bit(c);
   if (r.cn_present) {
     r.cn3 = take8(c, 2);
     r.cn4 = take8(c, 2);
   }
-  r.nln_present = c.bit();
+  r.nln_present = rest_high_bit(c);
   if (r.nln_present) {
     r.nln = take8(c, 2);
     r.nln_status = take8(c, 1);
