@@ -9,9 +9,6 @@ namespace l3 {
 
 namespace {
 
-// Decoders in the row shape: part, value or length-led buffer.
-void decode_list16(FrequencyList& l, const BitBuffer& b) { decode_channel_list16(l, b, 0); }
-
 template <class R, class T, Opt<T> R::*M, void (*D)(T&, const BitBuffer&)>
 constexpr auto kLed = decode_length_led<R, T, M, D>;
 template <class R, class T, Opt<T> R::*M, void (*D)(T&, const BitBuffer&)>
@@ -302,7 +299,7 @@ constexpr OptionalIe<Aho> kHandoverCommandIes[] = {
     {0x1E, IeForm::tv, 9,
      kValue<Aho, FrequencyChannelSequence, &Aho::sequence_before, decode_frequency_channel_sequence>},
     {0x21, IeForm::tlv, 0, kLed<Aho, MobileAllocation, &Aho::ma_before, decode_mobile_allocation>},
-    {0x62, IeForm::tv, 16, kValue<Aho, FrequencyList, &Aho::cell_channel, decode_list16>},
+    {0x62, IeForm::tv, 16, kValue<Aho, FrequencyList, &Aho::cell_channel, decode_cell_channel_description>},
     {0x63, IeForm::tv, 1, take_set_mode<Aho, 0>},
     {0x64, IeForm::tv, 3, kValue<Aho, ChannelDescription, &Aho::second_channel_after, decode_channel_description>},
     {0x66, IeForm::tv, 1, store_octet<Aho, &Aho::second_channel_mode>},
@@ -399,7 +396,7 @@ void decode_gprs_broadcast_information(GprsBroadcastInformation& g, const BitBuf
 MessageRecord* parse_dtm_assignment_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
   using R = DtmAssignmentCommand;
   static constexpr OptionalIe<R> kIes[] = {
-      {0x10, IeForm::tv, 16, kValue<R, FrequencyList, &R::cell_channel, decode_list16>},
+      {0x10, IeForm::tv, 16, kValue<R, FrequencyList, &R::cell_channel, decode_cell_channel_description>},
       {0x11, IeForm::tv, 1, store_octet<R, &R::channel_mode>},
       {0x12, IeForm::tlv, 0, kLed<R, FrequencyList, &R::frequency_list, decode_frequency_list>},
       {0x13, IeForm::tlv, 0, kLed<R, MobileAllocation, &R::mobile_allocation, decode_mobile_allocation>},
@@ -449,7 +446,7 @@ MessageRecord* parse_pdch_assignment_command(const uint8_t* msg, uint16_t len, u
       {0x21, IeForm::tlv, 0, kLed<R, MobileAllocation, &R::ma_before, decode_mobile_allocation>},
       {0x22, IeForm::tlv, 0, set_flag<R, &R::uplink_assignment>},
       {0x23, IeForm::tlv, 0, set_flag<R, &R::downlink_assignment>},
-      {0x62, IeForm::tv, 16, kValue<R, FrequencyList, &R::cell_channel, decode_list16>},
+      {0x62, IeForm::tv, 16, kValue<R, FrequencyList, &R::cell_channel, decode_cell_channel_description>},
       {0x72, IeForm::tlv, 0, kLed<R, MobileAllocation, &R::ma_after, decode_mobile_allocation>},
       {0x7C, IeForm::tv, 2, kValue<R, StartingTime, &R::starting_time, decode_starting_time>},
   };
@@ -486,7 +483,7 @@ MessageRecord* parse_channel_release(const uint8_t* msg, uint16_t len, uint8_t d
       IeView ie;
       if (!take_ie(in, IeForm::tv, 16, ie)) return r;
       r->cell_channel.present = 1;
-      decode_channel_list16(r->cell_channel.value, ie.value_bits(), 0);
+      decode_cell_channel_description(r->cell_channel.value, ie.value_bits());
       continue;
     }
     uint32_t min = 0;
@@ -687,7 +684,7 @@ MessageRecord* parse_channel_mode_modify_ack(const uint8_t* msg, uint16_t len, u
 MessageRecord* parse_frequency_redefinition(const uint8_t* msg, uint16_t len, uint8_t dir) {
   using R = FrequencyRedefinition;
   static constexpr OptionalIe<R> kIes[] = {
-      {0x62, IeForm::tv, 16, kValue<R, FrequencyList, &R::cell_channel, decode_list16>},
+      {0x62, IeForm::tv, 16, kValue<R, FrequencyList, &R::cell_channel, decode_cell_channel_description>},
   };
   auto* r = new_record<R>(msg, dir);
   if (r == nullptr) return nullptr;
