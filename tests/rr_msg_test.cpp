@@ -41,6 +41,14 @@ const Golden kFixedShapes[] = {
      "<CHANNEL_RELEASE>\n" CAUSE_0
      "<GPRS_Resumption>\n<ACK>\n(0)resumption of GPRS services not successfully acknowledged</ACK>\n"
      "</GPRS_Resumption>\n</CHANNEL_RELEASE>\n"},
+    {"channel_release_ba_range_and_utran_list", 0, "06 0d | 00 | 73 04 01 00 47 c0 | 76 03 d3 98 00",
+     "<CHANNEL_RELEASE>\n" CAUSE_0
+     "<BA_Range>\n<Length>4</Length>\n<Number_of_Ranges>1</Number_of_Ranges>\n<RANGE_LOWER>1</RANGE_LOWER>\n"
+     "<RANGE_HIGHER>124</RANGE_HIGHER>\n</BA_Range>\n<UTRAN_Freq_List>\n<Length>3</Length>\n"
+     "<FDD_ARFCN>10700</FDD_ARFCN>\n</UTRAN_Freq_List>\n</CHANNEL_RELEASE>\n"},
+    // BA Range needs five octets after its IEI, whatever its length octet says.
+    {"channel_release_ba_range_below_minimum", 0, "06 0d | 00 | 73 01 01 | 85",
+     "<CHANNEL_RELEASE>\n" CAUSE_0 "</CHANNEL_RELEASE>\n"},
     {"rr_cause_message_has_no_message_tags", 0, "06 48 | 41",
      "<RR_Cause>\n<RR_Cause_value>\n(65)Call already cleared</RR_Cause_value>\n</RR_Cause>\n"},
     {"channel_request_carries_its_octet", 1, "06 7f | e3",
@@ -225,6 +233,11 @@ const Golden kImmediateAssignments[] = {
 // Assignment and handover: mandatory part then an IEI switch.
 const Golden kAssignmentShapes[] = {
     {"assignment_stops_at_0x72", 0, "06 2e | 0d 02 d5 | 00 | 72 01 80 | 63 01",
+     "<ASSIGNMENT_COMMAND>\n<Description_of_the_first_channel__after_time>\n<Channel_Description2>\n" CHANNEL_725
+     "</Channel_Description2>\n</Description_of_the_first_channel__after_time>\n<Power_Command>\n<FPC>\n"
+     "(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n</Power_Command>\n</ASSIGNMENT_COMMAND>\n"},
+    // 0x02 belongs to HANDOVER COMMAND only: ASSIGNMENT COMMAND stops there.
+    {"assignment_stops_at_handover_only_iei", 0, "06 2e | 0d 02 d5 | 00 | 02 00 00 00 00 00 00 00 00 00 | 63 01",
      "<ASSIGNMENT_COMMAND>\n<Description_of_the_first_channel__after_time>\n<Channel_Description2>\n" CHANNEL_725
      "</Channel_Description2>\n</Description_of_the_first_channel__after_time>\n<Power_Command>\n<FPC>\n"
      "(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n</Power_Command>\n</ASSIGNMENT_COMMAND>\n"},
