@@ -431,6 +431,34 @@ TEST(RrMsgGroupCipherKey, EveryNibbleHasText) {
   }
 }
 
+// Random bodies behind every type, with plausible IEIs and lengths sprinkled
+// in: each decode reads only its exact-size copy and closes its document.
+TEST(RrMsgRobustness, RandomBodiesStayInside) {
+  uint32_t seed = 12345;
+  auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) & 0x7FFF;
+  };
+  constexpr uint8_t kIeis[] = {0x01, 0x02, 0x03, 0x05, 0x10, 0x11, 0x12, 0x15, 0x16, 0x17, 0x19,
+                               0x1c, 0x1e, 0x20, 0x21, 0x22, 0x62, 0x63, 0x64, 0x72, 0x73, 0x74,
+                               0x75, 0x76, 0x77, 0x7b, 0x7c, 0x7d, 0x85, 0x93, 0xc1, 0xd5};
+  for (uint32_t type = 0; type < 0x80; ++type) {
+    if (!is_rr_other_type(static_cast<uint8_t>(type))) continue;
+    for (int round = 0; round < 30; ++round) {
+      std::vector<uint8_t> msg = {0x06, static_cast<uint8_t>(type)};
+      const uint32_t n = next() % 48;
+      for (uint32_t i = 0; i < n; ++i) msg.push_back(static_cast<uint8_t>(next()));
+      for (uint32_t k = next() % 4; k > 0 && n > 1; --k) {
+        const uint32_t p = 2 + next() % n;
+        msg[p] = kIeis[next() % std::size(kIeis)];
+        if (p + 1 < msg.size()) msg[p + 1] = static_cast<uint8_t>(next() % 24);
+      }
+      tharvel_test::Decoded d = tharvel_test::decode_octets(static_cast<uint8_t>(round & 1), msg);
+      ASSERT_TRUE(tharvel_test::closed(d.text)) << type << " round " << round;
+    }
+  }
+}
+
 // Every other-RR message of the corpus decodes to a closed document, and so
 // does each of its prefixes.
 TEST(RrMsgCorpus, EveryMessageClosed) {
