@@ -424,6 +424,23 @@ TEST(RrMsgChannelRequestDescription, FieldsAndTexts) {
             "<RLC_Octet_Count>772</RLC_Octet_Count>\n</Channel_Request_Description>\n");
 }
 
+// Only the parts around the shared classmark block are this family's.
+TEST(RrMsgInitialisationRequest, CksnCodingTlliAndMeasurements) {
+  std::string doc = body_of(decode_hex(1, "06 3c | 97 | 03 33 18 a2 | c0 00 00 2a | 9b 01 02 03 04 | 0c 8e").text);
+  EXPECT_EQ(doc.rfind("<RR_Initialisation_Request>\n<Ciphering_Key_Sequence_Number>\n<key_sequence>\n"
+                      "(7)No key is available</key_sequence>\n</Ciphering_Key_Sequence_Number>\n"
+                      "<Channel_Coding_Requested>\n<CS>\n(1)CS2</CS>\n<MAC_MODE>\n(2)Fixed Allocation, not half "
+                      "duplex mode</MAC_MODE>\n</Channel_Coding_Requested>\n<Mobile_Station_Classmark_2>\n",
+                      0),
+            0u);
+  EXPECT_NE(doc.find("</Mobile_Station_Classmark_2>\n<TLLI>\n0xc000002a</TLLI>\n<Channel_Request_Description>\n"),
+            std::string::npos);
+  EXPECT_NE(doc.find("</Channel_Request_Description>\n<GPRS_Measurement_Results>\n<C_VALUE>3</C_VALUE>\n"
+                     "<RXQUAL>1</RXQUAL>\n<SIGN_VAR>7</SIGN_VAR>\n</GPRS_Measurement_Results>\n"
+                     "</RR_Initialisation_Request>\n"),
+            std::string::npos);
+}
+
 TEST(RrMsgGroupCipherKey, EveryNibbleHasText) {
   for (uint8_t v = 0; v < 16; ++v) {
     std::string doc = rendered([&](OutputText& out) { EXPECT_EQ(render_group_cipher_key_number(v, out), 1); });
