@@ -894,13 +894,14 @@ const Golden kSiRestGolden[] = {
      R"(<SYSTEM_INFORMATION_TYPE13>
 </SYSTEM_INFORMATION_TYPE13>
 )"},
-    // SI_CHANGE_FIELD 8 has no text: the note and nothing after it.
+    // SI_CHANGE_FIELD 8 has no text: the block stops after the note, the message still closes.
     {"si13_change_field_without_text_stops", 0, "06 00 | 88 00 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
 <BCCH_CHANGE_MARK>0</BCCH_CHANGE_MARK>
 <SI_CHANGE_FIELD>
-(8))"},
+(8)</SYSTEM_INFORMATION_TYPE13>
+)"},
     {"si2ter_fdd_arfcn", 0, "06 03 | 50 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 | c9 da 50 c3",
      R"(<SYSTEM_INFORMATION_TYPE2ter>
 <Neighbour_Cell_Description2>
@@ -1248,7 +1249,7 @@ const Golden kSiRestGolden[] = {
 </SI2quater_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE2quater>
 )"},
-    // SCALE_ORD 3 has no text: the block stops there.
+    // SCALE_ORD 3 has no text: the block stops there, the message still closes.
     {"si2quater_scale_ord_without_text_stops", 0, "06 07 | 00 01 07 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE2quater>
 <SI2quater_Rest_Octets>
@@ -1263,7 +1264,8 @@ const Golden kSiRestGolden[] = {
 <REPORTING_RATE>0</REPORTING_RATE>
 <INVALID_BSIC_REPORTING>0</INVALID_BSIC_REPORTING>
 <SCALE_ORD>
-(3))"},
+(3)</SYSTEM_INFORMATION_TYPE2quater>
+)"},
     // Releases 5 to 8 behind their H marks: a live cell's serving priority and LTE neighbours.
     {"si2quater_real_eutran_neighbours", 0, "06 07 | 40 00 04 87 00 00 b3 07 7d 98 3c 62 0f 23 50 79 90 50 0b 2b",
      R"(<SYSTEM_INFORMATION_TYPE2quater>
