@@ -245,7 +245,7 @@ const Golden kSiCellGolden[] = {
 <TEMPORARY_OFFSET>
 (0)0dB Applies a negative offset to C2 for the duration of PENALTY_TIME</TEMPORARY_OFFSET>
 <PENALTY_TIME>
-(31)reserved</PENALTY_TIME>
+reserved</PENALTY_TIME>
 </Optional_selection_parameters>
 <System_Information_2ter_Indicator>
 (1)SYSTEM INFORMATION TYPE 2ter message is available</System_Information_2ter_Indicator>
@@ -342,6 +342,86 @@ periodic updating shall not be used within the cell</T3212_time_out_value>
 </SI_3_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE3>
 )"},
+    // TEMPORARY_OFFSET 7 shows its value with "infinity", PENALTY_TIME 31 gives "reserved" alone; a WHERE
+    // other than 0 shows its value.
+    {"si3_temporary_offset_infinity_penalty_time_reserved", 0,
+     "06 1b | 00 01 | 62 f2 20 01 3e | 00 00 00 | 30 | 00 00 | 00 04 00 | 81 ff 3b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE3>
+<Cell_Identity>
+<Cell_Identity>1</Cell_Identity>
+</Cell_Identity>
+<Location_area_identification>
+<MCC>262</MCC>
+<MNC>2</MNC>
+<LAC>318</LAC>
+</Location_area_identification>
+<Control_Channel_Description>
+<MSCR>
+(0)MSC is Release 98 or older</MSCR>
+<ATT>
+(0)MSs in the cell are not allowed to apply IMSI attach and detach procedure</ATT>
+<BS_AG_BLKS_RES>0</BS_AG_BLKS_RES>
+<CCCH_CONF>
+(0)basic physical channel 1 used for CCCH not combined with SDCCHs</CCCH_CONF>
+<BS_PA_MFRMS>
+(0)2</BS_PA_MFRMS>
+<T3212_time_out_value>
+periodic updating shall not be used within the cell</T3212_time_out_value>
+</Control_Channel_Description>
+<Cell_Options_BCCH>
+<DN_IND>
+(0)Dynamic ARFCN mapping is not used by the PLMN</DN_IND>
+<PWRC>
+(0)PWRC is not set</PWRC>
+<DTX>
+<value>3</value>
+</DTX>
+<RADIO_LINK_TIMEOUT>
+(0)4</RADIO_LINK_TIMEOUT>
+</Cell_Options_BCCH>
+<Cell_Selection_Parameters>
+<CELL_RESELECT_HYSTERESIS>
+(0)0dB RXLEV hysteresis for LA reselection</CELL_RESELECT_HYSTERESIS>
+<MS_TXPWR_MAX_CCH>0</MS_TXPWR_MAX_CCH>
+<ACS>
+(0)System information type 16 and 17 are not broadcast on the BCCH</ACS>
+<NECI>
+(0)New establishment causes are not supported</NECI>
+<RXLEV_sub_ACCESS_sub_MIN>0</RXLEV_sub_ACCESS_sub_MIN>
+</Cell_Selection_Parameters>
+<RACH_Control_Parameter>
+<Max_retrans>0</Max_retrans>
+<Tx_integer>
+(0)3slots used to spread transmission</Tx_integer>
+<CELL_BARR_ACCESS>
+(0)The cell is not barred</CELL_BARR_ACCESS>
+<RE>
+(0)Call Reestablishment allowed in the cell</RE>
+<EC>
+(1)Emergency call not allowed in the cell except for the MSs that belong to one of the classes between 11 to 15</EC>
+<ACCN>10</ACCN>
+</RACH_Control_Parameter>
+<SI_3_Rest_Octets>
+<Optional_selection_parameters>
+<CBQ>0</CBQ>
+<CELL_RESELECT_OFFSET_field>
+(1)2dB Applies an offset to the C2 reselection criterion</CELL_RESELECT_OFFSET_field>
+<TEMPORARY_OFFSET>
+(7)infinity</TEMPORARY_OFFSET>
+<PENALTY_TIME>
+reserved</PENALTY_TIME>
+</Optional_selection_parameters>
+<System_Information_2ter_Indicator>
+(0)SYSTEM INFORMATION TYPE 2ter message is not available</System_Information_2ter_Indicator>
+<Early_Classmark_Sending_Control>
+(0)Early Classmark Sending is forbidden</Early_Classmark_Sending_Control>
+<Scheduling_if_and_where>
+(5)BCCH scheduling information is sent in SYSTEM INFORMATION TYPE 9 on the BCCH</Scheduling_if_and_where>
+<Early_Classmark_Sending_Restriction_for_3G>
+(0)Neither UTRAN nor cdma2000 classmark change message shall be sent with the Early classmark sending</Early_Classmark_Sending_Restriction_for_3G>
+</SI_3_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE3>
+)"},
     {"si3_ends_inside_cell_selection", 0, "06 1b | 2b d9 | 62 f2 20 01 3e | c8 07 0a | 15 | 60",
      R"(<SYSTEM_INFORMATION_TYPE3>
 <Cell_Identity>
@@ -413,7 +493,7 @@ periodic updating shall not be used within the cell</T3212_time_out_value>
 <TEMPORARY_OFFSET>
 (0)0dB Applies a negative offset to C2 for the duration of PENALTY_TIME</TEMPORARY_OFFSET>
 <PENALTY_TIME>
-(31)reserved</PENALTY_TIME>
+reserved</PENALTY_TIME>
 </Optional_selection_parameters>
 <GPRS_Indicator>
 <RA_COLOUR>6</RA_COLOUR>
