@@ -335,7 +335,7 @@ periodic updating shall not be used within the cell</T3212_time_out_value>
 (0)Early Classmark Sending is forbidden</Early_Classmark_Sending_Control>
 <Scheduling_if_and_where>
 <WHERE>
-(0)BCCH scheduling information is not sent in SYSTEM INFORMATION TYPE 9 on the BCCH</WHERE>
+BCCH scheduling information is not sent in SYSTEM INFORMATION TYPE 9 on the BCCH</WHERE>
 </Scheduling_if_and_where>
 <Early_Classmark_Sending_Restriction_for_3G>
 (0)Neither UTRAN nor cdma2000 classmark change message shall be sent with the Early classmark sending</Early_Classmark_Sending_Restriction_for_3G>
