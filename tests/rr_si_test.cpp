@@ -970,6 +970,26 @@ const Golden kSiRestGolden[] = {
 </SI_13_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE13>
 )"},
+    // SGSNR absent (L) and SI_STATUS_IND present (H, then 1): the two groups stand apart.
+    {"si13_si_status_ind_without_sgsnr", 0, "06 00 | a1 54 ea c7 6b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE13>
+<SI_13_Rest_Octets>
+<BCCH_CHANGE_MARK>2</BCCH_CHANGE_MARK>
+<SI_CHANGE_FIELD>
+(1)Update of SI1 message</SI_CHANGE_FIELD>
+<PSI1_REPEAT_PERIOD>
+(5)PSI1 repeat period equal5multiframes</PSI1_REPEAT_PERIOD>
+<PBCCH_Description>
+<Pb>
+(3)equal-6dB</Pb>
+<TSC>5</TSC>
+<MAIO>7</MAIO>
+</PBCCH_Description>
+<SI_STATUS_IND>
+(1)The network supports the PACKET SI STATUS message</SI_STATUS_IND>
+</SI_13_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE13>
+)"},
     {"si13_first_bit_l_is_empty", 0, "06 00 | 00 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 </SYSTEM_INFORMATION_TYPE13>
