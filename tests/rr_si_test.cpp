@@ -953,6 +953,59 @@ const Golden kSiRestGolden[] = {
 </SI_13_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE13>
 )"},
+    // An extension of length 0 holds only its EGPRS bit: the set bits after it are ALPHA, not PFC, DTM and BSS.
+    {"si13_extension_length_0_bounds_its_fields", 0,
+     "06 00 | 80 00 5c 40 00 20 3c 22 9b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE13>
+<SI_13_Rest_Octets>
+<BCCH_CHANGE_MARK>0</BCCH_CHANGE_MARK>
+<SI_CHANGE_FIELD>
+(0)Update of unspecified SI message or SI messages</SI_CHANGE_FIELD>
+<RAC>1</RAC>
+<SPGC_CCCH_SUP>
+(0)SPLIT_PG_CYCLE is not supported on CCCH in this cell</SPGC_CCCH_SUP>
+<PRIORITY_ACCESS_THR>
+(7)packet access allowed</PRIORITY_ACCESS_THR>
+<NETWORK_CONTROL_ORDER>
+(0)NC0_MS controlled cell re-selection, no measurement reporting</NETWORK_CONTROL_ORDER>
+<GPRS_Cell_Options>
+<NMO>
+(1)Network Mode of Operation II</NMO>
+<T3168>0</T3168>
+<T3192>
+(0)time 500 msec</T3192>
+<DRX_TIMER_MAX>
+(0)0s</DRX_TIMER_MAX>
+<ACCESS_BURST_TYPE>
+(0)bit_8 format shall be used</ACCESS_BURST_TYPE>
+<CONTROL_ACK_TYPE>
+(0)default format is four access bursts</CONTROL_ACK_TYPE>
+<BS_CV_MAX>0</BS_CV_MAX>
+<Extension_Information>
+<Length>0</Length>
+<EGPRS_PACKET_CHANNEL_REQUEST>
+(0)EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment</EGPRS_PACKET_CHANNEL_REQUEST>
+<BEP_PERIOD>0</BEP_PERIOD>
+<PFC_FEATURE_MODE>
+(0)The network does not support packet flow context procedures</PFC_FEATURE_MODE>
+<DTM_SUPPORT>
+(0)The cell does not support DTM procedures.</DTM_SUPPORT>
+<BSS_PAGING_COORDINATION>
+(0)The cell does not support Circuit-Switched paging co-ordination</BSS_PAGING_COORDINATION>
+</Extension_Information>
+</GPRS_Cell_Options>
+<GPRS_Power_Control>
+<ALPHA>
+(15)1.000000</ALPHA>
+<T_AVG_W>1</T_AVG_W>
+<T_AVG_T>2</T_AVG_T>
+<N_AVG_I>3</N_AVG_I>
+<PC_MEAS_CHAN>
+(1)downlink measurements for power control shall be made on PDCH</PC_MEAS_CHAN>
+</GPRS_Power_Control>
+</SI_13_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE13>
+)"},
     {"si13_pbcch_choice", 0, "06 00 | a1 54 ea c7 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
