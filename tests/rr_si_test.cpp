@@ -245,7 +245,7 @@ const Golden kSiCellGolden[] = {
 <TEMPORARY_OFFSET>
 (0)0dB Applies a negative offset to C2 for the duration of PENALTY_TIME</TEMPORARY_OFFSET>
 <PENALTY_TIME>
-(31)reserved</PENALTY_TIME>
+reserved</PENALTY_TIME>
 </Optional_selection_parameters>
 <System_Information_2ter_Indicator>
 (1)SYSTEM INFORMATION TYPE 2ter message is available</System_Information_2ter_Indicator>
@@ -335,8 +335,88 @@ periodic updating shall not be used within the cell</T3212_time_out_value>
 (0)Early Classmark Sending is forbidden</Early_Classmark_Sending_Control>
 <Scheduling_if_and_where>
 <WHERE>
-(0)BCCH scheduling information is not sent in SYSTEM INFORMATION TYPE 9 on the BCCH</WHERE>
+BCCH scheduling information is not sent in SYSTEM INFORMATION TYPE 9 on the BCCH</WHERE>
 </Scheduling_if_and_where>
+<Early_Classmark_Sending_Restriction_for_3G>
+(0)Neither UTRAN nor cdma2000 classmark change message shall be sent with the Early classmark sending</Early_Classmark_Sending_Restriction_for_3G>
+</SI_3_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE3>
+)"},
+    // TEMPORARY_OFFSET 7 shows its value with "infinity", PENALTY_TIME 31 gives "reserved" alone; a WHERE
+    // other than 0 shows its value.
+    {"si3_temporary_offset_infinity_penalty_time_reserved", 0,
+     "06 1b | 00 01 | 62 f2 20 01 3e | 00 00 00 | 30 | 00 00 | 00 04 00 | 81 ff 3b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE3>
+<Cell_Identity>
+<Cell_Identity>1</Cell_Identity>
+</Cell_Identity>
+<Location_area_identification>
+<MCC>262</MCC>
+<MNC>2</MNC>
+<LAC>318</LAC>
+</Location_area_identification>
+<Control_Channel_Description>
+<MSCR>
+(0)MSC is Release 98 or older</MSCR>
+<ATT>
+(0)MSs in the cell are not allowed to apply IMSI attach and detach procedure</ATT>
+<BS_AG_BLKS_RES>0</BS_AG_BLKS_RES>
+<CCCH_CONF>
+(0)basic physical channel 1 used for CCCH not combined with SDCCHs</CCCH_CONF>
+<BS_PA_MFRMS>
+(0)2</BS_PA_MFRMS>
+<T3212_time_out_value>
+periodic updating shall not be used within the cell</T3212_time_out_value>
+</Control_Channel_Description>
+<Cell_Options_BCCH>
+<DN_IND>
+(0)Dynamic ARFCN mapping is not used by the PLMN</DN_IND>
+<PWRC>
+(0)PWRC is not set</PWRC>
+<DTX>
+<value>3</value>
+</DTX>
+<RADIO_LINK_TIMEOUT>
+(0)4</RADIO_LINK_TIMEOUT>
+</Cell_Options_BCCH>
+<Cell_Selection_Parameters>
+<CELL_RESELECT_HYSTERESIS>
+(0)0dB RXLEV hysteresis for LA reselection</CELL_RESELECT_HYSTERESIS>
+<MS_TXPWR_MAX_CCH>0</MS_TXPWR_MAX_CCH>
+<ACS>
+(0)System information type 16 and 17 are not broadcast on the BCCH</ACS>
+<NECI>
+(0)New establishment causes are not supported</NECI>
+<RXLEV_sub_ACCESS_sub_MIN>0</RXLEV_sub_ACCESS_sub_MIN>
+</Cell_Selection_Parameters>
+<RACH_Control_Parameter>
+<Max_retrans>0</Max_retrans>
+<Tx_integer>
+(0)3slots used to spread transmission</Tx_integer>
+<CELL_BARR_ACCESS>
+(0)The cell is not barred</CELL_BARR_ACCESS>
+<RE>
+(0)Call Reestablishment allowed in the cell</RE>
+<EC>
+(1)Emergency call not allowed in the cell except for the MSs that belong to one of the classes between 11 to 15</EC>
+<ACCN>10</ACCN>
+</RACH_Control_Parameter>
+<SI_3_Rest_Octets>
+<Optional_selection_parameters>
+<CBQ>0</CBQ>
+<CELL_RESELECT_OFFSET_field>
+(1)2dB Applies an offset to the C2 reselection criterion</CELL_RESELECT_OFFSET_field>
+<TEMPORARY_OFFSET>
+(7)infinity</TEMPORARY_OFFSET>
+<PENALTY_TIME>
+reserved</PENALTY_TIME>
+</Optional_selection_parameters>
+<System_Information_2ter_Indicator>
+(0)SYSTEM INFORMATION TYPE 2ter message is not available</System_Information_2ter_Indicator>
+<Early_Classmark_Sending_Control>
+(0)Early Classmark Sending is forbidden</Early_Classmark_Sending_Control>
+<Scheduling_if_and_where>
+(5)BCCH scheduling information is sent in SYSTEM INFORMATION TYPE 9 on the BCCH</Scheduling_if_and_where>
 <Early_Classmark_Sending_Restriction_for_3G>
 (0)Neither UTRAN nor cdma2000 classmark change message shall be sent with the Early classmark sending</Early_Classmark_Sending_Restriction_for_3G>
 </SI_3_Rest_Octets>
@@ -413,7 +493,7 @@ periodic updating shall not be used within the cell</T3212_time_out_value>
 <TEMPORARY_OFFSET>
 (0)0dB Applies a negative offset to C2 for the duration of PENALTY_TIME</TEMPORARY_OFFSET>
 <PENALTY_TIME>
-(31)reserved</PENALTY_TIME>
+reserved</PENALTY_TIME>
 </Optional_selection_parameters>
 <GPRS_Indicator>
 <RA_COLOUR>6</RA_COLOUR>
@@ -873,6 +953,59 @@ const Golden kSiRestGolden[] = {
 </SI_13_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE13>
 )"},
+    // An extension of length 0 holds only its EGPRS bit: the set bits after it are ALPHA, not PFC, DTM and BSS.
+    {"si13_extension_length_0_bounds_its_fields", 0,
+     "06 00 | 80 00 5c 40 00 20 3c 22 9b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE13>
+<SI_13_Rest_Octets>
+<BCCH_CHANGE_MARK>0</BCCH_CHANGE_MARK>
+<SI_CHANGE_FIELD>
+(0)Update of unspecified SI message or SI messages</SI_CHANGE_FIELD>
+<RAC>1</RAC>
+<SPGC_CCCH_SUP>
+(0)SPLIT_PG_CYCLE is not supported on CCCH in this cell</SPGC_CCCH_SUP>
+<PRIORITY_ACCESS_THR>
+(7)packet access allowed</PRIORITY_ACCESS_THR>
+<NETWORK_CONTROL_ORDER>
+(0)NC0_MS controlled cell re-selection, no measurement reporting</NETWORK_CONTROL_ORDER>
+<GPRS_Cell_Options>
+<NMO>
+(1)Network Mode of Operation II</NMO>
+<T3168>0</T3168>
+<T3192>
+(0)time 500 msec</T3192>
+<DRX_TIMER_MAX>
+(0)0s</DRX_TIMER_MAX>
+<ACCESS_BURST_TYPE>
+(0)bit_8 format shall be used</ACCESS_BURST_TYPE>
+<CONTROL_ACK_TYPE>
+(0)default format is four access bursts</CONTROL_ACK_TYPE>
+<BS_CV_MAX>0</BS_CV_MAX>
+<Extension_Information>
+<Length>0</Length>
+<EGPRS_PACKET_CHANNEL_REQUEST>
+(0)EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment</EGPRS_PACKET_CHANNEL_REQUEST>
+<BEP_PERIOD>0</BEP_PERIOD>
+<PFC_FEATURE_MODE>
+(0)The network does not support packet flow context procedures</PFC_FEATURE_MODE>
+<DTM_SUPPORT>
+(0)The cell does not support DTM procedures.</DTM_SUPPORT>
+<BSS_PAGING_COORDINATION>
+(0)The cell does not support Circuit-Switched paging co-ordination</BSS_PAGING_COORDINATION>
+</Extension_Information>
+</GPRS_Cell_Options>
+<GPRS_Power_Control>
+<ALPHA>
+(15)1.000000</ALPHA>
+<T_AVG_W>1</T_AVG_W>
+<T_AVG_T>2</T_AVG_T>
+<N_AVG_I>3</N_AVG_I>
+<PC_MEAS_CHAN>
+(1)downlink measurements for power control shall be made on PDCH</PC_MEAS_CHAN>
+</GPRS_Power_Control>
+</SI_13_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE13>
+)"},
     {"si13_pbcch_choice", 0, "06 00 | a1 54 ea c7 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
@@ -890,17 +1023,38 @@ const Golden kSiRestGolden[] = {
 </SI_13_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE13>
 )"},
+    // SGSNR absent (L) and SI_STATUS_IND present (H, then 1): the two groups stand apart.
+    {"si13_si_status_ind_without_sgsnr", 0, "06 00 | a1 54 ea c7 6b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE13>
+<SI_13_Rest_Octets>
+<BCCH_CHANGE_MARK>2</BCCH_CHANGE_MARK>
+<SI_CHANGE_FIELD>
+(1)Update of SI1 message</SI_CHANGE_FIELD>
+<PSI1_REPEAT_PERIOD>
+(5)PSI1 repeat period equal5multiframes</PSI1_REPEAT_PERIOD>
+<PBCCH_Description>
+<Pb>
+(3)equal-6dB</Pb>
+<TSC>5</TSC>
+<MAIO>7</MAIO>
+</PBCCH_Description>
+<SI_STATUS_IND>
+(1)The network supports the PACKET SI STATUS message</SI_STATUS_IND>
+</SI_13_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE13>
+)"},
     {"si13_first_bit_l_is_empty", 0, "06 00 | 00 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 </SYSTEM_INFORMATION_TYPE13>
 )"},
-    // SI_CHANGE_FIELD 8 has no text: the note and nothing after it.
+    // SI_CHANGE_FIELD 8 has no text: the block stops after the note, the message still closes.
     {"si13_change_field_without_text_stops", 0, "06 00 | 88 00 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
 <BCCH_CHANGE_MARK>0</BCCH_CHANGE_MARK>
 <SI_CHANGE_FIELD>
-(8))"},
+(8)</SYSTEM_INFORMATION_TYPE13>
+)"},
     {"si2ter_fdd_arfcn", 0, "06 03 | 50 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 | c9 da 50 c3",
      R"(<SYSTEM_INFORMATION_TYPE2ter>
 <Neighbour_Cell_Description2>
@@ -1248,7 +1402,7 @@ const Golden kSiRestGolden[] = {
 </SI2quater_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE2quater>
 )"},
-    // SCALE_ORD 3 has no text: the block stops there.
+    // SCALE_ORD 3 has no text: the block stops there, the message still closes.
     {"si2quater_scale_ord_without_text_stops", 0, "06 07 | 00 01 07 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE2quater>
 <SI2quater_Rest_Octets>
@@ -1263,7 +1417,8 @@ const Golden kSiRestGolden[] = {
 <REPORTING_RATE>0</REPORTING_RATE>
 <INVALID_BSIC_REPORTING>0</INVALID_BSIC_REPORTING>
 <SCALE_ORD>
-(3))"},
+(3)</SYSTEM_INFORMATION_TYPE2quater>
+)"},
     // Releases 5 to 8 behind their H marks: a live cell's serving priority and LTE neighbours.
     {"si2quater_real_eutran_neighbours", 0, "06 07 | 40 00 04 87 00 00 b3 07 7d 98 3c 62 0f 23 50 79 90 50 0b 2b",
      R"(<SYSTEM_INFORMATION_TYPE2quater>

@@ -232,9 +232,9 @@ int render_si3_rest_octets(const Si3RestOctets& ro, OutputText& out) {
       append_value_text("BCCH scheduling information is sent in SYSTEM INFORMATION TYPE 9 on the BCCH", out, ro.where,
                         1);
     } else {
+      // Only the WHERE that is sent shows its value.
       out.append("<WHERE>\n");
-      append_value_text("BCCH scheduling information is not sent in SYSTEM INFORMATION TYPE 9 on the BCCH", out,
-                        ro.where, 1);
+      out.append("BCCH scheduling information is not sent in SYSTEM INFORMATION TYPE 9 on the BCCH");
       out.append("</WHERE>\n");
     }
     out.append("</Scheduling_if_and_where>\n");

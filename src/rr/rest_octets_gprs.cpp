@@ -117,10 +117,10 @@ uint32_t decode_si13_rest_octets(Si13RestOctets& ro, const BitBuffer& b) {
     ro.psi1_repeat_period = u8(c.bits(4));
     c.pos = decode_pbcch_description(ro.pbcch, b, c.pos);
   }
-  // { null | L | H < SGSNR : bit > { null | L | H < SI_STATUS_IND : bit > } }
+  // Two groups one after the other, each read only while the block lasts: an
+  // SI_STATUS_IND group is looked for even without SGSNR.
   ro.sgsnr_present = read_lh(c);
-  if (!ro.sgsnr_present) return c.pos;
-  ro.sgsnr = u8(c.bits(1));
+  if (ro.sgsnr_present) ro.sgsnr = u8(c.bits(1));
   ro.si_status_ind_present = read_lh(c);
   if (ro.si_status_ind_present) ro.si_status_ind = u8(c.bits(1));
   return c.pos;

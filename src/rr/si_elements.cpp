@@ -242,7 +242,7 @@ int render_temporary_offset(uint8_t v, OutputText& out) {
 int render_penalty_time(uint8_t v, OutputText& out) {
   out.append("<PENALTY_TIME>\n");
   if (v == 31) {
-    append_value_text("reserved", out, v, 1);
+    out.append("reserved");  // unlike TEMPORARY_OFFSET 7, without its note
   } else {
     append_value_note(v, out, 0);
     append_dec(out, 20 * v + 20);

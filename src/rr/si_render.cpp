@@ -10,6 +10,8 @@ void open_message(OutputText& out, const char* name) {
   out.append(">\n");
 }
 
+// Written even after a block stopped early: the message renderer ignores its
+// blocks' results.
 int close_message(OutputText& out, const char* name) {
   out.append("</");
   out.append(name);
@@ -51,14 +53,14 @@ int render_si2ter(const MessageRecord& m, OutputText& out, const char* name) {
   const auto& r = static_cast<const Si2ter&>(m);
   open_message(out, name);
   if (r.fields > 0) render_neighbour_cell_description2(r.neighbours, out);
-  if (render_si2ter_rest_octets(r.rest, out) == 0) return 0;
+  render_si2ter_rest_octets(r.rest, out);
   return close_message(out, name);
 }
 
 int render_si2quater(const MessageRecord& m, OutputText& out, const char* name) {
   const auto& r = static_cast<const Si2quater&>(m);
   open_message(out, name);
-  if (render_si2quater_rest_octets(r.rest, out) == 0) return 0;
+  render_si2quater_rest_octets(r.rest, out);
   return close_message(out, name);
 }
 
@@ -133,31 +135,31 @@ int render_si9(const MessageRecord& m, OutputText& out, const char* name) {
 
 int render_si13(const MessageRecord& m, OutputText& out, const char* name) {
   open_message(out, name);
-  if (render_si13_rest_octets(static_cast<const Si13&>(m).rest, out) == 0) return 0;
+  render_si13_rest_octets(static_cast<const Si13&>(m).rest, out);
   return close_message(out, name);
 }
 
 int render_si14(const MessageRecord& m, OutputText& out, const char* name) {
   open_message(out, name);
-  if (render_si14_rest_octets(static_cast<const Si14&>(m).rest, out) == 0) return 0;
+  render_si14_rest_octets(static_cast<const Si14&>(m).rest, out);
   return close_message(out, name);
 }
 
 int render_si16(const MessageRecord& m, OutputText& out, const char* name) {
   open_message(out, name);
-  if (render_si16_rest_octets(static_cast<const Si16&>(m).rest, out) == 0) return 0;
+  render_si16_rest_octets(static_cast<const Si16&>(m).rest, out);
   return close_message(out, name);
 }
 
 int render_si18(const MessageRecord& m, OutputText& out, const char* name) {
   open_message(out, name);
-  if (render_si18_rest_octets(static_cast<const Si18&>(m).rest, out) == 0) return 0;
+  render_si18_rest_octets(static_cast<const Si18&>(m).rest, out);
   return close_message(out, name);
 }
 
 int render_si19(const MessageRecord& m, OutputText& out, const char* name) {
   open_message(out, name);
-  if (render_si19_rest_octets(static_cast<const Si19&>(m).rest, out) == 0) return 0;
+  render_si19_rest_octets(static_cast<const Si19&>(m).rest, out);
   return close_message(out, name);
 }
 
