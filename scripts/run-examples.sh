@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTHARVEL_TESTS=OFF >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTHARVEL_TESTS=ON >/dev/null
 cmake --build build -j"$(nproc)" --target tharvel-decode tharvel
 build/tharvel-decode examples/*.txt
