@@ -118,6 +118,18 @@ const Golden kOtherShapes[] = {
      "</APDU_Flags>\n<APDU_Data>\n<length>3</length>\n<APDUInformation>1</APDUInformation>\n"
      "<APDUInformation>2</APDUInformation>\n<APDUInformation>3</APDUInformation>\n</APDU_Data>\n"
      "</Application_Information>\n"},
+    // Flag bits from the lowest: last segment, first segment, C/R.
+    {"application_information_last_segment_flag", 0, "06 38 | 10 | 01 05",
+     "<Application_Information>\n<APDU_ID>\n<Protocol_identifier>\n(0)RRLP</Protocol_identifier>\n</APDU_ID>\n"
+     "<APDU_Flags>\n<Last_Segment>\n(1)Not last or only segment</Last_Segment>\n<First_Segment>\n"
+     "(0)First or only segment</First_Segment>\n<C_R>\n(0)Command or Final Response</C_R>\n<C_R>\nspare</C_R>\n"
+     "</APDU_Flags>\n<APDU_Data>\n<length>1</length>\n<APDUInformation>5</APDUInformation>\n</APDU_Data>\n"
+     "</Application_Information>\n"},
+    {"application_information_cr_flag", 0, "06 38 | 41 | 00",
+     "<Application_Information>\n<APDU_ID>\n<Protocol_identifier>\n(1)reserved</Protocol_identifier>\n</APDU_ID>\n"
+     "<APDU_Flags>\n<Last_Segment>\n(0)Last or only segment</Last_Segment>\n<First_Segment>\n"
+     "(0)First or only segment</First_Segment>\n<C_R>\n(1)Not Command or Final Response</C_R>\n<C_R>\nspare</C_R>\n"
+     "</APDU_Flags>\n<APDU_Data>\n<length>0</length>\n</APDU_Data>\n</Application_Information>\n"},
     {"packet_notification_unknown_iei_first", 0, "06 4e | 12 00 | 10 c0 00 00 05",
      "<PACKET_NOTIFICATION>\n</PACKET_NOTIFICATION>\n"},
     {"packet_notification_ptmsi", 0, "06 4e | 10 c0 00 00 05",
@@ -219,7 +231,7 @@ const Golden kImmediateAssignments[] = {
      "<LINK_QUALITY_MEASUREMENT_MODE>0</LINK_QUALITY_MEASUREMENT_MODE>\n</IA_Packet_Downlink_Assignment>\n"
      "</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
     {"iar_extended_ra_1_and_4", 0,
-     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | d4 84 2b",
+     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | d7 87 2b",
      "<IMMEDIATE_ASSIGNMENT_REJECT>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n" ZERO_REFERENCE
      "<Wait_Indication1>10</Wait_Indication1>\n" ZERO_REFERENCE
      "<Wait_Indication2>0</Wait_Indication2>\n" ZERO_REFERENCE "<Wait_Indication3>0</Wait_Indication3>\n" ZERO_REFERENCE
@@ -228,6 +240,13 @@ const Golden kImmediateAssignments[] = {
      "</Extended_RA1>\n<Extended_RA4>\n"
      "The Extended Random Access information related to the Request Reference 4<Extended_RA>1</Extended_RA>\n"
      "</Extended_RA4>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT_REJECT>\n"},
+    // Its flags are L/H bits: the filler holds no Extended RA.
+    {"iar_padding_holds_no_extended_ra", 0,
+     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | 2b 2b 2b",
+     "<IMMEDIATE_ASSIGNMENT_REJECT>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n" ZERO_REFERENCE
+     "<Wait_Indication1>10</Wait_Indication1>\n" ZERO_REFERENCE
+     "<Wait_Indication2>0</Wait_Indication2>\n" ZERO_REFERENCE "<Wait_Indication3>0</Wait_Indication3>\n" ZERO_REFERENCE
+     "<Wait_Indication4>0</Wait_Indication4>\n<IA_Rest_Octets>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT_REJECT>\n"},
 };
 
 // Assignment and handover: mandatory part then an IEI switch.

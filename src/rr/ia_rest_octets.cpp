@@ -324,8 +324,9 @@ void render_ia_rest_octets(const IaRestOctets& r, OutputText& out) {
 void decode_iar_rest_octets(IarRestOctets& r, const BitBuffer& b) {
   r.present = 1;
   BitCursor c(b);
+  // { L | H < Extended RA 5 > } four times: the 0x2B filler reads as L.
   for (uint32_t i = 0; i < 4; ++i) {
-    r.extended_ra_present[i] = c.bit();
+    r.extended_ra_present[i] = rest_high_bit(c);
     if (r.extended_ra_present[i]) r.extended_ra[i] = take8(c, 5);
   }
 }
