@@ -155,11 +155,30 @@ const Golden kOtherShapes[] = {
      "(1)Dynamic Allocation</Allocation>\n<Dynamic_Allocation>\n"
      "<Extended_Dynamic_Allocation>0</Extended_Dynamic_Allocation>\n<USF_GRANULARITY>1</USF_GRANULARITY>\n"
      "<UPLINK_TFI_ASSIGNMENT>5</UPLINK_TFI_ASSIGNMENT>\n<RLC_DATA_BLOCKS_GRANTED>\n(10)10 RLC data blocks"
-     "<RLC_DATA_BLOCKS_GRANTED>\n</Dynamic_Allocation>\n</RR_Packet_Uplink_Assignment>\n"
+     "<RLC_DATA_BLOCKS_GRANTED>\n<Timeslot_Allocation>\n</Timeslot_Allocation>\n</Dynamic_Allocation>\n"
+     "</RR_Packet_Uplink_Assignment>\n"
      "<Packet_Downlink_Assignment>\n<Length>3</Length>\n<MAC_MODE>0</MAC_MODE>\n<RLC_MODE>1</RLC_MODE>\n"
      "<TIMESLOT_ALLOCATION>128</TIMESLOT_ALLOCATION>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
      "<DOWNLINK_TFI_ASSIGNMENT>7</DOWNLINK_TFI_ASSIGNMENT>\n</Packet_Downlink_Assignment>\n"
      "</DTM_ASSIGNMENT_COMMAND>\n"},
+    // Timeslot allocation with power control: ALPHA 5, only timeslot 1 with USF 3 and GAMMA 7.
+    {"dtm_assignment_uplink_timeslots_with_power_control", 0,
+     "06 4c | 00 | 0d 02 d5 | 05 00 00 00 00 00 | 15 05 02 0a ac e0 00",
+     "<DTM_ASSIGNMENT_COMMAND>\n<Power_Command>\n<FPC>\n(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n"
+     "</Power_Command>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n<GSM_GPRS_Broadcast_Information>\n<Length>5</Length>\n<GPRS_Cell_Options>\n"
+     "<NMO>0</NMO>\n<T3168>0</T3168>\n<T3192>\n(0)time 500 msec</T3192>\n<DRX_TIMER_MAX>0</DRX_TIMER_MAX>\n"
+     "<ACCESS_BURST_TYPE>0</ACCESS_BURST_TYPE>\n<CONTROL_ACK_TYPE>0</CONTROL_ACK_TYPE>\n<BS_CV_MAX>0</BS_CV_MAX>\n"
+     "</GPRS_Cell_Options>\n<GPRS_Power_Control>\n<ALPHA>\n(0)0.000000</ALPHA>\n<T_AVG_W>0</T_AVG_W>\n"
+     "<T_AVG_T>0</T_AVG_T>\n<PC_MEAS_CHAN>0</PC_MEAS_CHAN>\n<N_AVG_I>0</N_AVG_I>\n</GPRS_Power_Control>\n"
+     "</GSM_GPRS_Broadcast_Information>\n"
+     "<RR_Packet_Uplink_Assignment>\n<Length>5</Length>\n<CHANNEL_CODING_COMMAND>\n(0)CS-1<CHANNEL_CODING_COMMAND>\n"
+     "<TLLI_BLOCK_CHANNEL_CODING>0</TLLI_BLOCK_CHANNEL_CODING>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
+     "<Allocation>\n(1)Dynamic Allocation</Allocation>\n<Dynamic_Allocation>\n"
+     "<Extended_Dynamic_Allocation>0</Extended_Dynamic_Allocation>\n<USF_GRANULARITY>0</USF_GRANULARITY>\n"
+     "<Timeslot_Allocation_with_Power_Control_Parameters>\n<ALPHA>\n(5)0.500000</ALPHA>\n<USF_TN1>3</USF_TN1>\n"
+     "<GAMMA_TN1>7</GAMMA_TN1>\n</Timeslot_Allocation_with_Power_Control_Parameters>\n</Dynamic_Allocation>\n"
+     "</RR_Packet_Uplink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
     {"dtm_reject_wait", 0, "06 49 | 0a",
      "<DTM_REJECT>\n<DTM_wait_indication>10</DTM_wait_indication>\n</DTM_REJECT>\n"},
     {"ia_extended_with_starting_time", 0,
