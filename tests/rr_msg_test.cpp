@@ -211,6 +211,28 @@ const Golden kImmediateAssignments[] = {
      "</Request_Reference>\n<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
      "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
      "<IA_Rest_Octets>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // Frequency parameters before time: MAIO 5, a one-octet mobile allocation with MA C(8) and C(1) set.
+    {"ia_frequency_parameters_before_time", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 82 05 81 2b",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<IA_Rest_Octets>\n<Frequency_Parameters>\n<Length_of_frequency_parameters>2</Length_of_frequency_parameters>\n"
+     "<MAIO>5</MAIO>\n<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n"
+     "<MAC>8</MAC>\n<MAC>1</MAC>\n</Mobile_Allocation>\n</Frequency_Parameters>\n</IA_Rest_Octets>\n"
+     "</IMMEDIATE_ASSIGNMENT>\n"},
+    // Announced 9 octets, one mobile allocation octet held: the allocation keeps what the message holds.
+    {"ia_frequency_parameters_cut_short", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 89 05 40",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<IA_Rest_Octets>\n<Frequency_Parameters>\n<Length_of_frequency_parameters>9</Length_of_frequency_parameters>\n"
+     "<MAIO>5</MAIO>\n<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n"
+     "<MAC>7</MAC>\n</Mobile_Allocation>\n</Frequency_Parameters>\n</IA_Rest_Octets>\n"
+     "</IMMEDIATE_ASSIGNMENT>\n"},
     {"ia_mobile_allocation_overruns", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 03 01",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
      "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
