@@ -94,11 +94,18 @@ const Golden kFixedShapes[] = {
 
 // Less common messages: one case each, chosen at their edges.
 const Golden kOtherShapes[] = {
-    {"cell_change_order_3g_fdd_target", 0, "06 08 | 41 23 | 03 | 19 04 a9 cc 32 00",
+    {"cell_change_order_3g_fdd_target", 0, "06 08 | 41 23 | 03 | 19 04 d3 98 19 00",
      "<RR_CELL_CHANGE_ORDER>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
      "</Cell_Description>\n<NC_mode>\n(3)information on NC mode to be gathered from the target cell</NC_mode>\n"
      "<3G_Target_Cell>\n<LENGTH>4</LENGTH>\n<3G_UTRAN_FDD>\n<FDD_ARFCN>10700</FDD_ARFCN>\n<Diversity>0</Diversity>\n"
      "<SCRAMBLING_CODE>100</SCRAMBLING_CODE>\n</3G_UTRAN_FDD>\n</3G_Target_Cell>\n</RR_CELL_CHANGE_ORDER>\n"},
+    // TDD target only: ARFCN 9500, diversity 1, bandwidth 1, cell parameter 45, sync case 1.
+    {"cell_change_order_3g_tdd_target", 0, "06 08 | 41 23 | 01 | 19 04 65 1c ca d8",
+     "<RR_CELL_CHANGE_ORDER>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
+     "</Cell_Description>\n<NC_mode>\n<NC>1</NC>\n</NC_mode>\n"
+     "<3G_Target_Cell>\n<LENGTH>4</LENGTH>\n<3G_UTRAN_TDD>\n<TDD_sub_ARFCN>9500</TDD_sub_ARFCN>\n<Diversity>1</Diversity>\n"
+     "<Bandwidth_TDD>\n(1)speed1.28Mcps</Bandwidth_TDD>\n<Cell_Parameter>45</Cell_Parameter>\n<Sync_Case>1</Sync_Case>\n"
+     "</3G_UTRAN_TDD>\n</3G_Target_Cell>\n</RR_CELL_CHANGE_ORDER>\n"},
     {"configuration_change_sets_1_and_5", 0, "06 30 | 02 81 0f | 63 01 | 15 08",
      "<CONFIGURATION_CHANGE_COMMAND>\n<Description_of_the_multislot_configuration>\n"
      "<Length_of_the_multislot_allocation>2</Length_of_the_multislot_allocation>\n<DA>1</DA>\n"

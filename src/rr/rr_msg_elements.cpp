@@ -306,23 +306,24 @@ void render_dynamic_arfcn_mapping_element(const DynamicArfcnMappingElement& m, O
 void decode_3g_target_cell(Target3gCell& t, const BitBuffer& b) {
   t.length = read_bits8(0, 8, b);
   BitCursor c(b, kValueStart);
-  // { 0 | 1 < FDD description > } { 0 | 1 < TDD description > }
+  // { 0 | 1 < FDD-ARFCN 14 > < Diversity 1 > { 0 | 1 < Bandwidth_FDD 3 > } < SCRAMBLING_CODE 9 > }
+  // { 0 | 1 < TDD-ARFCN 14 > < Diversity 1 > { 0 | 1 < Bandwidth_TDD 3 > } < Cell Parameter 7 > < Sync Case 1 > }
   if (c.bit()) {
     t.fdd_present = 1;
+    t.fdd_arfcn = static_cast<uint16_t>(c.bits(14));
+    t.fdd_diversity = static_cast<uint8_t>(c.bits(1));
     t.fdd_bandwidth_present = c.bit();
     if (t.fdd_bandwidth_present) t.fdd_bandwidth = static_cast<uint8_t>(c.bits(3));
-    t.fdd_arfcn = static_cast<uint16_t>(c.bits(14));
     t.scrambling_code = static_cast<uint16_t>(c.bits(9));
-    t.fdd_diversity = static_cast<uint8_t>(c.bits(1));
   }
   if (c.bit()) {
     t.tdd_present = 1;
+    t.tdd_arfcn = static_cast<uint16_t>(c.bits(14));
+    t.tdd_diversity = static_cast<uint8_t>(c.bits(1));
     t.tdd_bandwidth_present = c.bit();
     if (t.tdd_bandwidth_present) t.tdd_bandwidth = static_cast<uint8_t>(c.bits(3));
-    t.tdd_arfcn = static_cast<uint16_t>(c.bits(14));
     t.cell_parameter = static_cast<uint8_t>(c.bits(7));
     t.sync_case = static_cast<uint8_t>(c.bits(1));
-    t.tdd_diversity = static_cast<uint8_t>(c.bits(1));
   }
 }
 
