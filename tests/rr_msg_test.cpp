@@ -240,6 +240,23 @@ const Golden kImmediateAssignments[] = {
      "<MAIO>5</MAIO>\n<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n"
      "<MAC>7</MAC>\n</Mobile_Allocation>\n</Frequency_Parameters>\n</IA_Rest_Octets>\n"
      "</IMMEDIATE_ASSIGNMENT>\n"},
+    // Starting time T1' 2, T3 17, T2 20, then filler rest octets.
+    {"ia_starting_time_then_rest", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 7c 12 34 | 2b",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<StartingTime>\n<T1>2</T1>\n<T3>17</T3>\n<T2>20</T2>\n</StartingTime>\n<IA_Rest_Octets>\n</IA_Rest_Octets>\n"
+     "</IMMEDIATE_ASSIGNMENT>\n"},
+    // 0x7C with one octet after it: the starting time is flagged, nothing more is read.
+    {"ia_starting_time_cut", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 7c 12",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<StartingTime>\n<T1>0</T1>\n<T3>0</T3>\n<T2>0</T2>\n</StartingTime>\n</IMMEDIATE_ASSIGNMENT>\n"},
     {"ia_mobile_allocation_overruns", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 03 01",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
      "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
@@ -319,6 +336,26 @@ const Golden kAssignmentShapes[] = {
      "(1)Synchronized</SI>\n<NCI>\n(0)Out_of_range_timing_advance_is_ignored</NCI>\n"
      "</Synchronization_Indication>\n<Mode_of_Channel_Set_5>\n" SPEECH_V1_MODE
      "<Mode_of_Channel_Set_5>\n</Handovercommand>\n"},
+    // Second channel and before-time elements met out of order come out in the block order; the
+    // before-time short list shows its wrapper only.
+    {"handover_second_channel_and_before_time_order", 0,
+     "06 2b | 41 23 | 0d 02 d5 | 07 | 05 | 66 05 | 1d 0d 02 d5 | 12 00 00 00 00 00 00 00 00 00 | 1c 0d 02 d5 | "
+     "64 0d 02 d5",
+     "<Handovercommand>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
+     "</Cell_Description>\n<Description_of_the_first_channel__after_time>\n<Channel_Description2>\n" CHANNEL_725
+     "</Channel_Description2>\n</Description_of_the_first_channel__after_time>\n"
+     "<Handover_Reference>7</Handover_Reference>\n<Power_Command_and_access_type>\n<ATC>\n"
+     "(0)Sending_of_Handover_access_is_mandatory</ATC>\n<FPC>\n(0)FPC not in use</FPC>\n"
+     "<POWER_LEVEL>5</POWER_LEVEL>\n</Power_Command_and_access_type>\n"
+     "<Description_of_the_Second_Channel__after_time>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n</Description_of_the_Second_Channel__after_time>\n"
+     "<Mode_of_the_Second_Channel>\n<Channel_Mode2>\n<Mode>\n(5)speech full rate or half rate version 1</Mode>\n"
+     "</Channel_Mode2>\n</Mode_of_the_Second_Channel>\n"
+     "<Frequency_Short_List__before_time>\n</Frequency_Short_List__before_time>\n"
+     "<Description_of_the_First_Channel__before_time>\n<Channel_Description2>\n" CHANNEL_725
+     "</Channel_Description2>\n</Description_of_the_First_Channel__before_time>\n"
+     "<Description_of_the_Second_Channel__before_time>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n</Description_of_the_Second_Channel__before_time>\n</Handovercommand>\n"},
     {"handover_mobile_allocation_after_time", 0, "06 2b | 41 23 | 0d 02 d5 | 07 | 05 | 72 01 80",
      "<Handovercommand>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
      "</Cell_Description>\n<Description_of_the_first_channel__after_time>\n<Channel_Description2>\n" CHANNEL_725
