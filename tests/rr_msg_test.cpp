@@ -103,8 +103,10 @@ const Golden kOtherShapes[] = {
     {"cell_change_order_3g_tdd_target", 0, "06 08 | 41 23 | 01 | 19 04 65 1c ca d8",
      "<RR_CELL_CHANGE_ORDER>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
      "</Cell_Description>\n<NC_mode>\n<NC>1</NC>\n</NC_mode>\n"
-     "<3G_Target_Cell>\n<LENGTH>4</LENGTH>\n<3G_UTRAN_TDD>\n<TDD_sub_ARFCN>9500</TDD_sub_ARFCN>\n<Diversity>1</Diversity>\n"
-     "<Bandwidth_TDD>\n(1)speed1.28Mcps</Bandwidth_TDD>\n<Cell_Parameter>45</Cell_Parameter>\n<Sync_Case>1</Sync_Case>\n"
+     "<3G_Target_Cell>\n<LENGTH>4</LENGTH>\n<3G_UTRAN_TDD>\n<TDD_sub_ARFCN>9500</TDD_sub_ARFCN>\n<Diversity>1</"
+     "Diversity>\n"
+     "<Bandwidth_TDD>\n(1)speed1.28Mcps</Bandwidth_TDD>\n<Cell_Parameter>45</Cell_Parameter>\n<Sync_Case>1</"
+     "Sync_Case>\n"
      "</3G_UTRAN_TDD>\n</3G_Target_Cell>\n</RR_CELL_CHANGE_ORDER>\n"},
     {"configuration_change_sets_1_and_5", 0, "06 30 | 02 81 0f | 63 01 | 15 08",
      "<CONFIGURATION_CHANGE_COMMAND>\n<Description_of_the_multislot_configuration>\n"

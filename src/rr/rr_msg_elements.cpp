@@ -724,8 +724,7 @@ void render_uplink_timeslots(const RrPacketUplinkAssignment& a, OutputText& out)
                                   "USF_TN4", "USF_TN5", "USF_TN6", "USF_TN7"};
   constexpr const char* kGamma[] = {"GAMMA_TN0", "GAMMA_TN1", "GAMMA_TN2", "GAMMA_TN3",
                                     "GAMMA_TN4", "GAMMA_TN5", "GAMMA_TN6", "GAMMA_TN7"};
-  const char* block =
-      a.ts_power_control ? "Timeslot_Allocation_with_Power_Control_Parameters" : "Timeslot_Allocation";
+  const char* block = a.ts_power_control ? "Timeslot_Allocation_with_Power_Control_Parameters" : "Timeslot_Allocation";
   out.push('<');
   append_tag_text(out, block);
   out.append(">\n");
