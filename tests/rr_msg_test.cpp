@@ -94,11 +94,20 @@ const Golden kFixedShapes[] = {
 
 // Less common messages: one case each, chosen at their edges.
 const Golden kOtherShapes[] = {
-    {"cell_change_order_3g_fdd_target", 0, "06 08 | 41 23 | 03 | 19 04 a9 cc 32 00",
+    {"cell_change_order_3g_fdd_target", 0, "06 08 | 41 23 | 03 | 19 04 d3 98 19 00",
      "<RR_CELL_CHANGE_ORDER>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
      "</Cell_Description>\n<NC_mode>\n(3)information on NC mode to be gathered from the target cell</NC_mode>\n"
      "<3G_Target_Cell>\n<LENGTH>4</LENGTH>\n<3G_UTRAN_FDD>\n<FDD_ARFCN>10700</FDD_ARFCN>\n<Diversity>0</Diversity>\n"
      "<SCRAMBLING_CODE>100</SCRAMBLING_CODE>\n</3G_UTRAN_FDD>\n</3G_Target_Cell>\n</RR_CELL_CHANGE_ORDER>\n"},
+    // TDD target only: ARFCN 9500, diversity 1, bandwidth 1, cell parameter 45, sync case 1.
+    {"cell_change_order_3g_tdd_target", 0, "06 08 | 41 23 | 01 | 19 04 65 1c ca d8",
+     "<RR_CELL_CHANGE_ORDER>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
+     "</Cell_Description>\n<NC_mode>\n<NC>1</NC>\n</NC_mode>\n"
+     "<3G_Target_Cell>\n<LENGTH>4</LENGTH>\n<3G_UTRAN_TDD>\n<TDD_sub_ARFCN>9500</TDD_sub_ARFCN>\n<Diversity>1</"
+     "Diversity>\n"
+     "<Bandwidth_TDD>\n(1)speed1.28Mcps</Bandwidth_TDD>\n<Cell_Parameter>45</Cell_Parameter>\n<Sync_Case>1</"
+     "Sync_Case>\n"
+     "</3G_UTRAN_TDD>\n</3G_Target_Cell>\n</RR_CELL_CHANGE_ORDER>\n"},
     {"configuration_change_sets_1_and_5", 0, "06 30 | 02 81 0f | 63 01 | 15 08",
      "<CONFIGURATION_CHANGE_COMMAND>\n<Description_of_the_multislot_configuration>\n"
      "<Length_of_the_multislot_allocation>2</Length_of_the_multislot_allocation>\n<DA>1</DA>\n"
@@ -118,6 +127,18 @@ const Golden kOtherShapes[] = {
      "</APDU_Flags>\n<APDU_Data>\n<length>3</length>\n<APDUInformation>1</APDUInformation>\n"
      "<APDUInformation>2</APDUInformation>\n<APDUInformation>3</APDUInformation>\n</APDU_Data>\n"
      "</Application_Information>\n"},
+    // Flag bits from the lowest: last segment, first segment, C/R.
+    {"application_information_last_segment_flag", 0, "06 38 | 10 | 01 05",
+     "<Application_Information>\n<APDU_ID>\n<Protocol_identifier>\n(0)RRLP</Protocol_identifier>\n</APDU_ID>\n"
+     "<APDU_Flags>\n<Last_Segment>\n(1)Not last or only segment</Last_Segment>\n<First_Segment>\n"
+     "(0)First or only segment</First_Segment>\n<C_R>\n(0)Command or Final Response</C_R>\n<C_R>\nspare</C_R>\n"
+     "</APDU_Flags>\n<APDU_Data>\n<length>1</length>\n<APDUInformation>5</APDUInformation>\n</APDU_Data>\n"
+     "</Application_Information>\n"},
+    {"application_information_cr_flag", 0, "06 38 | 41 | 00",
+     "<Application_Information>\n<APDU_ID>\n<Protocol_identifier>\n(1)reserved</Protocol_identifier>\n</APDU_ID>\n"
+     "<APDU_Flags>\n<Last_Segment>\n(0)Last or only segment</Last_Segment>\n<First_Segment>\n"
+     "(0)First or only segment</First_Segment>\n<C_R>\n(1)Not Command or Final Response</C_R>\n<C_R>\nspare</C_R>\n"
+     "</APDU_Flags>\n<APDU_Data>\n<length>0</length>\n</APDU_Data>\n</Application_Information>\n"},
     {"packet_notification_unknown_iei_first", 0, "06 4e | 12 00 | 10 c0 00 00 05",
      "<PACKET_NOTIFICATION>\n</PACKET_NOTIFICATION>\n"},
     {"packet_notification_ptmsi", 0, "06 4e | 10 c0 00 00 05",
@@ -143,11 +164,30 @@ const Golden kOtherShapes[] = {
      "(1)Dynamic Allocation</Allocation>\n<Dynamic_Allocation>\n"
      "<Extended_Dynamic_Allocation>0</Extended_Dynamic_Allocation>\n<USF_GRANULARITY>1</USF_GRANULARITY>\n"
      "<UPLINK_TFI_ASSIGNMENT>5</UPLINK_TFI_ASSIGNMENT>\n<RLC_DATA_BLOCKS_GRANTED>\n(10)10 RLC data blocks"
-     "<RLC_DATA_BLOCKS_GRANTED>\n</Dynamic_Allocation>\n</RR_Packet_Uplink_Assignment>\n"
+     "<RLC_DATA_BLOCKS_GRANTED>\n<Timeslot_Allocation>\n</Timeslot_Allocation>\n</Dynamic_Allocation>\n"
+     "</RR_Packet_Uplink_Assignment>\n"
      "<Packet_Downlink_Assignment>\n<Length>3</Length>\n<MAC_MODE>0</MAC_MODE>\n<RLC_MODE>1</RLC_MODE>\n"
      "<TIMESLOT_ALLOCATION>128</TIMESLOT_ALLOCATION>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
      "<DOWNLINK_TFI_ASSIGNMENT>7</DOWNLINK_TFI_ASSIGNMENT>\n</Packet_Downlink_Assignment>\n"
      "</DTM_ASSIGNMENT_COMMAND>\n"},
+    // Timeslot allocation with power control: ALPHA 5, only timeslot 1 with USF 3 and GAMMA 7.
+    {"dtm_assignment_uplink_timeslots_with_power_control", 0,
+     "06 4c | 00 | 0d 02 d5 | 05 00 00 00 00 00 | 15 05 02 0a ac e0 00",
+     "<DTM_ASSIGNMENT_COMMAND>\n<Power_Command>\n<FPC>\n(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n"
+     "</Power_Command>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n<GSM_GPRS_Broadcast_Information>\n<Length>5</Length>\n<GPRS_Cell_Options>\n"
+     "<NMO>0</NMO>\n<T3168>0</T3168>\n<T3192>\n(0)time 500 msec</T3192>\n<DRX_TIMER_MAX>0</DRX_TIMER_MAX>\n"
+     "<ACCESS_BURST_TYPE>0</ACCESS_BURST_TYPE>\n<CONTROL_ACK_TYPE>0</CONTROL_ACK_TYPE>\n<BS_CV_MAX>0</BS_CV_MAX>\n"
+     "</GPRS_Cell_Options>\n<GPRS_Power_Control>\n<ALPHA>\n(0)0.000000</ALPHA>\n<T_AVG_W>0</T_AVG_W>\n"
+     "<T_AVG_T>0</T_AVG_T>\n<PC_MEAS_CHAN>0</PC_MEAS_CHAN>\n<N_AVG_I>0</N_AVG_I>\n</GPRS_Power_Control>\n"
+     "</GSM_GPRS_Broadcast_Information>\n"
+     "<RR_Packet_Uplink_Assignment>\n<Length>5</Length>\n<CHANNEL_CODING_COMMAND>\n(0)CS-1<CHANNEL_CODING_COMMAND>\n"
+     "<TLLI_BLOCK_CHANNEL_CODING>0</TLLI_BLOCK_CHANNEL_CODING>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
+     "<Allocation>\n(1)Dynamic Allocation</Allocation>\n<Dynamic_Allocation>\n"
+     "<Extended_Dynamic_Allocation>0</Extended_Dynamic_Allocation>\n<USF_GRANULARITY>0</USF_GRANULARITY>\n"
+     "<Timeslot_Allocation_with_Power_Control_Parameters>\n<ALPHA>\n(5)0.500000</ALPHA>\n<USF_TN1>3</USF_TN1>\n"
+     "<GAMMA_TN1>7</GAMMA_TN1>\n</Timeslot_Allocation_with_Power_Control_Parameters>\n</Dynamic_Allocation>\n"
+     "</RR_Packet_Uplink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
     {"dtm_reject_wait", 0, "06 49 | 0a",
      "<DTM_REJECT>\n<DTM_wait_indication>10</DTM_wait_indication>\n</DTM_REJECT>\n"},
     {"ia_extended_with_starting_time", 0,
@@ -180,6 +220,45 @@ const Golden kImmediateAssignments[] = {
      "</Request_Reference>\n<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
      "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
      "<IA_Rest_Octets>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // Frequency parameters before time: MAIO 5, a one-octet mobile allocation with MA C(8) and C(1) set.
+    {"ia_frequency_parameters_before_time", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 82 05 81 2b",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<IA_Rest_Octets>\n<Frequency_Parameters>\n<Length_of_frequency_parameters>2</Length_of_frequency_parameters>\n"
+     "<MAIO>5</MAIO>\n<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n"
+     "<MAC>8</MAC>\n<MAC>1</MAC>\n</Mobile_Allocation>\n</Frequency_Parameters>\n</IA_Rest_Octets>\n"
+     "</IMMEDIATE_ASSIGNMENT>\n"},
+    // Announced 9 octets, one mobile allocation octet held: the allocation keeps what the message holds.
+    {"ia_frequency_parameters_cut_short", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 89 05 40",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<IA_Rest_Octets>\n<Frequency_Parameters>\n<Length_of_frequency_parameters>9</Length_of_frequency_parameters>\n"
+     "<MAIO>5</MAIO>\n<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n"
+     "<MAC>7</MAC>\n</Mobile_Allocation>\n</Frequency_Parameters>\n</IA_Rest_Octets>\n"
+     "</IMMEDIATE_ASSIGNMENT>\n"},
+    // Starting time T1' 2, T3 17, T2 20, then filler rest octets.
+    {"ia_starting_time_then_rest", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 7c 12 34 | 2b",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<StartingTime>\n<T1>2</T1>\n<T3>17</T3>\n<T2>20</T2>\n</StartingTime>\n<IA_Rest_Octets>\n</IA_Rest_Octets>\n"
+     "</IMMEDIATE_ASSIGNMENT>\n"},
+    // 0x7C with one octet after it: the starting time is flagged, nothing more is read.
+    {"ia_starting_time_cut", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 7c 12",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<StartingTime>\n<T1>0</T1>\n<T3>0</T3>\n<T2>0</T2>\n</StartingTime>\n</IMMEDIATE_ASSIGNMENT>\n"},
     {"ia_mobile_allocation_overruns", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 03 01",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
      "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
@@ -219,7 +298,7 @@ const Golden kImmediateAssignments[] = {
      "<LINK_QUALITY_MEASUREMENT_MODE>0</LINK_QUALITY_MEASUREMENT_MODE>\n</IA_Packet_Downlink_Assignment>\n"
      "</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
     {"iar_extended_ra_1_and_4", 0,
-     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | d4 84 2b",
+     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | d7 87 2b",
      "<IMMEDIATE_ASSIGNMENT_REJECT>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n" ZERO_REFERENCE
      "<Wait_Indication1>10</Wait_Indication1>\n" ZERO_REFERENCE
      "<Wait_Indication2>0</Wait_Indication2>\n" ZERO_REFERENCE "<Wait_Indication3>0</Wait_Indication3>\n" ZERO_REFERENCE
@@ -228,6 +307,13 @@ const Golden kImmediateAssignments[] = {
      "</Extended_RA1>\n<Extended_RA4>\n"
      "The Extended Random Access information related to the Request Reference 4<Extended_RA>1</Extended_RA>\n"
      "</Extended_RA4>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT_REJECT>\n"},
+    // Its flags are L/H bits: the filler holds no Extended RA.
+    {"iar_padding_holds_no_extended_ra", 0,
+     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | 2b 2b 2b",
+     "<IMMEDIATE_ASSIGNMENT_REJECT>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n" ZERO_REFERENCE
+     "<Wait_Indication1>10</Wait_Indication1>\n" ZERO_REFERENCE
+     "<Wait_Indication2>0</Wait_Indication2>\n" ZERO_REFERENCE "<Wait_Indication3>0</Wait_Indication3>\n" ZERO_REFERENCE
+     "<Wait_Indication4>0</Wait_Indication4>\n<IA_Rest_Octets>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT_REJECT>\n"},
 };
 
 // Assignment and handover: mandatory part then an IEI switch.
@@ -252,6 +338,26 @@ const Golden kAssignmentShapes[] = {
      "(1)Synchronized</SI>\n<NCI>\n(0)Out_of_range_timing_advance_is_ignored</NCI>\n"
      "</Synchronization_Indication>\n<Mode_of_Channel_Set_5>\n" SPEECH_V1_MODE
      "<Mode_of_Channel_Set_5>\n</Handovercommand>\n"},
+    // Second channel and before-time elements met out of order come out in the block order; the
+    // before-time short list shows its wrapper only.
+    {"handover_second_channel_and_before_time_order", 0,
+     "06 2b | 41 23 | 0d 02 d5 | 07 | 05 | 66 05 | 1d 0d 02 d5 | 12 00 00 00 00 00 00 00 00 00 | 1c 0d 02 d5 | "
+     "64 0d 02 d5",
+     "<Handovercommand>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
+     "</Cell_Description>\n<Description_of_the_first_channel__after_time>\n<Channel_Description2>\n" CHANNEL_725
+     "</Channel_Description2>\n</Description_of_the_first_channel__after_time>\n"
+     "<Handover_Reference>7</Handover_Reference>\n<Power_Command_and_access_type>\n<ATC>\n"
+     "(0)Sending_of_Handover_access_is_mandatory</ATC>\n<FPC>\n(0)FPC not in use</FPC>\n"
+     "<POWER_LEVEL>5</POWER_LEVEL>\n</Power_Command_and_access_type>\n"
+     "<Description_of_the_Second_Channel__after_time>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n</Description_of_the_Second_Channel__after_time>\n"
+     "<Mode_of_the_Second_Channel>\n<Channel_Mode2>\n<Mode>\n(5)speech full rate or half rate version 1</Mode>\n"
+     "</Channel_Mode2>\n</Mode_of_the_Second_Channel>\n"
+     "<Frequency_Short_List__before_time>\n</Frequency_Short_List__before_time>\n"
+     "<Description_of_the_First_Channel__before_time>\n<Channel_Description2>\n" CHANNEL_725
+     "</Channel_Description2>\n</Description_of_the_First_Channel__before_time>\n"
+     "<Description_of_the_Second_Channel__before_time>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n</Description_of_the_Second_Channel__before_time>\n</Handovercommand>\n"},
     {"handover_mobile_allocation_after_time", 0, "06 2b | 41 23 | 0d 02 d5 | 07 | 05 | 72 01 80",
      "<Handovercommand>\n<Cell_Description>\n<BCCH_ARFCN>291</BCCH_ARFCN>\n<NCC>0</NCC>\n<BCC>1</BCC>\n"
      "</Cell_Description>\n<Description_of_the_first_channel__after_time>\n<Channel_Description2>\n" CHANNEL_725

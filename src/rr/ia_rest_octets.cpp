@@ -134,7 +134,12 @@ void decode_frequency_parameters(IaFrequencyParameters& f, BitCursor& c) {
   if (f.length == 0) return;
   c.skip(2);
   f.maio = take8(c, 6);
-  for (uint32_t i = 1; i < f.length && f.ma_count + 1u < std::size(f.ma); ++i) f.ma[++f.ma_count] = take8(c, 8);
+  // The mobile allocation fills the rest of the announced octets.
+  uint32_t octets = f.length - 1u;
+  const uint32_t held = c.pos < c.buf.count ? (c.buf.count - c.pos) / 8 : 0;
+  if (octets > held) octets = held;
+  decode_mobile_allocation_bits(f.ma, c.buf, c.pos, static_cast<uint8_t>(octets));
+  c.skip(8 * octets);
 }
 
 void render_power(const IaPowerControl& p, bool with_bts_mode, OutputText& out) {
@@ -256,7 +261,7 @@ void render_frequency_parameters(const IaFrequencyParameters& f, OutputText& out
   write_field_u8("Length_of_frequency_parameters", f.length, out, 0);
   if (f.length != 0) {
     write_field_u8("MAIO", f.maio, out, 0);
-    if (f.ma_count > 0) write_field_octets("Mobile_Allocation", f.ma, out, f.ma_count, 0);
+    if (f.ma.length > 0) render_mobile_allocation(f.ma, out);
   }
   append_tag_text(out, "</Frequency_Parameters>\n");
 }
@@ -324,8 +329,9 @@ void render_ia_rest_octets(const IaRestOctets& r, OutputText& out) {
 void decode_iar_rest_octets(IarRestOctets& r, const BitBuffer& b) {
   r.present = 1;
   BitCursor c(b);
+  // { L | H < Extended RA 5 > } four times: the 0x2B filler reads as L.
   for (uint32_t i = 0; i < 4; ++i) {
-    r.extended_ra_present[i] = c.bit();
+    r.extended_ra_present[i] = rest_high_bit(c);
     if (r.extended_ra_present[i]) r.extended_ra[i] = take8(c, 5);
   }
 }

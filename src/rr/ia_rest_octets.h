@@ -1,11 +1,14 @@
 // IA rest octets (IMMEDIATE ASSIGNMENT) and IAR rest octets (IMMEDIATE
-// ASSIGNMENT REJECT). Presence and choice bits are read as plain bits.
+// ASSIGNMENT REJECT). Choice and presence bits are plain bits, except the
+// release additions and the IAR Extended RA flags, read as L/H against the
+// 0x2B filler.
 #pragma once
 
 #include <cstdint>
 
 #include "core/bits.h"
 #include "core/output.h"
+#include "rr/rr_elements.h"
 
 namespace l3 {
 
@@ -93,8 +96,7 @@ struct EgprsPacketUplinkAssignment {
 struct IaFrequencyParameters {
   uint8_t length;
   uint8_t maio;
-  uint8_t ma_count;
-  uint8_t ma[64];  // octets of the mobile allocation, first at index 1
+  MobileAllocation ma;  // the octets after MAIO, cut to those in the message
 };
 
 struct IaRestOctets {

@@ -306,23 +306,24 @@ void render_dynamic_arfcn_mapping_element(const DynamicArfcnMappingElement& m, O
 void decode_3g_target_cell(Target3gCell& t, const BitBuffer& b) {
   t.length = read_bits8(0, 8, b);
   BitCursor c(b, kValueStart);
-  // { 0 | 1 < FDD description > } { 0 | 1 < TDD description > }
+  // { 0 | 1 < FDD-ARFCN 14 > < Diversity 1 > { 0 | 1 < Bandwidth_FDD 3 > } < SCRAMBLING_CODE 9 > }
+  // { 0 | 1 < TDD-ARFCN 14 > < Diversity 1 > { 0 | 1 < Bandwidth_TDD 3 > } < Cell Parameter 7 > < Sync Case 1 > }
   if (c.bit()) {
     t.fdd_present = 1;
+    t.fdd_arfcn = static_cast<uint16_t>(c.bits(14));
+    t.fdd_diversity = static_cast<uint8_t>(c.bits(1));
     t.fdd_bandwidth_present = c.bit();
     if (t.fdd_bandwidth_present) t.fdd_bandwidth = static_cast<uint8_t>(c.bits(3));
-    t.fdd_arfcn = static_cast<uint16_t>(c.bits(14));
     t.scrambling_code = static_cast<uint16_t>(c.bits(9));
-    t.fdd_diversity = static_cast<uint8_t>(c.bits(1));
   }
   if (c.bit()) {
     t.tdd_present = 1;
+    t.tdd_arfcn = static_cast<uint16_t>(c.bits(14));
+    t.tdd_diversity = static_cast<uint8_t>(c.bits(1));
     t.tdd_bandwidth_present = c.bit();
     if (t.tdd_bandwidth_present) t.tdd_bandwidth = static_cast<uint8_t>(c.bits(3));
-    t.tdd_arfcn = static_cast<uint16_t>(c.bits(14));
     t.cell_parameter = static_cast<uint8_t>(c.bits(7));
     t.sync_case = static_cast<uint8_t>(c.bits(1));
-    t.tdd_diversity = static_cast<uint8_t>(c.bits(1));
   }
 }
 
@@ -705,7 +706,40 @@ void decode_rr_packet_uplink_assignment(RrPacketUplinkAssignment& a, const BitBu
   if (a.tfi_present) a.tfi = take8(c, 5);
   a.blocks_granted_present = c.bit();
   if (a.blocks_granted_present) a.blocks_granted = take8(c, 8);
+  // { 0 { 0 | 1 < USF_TN 3 > } * 8 | 1 < ALPHA 4 > { 0 | 1 < USF_TN 3 > < GAMMA_TN 5 > } * 8 }
+  a.ts_power_control = c.bit();
+  if (a.ts_power_control) a.ts_alpha = take8(c, 4);
+  for (uint32_t i = 0; i < std::size(a.usf); ++i) {
+    a.usf_present[i] = c.bit();
+    if (!a.usf_present[i]) continue;
+    a.usf[i] = take8(c, 3);
+    if (a.ts_power_control) a.gamma[i] = take8(c, 5);
+  }
 }
+
+namespace {
+
+void render_uplink_timeslots(const RrPacketUplinkAssignment& a, OutputText& out) {
+  constexpr const char* kUsf[] = {"USF_TN0", "USF_TN1", "USF_TN2", "USF_TN3",
+                                  "USF_TN4", "USF_TN5", "USF_TN6", "USF_TN7"};
+  constexpr const char* kGamma[] = {"GAMMA_TN0", "GAMMA_TN1", "GAMMA_TN2", "GAMMA_TN3",
+                                    "GAMMA_TN4", "GAMMA_TN5", "GAMMA_TN6", "GAMMA_TN7"};
+  const char* block = a.ts_power_control ? "Timeslot_Allocation_with_Power_Control_Parameters" : "Timeslot_Allocation";
+  out.push('<');
+  append_tag_text(out, block);
+  out.append(">\n");
+  if (a.ts_power_control) render_rr_alpha(a.ts_alpha, out);
+  for (uint32_t i = 0; i < std::size(kUsf); ++i) {
+    if (!a.usf_present[i]) continue;
+    write_field_u8(kUsf[i], a.usf[i], out, 0);
+    if (a.ts_power_control) write_field_u8(kGamma[i], a.gamma[i], out, 0);
+  }
+  out.append("</");
+  append_tag_text(out, block);
+  out.append(">\n");
+}
+
+}  // namespace
 
 void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, OutputText& out) {
   constexpr ValueText kAllocation[] = {
@@ -732,6 +766,7 @@ void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, Outpu
       out.append(" RLC data blocks");
       append_plain(out, "<RLC_DATA_BLOCKS_GRANTED>\n");  // hosts expect the open tag repeated here
     }
+    render_uplink_timeslots(a, out);
     open_tag(out, "</Dynamic_Allocation>\n");
   }
   open_tag(out, "</RR_Packet_Uplink_Assignment>\n");

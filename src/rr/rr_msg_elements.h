@@ -224,6 +224,13 @@ struct RrPacketUplinkAssignment {
   uint8_t tfi;
   uint8_t blocks_granted_present;
   uint8_t blocks_granted;
+  // Timeslot allocation: USF per timeslot, with ALPHA and a GAMMA per
+  // timeslot when power control parameters come with it.
+  uint8_t ts_power_control;
+  uint8_t ts_alpha;
+  uint8_t usf_present[8];
+  uint8_t usf[8];
+  uint8_t gamma[8];
 };
 void decode_rr_packet_uplink_assignment(RrPacketUplinkAssignment& a, const BitBuffer& b);
 void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, OutputText& out);

@@ -786,11 +786,12 @@ int render_application_information(const MessageRecord& rec, OutputText& out, co
   out.append("</Protocol_identifier>\n");
   out.append("</APDU_ID>\n");
   out.append("<APDU_Flags>\n");
-  render_boolean_field(out, "Last Segment", (r.apdu_flags >> 2) & 1, "Last or only segment",
-                       "Not last or only segment");
+  // Flag bits: C/R 3, first segment 2, last segment 1.
+  render_boolean_field(out, "Last Segment", r.apdu_flags & 1, "Last or only segment", "Not last or only segment");
   render_boolean_field(out, "First Segment", (r.apdu_flags >> 1) & 1, "First or only segment",
                        "Not first or only segment");
-  render_boolean_field(out, "C_R", r.apdu_flags & 1, "Command or Final Response", "Not Command or Final Response");
+  render_boolean_field(out, "C_R", (r.apdu_flags >> 2) & 1, "Command or Final Response",
+                       "Not Command or Final Response");
   out.append("<C_R>\n");
   out.append("spare");
   out.append("</C_R>\n");
