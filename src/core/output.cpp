@@ -1,5 +1,9 @@
 #include "core/output.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace l3 {
 
 OutputText::OutputText(char* buffer, size_t capacity) : buf_(buffer), cap_(buffer == nullptr ? 0 : capacity) {
@@ -41,31 +45,100 @@ char* format_udec(uint32_t v, char* end) {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-// Tag-text rewriting of one character; a slash only at position 1 survives.
-void append_tag_char(OutputText& out, char c, size_t pos) {
-  switch (c) {
-    case ' ':
-    case ',':
-    case '(':
-    case ')':
-      out.push('_');
-      break;
-    case '/':
-      out.push(pos == 1 ? '/' : '_');
-      break;
-    case '-':
-      out.append("_sub_", 5);
-      break;
-    case '+':
-      out.append("_and_", 5);
-      break;
-    default:
-      out.push(c);
+// What append_tag_text writes for each character: the character itself, a
+// replacement, or 0 for the few that need more than one character.
+constexpr auto kTagChar = [] {
+  struct Table {
+    char to[256];
+  } t{};
+  for (int c = 1; c < 256; ++c) t.to[c] = static_cast<char>(c);
+  t.to[static_cast<unsigned char>(' ')] = '_';
+  t.to[static_cast<unsigned char>(',')] = '_';
+  t.to[static_cast<unsigned char>('(')] = '_';
+  t.to[static_cast<unsigned char>(')')] = '_';
+  t.to[static_cast<unsigned char>('/')] = 0;
+  t.to[static_cast<unsigned char>('-')] = 0;
+  t.to[static_cast<unsigned char>('+')] = 0;
+  return t;
+}();
+
+// Rewrites text[begin..end) into dst, which has room for 5 characters per
+// source character; returns the characters written. Positions count from the
+// start of the text (the slash rule).
+size_t rewrite_tag_text_scalar(const char* text, size_t begin, size_t end, char* dst) {
+  char* p = dst;
+  for (size_t i = begin; i < end; ++i) {
+    const char c = text[i];
+    const char to = kTagChar.to[static_cast<unsigned char>(c)];
+    if (to != 0) {
+      *p++ = to;
+    } else if (c == '/') {
+      *p++ = i == 1 ? '/' : '_';
+    } else {
+      std::memcpy(p, c == '-' ? "_sub_" : "_and_", 5);
+      p += 5;
+    }
   }
+  return static_cast<size_t>(p - dst);
 }
 
-bool needs_rewrite(char c) {
-  return c == ' ' || c == ',' || c == '(' || c == ')' || c == '/' || c == '-' || c == '+';
+#ifdef __SSE2__
+// Sixteen characters at text + i into dst, when none of them needs more than
+// one character; false (nothing written) otherwise.
+bool rewrite_tag_block(const char* text, size_t i, char* dst) {
+  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+  const __m128i longer = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('-')), _mm_cmpeq_epi8(v, _mm_set1_epi8('+')));
+  if (_mm_movemask_epi8(longer) != 0) return false;
+  __m128i slash = _mm_cmpeq_epi8(v, _mm_set1_epi8('/'));
+  // The slash at position 1 (of a closing tag "</") stays.
+  if (i == 0) slash = _mm_andnot_si128(_mm_setr_epi8(0, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0), slash);
+  if (i == 1) slash = _mm_andnot_si128(_mm_setr_epi8(-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0), slash);
+  const __m128i under = _mm_or_si128(
+      _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(v, _mm_set1_epi8(','))),
+      _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('(')), _mm_cmpeq_epi8(v, _mm_set1_epi8(')'))), slash));
+  const __m128i out = _mm_or_si128(_mm_andnot_si128(under, v), _mm_and_si128(under, _mm_set1_epi8('_')));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), out);
+  return true;
+}
+#endif
+
+size_t rewrite_tag_text(const char* text, size_t begin, size_t end, char* dst) {
+#ifdef __SSE2__
+  // Whole blocks of sixteen while the output keeps pace with the input; the
+  // last partial block is redone as the block ending at `end`, overlapping
+  // characters already written with the same characters.
+  if (begin == 0 && end >= 16) {
+    size_t i = 0;
+    for (; i + 16 <= end; i += 16) {
+      if (!rewrite_tag_block(text, i, dst + i)) return i + rewrite_tag_text_scalar(text, i, end, dst + i);
+    }
+    if (i == end || rewrite_tag_block(text, end - 16, dst + end - 16)) return end;
+    return i + rewrite_tag_text_scalar(text, i, end, dst + i);
+  }
+#endif
+  return rewrite_tag_text_scalar(text, begin, end, dst);
+}
+
+// A name rewritten once for an element's opening tag and copied for its
+// closing tag: the rewrite of a name passed on its own is the same each time.
+struct TagName {
+  const char* name;
+  size_t start, end;  // where the opening tag's rewrite is stored
+  bool whole;         // all of it is stored
+};
+
+TagName append_tag_name(OutputText& out, const char* name) {
+  const size_t start = out.stored();
+  append_tag_text(out, name);
+  return {name, start, out.stored(), !out.truncated()};
+}
+
+void append_tag_name_again(OutputText& out, const TagName& tag) {
+  if (tag.whole) {
+    out.append(out.data() + tag.start, tag.end - tag.start);
+  } else {
+    append_tag_text(out, tag.name);
+  }
 }
 
 // The value of a field writer, itself rewritten: a minus sign becomes _sub_.
@@ -91,11 +164,11 @@ void append_field_number(OutputText& out, int64_t v, bool hex) {
 
 int write_field(const char* name, int64_t value, OutputText& out, int hex) {
   out.push('<');
-  append_tag_text(out, name);
+  const TagName tag = append_tag_name(out, name);
   out.push('>');
   append_field_number(out, value, (hex & 0xFF) != 0);
   out.append("</", 2);
-  append_tag_text(out, name);
+  append_tag_name_again(out, tag);
   out.append(">\n", 2);
   return 1;
 }
@@ -148,18 +221,17 @@ void append_hex_02(OutputText& out, uint8_t v) {
 }
 
 int append_tag_text(OutputText& out, const char* text) {
-  size_t pos = 0;
-  while (text[pos] != '\0') {
-    // Copy runs that need no rewriting in one go.
-    size_t run = pos;
-    while (text[run] != '\0' && !needs_rewrite(text[run])) ++run;
-    if (run > pos) {
-      out.append(text + pos, run - pos);
-      pos = run;
-      continue;
-    }
-    append_tag_char(out, text[pos], pos);
-    ++pos;
+  const size_t n = std::strlen(text);
+  if (char* dst = out.reserve(5 * n)) {
+    out.commit(rewrite_tag_text(text, 0, n, dst));
+    return 1;
+  }
+  // Near the end of a bounded buffer: rewrite through scratch, keep what fits.
+  char scratch[5 * 64];
+  for (size_t done = 0; done < n;) {
+    const size_t end = n - done < 64 ? n : done + 64;
+    out.append(scratch, rewrite_tag_text(text, done, end, scratch));
+    done = end;
   }
   return 1;
 }
@@ -210,24 +282,29 @@ int write_field_int(const char* name, int32_t value, OutputText& out, int hex) {
 
 int write_field_octets(const char* name, const uint8_t* octets, OutputText& out, int count, int compact) {
   out.push('<');
-  append_tag_text(out, name);
+  const TagName tag = append_tag_name(out, name);
   out.append(">0x", 3);
-  for (int i = 1; i <= count; ++i) {
-    if (compact & 0xFF) {
-      append_hex(out, octets[i]);
-    } else {
-      append_hex_2(out, octets[i]);
+  if (compact & 0xFF) {
+    for (int i = 1; i <= count; ++i) append_hex(out, octets[i]);
+  } else if (char* p = count > 0 ? out.reserve(2 * static_cast<size_t>(count)) : nullptr) {
+    for (int i = 1; i <= count; ++i) {
+      const uint8_t v = octets[i];
+      *p++ = v < 0x10 ? ' ' : kHexDigits[v >> 4];
+      *p++ = kHexDigits[v & 0xF];
     }
+    out.commit(2 * static_cast<size_t>(count));
+  } else {
+    for (int i = 1; i <= count; ++i) append_hex_2(out, octets[i]);
   }
   out.append("</", 2);
-  append_tag_text(out, name);
+  append_tag_name_again(out, tag);
   out.append(">\n", 2);
   return 1;
 }
 
 int write_field_ints(const char* name, const int32_t* values, OutputText& out, int count, int compact) {
   out.push('<');
-  append_tag_text(out, name);
+  const TagName tag = append_tag_name(out, name);
   out.append(">0x", 3);
   for (int i = 1; i <= count; ++i) {
     uint32_t v = static_cast<uint32_t>(values[i]);
@@ -236,7 +313,7 @@ int write_field_ints(const char* name, const int32_t* values, OutputText& out, i
     append_hex(out, v);
   }
   out.append("</", 2);
-  append_tag_text(out, name);
+  append_tag_name_again(out, tag);
   out.append(">\n", 2);
   return 1;
 }
@@ -244,7 +321,7 @@ int write_field_ints(const char* name, const int32_t* values, OutputText& out, i
 int render_value_block(OutputText& out, const char* name, uint32_t value, std::span<const ValueText> table,
                        const char* fallback) {
   out.push('<');
-  append_tag_text(out, name);
+  const TagName tag = append_tag_name(out, name);
   out.append(">\n", 2);
   append_note(out, static_cast<int32_t>(value));
   const char* text = find_text(table, value);
@@ -252,18 +329,18 @@ int render_value_block(OutputText& out, const char* name, uint32_t value, std::s
   if (text == nullptr) return 0;
   out.append(text);
   out.append("</", 2);
-  append_tag_text(out, name);
+  append_tag_name_again(out, tag);
   out.append(">\n", 2);
   return 1;
 }
 
 int render_boolean_field(OutputText& out, const char* name, uint32_t value, const char* text0, const char* text1) {
   out.push('<');
-  append_tag_text(out, name);
+  const TagName tag = append_tag_name(out, name);
   out.append(">\n", 2);
   append_value_text(value == 1 ? text1 : text0, out, value, 1);
   out.append("</", 2);
-  append_tag_text(out, name);
+  append_tag_name_again(out, tag);
   out.append(">\n", 2);
   return 1;
 }

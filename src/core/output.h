@@ -37,6 +37,13 @@ class OutputText {
       ++lost_;
     }
   }
+  // Room for n characters at the end, or nullptr when they might not all fit;
+  // after writing, commit() what was written (at most n).
+  char* reserve(size_t n) { return n <= room_ ? buf_ + len_ : nullptr; }
+  void commit(size_t n) {
+    len_ += n;
+    room_ -= n;
+  }
   // Empties the whole buffer, the caller's earlier text included.
   void cut_to_empty();
   // Writes the terminating NUL; call once the document is complete.
