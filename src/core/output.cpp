@@ -14,21 +14,19 @@ OutputText::OutputText(char* buffer, size_t capacity) : buf_(buffer), cap_(buffe
     len_ = cap_ - 1;
     buf_[len_] = '\0';
   }
-  room_ = cap_ == kUnbounded ? kUnbounded - len_ - 1 : cap_ - 1 - len_;
+  limit_ = cap_ == kUnbounded ? kUnbounded - 1 : cap_ - 1;
 }
 
 void OutputText::append_slow(const char* text, size_t n) {
-  size_t k = room_;
+  size_t k = limit_ - len_;
   if (k > 0) std::memcpy(buf_ + len_, text, k);
   len_ += k;
-  room_ = 0;
   lost_ += n - k;
 }
 
 void OutputText::cut_to_empty() {
   len_ = 0;
   lost_ = 0;
-  room_ = cap_ == 0 ? 0 : (cap_ == kUnbounded ? kUnbounded - 1 : cap_ - 1);
   if (cap_ > 0) buf_[0] = '\0';
 }
 
@@ -122,12 +120,12 @@ size_t rewrite_tag_text(const char* text, size_t begin, size_t end, char* dst) {
 // A name rewritten once for an element's opening tag and copied for its
 // closing tag: the rewrite of a name passed on its own is the same each time.
 struct TagName {
-  const char* name;
+  CText name;
   size_t start, end;  // where the opening tag's rewrite is stored
   bool whole;         // all of it is stored
 };
 
-TagName append_tag_name(OutputText& out, const char* name) {
+TagName append_tag_name(OutputText& out, CText name) {
   const size_t start = out.stored();
   append_tag_text(out, name);
   return {name, start, out.stored(), !out.truncated()};
@@ -162,7 +160,7 @@ void append_field_number(OutputText& out, int64_t v, bool hex) {
   out.append(p, static_cast<size_t>(end - p));
 }
 
-int write_field(const char* name, int64_t value, OutputText& out, int hex) {
+int write_field(CText name, int64_t value, OutputText& out, int hex) {
   out.push('<');
   const TagName tag = append_tag_name(out, name);
   out.push('>');
@@ -220,8 +218,9 @@ void append_hex_02(OutputText& out, uint8_t v) {
   out.append(two, 2);
 }
 
-int append_tag_text(OutputText& out, const char* text) {
-  const size_t n = std::strlen(text);
+int append_tag_text(OutputText& out, CText tag) {
+  const char* text = tag.text;
+  const size_t n = tag.size;
   if (char* dst = out.reserve(5 * n)) {
     out.commit(rewrite_tag_text(text, 0, n, dst));
     return 1;
@@ -262,25 +261,25 @@ int append_value_note(int32_t value, OutputText& out, int boolean_mode) {
   return 1;
 }
 
-int write_field_u8(const char* name, uint32_t value, OutputText& out, int hex) {
+int write_field_u8(CText name, uint32_t value, OutputText& out, int hex) {
   return write_field(name, value & 0xFF, out, hex);
 }
 
-int write_field_u16(const char* name, uint32_t value, OutputText& out, int hex) {
+int write_field_u16(CText name, uint32_t value, OutputText& out, int hex) {
   return write_field(name, value & 0xFFFF, out, hex);
 }
 
-int write_field_s8(const char* name, uint32_t value, OutputText& out, int hex) {
+int write_field_s8(CText name, uint32_t value, OutputText& out, int hex) {
   int8_t v = static_cast<int8_t>(value & 0xFF);
   // "%x" of a negative 8-bit value prints its 32-bit two's complement.
   return write_field(name, v, out, hex);
 }
 
-int write_field_int(const char* name, int32_t value, OutputText& out, int hex) {
+int write_field_int(CText name, int32_t value, OutputText& out, int hex) {
   return write_field(name, value, out, hex);
 }
 
-int write_field_octets(const char* name, const uint8_t* octets, OutputText& out, int count, int compact) {
+int write_field_octets(CText name, const uint8_t* octets, OutputText& out, int count, int compact) {
   out.push('<');
   const TagName tag = append_tag_name(out, name);
   out.append(">0x", 3);
@@ -302,7 +301,7 @@ int write_field_octets(const char* name, const uint8_t* octets, OutputText& out,
   return 1;
 }
 
-int write_field_ints(const char* name, const int32_t* values, OutputText& out, int count, int compact) {
+int write_field_ints(CText name, const int32_t* values, OutputText& out, int count, int compact) {
   out.push('<');
   const TagName tag = append_tag_name(out, name);
   out.append(">0x", 3);
@@ -318,7 +317,7 @@ int write_field_ints(const char* name, const int32_t* values, OutputText& out, i
   return 1;
 }
 
-int render_value_block(OutputText& out, const char* name, uint32_t value, std::span<const ValueText> table,
+int render_value_block(OutputText& out, CText name, uint32_t value, std::span<const ValueText> table,
                        const char* fallback) {
   out.push('<');
   const TagName tag = append_tag_name(out, name);
@@ -334,7 +333,7 @@ int render_value_block(OutputText& out, const char* name, uint32_t value, std::s
   return 1;
 }
 
-int render_boolean_field(OutputText& out, const char* name, uint32_t value, const char* text0, const char* text1) {
+int render_boolean_field(OutputText& out, CText name, uint32_t value, const char* text0, const char* text1) {
   out.push('<');
   const TagName tag = append_tag_name(out, name);
   out.append(">\n", 2);
