@@ -145,6 +145,11 @@ TEST(FieldWriters, DecimalHexAndWidths) {
   EXPECT_EQ(run([](OutputText& o) { write_field_s8("TA", 0xFB, o, 1); }), "<TA>0xfffffffb</TA>\n");
   EXPECT_EQ(run([](OutputText& o) { write_field_int("n", -1, o, 1); }), "<n>0xffffffff</n>\n");
   EXPECT_EQ(run([](OutputText& o) { write_field_int("n", 0, o, 0); }), "<n>0</n>\n");
+  EXPECT_EQ(run([](OutputText& o) { write_field_int("n", 0, o, 1); }), "<n>0x0</n>\n");
+  EXPECT_EQ(run([](OutputText& o) { write_field_s8("n", 0x80, o, 0); }), "<n>_sub_128</n>\n");
+  EXPECT_EQ(run([](OutputText& o) { write_field_int("n", -2147483647 - 1, o, 0); }), "<n>_sub_2147483648</n>\n");
+  EXPECT_EQ(run([](OutputText& o) { write_field_int("n", 1000000000, o, 0); }), "<n>1000000000</n>\n");
+  EXPECT_EQ(run([](OutputText& o) { write_field_u16("n", 0x1000, o, 1); }), "<n>0x1000</n>\n");
   EXPECT_EQ(run([](OutputText& o) { write_field_u8("RXLEV-ACCESS-MIN", 3, o, 0); }),
             "<RXLEV_sub_ACCESS_sub_MIN>3</RXLEV_sub_ACCESS_sub_MIN>\n");
 }

@@ -32,16 +32,45 @@ void OutputText::cut_to_empty() {
 
 namespace {
 
-// Digits of v, most significant first, into the end of a 12-character scratch.
-char* format_udec(uint32_t v, char* end) {
+// Decimal digits of v at p, most significant first; returns the end.
+char* put_udec(char* p, uint32_t v) {
+  const int n = 1 + (v >= 10) + (v >= 100) + (v >= 1000) + (v >= 10000) + (v >= 100000) + (v >= 1000000) +
+                (v >= 10000000) + (v >= 100000000) + (v >= 1000000000);
+  char* end = p + n;
+  char* q = end;
   do {
-    *--end = static_cast<char>('0' + v % 10);
+    *--q = static_cast<char>('0' + v % 10);
     v /= 10;
   } while (v != 0);
   return end;
 }
 
+char* put_dec(char* p, int32_t v) {
+  if (v < 0) *p++ = '-';
+  return put_udec(p, v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v));
+}
+
 constexpr char kHexDigits[] = "0123456789abcdef";
+
+// Lower-case hexadecimal digits of v at p without leading zeros; returns the end.
+char* put_hex(char* p, uint32_t v) {
+  int n = 1;
+  while (n < 8 && (v >> (4 * n)) != 0) ++n;
+  for (int i = n - 1; i >= 0; --i) *p++ = kHexDigits[(v >> (4 * i)) & 0xF];
+  return p;
+}
+
+// At most N characters from put(p) -> end: written in place when they fit,
+// else through scratch so that a bounded buffer keeps what fits.
+template <size_t N, class Put>
+void append_formatted(OutputText& out, Put put) {
+  if (char* p = out.reserve(N)) {
+    out.commit(static_cast<size_t>(put(p) - p));
+    return;
+  }
+  char scratch[N];
+  out.append(scratch, static_cast<size_t>(put(scratch) - scratch));
+}
 
 // What append_tag_text writes for each character: the character itself, a
 // replacement, or 0 for the few that need more than one character.
@@ -141,23 +170,18 @@ void append_tag_name_again(OutputText& out, const TagName& tag) {
 
 // The value of a field writer, itself rewritten: a minus sign becomes _sub_.
 void append_field_number(OutputText& out, int64_t v, bool hex) {
-  char scratch[24];
-  char* end = scratch + sizeof scratch;
-  char* p = end;
-  if (hex) {
-    uint32_t u = static_cast<uint32_t>(v);
-    do {
-      *--p = kHexDigits[u & 0xF];
-      u >>= 4;
-    } while (u != 0);
-    out.append("0x", 2);
-    out.append(p, static_cast<size_t>(end - p));
-    return;
-  }
-  bool negative = v < 0;
-  p = format_udec(static_cast<uint32_t>(negative ? -v : v), end);
-  if (negative) out.append("_sub_", 5);
-  out.append(p, static_cast<size_t>(end - p));
+  append_formatted<15>(out, [v, hex](char* p) {
+    if (hex) {
+      *p++ = '0';
+      *p++ = 'x';
+      return put_hex(p, static_cast<uint32_t>(v));
+    }
+    if (v < 0) {
+      std::memcpy(p, "_sub_", 5);
+      p += 5;
+    }
+    return put_udec(p, static_cast<uint32_t>(v < 0 ? -v : v));
+  });
 }
 
 int write_field(CText name, int64_t value, OutputText& out, int hex) {
@@ -172,9 +196,12 @@ int write_field(CText name, int64_t value, OutputText& out, int hex) {
 }
 
 void append_note(OutputText& out, int32_t number) {
-  out.push('(');
-  append_dec(out, number);
-  out.push(')');
+  append_formatted<13>(out, [number](char* p) {
+    *p++ = '(';
+    p = put_dec(p, number);
+    *p++ = ')';
+    return p;
+  });
 }
 
 bool boolean_mode_on(int flag) { return (flag & 0xFF) == 1; }
@@ -182,30 +209,15 @@ bool boolean_mode_on(int flag) { return (flag & 0xFF) == 1; }
 }  // namespace
 
 void append_dec(OutputText& out, int32_t v) {
-  char scratch[12];
-  char* end = scratch + sizeof scratch;
-  bool negative = v < 0;
-  char* p = format_udec(negative ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v), end);
-  if (negative) *--p = '-';
-  out.append(p, static_cast<size_t>(end - p));
+  append_formatted<11>(out, [v](char* p) { return put_dec(p, v); });
 }
 
 void append_udec(OutputText& out, uint32_t v) {
-  char scratch[12];
-  char* end = scratch + sizeof scratch;
-  char* p = format_udec(v, end);
-  out.append(p, static_cast<size_t>(end - p));
+  append_formatted<10>(out, [v](char* p) { return put_udec(p, v); });
 }
 
 void append_hex(OutputText& out, uint32_t v) {
-  char scratch[8];
-  char* end = scratch + sizeof scratch;
-  char* p = end;
-  do {
-    *--p = kHexDigits[v & 0xF];
-    v >>= 4;
-  } while (v != 0);
-  out.append(p, static_cast<size_t>(end - p));
+  append_formatted<8>(out, [v](char* p) { return put_hex(p, v); });
 }
 
 void append_hex_2(OutputText& out, uint8_t v) {
@@ -275,9 +287,7 @@ int write_field_s8(CText name, uint32_t value, OutputText& out, int hex) {
   return write_field(name, v, out, hex);
 }
 
-int write_field_int(CText name, int32_t value, OutputText& out, int hex) {
-  return write_field(name, value, out, hex);
-}
+int write_field_int(CText name, int32_t value, OutputText& out, int hex) { return write_field(name, value, out, hex); }
 
 int write_field_octets(CText name, const uint8_t* octets, OutputText& out, int count, int compact) {
   out.push('<');
