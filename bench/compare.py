@@ -76,7 +76,7 @@ def time_tshark(pcaps, env):
 def measure(build, src, work, env, repeat):
     msgs = read_messages(src)
     # Enough messages that tshark's per-message cost dominates its start-up.
-    copies = max(1, 20000 // len(msgs))
+    copies = max(1, 100000 // len(msgs))
     dtap = [m for _, m in msgs if not is_broadcast_si(m)] * copies
     ccch = [m for _, m in msgs if is_broadcast_si(m)] * copies
     big, one = [None, None], [None, None]

@@ -102,6 +102,13 @@ TEST(AppendTagText, RewritesPunctuation) {
       {"ends-", "ends_sub_"},
       {"x(1),y", "x_1__y"},
       {"", ""},
+      // Texts of eight to fifteen characters go through two overlapping blocks.
+      {"a/bc def", "a/bc_def"},
+      {"</Cell Id>\n", "</Cell_Id>\n"},
+      {"ab-cdefghij", "ab_sub_cdefghij"},
+      {"abcdefghi+", "abcdefghi_and_"},
+      {"(x)/y z,w", "_x__y_z_w"},
+      {"<ab/c>\n", "<ab_c>\n"},
       // Texts of sixteen characters and more go through the block rewrite.
       {"Exactly sixteen!", "Exactly_sixteen!"},
       {"</Mobile Station Classmark 2>\n", "</Mobile_Station_Classmark_2>\n"},

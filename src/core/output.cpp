@@ -34,6 +34,10 @@ namespace {
 
 // Decimal digits of v at p, most significant first; returns the end.
 char* put_udec(char* p, uint32_t v) {
+  if (v < 10) {
+    *p = static_cast<char>('0' + v);
+    return p + 1;
+  }
   const int n = 1 + (v >= 10) + (v >= 100) + (v >= 1000) + (v >= 10000) + (v >= 100000) + (v >= 1000000) +
                 (v >= 10000000) + (v >= 100000000) + (v >= 1000000000);
   char* end = p + n;
@@ -110,10 +114,14 @@ size_t rewrite_tag_text_scalar(const char* text, size_t begin, size_t end, char*
 }
 
 #ifdef __SSE2__
-// Sixteen characters at text + i into dst, when none of them needs more than
-// one character; false (nothing written) otherwise.
+// One block of characters at text + i (sixteen, or eight in the low half) into
+// dst, when none of them needs more than one character; false (nothing
+// written) otherwise.
+template <int W>
 bool rewrite_tag_block(const char* text, size_t i, char* dst) {
-  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+  static_assert(W == 8 || W == 16);
+  const __m128i v = W == 16 ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i))
+                            : _mm_loadl_epi64(reinterpret_cast<const __m128i*>(text + i));
   const __m128i longer = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('-')), _mm_cmpeq_epi8(v, _mm_set1_epi8('+')));
   if (_mm_movemask_epi8(longer) != 0) return false;
   __m128i slash = _mm_cmpeq_epi8(v, _mm_set1_epi8('/'));
@@ -124,23 +132,32 @@ bool rewrite_tag_block(const char* text, size_t i, char* dst) {
       _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(v, _mm_set1_epi8(','))),
       _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('(')), _mm_cmpeq_epi8(v, _mm_set1_epi8(')'))), slash));
   const __m128i out = _mm_or_si128(_mm_andnot_si128(under, v), _mm_and_si128(under, _mm_set1_epi8('_')));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), out);
+  if (W == 16) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), out);
+  } else {
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(dst), out);
+  }
   return true;
 }
 #endif
 
 size_t rewrite_tag_text(const char* text, size_t begin, size_t end, char* dst) {
 #ifdef __SSE2__
-  // Whole blocks of sixteen while the output keeps pace with the input; the
-  // last partial block is redone as the block ending at `end`, overlapping
-  // characters already written with the same characters.
+  // Whole blocks while the output keeps pace with the input; the last partial
+  // block is redone as the block ending at `end`, overlapping characters
+  // already written with the same characters.
   if (begin == 0 && end >= 16) {
     size_t i = 0;
     for (; i + 16 <= end; i += 16) {
-      if (!rewrite_tag_block(text, i, dst + i)) return i + rewrite_tag_text_scalar(text, i, end, dst + i);
+      if (!rewrite_tag_block<16>(text, i, dst + i)) return i + rewrite_tag_text_scalar(text, i, end, dst + i);
     }
-    if (i == end || rewrite_tag_block(text, end - 16, dst + end - 16)) return end;
+    if (i == end || rewrite_tag_block<16>(text, end - 16, dst + end - 16)) return end;
     return i + rewrite_tag_text_scalar(text, i, end, dst + i);
+  }
+  if (begin == 0 && end >= 8) {
+    if (!rewrite_tag_block<8>(text, 0, dst)) return rewrite_tag_text_scalar(text, 0, end, dst);
+    if (rewrite_tag_block<8>(text, end - 8, dst + end - 8)) return end;
+    return 8 + rewrite_tag_text_scalar(text, 8, end, dst + 8);
   }
 #endif
   return rewrite_tag_text_scalar(text, begin, end, dst);
@@ -230,19 +247,21 @@ void append_hex_02(OutputText& out, uint8_t v) {
   out.append(two, 2);
 }
 
-int append_tag_text(OutputText& out, CText tag) {
-  const char* text = tag.text;
-  const size_t n = tag.size;
-  if (char* dst = out.reserve(5 * n)) {
-    out.commit(rewrite_tag_text(text, 0, n, dst));
-    return 1;
-  }
-  // Near the end of a bounded buffer: rewrite through scratch, keep what fits.
+// Near the end of a bounded buffer: rewrite through scratch, keep what fits.
+[[gnu::noinline]] static void append_tag_text_bounded(OutputText& out, const char* text, size_t n) {
   char scratch[5 * 64];
   for (size_t done = 0; done < n;) {
     const size_t end = n - done < 64 ? n : done + 64;
     out.append(scratch, rewrite_tag_text(text, done, end, scratch));
     done = end;
+  }
+}
+
+int append_tag_text(OutputText& out, CText tag) {
+  if (char* dst = out.reserve(5 * tag.size)) {
+    out.commit(rewrite_tag_text(tag.text, 0, tag.size, dst));
+  } else {
+    append_tag_text_bounded(out, tag.text, tag.size);
   }
   return 1;
 }
