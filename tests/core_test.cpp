@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/bits.h"
 #include "core/output.h"
@@ -27,8 +28,8 @@ TEST(BitBuffer, ReadersAtTheirBoundaries) {
   const uint8_t octets[] = {0xA5, 0x0F};
   BitBuffer b = bits_of(octets, 2);
   const ReadCase cases[] = {
-      {0, 4, 10},       {4, 8, 0x50}, {12, 4, 15}, {13, 4, 0},  // one bit past the end reads 0
-      {0, 16, 0xA50F},  {15, 1, 1},   {16, 1, 0},  {0, 0, 0},
+      {0, 4, 10},         {4, 8, 0x50}, {12, 4, 15}, {13, 4, 0},  // one bit past the end reads 0
+      {0, 16, 0xA50F},    {15, 1, 1},   {16, 1, 0},  {0, 0, 0},
       {0xFFFFFFFF, 2, 0},  // a position near the top must not wrap past the bound
   };
   for (const ReadCase& c : cases) EXPECT_EQ(read_bits32(c.pos, c.width, b), c.value) << c.pos << "/" << c.width;
@@ -101,6 +102,21 @@ TEST(AppendTagText, RewritesPunctuation) {
       {"ends-", "ends_sub_"},
       {"x(1),y", "x_1__y"},
       {"", ""},
+      // Texts of eight to fifteen characters go through two overlapping blocks.
+      {"a/bc def", "a/bc_def"},
+      {"</Cell Id>\n", "</Cell_Id>\n"},
+      {"ab-cdefghij", "ab_sub_cdefghij"},
+      {"abcdefghi+", "abcdefghi_and_"},
+      {"(x)/y z,w", "_x__y_z_w"},
+      {"<ab/c>\n", "<ab_c>\n"},
+      // Texts of sixteen characters and more go through the block rewrite.
+      {"Exactly sixteen!", "Exactly_sixteen!"},
+      {"</Mobile Station Classmark 2>\n", "</Mobile_Station_Classmark_2>\n"},
+      {"a/cdefghijklmnopq", "a/cdefghijklmnopq"},
+      {"ab/cdefghijklmno/q", "ab_cdefghijklmno_q"},
+      {"0123456789abcdef-x", "0123456789abcdef_sub_x"},
+      {"A-B C D E F G H I J K L", "A_sub_B_C_D_E_F_G_H_I_J_K_L"},
+      {"(a) (b) (c) (d) (e) (f) (g) (h) +", "_a___b___c___d___e___f___g___h___and_"},
   };
   for (const TagCase& c : cases) {
     char buf[128] = "";
@@ -136,6 +152,11 @@ TEST(FieldWriters, DecimalHexAndWidths) {
   EXPECT_EQ(run([](OutputText& o) { write_field_s8("TA", 0xFB, o, 1); }), "<TA>0xfffffffb</TA>\n");
   EXPECT_EQ(run([](OutputText& o) { write_field_int("n", -1, o, 1); }), "<n>0xffffffff</n>\n");
   EXPECT_EQ(run([](OutputText& o) { write_field_int("n", 0, o, 0); }), "<n>0</n>\n");
+  EXPECT_EQ(run([](OutputText& o) { write_field_int("n", 0, o, 1); }), "<n>0x0</n>\n");
+  EXPECT_EQ(run([](OutputText& o) { write_field_s8("n", 0x80, o, 0); }), "<n>_sub_128</n>\n");
+  EXPECT_EQ(run([](OutputText& o) { write_field_int("n", -2147483647 - 1, o, 0); }), "<n>_sub_2147483648</n>\n");
+  EXPECT_EQ(run([](OutputText& o) { write_field_int("n", 1000000000, o, 0); }), "<n>1000000000</n>\n");
+  EXPECT_EQ(run([](OutputText& o) { write_field_u16("n", 0x1000, o, 1); }), "<n>0x1000</n>\n");
   EXPECT_EQ(run([](OutputText& o) { write_field_u8("RXLEV-ACCESS-MIN", 3, o, 0); }),
             "<RXLEV_sub_ACCESS_sub_MIN>3</RXLEV_sub_ACCESS_sub_MIN>\n");
 }
@@ -181,6 +202,25 @@ TEST(OutputText, BoundedKeepsPrefixAndCountsTheRest) {
   EXPECT_EQ(buf[6], 'z');  // never a byte past the capacity
   EXPECT_EQ(out.length(), 9u);
   EXPECT_TRUE(out.truncated());
+}
+
+TEST(OutputText, EveryCapacityKeepsAPrefixOfTheWholeText) {
+  static const uint8_t octets[] = {0, 0x05, 0xAB, 0x10};
+  const std::string whole =
+      "<Cell_sub_Id__x_>\n(2)two to five</Cell_sub_Id__x_>\n<Cell_sub_Id__x_>0x 5ab10</Cell_sub_Id__x_>\n"
+      "<a/b_sub_c>0xff</a/b_sub_c>\n";
+  for (size_t cap = 1; cap <= whole.size() + 1; ++cap) {
+    std::vector<char> buf(cap + 1, 'z');
+    buf[0] = '\0';
+    OutputText out(buf.data(), cap);
+    render_value_block(out, "Cell-Id (x)", 2, kTable);
+    write_field_octets("Cell-Id (x)", octets, out, 3, 0);
+    write_field_u8("a/b-c", 255, out, 1);
+    out.finish();
+    EXPECT_EQ(std::string(buf.data()), whole.substr(0, cap - 1)) << cap;
+    EXPECT_EQ(buf[cap], 'z');
+    EXPECT_EQ(out.length(), whole.size());
+  }
 }
 
 TEST(OutputText, UnterminatedBufferIsTerminatedWithinCapacity) {

@@ -828,6 +828,22 @@ TEST(SmCapacities, OptionsEntryKeepsNinetyEightOctets) {
   EXPECT_EQ(between(render(p), "<Protocol_contents>0x", "</"), std::string(98 * 2, 'e'));
 }
 
+TEST(SmCapacities, OptionsElementOfEightyFourEntriesKeepsThemAll) {
+  // The most entries an element can hold: 84 of three octets each.
+  std::string entries;
+  for (int i = 0; i < 83; ++i) entries += "0001 00 ";
+  std::string hex = "0a 47 | 27 fe 80 " + entries + "0002 01 07";
+  Parsed p(hex.c_str());
+  EXPECT_EQ(p.as<SmPcoOnly>().pco.value.count, 84);
+  const std::string doc = render(p);
+  size_t ids = 0;
+  for (size_t at = doc.find("<Protocol_ID>0x1<"); at != std::string::npos; at = doc.find("<Protocol_ID>0x1<", at + 1))
+    ++ids;
+  EXPECT_EQ(ids, 83u);
+  EXPECT_NE(doc.find("<Protocol_ID>0x2</Protocol_ID>\n<Protocol_contents>0x 7</Protocol_contents>\n</protocols>"),
+            std::string::npos);
+}
+
 TEST(SmCapacities, NinePacketFiltersKeptAndParametersStillFound) {
   std::string filters;
   for (int i = 1; i <= 10; ++i) filters += "0" + std::to_string(i % 10) + " 00 00 ";

@@ -21,22 +21,24 @@ class OutputText {
 
   void append(const char* text) { append(text, std::strlen(text)); }
   void append(const char* text, size_t n) {
-    if (n <= room_) {
+    if (n <= limit_ - len_) {
       std::memcpy(buf_ + len_, text, n);
       len_ += n;
-      room_ -= n;
     } else {
       append_slow(text, n);
     }
   }
   void push(char c) {
-    if (room_ > 0) {
+    if (len_ < limit_) {
       buf_[len_++] = c;
-      --room_;
     } else {
       ++lost_;
     }
   }
+  // Room for n characters at the end, or nullptr when they might not all fit;
+  // after writing, commit() what was written (at most n).
+  char* reserve(size_t n) { return n <= limit_ - len_ ? buf_ + len_ : nullptr; }
+  void commit(size_t n) { len_ += n; }
   // Empties the whole buffer, the caller's earlier text included.
   void cut_to_empty();
   // Writes the terminating NUL; call once the document is complete.
@@ -55,8 +57,9 @@ class OutputText {
 
   char* buf_;
   size_t cap_;
-  size_t len_ = 0;   // characters stored
-  size_t room_ = 0;  // characters that may still be stored before the NUL
+  // Only len_ moves on an append: one field to update keeps appends cheap.
+  size_t limit_ = 0;  // characters that may be stored before the NUL
+  size_t len_ = 0;    // characters stored
   size_t lost_ = 0;  // characters that did not fit
 };
 
@@ -67,9 +70,18 @@ void append_hex(OutputText& out, uint32_t v);      // "%x"
 void append_hex_2(OutputText& out, uint8_t v);     // "%2x": blank-padded to two characters
 void append_hex_02(OutputText& out, uint8_t v);    // "%.2x": zero-padded to two digits
 
+// A NUL-terminated text with its length. Converts from const char*; for a
+// literal the length is found at compile time, so tag texts and field names
+// are not scanned on every call.
+struct CText {
+  const char* text;
+  size_t size;
+  CText(const char* t) : text(t), size(std::strlen(t)) {}  // implicit on purpose
+};
+
 // Rewrites a literal into an element name: blank , ( ) and / become "_" (a
 // slash at position 1 is kept, for "</"), "-" becomes "_sub_", "+" "_and_".
-int append_tag_text(OutputText& out, const char* text);
+int append_tag_text(OutputText& out, CText text);
 
 // "(value)" when with_number is set (low 8 bits non-zero), then the
 // description by plain append.
@@ -84,15 +96,15 @@ int append_value_note(int32_t value, OutputText& out, int boolean_mode);
 
 // One element: <name>value</name>\n, all through append_tag_text; hexadecimal
 // as 0x%x when the flag's low 8 bits are non-zero.
-int write_field_u8(const char* name, uint32_t value, OutputText& out, int hex);
-int write_field_u16(const char* name, uint32_t value, OutputText& out, int hex);
-int write_field_s8(const char* name, uint32_t value, OutputText& out, int hex);
-int write_field_int(const char* name, int32_t value, OutputText& out, int hex);
+int write_field_u8(CText name, uint32_t value, OutputText& out, int hex);
+int write_field_u16(CText name, uint32_t value, OutputText& out, int hex);
+int write_field_s8(CText name, uint32_t value, OutputText& out, int hex);
+int write_field_int(CText name, int32_t value, OutputText& out, int hex);
 
 // <name>0x then octets[1..count] as "%2x" ("%x" when compact) then </name>\n.
 // Position 0 is never printed: pass the address just before the first octet.
-int write_field_octets(const char* name, const uint8_t* octets, OutputText& out, int count, int compact);
-int write_field_ints(const char* name, const int32_t* values, OutputText& out, int count, int compact);
+int write_field_octets(CText name, const uint8_t* octets, OutputText& out, int count, int compact);
+int write_field_ints(CText name, const int32_t* values, OutputText& out, int count, int compact);
 
 // Value tables: one row per value or closed range of values.
 struct ValueText {
@@ -127,12 +139,12 @@ constexpr bool well_formed(std::span<const ValueText> table) {
 // The common block: <name>\n (tag text), (value), table text, </name>\n.
 // A value without a row and without fallback writes the note and stops early:
 // no text, no closing tag, result 0.
-int render_value_block(OutputText& out, const char* name, uint32_t value, std::span<const ValueText> table,
+int render_value_block(OutputText& out, CText name, uint32_t value, std::span<const ValueText> table,
                        const char* fallback = nullptr);
 
 // <name>\n, (value) and text1 for value 1 else text0, </name>\n; tags through
 // append_tag_text.
-int render_boolean_field(OutputText& out, const char* name, uint32_t value, const char* text0, const char* text1);
+int render_boolean_field(OutputText& out, CText name, uint32_t value, const char* text0, const char* text1);
 
 // Plain literal, the usual way a renderer writes fixed tags.
 inline int append_plain(OutputText& out, const char* text) {

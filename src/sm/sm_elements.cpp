@@ -66,12 +66,16 @@ void decode_protocol_configuration_options(ProtocolConfigurationOptions& p, cons
   if (read_bits8(0, 8, b) == 0) return;
   p.configuration_protocol = read_bits8(13, 3, b);
   OctetWalk w{b, 16};
+  uint32_t used = 0;  // pool octets taken by earlier entries
   while (w.fits(16) && p.count < kPcoEntries) {
     PcoEntry& e = p.entries[p.count + 1];
     e.protocol_id = read_bits16(w.pos, 16, b);
     w.pos += 16;
     if (!w.take(e.length)) return;
-    if (!take_contents(w, e.length, e.contents, kPcoContentOctets)) return;  // an incomplete entry is not counted
+    e.first = static_cast<uint16_t>(used);
+    const uint32_t cap = stored(kPcoContentOctets, static_cast<uint32_t>(std::size(p.pool)) - 1 - used);
+    if (!take_contents(w, e.length, p.pool + used, cap)) return;  // an incomplete entry is not counted
+    used += stored(e.length, cap);
     ++p.count;
   }
 }
@@ -180,7 +184,7 @@ int render_protocol_configuration_options(const ProtocolConfigurationOptions& p,
     for (uint32_t i = 1; i <= stored(p.count, kPcoEntries); ++i) {
       const PcoEntry& e = p.entries[i];
       write_field_u16("Protocol ID", e.protocol_id, out, 1);
-      write_field_octets("Protocol contents", e.contents, out, static_cast<int>(stored(e.length, kPcoContentOctets)),
+      write_field_octets("Protocol contents", p.contents(e), out, static_cast<int>(stored(e.length, kPcoContentOctets)),
                          0);
     }
     out.append("</protocols>\n");

@@ -16,8 +16,12 @@ namespace l3 {
 // print no more than are stored.
 inline constexpr uint32_t kPdpAddressOctets = 19;
 inline constexpr uint32_t kApnOctets = 200;
-inline constexpr uint32_t kPcoEntries = 199;
+// An entry takes at least three octets of a stretch of at most 256 (length
+// and protocol octets first), so no element holds more than 84 entries, and
+// all their contents together fit in 256 octets.
+inline constexpr uint32_t kPcoEntries = 84;
 inline constexpr uint32_t kPcoContentOctets = 98;
+inline constexpr uint32_t kPcoPoolOctets = 256;
 inline constexpr uint32_t kPacketFilters = 9;
 inline constexpr uint32_t kTftParameters = 9;
 inline constexpr uint32_t kTftContentOctets = 63;
@@ -38,16 +42,21 @@ struct AccessPointName {
 
 struct PcoEntry {
   uint16_t protocol_id;
-  uint8_t length;                           // content octets as announced
-  uint8_t contents[kPcoContentOctets + 1];  // 1..min(length, 98)
+  uint8_t length;  // content octets as announced
+  uint16_t first;  // its contents 1..min(length, 98) are pool[first + 1..]
 };
 
+// Entries' contents share one pool: the record stays small (it is zero-filled
+// on every decode).
 struct ProtocolConfigurationOptions {
   uint8_t configuration_protocol;
-  uint8_t count;                      // complete entries
-  PcoEntry entries[kPcoEntries + 1];  // 1..count
+  uint8_t count;                                                               // complete entries
+  PcoEntry entries[kPcoEntries + 1];                                           // 1..count
+  uint8_t pool[kPcoPoolOctets + 1];                                            // index 0 unused
+  const uint8_t* contents(const PcoEntry& e) const { return pool + e.first; }  // indexed from 1
 };
 static_assert(std::is_trivially_copyable_v<ProtocolConfigurationOptions>);
+static_assert((BitBuffer::kMaxOctets - 2) / 3 <= kPcoEntries && kPcoPoolOctets >= BitBuffer::kMaxOctets);
 
 struct PacketFilter {
   uint8_t identifier;
