@@ -35,6 +35,9 @@ struct Golden {
 
 std::string golden_name(const testing::TestParamInfo<Golden>& info);
 
+// Test lists name a case rather than dumping its bytes.
+inline void PrintTo(const Golden& g, std::ostream* os) { *os << g.name; }
+
 // Decodes every prefix of msg (and msg itself) from an exact-size heap copy,
 // so that a sanitizer sees any read past the length.
 void decode_every_prefix(uint8_t direction, const std::vector<uint8_t>& msg);
