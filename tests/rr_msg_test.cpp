@@ -21,6 +21,9 @@ using tharvel_test::Golden;
   "<TN>5</TN>\n<H>\n(0)Single_RF_channel</H>\n<TSC>0</TSC>\n<ARFCN>725</ARFCN>\n"
 #define ZERO_REFERENCE "<Request_Reference>\n<RA>0</RA>\n<T1>0</T1>\n<T2>0</T2>\n<T3>0</T3>\n</Request_Reference>\n"
 #define SPEECH_V1_MODE "<Channel_Mode>\n<Mode>\n(1)speech full rate or half rate version 1</Mode>\n</Channel_Mode>\n"
+#define DTM_RAI                                                                                                    \
+  "<Routeing_Area_Identification>\n<MCC>\n<MCC>262</MCC>\n</MCC>\n<MNC>\n<MNC>10</MNC>\n</MNC>\n<LAC>4660</LAC>\n" \
+  "<RAC>5</RAC>\n</Routeing_Area_Identification>\n"
 #define CAUSE_0 "<RR_Cause>\n<RR_Cause_value>\n(0)Normal event</RR_Cause_value>\n</RR_Cause>\n"
 
 // Messages whose elements sit at fixed places or in a short optional part.
@@ -147,7 +150,32 @@ const Golden kOtherShapes[] = {
      "<DTM_INFORMATION>\n<Routeing_Area_Identification>\n<MCC>\n<MCC>262</MCC>\n</MCC>\n<MNC>\n<MNC>10</MNC>\n"
      "</MNC>\n<LAC>4660</LAC>\n<RAC>5</RAC>\n</Routeing_Area_Identification>\n<DTM_Information_Rest_Octets>\n"
      "<legth>1</legth>\n<MAX_LAPDm>\n(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n"
+     "<GPRS_MS_TXPWR_MAX_CCH>0</GPRS_MS_TXPWR_MAX_CCH>\n</DTM_Information_Rest_Octets>\n</DTM_INFORMATION>\n"},
+    // Cell identity cut by the length: only the fields inside the element.
+    {"dtm_information_cell_identity_cut", 0, "06 4d | 62 02 10 12 34 05 | 02 6b 12",
+     "<DTM_INFORMATION>\n" DTM_RAI "<DTM_Information_Rest_Octets>\n<legth>2</legth>\n<MAX_LAPDm>\n"
+     "(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n<GPRS_MS_TXPWR_MAX_CCH>11</GPRS_MS_TXPWR_MAX_CCH>\n"
      "</DTM_Information_Rest_Octets>\n</DTM_INFORMATION>\n"},
+    // Cell identity ends on the last bit; 0x20 then holds L: no release 6 additions.
+    {"dtm_information_cell_identity_then_low", 0, "06 4d | 62 02 10 12 34 05 | 04 6b 12 34 20",
+     "<DTM_INFORMATION>\n" DTM_RAI "<DTM_Information_Rest_Octets>\n<legth>4</legth>\n<MAX_LAPDm>\n"
+     "(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n<GPRS_MS_TXPWR_MAX_CCH>11</GPRS_MS_TXPWR_MAX_CCH>\n"
+     "<Cell_Identity>\n<Cell_Identity>4660</Cell_Identity>\n</Cell_Identity>\n</DTM_Information_Rest_Octets>\n"
+     "</DTM_INFORMATION>\n"},
+    {"dtm_information_mbms_additions", 0, "06 4d | 62 02 10 12 34 05 | 04 6b 12 34 f0",
+     "<DTM_INFORMATION>\n" DTM_RAI "<DTM_Information_Rest_Octets>\n<legth>4</legth>\n<MAX_LAPDm>\n"
+     "(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n<GPRS_MS_TXPWR_MAX_CCH>11</GPRS_MS_TXPWR_MAX_CCH>\n"
+     "<Cell_Identity>\n<Cell_Identity>4660</Cell_Identity>\n</Cell_Identity>\n"
+     "<DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT>\n"
+     "(1)The cell supports the Dedicated Mode MBMS Notification procedures</DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT>\n"
+     "<MNCI_SUPPORT>\n(1)The cell supports the distribution of MBMS NEIGHBOURING CELL INFORMATION messages"
+     "</MNCI_SUPPORT>\n</DTM_Information_Rest_Octets>\n</DTM_INFORMATION>\n"},
+    // H, but MBMS procedures not supported by the cell.
+    {"dtm_information_high_without_mbms", 0, "06 4d | 62 02 10 12 34 05 | 04 6b 12 34 80",
+     "<DTM_INFORMATION>\n" DTM_RAI "<DTM_Information_Rest_Octets>\n<legth>4</legth>\n<MAX_LAPDm>\n"
+     "(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n<GPRS_MS_TXPWR_MAX_CCH>11</GPRS_MS_TXPWR_MAX_CCH>\n"
+     "<Cell_Identity>\n<Cell_Identity>4660</Cell_Identity>\n</Cell_Identity>\n</DTM_Information_Rest_Octets>\n"
+     "</DTM_INFORMATION>\n"},
     {"dtm_assignment_with_packet_assignments", 0,
      "06 4c | 00 | 0d 02 d5 | 05 00 00 00 00 00 | 11 01 | 15 04 50 c9 96 14 | 16 03 30 01 38",
      "<DTM_ASSIGNMENT_COMMAND>\n<Power_Command>\n<FPC>\n(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n"

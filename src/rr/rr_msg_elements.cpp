@@ -835,4 +835,44 @@ void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, O
   open_tag(out, "</Packet_Downlink_Assignment>\n");
 }
 
+void decode_dtm_information_details(DtmInformationDetails& d, const BitBuffer& b) {
+  d.length = read_bits8(0, 8, b);
+  d.max_lapdm = read_bits8(8, 3, b);
+  const uint32_t end = value_end(b);
+  BitCursor c(b, kValueStart + 3);
+  if (c.pos + 5 > end) return;
+  d.txpwr_present = 1;
+  d.gprs_ms_txpwr_max_cch = take8(c, 5);
+  if (c.pos + 16 > end) return;
+  d.cell_identity_present = 1;
+  d.cell_identity = static_cast<uint16_t>(c.bits(16));
+  // { null | L | H { 0 | 1 < DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT 1 > < MNCI_SUPPORT 1 > } }
+  if (c.pos + 2 > end || !rest_high_bit(c)) return;
+  if (!c.bit() || c.pos + 2 > end) return;
+  d.mbms_present = 1;
+  d.dedicated_mode_mbms_notification = take8(c, 1);
+  d.mnci_support = take8(c, 1);
+}
+
+void render_dtm_information_details(const DtmInformationDetails& d, OutputText& out) {
+  append_plain(out, "<DTM_Information_Rest_Octets>\n");
+  write_field_u8("legth", d.length, out, 0);
+  render_rr_max_lapdm(d.max_lapdm, out);
+  if (d.txpwr_present) write_field_u8("GPRS_MS_TXPWR_MAX_CCH", d.gprs_ms_txpwr_max_cch, out, 0);
+  if (d.cell_identity_present) {
+    open_tag(out, "<Cell_Identity>\n");
+    write_field_u16("Cell Identity", d.cell_identity, out, 0);
+    open_tag(out, "</Cell_Identity>\n");
+  }
+  if (d.mbms_present) {
+    render_boolean_field(out, "DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT", d.dedicated_mode_mbms_notification,
+                         "The cell does not support the Dedicated Mode MBMS Notification procedures",
+                         "The cell supports the Dedicated Mode MBMS Notification procedures");
+    render_boolean_field(out, "MNCI_SUPPORT", d.mnci_support,
+                         "The cell does not support the distribution of MBMS NEIGHBOURING CELL INFORMATION messages",
+                         "The cell supports the distribution of MBMS NEIGHBOURING CELL INFORMATION messages");
+  }
+  append_plain(out, "</DTM_Information_Rest_Octets>\n");
+}
+
 }  // namespace l3

@@ -260,6 +260,22 @@ struct RrPacketDownlinkAssignment {
 void decode_rr_packet_downlink_assignment(RrPacketDownlinkAssignment& a, const BitBuffer& b);
 void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, OutputText& out);
 
+// DTM information details of DTM INFORMATION (length-led), with the release 6
+// MBMS additions.
+struct DtmInformationDetails {
+  uint8_t length;
+  uint8_t max_lapdm;
+  uint8_t txpwr_present;
+  uint8_t gprs_ms_txpwr_max_cch;
+  uint8_t cell_identity_present;
+  uint16_t cell_identity;
+  uint8_t mbms_present;
+  uint8_t dedicated_mode_mbms_notification;
+  uint8_t mnci_support;
+};
+void decode_dtm_information_details(DtmInformationDetails& d, const BitBuffer& b);
+void render_dtm_information_details(const DtmInformationDetails& d, OutputText& out);
+
 // Shared small blocks.
 int render_rr_priority(uint8_t value, OutputText& out);
 void render_rr_packet_page_indication(uint8_t value, OutputText& out);

@@ -760,8 +760,7 @@ MessageRecord* parse_dtm_information(const uint8_t* msg, uint16_t len, uint8_t d
   if (!take_fixed(in, 6, r->routing_area, decode_rr_routing_area)) return r;
   BitBuffer b;
   if (!in.take_lv_led(b)) return r;
-  r->details_length = read_bits8(0, 8, b);
-  r->max_lapdm = read_bits8(8, 3, b);
+  decode_dtm_information_details(r->details, b);
   return r;
 }
 

@@ -340,8 +340,7 @@ struct GprsSuspensionRequest : MessageRecord {
 
 struct DtmInformation : MessageRecord {
   RrRoutingArea routing_area;
-  uint8_t details_length;
-  uint8_t max_lapdm;
+  DtmInformationDetails details;
 };
 
 struct VgcsUplinkGrant : MessageRecord {

@@ -754,10 +754,7 @@ int render_dtm_information(const MessageRecord& rec, OutputText& out, const char
   const auto& r = as<DtmInformation>(rec);
   open_message(tag, out);
   render_rr_routing_area(r.routing_area, out);
-  out.append("<DTM_Information_Rest_Octets>\n");
-  write_field_u8("legth", r.details_length, out, 0);
-  render_rr_max_lapdm(r.max_lapdm, out);
-  out.append("</DTM_Information_Rest_Octets>\n");
+  render_dtm_information_details(r.details, out);
   return close_message(tag, out);
 }
 
