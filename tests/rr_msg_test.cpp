@@ -24,6 +24,16 @@ using tharvel_test::Golden;
 #define DTM_RAI                                                                                                    \
   "<Routeing_Area_Identification>\n<MCC>\n<MCC>262</MCC>\n</MCC>\n<MNC>\n<MNC>10</MNC>\n</MNC>\n<LAC>4660</LAC>\n" \
   "<RAC>5</RAC>\n</Routeing_Area_Identification>\n"
+#define DTM_HEAD "06 4c | 00 | 0d 02 d5 | 05 00 00 00 00 00 | "
+#define DTM_HEAD_DOC                                                                                             \
+  "<Power_Command>\n<FPC>\n(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n</Power_Command>\n"            \
+  "<Channel_Description>\n" CHANNEL_725                                                                          \
+  "</Channel_Description>\n<GSM_GPRS_Broadcast_Information>\n<Length>5</Length>\n<GPRS_Cell_Options>\n"          \
+  "<NMO>0</NMO>\n<T3168>0</T3168>\n<T3192>\n(0)time 500 msec</T3192>\n<DRX_TIMER_MAX>0</DRX_TIMER_MAX>\n"        \
+  "<ACCESS_BURST_TYPE>0</ACCESS_BURST_TYPE>\n<CONTROL_ACK_TYPE>0</CONTROL_ACK_TYPE>\n<BS_CV_MAX>0</BS_CV_MAX>\n" \
+  "</GPRS_Cell_Options>\n<GPRS_Power_Control>\n<ALPHA>\n(0)0.000000</ALPHA>\n<T_AVG_W>0</T_AVG_W>\n"             \
+  "<T_AVG_T>0</T_AVG_T>\n<PC_MEAS_CHAN>0</PC_MEAS_CHAN>\n<N_AVG_I>0</N_AVG_I>\n</GPRS_Power_Control>\n"          \
+  "</GSM_GPRS_Broadcast_Information>\n"
 #define CAUSE_0 "<RR_Cause>\n<RR_Cause_value>\n(0)Normal event</RR_Cause_value>\n</RR_Cause>\n"
 
 // Messages whose elements sit at fixed places or in a short optional part.
@@ -216,6 +226,38 @@ const Golden kOtherShapes[] = {
      "<Timeslot_Allocation_with_Power_Control_Parameters>\n<ALPHA>\n(5)0.500000</ALPHA>\n<USF_TN1>3</USF_TN1>\n"
      "<GAMMA_TN1>7</GAMMA_TN1>\n</Timeslot_Allocation_with_Power_Control_Parameters>\n</Dynamic_Allocation>\n"
      "</RR_Packet_Uplink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
+    // Single block allocation with ALPHA/GAMMA and power, then EGPRS parameters ending on the last bit.
+    {"dtm_assignment_uplink_single_block_egprs", 0, DTM_HEAD "15 06 b1 53 a9 e5 44 76",
+     "<DTM_ASSIGNMENT_COMMAND>\n" DTM_HEAD_DOC
+     "<RR_Packet_Uplink_Assignment>\n<Length>6</Length>\n<CHANNEL_CODING_COMMAND>\n(2)CS-3<CHANNEL_CODING_COMMAND>\n"
+     "<TLLI_BLOCK_CHANNEL_CODING>1</TLLI_BLOCK_CHANNEL_CODING>\n<Packet_Timing_Advance>\n"
+     "<TIMING_ADVANCE_VALUE>5</TIMING_ADVANCE_VALUE>\n</Packet_Timing_Advance>\n<Allocation>\n"
+     "(2)Single Block Allocation</Allocation>\n<Single_Block_Allocation>\n<TIMESLOT_NUMBER>3</TIMESLOT_NUMBER>\n"
+     "<ALPHA>\n(5)0.500000</ALPHA>\n<GAMMA_TN>7</GAMMA_TN>\n<P0>\n(2)P0=4dB</P0>\n"
+     "<BTS_PWR_CTRL_MODE>1</BTS_PWR_CTRL_MODE>\n<PR_MODE>0</PR_MODE>\n</Single_Block_Allocation>\n"
+     "<EGPRS_Parameters>\n<EGPRS_Window_Size>\n(2)128</EGPRS_Window_Size>\n"
+     "<EGPRS_CHANNEL_CODING_COMMAND>3</EGPRS_CHANNEL_CODING_COMMAND>\n<BEP_PERIOD2>6</BEP_PERIOD2>\n"
+     "</EGPRS_Parameters>\n</RR_Packet_Uplink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
+    // Fixed allocation: the value only; the bits after it are not read as EGPRS parameters.
+    {"dtm_assignment_uplink_fixed_allocation", 0, DTM_HEAD "15 03 c7 ff f8",
+     "<DTM_ASSIGNMENT_COMMAND>\n" DTM_HEAD_DOC
+     "<RR_Packet_Uplink_Assignment>\n<Length>3</Length>\n<CHANNEL_CODING_COMMAND>\n(3)CS-4<CHANNEL_CODING_COMMAND>\n"
+     "<TLLI_BLOCK_CHANNEL_CODING>0</TLLI_BLOCK_CHANNEL_CODING>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
+     "<Allocation>\n(3)Fixed Allocation</Allocation>\n</RR_Packet_Uplink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
+    // Downlink EGPRS window 31 (reserved) and link quality mode 2, no BEP_PERIOD2.
+    {"dtm_assignment_downlink_egprs", 0, DTM_HEAD "16 04 00 20 7f 00",
+     "<DTM_ASSIGNMENT_COMMAND>\n" DTM_HEAD_DOC
+     "<Packet_Downlink_Assignment>\n<Length>4</Length>\n<MAC_MODE>0</MAC_MODE>\n<RLC_MODE>0</RLC_MODE>\n"
+     "<TIMESLOT_ALLOCATION>1</TIMESLOT_ALLOCATION>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
+     "<EGPRS_Window_Size>\n(31)Reserved</EGPRS_Window_Size>\n"
+     "<LINK_QUALITY_MEASUREMENT_MODE>2</LINK_QUALITY_MEASUREMENT_MODE>\n</Packet_Downlink_Assignment>\n"
+     "</DTM_ASSIGNMENT_COMMAND>\n"},
+    // The EGPRS flag is set but its fields would run past the element: not shown.
+    {"dtm_assignment_downlink_egprs_cut", 0, DTM_HEAD "16 03 00 20 7c",
+     "<DTM_ASSIGNMENT_COMMAND>\n" DTM_HEAD_DOC
+     "<Packet_Downlink_Assignment>\n<Length>3</Length>\n<MAC_MODE>0</MAC_MODE>\n<RLC_MODE>0</RLC_MODE>\n"
+     "<TIMESLOT_ALLOCATION>1</TIMESLOT_ALLOCATION>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
+     "</Packet_Downlink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
     {"dtm_reject_wait", 0, "06 49 | 0a",
      "<DTM_REJECT>\n<DTM_wait_indication>10</DTM_wait_indication>\n</DTM_REJECT>\n"},
     {"ia_extended_with_starting_time", 0,
