@@ -34,6 +34,15 @@ using tharvel_test::Golden;
   "</GPRS_Cell_Options>\n<GPRS_Power_Control>\n<ALPHA>\n(0)0.000000</ALPHA>\n<T_AVG_W>0</T_AVG_W>\n"             \
   "<T_AVG_T>0</T_AVG_T>\n<PC_MEAS_CHAN>0</PC_MEAS_CHAN>\n<N_AVG_I>0</N_AVG_I>\n</GPRS_Power_Control>\n"          \
   "</GSM_GPRS_Broadcast_Information>\n"
+// IMMEDIATE ASSIGNMENT of a TBF on timeslot 2, ARFCN 100, up to its rest octets.
+#define IA_TBF_HEAD(downlink, text, ta)                                                                        \
+  "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n" \
+  "<downlink_>" downlink "</downlink_>\n<T_D>1</T_D>\n" text                                                   \
+  "</Dedicated_mode_or_TBF>\n<Packet_Channel_Description>\n<Channel_type>1</Channel_type>\n<TN>2</TN>\n"       \
+  "<TSC>5</TSC>\n<ARFCN>100</ARFCN>\n</Packet_Channel_Description>\n" ZERO_REFERENCE                           \
+  "<Timing_Advance>\n<Timing_advance_value>" ta                                                                \
+  "</Timing_advance_value>\n</Timing_Advance>\n"                                                               \
+  "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
 #define CAUSE_0 "<RR_Cause>\n<RR_Cause_value>\n(0)Normal event</RR_Cause_value>\n</RR_Cause>\n"
 
 // Messages whose elements sit at fixed places or in a short optional part.
@@ -341,6 +350,7 @@ const Golden kImmediateAssignments[] = {
      "<Timing_Advance>\n<Timing_advance_value>0</Timing_advance_value>\n</Timing_Advance>\n"
      "<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n<MAC>8</MAC>\n"
      "</Mobile_Allocation>\n<IA_Rest_Octets>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // The zero octet after it holds no R99 or release 6 additions but an H for release 10.
     {"ia_uplink_tbf_with_packet_uplink_assignment", 0, "06 3f | 10 | 0a a0 64 | 00 00 00 | 05 | 00 | c8 ca 2d 1c 00",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
      "<downlink_>0</downlink_>\n<T_D>1</T_D>\nassigns an uplink TBF or is the second message of two in a two "
@@ -353,9 +363,11 @@ const Golden kImmediateAssignments[] = {
      "<Dynamic_Allocation>\n<USF>5</USF>\n<USF_GRANULARITY>0</USF_GRANULARITY>\n</Dynamic_Allocation>\n"
      "<CHANNEL_CODING_COMMAND>\n(1)CS-2<CHANNEL_CODING_COMMAND>\n"
      "<TLLI_BLOCK_CHANNEL_CODING>0</TLLI_BLOCK_CHANNEL_CODING>\n<ALPHA>\n(10)1.000000</ALPHA>\n<GAMMA>7</GAMMA>\n"
-     "</IA_Packet_Uplink_Assignment>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+     "</IA_Packet_Uplink_Assignment>\n<Implicit_Reject_CS>0</Implicit_Reject_CS>\n"
+     "<Implicit_Reject_PS>0</Implicit_Reject_PS>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
     // Downlink assignment: TLLI, no TFI group, TAI 9, no starting time, no power; the release additions are
-    // flagged by an H bit (0 where the filler has 1), window size 0.
+    // flagged by an H bit (0 where the filler has 1), window size 0. The release 7 group that follows is cut
+    // by the message's end and not shown.
     {"ia_downlink_tbf_with_egprs_window", 0, "06 3f | 30 | 0a a0 64 | 00 00 00 | 00 | 00 | d1 23 45 67 86 40 00",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
      "<downlink_>1</downlink_>\n<T_D>1</T_D>\nassigns a downlink TBF to the mobile station identified in the IA Rest "
@@ -367,6 +379,47 @@ const Golden kImmediateAssignments[] = {
      "<TIMING_ADVANCE_INDEX>9</TIMING_ADVANCE_INDEX>\n<EGPRS_Window_Size>\n(0)64</EGPRS_Window_Size>\n"
      "<LINK_QUALITY_MEASUREMENT_MODE>0</LINK_QUALITY_MEASUREMENT_MODE>\n</IA_Packet_Downlink_Assignment>\n"
      "</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // R99 window, release 6 PFI 42, release 7 NPM 21 in RTTI mode with event based FANR, pair 3, EGPRS level 1.
+    {"ia_downlink_release_6_and_7", 0, "06 3f | 30 | 0a a0 64 | 00 00 00 | 00 | 00 | d1 23 45 67 86 40 06 a9 aa db 2b",
+     IA_TBF_HEAD(
+         "1", "assigns a downlink TBF to the mobile station identified in the IA Rest Octets IE",
+         "0") "<IA_Rest_Octets>\n<IA_Packet_Downlink_Assignment>\n<TLLI>\n0x12345678</TLLI>\n"
+              "<TIMING_ADVANCE_INDEX>9</TIMING_ADVANCE_INDEX>\n<EGPRS_Window_Size>\n(0)64</EGPRS_Window_Size>\n"
+              "<LINK_QUALITY_MEASUREMENT_MODE>0</LINK_QUALITY_MEASUREMENT_MODE>\n<PFI>42</PFI>\n"
+              "<NPM_Transfer_Time>21</NPM_Transfer_Time>\n<TTI_MODE>\n(0)downlink RTTI TBF</TTI_MODE>\n"
+              "<EVENT_BASED_FANR>1</EVENT_BASED_FANR>\n<PDCH_PAIR_INDICATION>3</PDCH_PAIR_INDICATION>\n"
+              "<Downlink_EGPRS_Level>1</Downlink_EGPRS_Level>\n</IA_Packet_Downlink_Assignment>\n</IA_Rest_Octets>\n"
+              "</IMMEDIATE_ASSIGNMENT>\n"},
+    // Single block: P0 flagged by H, R99 Extended RA 31, release 6 PFI 85, release 10 implicit reject CS.
+    {"ia_uplink_single_block_release_additions", 0,
+     "06 3f | 10 | 0a a0 64 | 00 00 00 | 05 | 00 | c0 e8 91 a4 a7 fd 55 2b 2b",
+     IA_TBF_HEAD("0",
+                 "assigns an uplink TBF or is the second message of two in a two message assignment of an uplink or "
+                 "downlink TBF",
+                 "5") "<IA_Rest_Octets>\n<IA_Packet_Uplink_Assignment>\n<Single_Block_Allocation>\n<GAMMA>7</GAMMA>\n"
+                      "<TBF_STARTING_TIME>4660</TBF_STARTING_TIME>\n<P0>\n(2)P0=4dB</P0>\n<BTS_PWR_CTRL_MODE>1</"
+                      "BTS_PWR_CTRL_MODE>\n"
+                      "<PR_MODE>0</PR_MODE>\n<Extended_RA>31</Extended_RA>\n<PFI>85</PFI>\n</Single_Block_Allocation>\n"
+                      "</IA_Packet_Uplink_Assignment>\n<Implicit_Reject_CS>1</Implicit_Reject_CS>\n"
+                      "<Implicit_Reject_PS>0</Implicit_Reject_PS>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // Second part: the Extended RA follows an R99 H bit; release 10 and 13 additions after it.
+    {"ia_second_part_release_10_and_13", 0, "06 3f | 10 | 0a a0 64 | 00 00 00 | 05 | 00 | fa de cb 2b",
+     IA_TBF_HEAD("0",
+                 "assigns an uplink TBF or is the second message of two in a two message assignment of an uplink or "
+                 "downlink TBF",
+                 "5") "<IA_Rest_Octets>\n<Second_Part_Packet_Assignment>\n<Extended_RA>11</Extended_RA>\n"
+                      "</Second_Part_Packet_Assignment>\n<Implicit_Reject_CS>1</Implicit_Reject_CS>\n"
+                      "<Implicit_Reject_PS>1</Implicit_Reject_PS>\n<PEO_BCCH_CHANGE_MARK>2</"
+                      "PEO_BCCH_CHANGE_MARK>\n<RCC>6</RCC>\n"
+                      "</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // The filler after a second part reads as L everywhere: nothing but the block.
+    {"ia_second_part_filler", 0, "06 3f | 10 | 0a a0 64 | 00 00 00 | 05 | 00 | eb 2b 2b",
+     IA_TBF_HEAD(
+         "0",
+         "assigns an uplink TBF or is the second message of two in a two message assignment of an uplink or "
+         "downlink TBF",
+         "5") "<IA_Rest_Octets>\n<Second_Part_Packet_Assignment>\n</Second_Part_Packet_Assignment>\n</IA_Rest_Octets>\n"
+              "</IMMEDIATE_ASSIGNMENT>\n"},
     {"iar_extended_ra_1_and_4", 0,
      "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | d7 87 2b",
      "<IMMEDIATE_ASSIGNMENT_REJECT>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n" ZERO_REFERENCE
