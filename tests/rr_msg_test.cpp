@@ -43,6 +43,11 @@ using tharvel_test::Golden;
   "<Timing_Advance>\n<Timing_advance_value>" ta                                                                \
   "</Timing_advance_value>\n</Timing_Advance>\n"                                                               \
   "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+#define CELL_OPTIONS_ZERO                                                                             \
+  "<GPRS_Cell_Options>\n<NMO>0</NMO>\n<T3168>0</T3168>\n<T3192>\n(0)time 500 msec</T3192>\n"          \
+  "<DRX_TIMER_MAX>0</DRX_TIMER_MAX>\n<ACCESS_BURST_TYPE>0</ACCESS_BURST_TYPE>\n<CONTROL_ACK_TYPE>0</" \
+  "CONTROL_ACK_TYPE>\n"                                                                               \
+  "<BS_CV_MAX>0</BS_CV_MAX>\n"
 #define CAUSE_0 "<RR_Cause>\n<RR_Cause_value>\n(0)Normal event</RR_Cause_value>\n</RR_Cause>\n"
 
 // Messages whose elements sit at fixed places or in a short optional part.
@@ -267,6 +272,35 @@ const Golden kOtherShapes[] = {
      "<Packet_Downlink_Assignment>\n<Length>3</Length>\n<MAC_MODE>0</MAC_MODE>\n<RLC_MODE>0</RLC_MODE>\n"
      "<TIMESLOT_ALLOCATION>1</TIMESLOT_ALLOCATION>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
      "</Packet_Downlink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
+    // Extension information of 16 bits: EGPRS and BEP_PERIOD 5, the flags up to the MBMS group, which the length
+    // cuts after its first field; the power control parameters start after the announced bits.
+    {"dtm_assignment_broadcast_extension_cut_in_mbms", 0, "06 4c | 00 | 0d 02 d5 | 08 00 00 27 eb ff d4 22 98",
+     "<DTM_ASSIGNMENT_COMMAND>\n<Power_Command>\n<FPC>\n(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n"
+     "</Power_Command>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n<GSM_GPRS_Broadcast_Information>\n<Length>8</Length>\n" CELL_OPTIONS_ZERO
+     "<Extension_Information>\n<Length>15</Length>\n<EGPRS>1</EGPRS>\n"
+     "<EGPRS_PACKET_CHANNEL_REQUEST>1</EGPRS_PACKET_CHANNEL_REQUEST>\n<BEP_PERIOD>5</BEP_PERIOD>\n"
+     "<PFC_FEATURE_MODE>1</PFC_FEATURE_MODE>\n<DTM_SUPPORT>1</DTM_SUPPORT>\n"
+     "<BSS_PAGING_COORDINATION>1</BSS_PAGING_COORDINATION>\n<CCN_ACTIVE>1</CCN_ACTIVE>\n<NW_EXT_UTBF>1</NW_EXT_UTBF>\n"
+     "<MULTIPLE_TBF_CAPABILITY>1</MULTIPLE_TBF_CAPABILITY>\n<EXT_UTBF_NO_DATA>1</EXT_UTBF_NO_DATA>\n"
+     "<DTM_ENHANCEMENTS_CAPABILITY>1</DTM_ENHANCEMENTS_CAPABILITY>\n<MBMS>1</MBMS>\n"
+     "<DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT>1</DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT>\n"
+     "</Extension_Information>\n</GPRS_Cell_Options>\n<GPRS_Power_Control>\n<ALPHA>\n(10)1.000000</ALPHA>\n"
+     "<T_AVG_W>16</T_AVG_W>\n<T_AVG_T>17</T_AVG_T>\n<PC_MEAS_CHAN>0</PC_MEAS_CHAN>\n<N_AVG_I>9</N_AVG_I>\n"
+     "</GPRS_Power_Control>\n</GSM_GPRS_Broadcast_Information>\n</DTM_ASSIGNMENT_COMMAND>\n"},
+    // 32 extension bits without EGPRS or MBMS: the release 7 flag is the last field taken, the rest spare.
+    {"dtm_assignment_broadcast_extension_release_7", 0, "06 4c | 00 | 0d 02 d5 | 0a 00 00 2f 80 1f ff ff 98 00 00",
+     "<DTM_ASSIGNMENT_COMMAND>\n<Power_Command>\n<FPC>\n(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n"
+     "</Power_Command>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n<GSM_GPRS_Broadcast_Information>\n<Length>10</Length>\n" CELL_OPTIONS_ZERO
+     "<Extension_Information>\n<Length>31</Length>\n<EGPRS>0</EGPRS>\n<PFC_FEATURE_MODE>0</PFC_FEATURE_MODE>\n"
+     "<DTM_SUPPORT>0</DTM_SUPPORT>\n<BSS_PAGING_COORDINATION>0</BSS_PAGING_COORDINATION>\n"
+     "<CCN_ACTIVE>0</CCN_ACTIVE>\n<NW_EXT_UTBF>0</NW_EXT_UTBF>\n<MULTIPLE_TBF_CAPABILITY>0</MULTIPLE_TBF_CAPABILITY>\n"
+     "<EXT_UTBF_NO_DATA>0</EXT_UTBF_NO_DATA>\n<DTM_ENHANCEMENTS_CAPABILITY>0</DTM_ENHANCEMENTS_CAPABILITY>\n"
+     "<MBMS>0</MBMS>\n<REDUCED_LATENCY_ACCESS>1</REDUCED_LATENCY_ACCESS>\n</Extension_Information>\n"
+     "</GPRS_Cell_Options>\n<GPRS_Power_Control>\n<ALPHA>\n(3)0.300000</ALPHA>\n<T_AVG_W>0</T_AVG_W>\n"
+     "<T_AVG_T>0</T_AVG_T>\n<PC_MEAS_CHAN>0</PC_MEAS_CHAN>\n<N_AVG_I>0</N_AVG_I>\n</GPRS_Power_Control>\n"
+     "</GSM_GPRS_Broadcast_Information>\n</DTM_ASSIGNMENT_COMMAND>\n"},
     {"dtm_reject_wait", 0, "06 49 | 0a",
      "<DTM_REJECT>\n<DTM_wait_indication>10</DTM_wait_indication>\n</DTM_REJECT>\n"},
     {"ia_extended_with_starting_time", 0,

@@ -439,6 +439,32 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
     write_field_u8("PAN_INC", g.pan_inc, out, 0);
     write_field_u8("PAN_MAX", g.pan_max, out, 0);
   }
+  if (g.extension_present) {
+    constexpr const char* kNames[] = {
+        "EGPRS",
+        "EGPRS_PACKET_CHANNEL_REQUEST",
+        "BEP_PERIOD",
+        "PFC_FEATURE_MODE",
+        "DTM_SUPPORT",
+        "BSS_PAGING_COORDINATION",
+        "CCN_ACTIVE",
+        "NW_EXT_UTBF",
+        "MULTIPLE_TBF_CAPABILITY",
+        "EXT_UTBF_NO_DATA",
+        "DTM_ENHANCEMENTS_CAPABILITY",
+        "MBMS",
+        "DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT",
+        "MNCI_SUPPORT",
+        "REDUCED_LATENCY_ACCESS",
+    };
+    out.append("<Extension_Information>\n");
+    write_field_u8("Length", g.extension_length, out, 0);
+    for (uint32_t i = 0; i < g.extension_count && i < std::size(g.extension_kind); ++i) {
+      if (g.extension_kind[i] < std::size(kNames))
+        write_field_u8(kNames[g.extension_kind[i]], g.extension_value[i], out, 0);
+    }
+    out.append("</Extension_Information>\n");
+  }
   out.append("</GPRS_Cell_Options>\n");
   out.append("<GPRS_Power_Control>\n");
   render_rr_alpha(g.alpha, out);
