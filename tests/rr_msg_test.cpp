@@ -98,10 +98,29 @@ const Golden kFixedShapes[] = {
      "<MCC>\n<MCC>262</MCC>\n</MCC>\n<MNC>\n<MNC>10</MNC>\n</MNC>\n<LAC>4660</LAC>\n<RAC>0</RAC>\n"
      "</Routeing_Area_Identification>\n<Suspension_Cause>\n<Suspension_cause_value>\n"
      "(9)Emergency call</Suspension_cause_value>\n</Suspension_Cause>\n</GPRS_SUSPENSION_REQUEST>\n"},
+    // An empty uplink assignment: only the doubled wrapper tag.
     {"pdch_assignment_keeps_its_odd_closing_line", 0, "06 23 | 0d 02 d5 | 22 00",
      "<PDCH_ASSIGNMENT_COMMAND>\n<Description_of_the_Channel_after_time>\n<Channel_Description>\n" CHANNEL_725
      "</Channel_Description>\n</Description_of_the_Channel_after_time>\n"
      "<Uplink_Assignment>\n<Uplink_Assignment>\n</PDCH_ASSIGNMENT_COMMAND>/n"},
+    // Both packet assignments decoded between their doubled wrapper tags.
+    {"pdch_assignment_with_packet_assignments", 0, "06 23 | 0d 02 d5 | 22 06 b1 53 a9 e5 44 76 | 23 04 00 20 7f 00",
+     "<PDCH_ASSIGNMENT_COMMAND>\n<Description_of_the_Channel_after_time>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n</Description_of_the_Channel_after_time>\n<Uplink_Assignment>\n"
+     "<RR_Packet_Uplink_Assignment>\n<Length>6</Length>\n<CHANNEL_CODING_COMMAND>\n(2)CS-3<CHANNEL_CODING_COMMAND>\n"
+     "<TLLI_BLOCK_CHANNEL_CODING>1</TLLI_BLOCK_CHANNEL_CODING>\n<Packet_Timing_Advance>\n"
+     "<TIMING_ADVANCE_VALUE>5</TIMING_ADVANCE_VALUE>\n</Packet_Timing_Advance>\n<Allocation>\n"
+     "(2)Single Block Allocation</Allocation>\n<Single_Block_Allocation>\n<TIMESLOT_NUMBER>3</TIMESLOT_NUMBER>\n"
+     "<ALPHA>\n(5)0.500000</ALPHA>\n<GAMMA_TN>7</GAMMA_TN>\n<P0>\n(2)P0=4dB</P0>\n"
+     "<BTS_PWR_CTRL_MODE>1</BTS_PWR_CTRL_MODE>\n<PR_MODE>0</PR_MODE>\n</Single_Block_Allocation>\n"
+     "<EGPRS_Parameters>\n<EGPRS_Window_Size>\n(2)128</EGPRS_Window_Size>\n"
+     "<EGPRS_CHANNEL_CODING_COMMAND>3</EGPRS_CHANNEL_CODING_COMMAND>\n<BEP_PERIOD2>6</BEP_PERIOD2>\n"
+     "</EGPRS_Parameters>\n</RR_Packet_Uplink_Assignment>\n<Uplink_Assignment>\n<Downlink_Assignment>\n"
+     "<Packet_Downlink_Assignment>\n<Length>4</Length>\n<MAC_MODE>0</MAC_MODE>\n<RLC_MODE>0</RLC_MODE>\n"
+     "<TIMESLOT_ALLOCATION>1</TIMESLOT_ALLOCATION>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
+     "<EGPRS_Window_Size>\n(31)Reserved</EGPRS_Window_Size>\n"
+     "<LINK_QUALITY_MEASUREMENT_MODE>2</LINK_QUALITY_MEASUREMENT_MODE>\n</Packet_Downlink_Assignment>\n"
+     "<Downlink_Assignment>\n</PDCH_ASSIGNMENT_COMMAND>/n"},
     {"channel_mode_modify_multirate", 0, "06 10 | 0d 02 d5 | 01 | 03 02 20 a5",
      "<GSM_RR_CHANNEL_MODE_MODIFY>\n<Channel_Description2>\n" CHANNEL_725 "</Channel_Description2>\n" SPEECH_V1_MODE
      "<MultiRate_configuration>\n<Length>2</Length>\n<MR_version>\n(1)Adaptive Multirate speech version1"

@@ -202,8 +202,8 @@ struct PdchAssignmentCommand : MessageRecord {
   Opt<ChannelDescription> channel_before;
   Opt<FrequencyChannelSequence> sequence_before;
   Opt<MobileAllocation> ma_before;
-  Opt<uint8_t> uplink_assignment;
-  Opt<uint8_t> downlink_assignment;
+  Opt<RrPacketUplinkAssignment> uplink_assignment;
+  Opt<RrPacketDownlinkAssignment> downlink_assignment;
 };
 
 struct ChannelRelease : MessageRecord {

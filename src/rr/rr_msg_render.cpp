@@ -548,8 +548,19 @@ int render_pdch_assignment_command(const MessageRecord& rec, OutputText& out, co
     render_mobile_allocation(r.ma_before.value, out);
     out.append("</Mobile_Allocation_before_time>\n");
   }
-  if (r.uplink_assignment.present) out.append("<Uplink_Assignment>\n<Uplink_Assignment>\n");
-  if (r.downlink_assignment.present) out.append("<Downlink_Assignment>\n<Downlink_Assignment>\n");
+  // The wrapper tags stand twice; the decoded element sits between them when it holds any octet.
+  if (r.uplink_assignment.present) {
+    out.append("<Uplink_Assignment>\n");
+    if (r.uplink_assignment.value.length > 0) render_rr_packet_uplink_assignment(r.uplink_assignment.value, out);
+    out.append("<Uplink_Assignment>\n");
+  }
+  if (r.downlink_assignment.present) {
+    out.append("<Downlink_Assignment>\n");
+    if (r.downlink_assignment.value.length > 0) {
+      render_rr_packet_downlink_assignment(r.downlink_assignment.value, out);
+    }
+    out.append("<Downlink_Assignment>\n");
+  }
   out.append("</PDCH_ASSIGNMENT_COMMAND>/n");  // hosts match this closing line as it stands
   return 1;
 }
