@@ -352,6 +352,29 @@ const Golden kImmediateAssignments[] = {
      "</Request_Reference>\n<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
      "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
      "<IA_Rest_Octets>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // Dedicated: the compressed handover information bit is L; release 13 implicit reject PS, PEO 0, RCC 5.
+    {"ia_dedicated_release_13", 0, "06 3f | 00 | 0d 02 d5 | 12 34 56 | 05 | 00 | 39 6b 2b",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n<Request_Reference>\n<RA>18</RA>\n<T1>6</T1>\n<T2>22</T2>\n<T3>34</T3>\n"
+     "</Request_Reference>\n<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<IA_Rest_Octets>\n<Implicit_Reject_PS>1</Implicit_Reject_PS>\n<PEO_BCCH_CHANGE_MARK>0</PEO_BCCH_CHANGE_MARK>\n"
+     "<RCC>5</RCC>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // Frequency parameters, then H for the compressed handover information and the release 13 fields.
+    {"ia_frequency_parameters_then_release_13", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 82 05 01 f5 ab 2b",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<IA_Rest_Octets>\n<Frequency_Parameters>\n<Length_of_frequency_parameters>2</Length_of_frequency_parameters>\n"
+     "<MAIO>5</MAIO>\n<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n"
+     "<MAC>1</MAC>\n</Mobile_Allocation>\n</Frequency_Parameters>\n"
+     "<Compressed_Inter_RAT_HO_INFO_IND>1</Compressed_Inter_RAT_HO_INFO_IND>\n<Implicit_Reject_PS>1</"
+     "Implicit_Reject_PS>\n"
+     "<PEO_BCCH_CHANGE_MARK>2</PEO_BCCH_CHANGE_MARK>\n<RCC>5</RCC>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
     // Frequency parameters before time: MAIO 5, a one-octet mobile allocation with MA C(8) and C(1) set.
     {"ia_frequency_parameters_before_time", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 82 05 81 2b",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
@@ -402,7 +425,8 @@ const Golden kImmediateAssignments[] = {
      "<downlink_>0</downlink_>\n<T_D>0</T_D>\nNot used</Dedicated_mode_or_TBF>\n" ZERO_REFERENCE
      "<Timing_Advance>\n<Timing_advance_value>0</Timing_advance_value>\n</Timing_Advance>\n"
      "<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n<MAC>8</MAC>\n"
-     "</Mobile_Allocation>\n<IA_Rest_Octets>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+     "</Mobile_Allocation>\n<IA_Rest_Octets>\n<Compressed_Inter_RAT_HO_INFO_IND>1</Compressed_Inter_RAT_HO_INFO_IND>\n"
+     "</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
     // The zero octet after it holds no R99 or release 6 additions but an H for release 10.
     {"ia_uplink_tbf_with_packet_uplink_assignment", 0, "06 3f | 10 | 0a a0 64 | 00 00 00 | 05 | 00 | c8 ca 2d 1c 00",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"

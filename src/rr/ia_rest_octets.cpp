@@ -346,12 +346,27 @@ void render_frequency_parameters(const IaFrequencyParameters& f, OutputText& out
   append_tag_text(out, "</Frequency_Parameters>\n");
 }
 
+// < Compressed_Inter_RAT_HO_INFO_IND L/H >
+// { null | L | H < Implicit Reject PS 1 > < PEO_BCCH_CHANGE_MARK 2 > < RCC 3 > }
+void decode_dedicated_additions(IaRestOctets& r, BitCursor& c) {
+  r.compressed_ho_info = high_bit(c);
+  if (c.left() >= 7 && high_bit(c)) {
+    r.peo_present = 1;
+    r.peo_implicit_reject_ps = take8(c, 1);
+    r.peo_bcch_change_mark = take8(c, 2);
+    r.rcc = take8(c, 3);
+  }
+}
+
 }  // namespace
 
 void decode_ia_rest_octets(IaRestOctets& r, const BitBuffer& b) {
   r.present = 1;
   BitCursor c(b);
   switch (c.bits(2)) {
+    case 0:
+      decode_dedicated_additions(r, c);
+      break;
     case 1:
       if (c.bits(2) == 0) {
         r.kind = kIaRestEgprsUplink;
@@ -361,6 +376,7 @@ void decode_ia_rest_octets(IaRestOctets& r, const BitBuffer& b) {
     case 2:
       r.kind = kIaRestFrequencyParameters;
       decode_frequency_parameters(r.frequency, c);
+      decode_dedicated_additions(r, c);
       break;
     case 3:
       if (c.bit()) {
@@ -411,7 +427,12 @@ void render_ia_rest_octets(const IaRestOctets& r, OutputText& out) {
     write_field_u8("Implicit_Reject_CS", r.implicit_reject_cs, out, 0);
     write_field_u8("Implicit_Reject_PS", r.implicit_reject_ps, out, 0);
   }
+  // Only H is shown: the filler reads as L.
+  if (r.compressed_ho_info) write_field_u8("Compressed_Inter_RAT_HO_INFO_IND", 1, out, 0);
   if (r.peo_present) {
+    if (r.kind == kIaRestNone || r.kind == kIaRestFrequencyParameters) {
+      write_field_u8("Implicit_Reject_PS", r.peo_implicit_reject_ps, out, 0);
+    }
     write_field_u8("PEO_BCCH_CHANGE_MARK", r.peo_bcch_change_mark, out, 0);
     write_field_u8("RCC", r.rcc, out, 0);
   }

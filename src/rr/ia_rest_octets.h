@@ -128,6 +128,11 @@ struct IaRestOctets {
   uint8_t peo_present;
   uint8_t peo_bcch_change_mark;
   uint8_t rcc;
+  // After a dedicated assignment (LL) or frequency parameters (HL): H asks
+  // for the compressed INTER RAT HANDOVER INFO; release 13 adds the PS
+  // implicit reject to the PEO fields.
+  uint8_t compressed_ho_info;
+  uint8_t peo_implicit_reject_ps;
 };
 
 enum IaRestKind : uint8_t {
