@@ -21,6 +21,33 @@ using tharvel_test::Golden;
   "<TN>5</TN>\n<H>\n(0)Single_RF_channel</H>\n<TSC>0</TSC>\n<ARFCN>725</ARFCN>\n"
 #define ZERO_REFERENCE "<Request_Reference>\n<RA>0</RA>\n<T1>0</T1>\n<T2>0</T2>\n<T3>0</T3>\n</Request_Reference>\n"
 #define SPEECH_V1_MODE "<Channel_Mode>\n<Mode>\n(1)speech full rate or half rate version 1</Mode>\n</Channel_Mode>\n"
+#define DTM_RAI                                                                                                    \
+  "<Routeing_Area_Identification>\n<MCC>\n<MCC>262</MCC>\n</MCC>\n<MNC>\n<MNC>10</MNC>\n</MNC>\n<LAC>4660</LAC>\n" \
+  "<RAC>5</RAC>\n</Routeing_Area_Identification>\n"
+#define DTM_HEAD "06 4c | 00 | 0d 02 d5 | 05 00 00 00 00 00 | "
+#define DTM_HEAD_DOC                                                                                             \
+  "<Power_Command>\n<FPC>\n(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n</Power_Command>\n"            \
+  "<Channel_Description>\n" CHANNEL_725                                                                          \
+  "</Channel_Description>\n<GSM_GPRS_Broadcast_Information>\n<Length>5</Length>\n<GPRS_Cell_Options>\n"          \
+  "<NMO>0</NMO>\n<T3168>0</T3168>\n<T3192>\n(0)time 500 msec</T3192>\n<DRX_TIMER_MAX>0</DRX_TIMER_MAX>\n"        \
+  "<ACCESS_BURST_TYPE>0</ACCESS_BURST_TYPE>\n<CONTROL_ACK_TYPE>0</CONTROL_ACK_TYPE>\n<BS_CV_MAX>0</BS_CV_MAX>\n" \
+  "</GPRS_Cell_Options>\n<GPRS_Power_Control>\n<ALPHA>\n(0)0.000000</ALPHA>\n<T_AVG_W>0</T_AVG_W>\n"             \
+  "<T_AVG_T>0</T_AVG_T>\n<PC_MEAS_CHAN>0</PC_MEAS_CHAN>\n<N_AVG_I>0</N_AVG_I>\n</GPRS_Power_Control>\n"          \
+  "</GSM_GPRS_Broadcast_Information>\n"
+// IMMEDIATE ASSIGNMENT of a TBF on timeslot 2, ARFCN 100, up to its rest octets.
+#define IA_TBF_HEAD(downlink, text, ta)                                                                        \
+  "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n" \
+  "<downlink_>" downlink "</downlink_>\n<T_D>1</T_D>\n" text                                                   \
+  "</Dedicated_mode_or_TBF>\n<Packet_Channel_Description>\n<Channel_type>1</Channel_type>\n<TN>2</TN>\n"       \
+  "<TSC>5</TSC>\n<ARFCN>100</ARFCN>\n</Packet_Channel_Description>\n" ZERO_REFERENCE                           \
+  "<Timing_Advance>\n<Timing_advance_value>" ta                                                                \
+  "</Timing_advance_value>\n</Timing_Advance>\n"                                                               \
+  "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+#define CELL_OPTIONS_ZERO                                                                             \
+  "<GPRS_Cell_Options>\n<NMO>0</NMO>\n<T3168>0</T3168>\n<T3192>\n(0)time 500 msec</T3192>\n"          \
+  "<DRX_TIMER_MAX>0</DRX_TIMER_MAX>\n<ACCESS_BURST_TYPE>0</ACCESS_BURST_TYPE>\n<CONTROL_ACK_TYPE>0</" \
+  "CONTROL_ACK_TYPE>\n"                                                                               \
+  "<BS_CV_MAX>0</BS_CV_MAX>\n"
 #define CAUSE_0 "<RR_Cause>\n<RR_Cause_value>\n(0)Normal event</RR_Cause_value>\n</RR_Cause>\n"
 
 // Messages whose elements sit at fixed places or in a short optional part.
@@ -71,10 +98,29 @@ const Golden kFixedShapes[] = {
      "<MCC>\n<MCC>262</MCC>\n</MCC>\n<MNC>\n<MNC>10</MNC>\n</MNC>\n<LAC>4660</LAC>\n<RAC>0</RAC>\n"
      "</Routeing_Area_Identification>\n<Suspension_Cause>\n<Suspension_cause_value>\n"
      "(9)Emergency call</Suspension_cause_value>\n</Suspension_Cause>\n</GPRS_SUSPENSION_REQUEST>\n"},
+    // An empty uplink assignment: only the doubled wrapper tag.
     {"pdch_assignment_keeps_its_odd_closing_line", 0, "06 23 | 0d 02 d5 | 22 00",
      "<PDCH_ASSIGNMENT_COMMAND>\n<Description_of_the_Channel_after_time>\n<Channel_Description>\n" CHANNEL_725
      "</Channel_Description>\n</Description_of_the_Channel_after_time>\n"
      "<Uplink_Assignment>\n<Uplink_Assignment>\n</PDCH_ASSIGNMENT_COMMAND>/n"},
+    // Both packet assignments decoded between their doubled wrapper tags.
+    {"pdch_assignment_with_packet_assignments", 0, "06 23 | 0d 02 d5 | 22 06 b1 53 a9 e5 44 76 | 23 04 00 20 7f 00",
+     "<PDCH_ASSIGNMENT_COMMAND>\n<Description_of_the_Channel_after_time>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n</Description_of_the_Channel_after_time>\n<Uplink_Assignment>\n"
+     "<RR_Packet_Uplink_Assignment>\n<Length>6</Length>\n<CHANNEL_CODING_COMMAND>\n(2)CS-3<CHANNEL_CODING_COMMAND>\n"
+     "<TLLI_BLOCK_CHANNEL_CODING>1</TLLI_BLOCK_CHANNEL_CODING>\n<Packet_Timing_Advance>\n"
+     "<TIMING_ADVANCE_VALUE>5</TIMING_ADVANCE_VALUE>\n</Packet_Timing_Advance>\n<Allocation>\n"
+     "(2)Single Block Allocation</Allocation>\n<Single_Block_Allocation>\n<TIMESLOT_NUMBER>3</TIMESLOT_NUMBER>\n"
+     "<ALPHA>\n(5)0.500000</ALPHA>\n<GAMMA_TN>7</GAMMA_TN>\n<P0>\n(2)P0=4dB</P0>\n"
+     "<BTS_PWR_CTRL_MODE>1</BTS_PWR_CTRL_MODE>\n<PR_MODE>0</PR_MODE>\n</Single_Block_Allocation>\n"
+     "<EGPRS_Parameters>\n<EGPRS_Window_Size>\n(2)128</EGPRS_Window_Size>\n"
+     "<EGPRS_CHANNEL_CODING_COMMAND>3</EGPRS_CHANNEL_CODING_COMMAND>\n<BEP_PERIOD2>6</BEP_PERIOD2>\n"
+     "</EGPRS_Parameters>\n</RR_Packet_Uplink_Assignment>\n<Uplink_Assignment>\n<Downlink_Assignment>\n"
+     "<Packet_Downlink_Assignment>\n<Length>4</Length>\n<MAC_MODE>0</MAC_MODE>\n<RLC_MODE>0</RLC_MODE>\n"
+     "<TIMESLOT_ALLOCATION>1</TIMESLOT_ALLOCATION>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
+     "<EGPRS_Window_Size>\n(31)Reserved</EGPRS_Window_Size>\n"
+     "<LINK_QUALITY_MEASUREMENT_MODE>2</LINK_QUALITY_MEASUREMENT_MODE>\n</Packet_Downlink_Assignment>\n"
+     "<Downlink_Assignment>\n</PDCH_ASSIGNMENT_COMMAND>/n"},
     {"channel_mode_modify_multirate", 0, "06 10 | 0d 02 d5 | 01 | 03 02 20 a5",
      "<GSM_RR_CHANNEL_MODE_MODIFY>\n<Channel_Description2>\n" CHANNEL_725 "</Channel_Description2>\n" SPEECH_V1_MODE
      "<MultiRate_configuration>\n<Length>2</Length>\n<MR_version>\n(1)Adaptive Multirate speech version1"
@@ -147,7 +193,32 @@ const Golden kOtherShapes[] = {
      "<DTM_INFORMATION>\n<Routeing_Area_Identification>\n<MCC>\n<MCC>262</MCC>\n</MCC>\n<MNC>\n<MNC>10</MNC>\n"
      "</MNC>\n<LAC>4660</LAC>\n<RAC>5</RAC>\n</Routeing_Area_Identification>\n<DTM_Information_Rest_Octets>\n"
      "<legth>1</legth>\n<MAX_LAPDm>\n(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n"
+     "<GPRS_MS_TXPWR_MAX_CCH>0</GPRS_MS_TXPWR_MAX_CCH>\n</DTM_Information_Rest_Octets>\n</DTM_INFORMATION>\n"},
+    // Cell identity cut by the length: only the fields inside the element.
+    {"dtm_information_cell_identity_cut", 0, "06 4d | 62 02 10 12 34 05 | 02 6b 12",
+     "<DTM_INFORMATION>\n" DTM_RAI "<DTM_Information_Rest_Octets>\n<legth>2</legth>\n<MAX_LAPDm>\n"
+     "(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n<GPRS_MS_TXPWR_MAX_CCH>11</GPRS_MS_TXPWR_MAX_CCH>\n"
      "</DTM_Information_Rest_Octets>\n</DTM_INFORMATION>\n"},
+    // Cell identity ends on the last bit; 0x20 then holds L: no release 6 additions.
+    {"dtm_information_cell_identity_then_low", 0, "06 4d | 62 02 10 12 34 05 | 04 6b 12 34 20",
+     "<DTM_INFORMATION>\n" DTM_RAI "<DTM_Information_Rest_Octets>\n<legth>4</legth>\n<MAX_LAPDm>\n"
+     "(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n<GPRS_MS_TXPWR_MAX_CCH>11</GPRS_MS_TXPWR_MAX_CCH>\n"
+     "<Cell_Identity>\n<Cell_Identity>4660</Cell_Identity>\n</Cell_Identity>\n</DTM_Information_Rest_Octets>\n"
+     "</DTM_INFORMATION>\n"},
+    {"dtm_information_mbms_additions", 0, "06 4d | 62 02 10 12 34 05 | 04 6b 12 34 f0",
+     "<DTM_INFORMATION>\n" DTM_RAI "<DTM_Information_Rest_Octets>\n<legth>4</legth>\n<MAX_LAPDm>\n"
+     "(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n<GPRS_MS_TXPWR_MAX_CCH>11</GPRS_MS_TXPWR_MAX_CCH>\n"
+     "<Cell_Identity>\n<Cell_Identity>4660</Cell_Identity>\n</Cell_Identity>\n"
+     "<DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT>\n"
+     "(1)The cell supports the Dedicated Mode MBMS Notification procedures</DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT>\n"
+     "<MNCI_SUPPORT>\n(1)The cell supports the distribution of MBMS NEIGHBOURING CELL INFORMATION messages"
+     "</MNCI_SUPPORT>\n</DTM_Information_Rest_Octets>\n</DTM_INFORMATION>\n"},
+    // H, but MBMS procedures not supported by the cell.
+    {"dtm_information_high_without_mbms", 0, "06 4d | 62 02 10 12 34 05 | 04 6b 12 34 80",
+     "<DTM_INFORMATION>\n" DTM_RAI "<DTM_Information_Rest_Octets>\n<legth>4</legth>\n<MAX_LAPDm>\n"
+     "(3)Any message segmented in up to8LAPDm frames</MAX_LAPDm>\n<GPRS_MS_TXPWR_MAX_CCH>11</GPRS_MS_TXPWR_MAX_CCH>\n"
+     "<Cell_Identity>\n<Cell_Identity>4660</Cell_Identity>\n</Cell_Identity>\n</DTM_Information_Rest_Octets>\n"
+     "</DTM_INFORMATION>\n"},
     {"dtm_assignment_with_packet_assignments", 0,
      "06 4c | 00 | 0d 02 d5 | 05 00 00 00 00 00 | 11 01 | 15 04 50 c9 96 14 | 16 03 30 01 38",
      "<DTM_ASSIGNMENT_COMMAND>\n<Power_Command>\n<FPC>\n(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n"
@@ -188,6 +259,67 @@ const Golden kOtherShapes[] = {
      "<Timeslot_Allocation_with_Power_Control_Parameters>\n<ALPHA>\n(5)0.500000</ALPHA>\n<USF_TN1>3</USF_TN1>\n"
      "<GAMMA_TN1>7</GAMMA_TN1>\n</Timeslot_Allocation_with_Power_Control_Parameters>\n</Dynamic_Allocation>\n"
      "</RR_Packet_Uplink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
+    // Single block allocation with ALPHA/GAMMA and power, then EGPRS parameters ending on the last bit.
+    {"dtm_assignment_uplink_single_block_egprs", 0, DTM_HEAD "15 06 b1 53 a9 e5 44 76",
+     "<DTM_ASSIGNMENT_COMMAND>\n" DTM_HEAD_DOC
+     "<RR_Packet_Uplink_Assignment>\n<Length>6</Length>\n<CHANNEL_CODING_COMMAND>\n(2)CS-3<CHANNEL_CODING_COMMAND>\n"
+     "<TLLI_BLOCK_CHANNEL_CODING>1</TLLI_BLOCK_CHANNEL_CODING>\n<Packet_Timing_Advance>\n"
+     "<TIMING_ADVANCE_VALUE>5</TIMING_ADVANCE_VALUE>\n</Packet_Timing_Advance>\n<Allocation>\n"
+     "(2)Single Block Allocation</Allocation>\n<Single_Block_Allocation>\n<TIMESLOT_NUMBER>3</TIMESLOT_NUMBER>\n"
+     "<ALPHA>\n(5)0.500000</ALPHA>\n<GAMMA_TN>7</GAMMA_TN>\n<P0>\n(2)P0=4dB</P0>\n"
+     "<BTS_PWR_CTRL_MODE>1</BTS_PWR_CTRL_MODE>\n<PR_MODE>0</PR_MODE>\n</Single_Block_Allocation>\n"
+     "<EGPRS_Parameters>\n<EGPRS_Window_Size>\n(2)128</EGPRS_Window_Size>\n"
+     "<EGPRS_CHANNEL_CODING_COMMAND>3</EGPRS_CHANNEL_CODING_COMMAND>\n<BEP_PERIOD2>6</BEP_PERIOD2>\n"
+     "</EGPRS_Parameters>\n</RR_Packet_Uplink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
+    // Fixed allocation: the value only; the bits after it are not read as EGPRS parameters.
+    {"dtm_assignment_uplink_fixed_allocation", 0, DTM_HEAD "15 03 c7 ff f8",
+     "<DTM_ASSIGNMENT_COMMAND>\n" DTM_HEAD_DOC
+     "<RR_Packet_Uplink_Assignment>\n<Length>3</Length>\n<CHANNEL_CODING_COMMAND>\n(3)CS-4<CHANNEL_CODING_COMMAND>\n"
+     "<TLLI_BLOCK_CHANNEL_CODING>0</TLLI_BLOCK_CHANNEL_CODING>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
+     "<Allocation>\n(3)Fixed Allocation</Allocation>\n</RR_Packet_Uplink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
+    // Downlink EGPRS window 31 (reserved) and link quality mode 2, no BEP_PERIOD2.
+    {"dtm_assignment_downlink_egprs", 0, DTM_HEAD "16 04 00 20 7f 00",
+     "<DTM_ASSIGNMENT_COMMAND>\n" DTM_HEAD_DOC
+     "<Packet_Downlink_Assignment>\n<Length>4</Length>\n<MAC_MODE>0</MAC_MODE>\n<RLC_MODE>0</RLC_MODE>\n"
+     "<TIMESLOT_ALLOCATION>1</TIMESLOT_ALLOCATION>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
+     "<EGPRS_Window_Size>\n(31)Reserved</EGPRS_Window_Size>\n"
+     "<LINK_QUALITY_MEASUREMENT_MODE>2</LINK_QUALITY_MEASUREMENT_MODE>\n</Packet_Downlink_Assignment>\n"
+     "</DTM_ASSIGNMENT_COMMAND>\n"},
+    // The EGPRS flag is set but its fields would run past the element: not shown.
+    {"dtm_assignment_downlink_egprs_cut", 0, DTM_HEAD "16 03 00 20 7c",
+     "<DTM_ASSIGNMENT_COMMAND>\n" DTM_HEAD_DOC
+     "<Packet_Downlink_Assignment>\n<Length>3</Length>\n<MAC_MODE>0</MAC_MODE>\n<RLC_MODE>0</RLC_MODE>\n"
+     "<TIMESLOT_ALLOCATION>1</TIMESLOT_ALLOCATION>\n<Packet_Timing_Advance>\n</Packet_Timing_Advance>\n"
+     "</Packet_Downlink_Assignment>\n</DTM_ASSIGNMENT_COMMAND>\n"},
+    // Extension information of 16 bits: EGPRS and BEP_PERIOD 5, the flags up to the MBMS group, which the length
+    // cuts after its first field; the power control parameters start after the announced bits.
+    {"dtm_assignment_broadcast_extension_cut_in_mbms", 0, "06 4c | 00 | 0d 02 d5 | 08 00 00 27 eb ff d4 22 98",
+     "<DTM_ASSIGNMENT_COMMAND>\n<Power_Command>\n<FPC>\n(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n"
+     "</Power_Command>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n<GSM_GPRS_Broadcast_Information>\n<Length>8</Length>\n" CELL_OPTIONS_ZERO
+     "<Extension_Information>\n<Length>15</Length>\n<EGPRS>1</EGPRS>\n"
+     "<EGPRS_PACKET_CHANNEL_REQUEST>1</EGPRS_PACKET_CHANNEL_REQUEST>\n<BEP_PERIOD>5</BEP_PERIOD>\n"
+     "<PFC_FEATURE_MODE>1</PFC_FEATURE_MODE>\n<DTM_SUPPORT>1</DTM_SUPPORT>\n"
+     "<BSS_PAGING_COORDINATION>1</BSS_PAGING_COORDINATION>\n<CCN_ACTIVE>1</CCN_ACTIVE>\n<NW_EXT_UTBF>1</NW_EXT_UTBF>\n"
+     "<MULTIPLE_TBF_CAPABILITY>1</MULTIPLE_TBF_CAPABILITY>\n<EXT_UTBF_NO_DATA>1</EXT_UTBF_NO_DATA>\n"
+     "<DTM_ENHANCEMENTS_CAPABILITY>1</DTM_ENHANCEMENTS_CAPABILITY>\n<MBMS>1</MBMS>\n"
+     "<DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT>1</DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT>\n"
+     "</Extension_Information>\n</GPRS_Cell_Options>\n<GPRS_Power_Control>\n<ALPHA>\n(10)1.000000</ALPHA>\n"
+     "<T_AVG_W>16</T_AVG_W>\n<T_AVG_T>17</T_AVG_T>\n<PC_MEAS_CHAN>0</PC_MEAS_CHAN>\n<N_AVG_I>9</N_AVG_I>\n"
+     "</GPRS_Power_Control>\n</GSM_GPRS_Broadcast_Information>\n</DTM_ASSIGNMENT_COMMAND>\n"},
+    // 32 extension bits without EGPRS or MBMS: the release 7 flag is the last field taken, the rest spare.
+    {"dtm_assignment_broadcast_extension_release_7", 0, "06 4c | 00 | 0d 02 d5 | 0a 00 00 2f 80 1f ff ff 98 00 00",
+     "<DTM_ASSIGNMENT_COMMAND>\n<Power_Command>\n<FPC>\n(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n"
+     "</Power_Command>\n<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n<GSM_GPRS_Broadcast_Information>\n<Length>10</Length>\n" CELL_OPTIONS_ZERO
+     "<Extension_Information>\n<Length>31</Length>\n<EGPRS>0</EGPRS>\n<PFC_FEATURE_MODE>0</PFC_FEATURE_MODE>\n"
+     "<DTM_SUPPORT>0</DTM_SUPPORT>\n<BSS_PAGING_COORDINATION>0</BSS_PAGING_COORDINATION>\n"
+     "<CCN_ACTIVE>0</CCN_ACTIVE>\n<NW_EXT_UTBF>0</NW_EXT_UTBF>\n<MULTIPLE_TBF_CAPABILITY>0</MULTIPLE_TBF_CAPABILITY>\n"
+     "<EXT_UTBF_NO_DATA>0</EXT_UTBF_NO_DATA>\n<DTM_ENHANCEMENTS_CAPABILITY>0</DTM_ENHANCEMENTS_CAPABILITY>\n"
+     "<MBMS>0</MBMS>\n<REDUCED_LATENCY_ACCESS>1</REDUCED_LATENCY_ACCESS>\n</Extension_Information>\n"
+     "</GPRS_Cell_Options>\n<GPRS_Power_Control>\n<ALPHA>\n(3)0.300000</ALPHA>\n<T_AVG_W>0</T_AVG_W>\n"
+     "<T_AVG_T>0</T_AVG_T>\n<PC_MEAS_CHAN>0</PC_MEAS_CHAN>\n<N_AVG_I>0</N_AVG_I>\n</GPRS_Power_Control>\n"
+     "</GSM_GPRS_Broadcast_Information>\n</DTM_ASSIGNMENT_COMMAND>\n"},
     {"dtm_reject_wait", 0, "06 49 | 0a",
      "<DTM_REJECT>\n<DTM_wait_indication>10</DTM_wait_indication>\n</DTM_REJECT>\n"},
     {"ia_extended_with_starting_time", 0,
@@ -220,6 +352,29 @@ const Golden kImmediateAssignments[] = {
      "</Request_Reference>\n<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
      "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
      "<IA_Rest_Octets>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // Dedicated: the compressed handover information bit is L; release 13 implicit reject PS, PEO 0, RCC 5.
+    {"ia_dedicated_release_13", 0, "06 3f | 00 | 0d 02 d5 | 12 34 56 | 05 | 00 | 39 6b 2b",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725
+     "</Channel_Description>\n<Request_Reference>\n<RA>18</RA>\n<T1>6</T1>\n<T2>22</T2>\n<T3>34</T3>\n"
+     "</Request_Reference>\n<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<IA_Rest_Octets>\n<Implicit_Reject_PS>1</Implicit_Reject_PS>\n<PEO_BCCH_CHANGE_MARK>0</PEO_BCCH_CHANGE_MARK>\n"
+     "<RCC>5</RCC>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // Frequency parameters, then H for the compressed handover information and the release 13 fields.
+    {"ia_frequency_parameters_then_release_13", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 82 05 01 f5 ab 2b",
+     "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
+     "<downlink_>0</downlink_>\n<T_D>0</T_D>\nassigns a dedicated mode resource</Dedicated_mode_or_TBF>\n"
+     "<Channel_Description>\n" CHANNEL_725 "</Channel_Description>\n" ZERO_REFERENCE
+     "<Timing_Advance>\n<Timing_advance_value>5</Timing_advance_value>\n</Timing_Advance>\n"
+     "<Mobile_Allocation>\n<Length_of_mobile_allocation>0</Length_of_mobile_allocation>\n</Mobile_Allocation>\n"
+     "<IA_Rest_Octets>\n<Frequency_Parameters>\n<Length_of_frequency_parameters>2</Length_of_frequency_parameters>\n"
+     "<MAIO>5</MAIO>\n<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n"
+     "<MAC>1</MAC>\n</Mobile_Allocation>\n</Frequency_Parameters>\n"
+     "<Compressed_Inter_RAT_HO_INFO_IND>1</Compressed_Inter_RAT_HO_INFO_IND>\n<Implicit_Reject_PS>1</"
+     "Implicit_Reject_PS>\n"
+     "<PEO_BCCH_CHANGE_MARK>2</PEO_BCCH_CHANGE_MARK>\n<RCC>5</RCC>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
     // Frequency parameters before time: MAIO 5, a one-octet mobile allocation with MA C(8) and C(1) set.
     {"ia_frequency_parameters_before_time", 0, "06 3f | 00 | 0d 02 d5 | 00 00 00 | 05 | 00 | 82 05 81 2b",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
@@ -270,7 +425,9 @@ const Golden kImmediateAssignments[] = {
      "<downlink_>0</downlink_>\n<T_D>0</T_D>\nNot used</Dedicated_mode_or_TBF>\n" ZERO_REFERENCE
      "<Timing_Advance>\n<Timing_advance_value>0</Timing_advance_value>\n</Timing_Advance>\n"
      "<Mobile_Allocation>\n<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n<MAC>8</MAC>\n"
-     "</Mobile_Allocation>\n<IA_Rest_Octets>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+     "</Mobile_Allocation>\n<IA_Rest_Octets>\n<Compressed_Inter_RAT_HO_INFO_IND>1</Compressed_Inter_RAT_HO_INFO_IND>\n"
+     "</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // The zero octet after it holds no R99 or release 6 additions but an H for release 10.
     {"ia_uplink_tbf_with_packet_uplink_assignment", 0, "06 3f | 10 | 0a a0 64 | 00 00 00 | 05 | 00 | c8 ca 2d 1c 00",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
      "<downlink_>0</downlink_>\n<T_D>1</T_D>\nassigns an uplink TBF or is the second message of two in a two "
@@ -283,9 +440,11 @@ const Golden kImmediateAssignments[] = {
      "<Dynamic_Allocation>\n<USF>5</USF>\n<USF_GRANULARITY>0</USF_GRANULARITY>\n</Dynamic_Allocation>\n"
      "<CHANNEL_CODING_COMMAND>\n(1)CS-2<CHANNEL_CODING_COMMAND>\n"
      "<TLLI_BLOCK_CHANNEL_CODING>0</TLLI_BLOCK_CHANNEL_CODING>\n<ALPHA>\n(10)1.000000</ALPHA>\n<GAMMA>7</GAMMA>\n"
-     "</IA_Packet_Uplink_Assignment>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+     "</IA_Packet_Uplink_Assignment>\n<Implicit_Reject_CS>0</Implicit_Reject_CS>\n"
+     "<Implicit_Reject_PS>0</Implicit_Reject_PS>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
     // Downlink assignment: TLLI, no TFI group, TAI 9, no starting time, no power; the release additions are
-    // flagged by an H bit (0 where the filler has 1), window size 0.
+    // flagged by an H bit (0 where the filler has 1), window size 0. The release 7 group that follows is cut
+    // by the message's end and not shown.
     {"ia_downlink_tbf_with_egprs_window", 0, "06 3f | 30 | 0a a0 64 | 00 00 00 | 00 | 00 | d1 23 45 67 86 40 00",
      "<IMMEDIATE_ASSIGNMENT>\n<Page_Mode>\n(0)Normal_paging</Page_Mode>\n<Dedicated_mode_or_TBF>\n<TMA>0</TMA>\n"
      "<downlink_>1</downlink_>\n<T_D>1</T_D>\nassigns a downlink TBF to the mobile station identified in the IA Rest "
@@ -297,6 +456,47 @@ const Golden kImmediateAssignments[] = {
      "<TIMING_ADVANCE_INDEX>9</TIMING_ADVANCE_INDEX>\n<EGPRS_Window_Size>\n(0)64</EGPRS_Window_Size>\n"
      "<LINK_QUALITY_MEASUREMENT_MODE>0</LINK_QUALITY_MEASUREMENT_MODE>\n</IA_Packet_Downlink_Assignment>\n"
      "</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // R99 window, release 6 PFI 42, release 7 NPM 21 in RTTI mode with event based FANR, pair 3, EGPRS level 1.
+    {"ia_downlink_release_6_and_7", 0, "06 3f | 30 | 0a a0 64 | 00 00 00 | 00 | 00 | d1 23 45 67 86 40 06 a9 aa db 2b",
+     IA_TBF_HEAD(
+         "1", "assigns a downlink TBF to the mobile station identified in the IA Rest Octets IE",
+         "0") "<IA_Rest_Octets>\n<IA_Packet_Downlink_Assignment>\n<TLLI>\n0x12345678</TLLI>\n"
+              "<TIMING_ADVANCE_INDEX>9</TIMING_ADVANCE_INDEX>\n<EGPRS_Window_Size>\n(0)64</EGPRS_Window_Size>\n"
+              "<LINK_QUALITY_MEASUREMENT_MODE>0</LINK_QUALITY_MEASUREMENT_MODE>\n<PFI>42</PFI>\n"
+              "<NPM_Transfer_Time>21</NPM_Transfer_Time>\n<TTI_MODE>\n(0)downlink RTTI TBF</TTI_MODE>\n"
+              "<EVENT_BASED_FANR>1</EVENT_BASED_FANR>\n<PDCH_PAIR_INDICATION>3</PDCH_PAIR_INDICATION>\n"
+              "<Downlink_EGPRS_Level>1</Downlink_EGPRS_Level>\n</IA_Packet_Downlink_Assignment>\n</IA_Rest_Octets>\n"
+              "</IMMEDIATE_ASSIGNMENT>\n"},
+    // Single block: P0 flagged by H, R99 Extended RA 31, release 6 PFI 85, release 10 implicit reject CS.
+    {"ia_uplink_single_block_release_additions", 0,
+     "06 3f | 10 | 0a a0 64 | 00 00 00 | 05 | 00 | c0 e8 91 a4 a7 fd 55 2b 2b",
+     IA_TBF_HEAD("0",
+                 "assigns an uplink TBF or is the second message of two in a two message assignment of an uplink or "
+                 "downlink TBF",
+                 "5") "<IA_Rest_Octets>\n<IA_Packet_Uplink_Assignment>\n<Single_Block_Allocation>\n<GAMMA>7</GAMMA>\n"
+                      "<TBF_STARTING_TIME>4660</TBF_STARTING_TIME>\n<P0>\n(2)P0=4dB</P0>\n<BTS_PWR_CTRL_MODE>1</"
+                      "BTS_PWR_CTRL_MODE>\n"
+                      "<PR_MODE>0</PR_MODE>\n<Extended_RA>31</Extended_RA>\n<PFI>85</PFI>\n</Single_Block_Allocation>\n"
+                      "</IA_Packet_Uplink_Assignment>\n<Implicit_Reject_CS>1</Implicit_Reject_CS>\n"
+                      "<Implicit_Reject_PS>0</Implicit_Reject_PS>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // Second part: the Extended RA follows an R99 H bit; release 10 and 13 additions after it.
+    {"ia_second_part_release_10_and_13", 0, "06 3f | 10 | 0a a0 64 | 00 00 00 | 05 | 00 | fa de cb 2b",
+     IA_TBF_HEAD("0",
+                 "assigns an uplink TBF or is the second message of two in a two message assignment of an uplink or "
+                 "downlink TBF",
+                 "5") "<IA_Rest_Octets>\n<Second_Part_Packet_Assignment>\n<Extended_RA>11</Extended_RA>\n"
+                      "</Second_Part_Packet_Assignment>\n<Implicit_Reject_CS>1</Implicit_Reject_CS>\n"
+                      "<Implicit_Reject_PS>1</Implicit_Reject_PS>\n<PEO_BCCH_CHANGE_MARK>2</"
+                      "PEO_BCCH_CHANGE_MARK>\n<RCC>6</RCC>\n"
+                      "</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
+    // The filler after a second part reads as L everywhere: nothing but the block.
+    {"ia_second_part_filler", 0, "06 3f | 10 | 0a a0 64 | 00 00 00 | 05 | 00 | eb 2b 2b",
+     IA_TBF_HEAD(
+         "0",
+         "assigns an uplink TBF or is the second message of two in a two message assignment of an uplink or "
+         "downlink TBF",
+         "5") "<IA_Rest_Octets>\n<Second_Part_Packet_Assignment>\n</Second_Part_Packet_Assignment>\n</IA_Rest_Octets>\n"
+              "</IMMEDIATE_ASSIGNMENT>\n"},
     {"iar_extended_ra_1_and_4", 0,
      "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | d7 87 2b",
      "<IMMEDIATE_ASSIGNMENT_REJECT>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n" ZERO_REFERENCE

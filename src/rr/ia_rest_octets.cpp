@@ -19,6 +19,17 @@ void decode_power(IaPowerControl& p, BitCursor& c, bool with_bts_mode) {
   p.pr_mode = take8(c, 1);
 }
 
+// An L/H bit that is H, read only while bits remain: the end reads as L.
+bool high_bit(BitCursor& c) { return !c.at_end() && rest_high_bit(c); }
+
+// { null | L | H { 0 | 1 < PFI 7 > } }
+template <class A>
+void decode_pfi(A& a, BitCursor& c) {
+  if (!high_bit(c) || !c.bit() || c.left() < 7) return;
+  a.pfi_present = 1;
+  a.pfi = take8(c, 7);
+}
+
 // Dynamic (USF) or fixed (bitmap) allocation, shared by both uplink forms.
 template <class A>
 void decode_allocation(A& a, BitCursor& c) {
@@ -42,7 +53,18 @@ void decode_packet_uplink(IaPacketUplinkAssignment& u, BitCursor& c) {
     u.gamma = take8(c, 5);
     u.starting_time_present = c.bits(2) == 1;
     if (u.starting_time_present) u.starting_time = static_cast<uint16_t>(c.bits(16));
-    decode_power(u.power, c, true);
+    // { L | H < P0 4 > < BTS_PWR_CTRL_MODE 1 > < PR_MODE 1 > }
+    u.power.present = high_bit(c);
+    if (u.power.present) {
+      u.power.p0 = take8(c, 4);
+      u.power.bts_pwr_ctrl_mode = take8(c, 1);
+      u.power.pr_mode = take8(c, 1);
+    }
+    if (high_bit(c) && c.bit() && c.left() >= 5) {
+      u.extended_ra_present = 1;
+      u.extended_ra = take8(c, 5);
+    }
+    decode_pfi(u, c);
     return;
   }
   u.tfi = take8(c, 5);
@@ -58,10 +80,11 @@ void decode_packet_uplink(IaPacketUplinkAssignment& u, BitCursor& c) {
   u.starting_time_present = c.bit();
   if (u.starting_time_present) u.starting_time = static_cast<uint16_t>(c.bits(16));
   // { L | H { 0 | 1 < Extended RA 5 > } }, only when bits remain
-  if (!c.at_end() && rest_high_bit(c) && c.bit()) {
+  if (high_bit(c) && c.bit() && c.left() >= 5) {
     u.extended_ra_present = 1;
     u.extended_ra = take8(c, 5);
   }
+  decode_pfi(u, c);
 }
 
 void decode_packet_downlink(IaPacketDownlinkAssignment& d, BitCursor& c) {
@@ -88,6 +111,52 @@ void decode_packet_downlink(IaPacketDownlinkAssignment& d, BitCursor& c) {
     d.link_quality_measurement_mode = take8(c, 2);
     d.bep_period2_present = c.bit();
     if (d.bep_period2_present) d.bep_period2 = take8(c, 4);
+  }
+  decode_pfi(d, c);
+  // { null | L | H { 0 | 1 < NPM Transfer Time 5 > }
+  //   { 0 < EVENT_BASED_FANR 1 > < PDCH_PAIR_INDICATION 3 > | 1 { 0 | 1 < EVENT_BASED_FANR 1 > } }
+  //   < Downlink EGPRS Level 2 > }
+  // Shown only when the whole group lies inside the rest octets.
+  if (!high_bit(c)) return;
+  const uint32_t start = c.pos;
+  const uint8_t npm_present = take8(c, 1);
+  const uint8_t npm = npm_present ? take8(c, 5) : 0;
+  const uint8_t tti_mode = take8(c, 1);
+  uint8_t fanr_present = 1, fanr = 0, pair = 0;
+  if (tti_mode == 0) {
+    fanr = take8(c, 1);
+    pair = take8(c, 3);
+  } else {
+    fanr_present = take8(c, 1);
+    if (fanr_present) fanr = take8(c, 1);
+  }
+  const uint8_t level = take8(c, 2);
+  if (c.pos > c.buf.count) {
+    c.pos = start;
+    return;
+  }
+  d.rel7_present = 1;
+  d.npm_present = npm_present;
+  d.npm_transfer_time = npm;
+  d.tti_mode = tti_mode;
+  d.event_based_fanr_present = fanr_present;
+  d.event_based_fanr = fanr;
+  d.pdch_pair_indication = pair;
+  d.egprs_level = level;
+}
+
+// { null | L | H < Implicit Reject CS 1 > < Implicit Reject PS 1 > }
+// { null | L | H < PEO_BCCH_CHANGE_MARK 2 > < RCC 3 > }
+void decode_late_additions(IaRestOctets& r, BitCursor& c) {
+  if (c.left() >= 3 && high_bit(c)) {
+    r.implicit_reject_present = 1;
+    r.implicit_reject_cs = take8(c, 1);
+    r.implicit_reject_ps = take8(c, 1);
+  }
+  if (c.left() >= 6 && high_bit(c)) {
+    r.peo_present = 1;
+    r.peo_bcch_change_mark = take8(c, 2);
+    r.rcc = take8(c, 3);
   }
 }
 
@@ -185,6 +254,8 @@ void render_packet_uplink(const IaPacketUplinkAssignment& u, OutputText& out) {
     render_alpha_gamma(u, out);
     if (u.starting_time_present) write_field_u16("TBF_STARTING_TIME", u.starting_time, out, 0);
     render_power(u.power, true, out);
+    if (u.extended_ra_present) write_field_u8("Extended_RA", u.extended_ra, out, 0);
+    if (u.pfi_present) write_field_u8("PFI", u.pfi, out, 0);
     append_tag_text(out, "</Single_Block_Allocation>\n");
   } else {
     write_field_u8("TFI_ASSIGNMENT", u.tfi, out, 0);
@@ -195,6 +266,7 @@ void render_packet_uplink(const IaPacketUplinkAssignment& u, OutputText& out) {
     render_alpha_gamma(u, out);
     render_tai_start(u, out);
     if (u.extended_ra_present) write_field_u8("Extended_RA", u.extended_ra, out, 0);
+    if (u.pfi_present) write_field_u8("PFI", u.pfi, out, 0);
   }
   append_tag_text(out, "</IA_Packet_Uplink_Assignment>\n");
 }
@@ -215,6 +287,14 @@ void render_packet_downlink(const IaPacketDownlinkAssignment& d, OutputText& out
     render_rr_egprs_window_size(d.egprs_window_size, out);
     write_field_u8("LINK_QUALITY_MEASUREMENT_MODE", d.link_quality_measurement_mode, out, 0);
     if (d.bep_period2_present) write_field_u8("BEP_PERIOD2", d.bep_period2, out, 0);
+  }
+  if (d.pfi_present) write_field_u8("PFI", d.pfi, out, 0);
+  if (d.rel7_present) {
+    if (d.npm_present) write_field_u8("NPM_Transfer_Time", d.npm_transfer_time, out, 0);
+    render_boolean_field(out, "TTI_MODE", d.tti_mode, "downlink RTTI TBF", "downlink BTTI TBF");
+    if (d.event_based_fanr_present) write_field_u8("EVENT_BASED_FANR", d.event_based_fanr, out, 0);
+    if (d.tti_mode == 0) write_field_u8("PDCH_PAIR_INDICATION", d.pdch_pair_indication, out, 0);
+    write_field_u8("Downlink_EGPRS_Level", d.egprs_level, out, 0);
   }
   append_tag_text(out, "</IA_Packet_Downlink_Assignment>\n");
 }
@@ -266,12 +346,27 @@ void render_frequency_parameters(const IaFrequencyParameters& f, OutputText& out
   append_tag_text(out, "</Frequency_Parameters>\n");
 }
 
+// < Compressed_Inter_RAT_HO_INFO_IND L/H >
+// { null | L | H < Implicit Reject PS 1 > < PEO_BCCH_CHANGE_MARK 2 > < RCC 3 > }
+void decode_dedicated_additions(IaRestOctets& r, BitCursor& c) {
+  r.compressed_ho_info = high_bit(c);
+  if (c.left() >= 7 && high_bit(c)) {
+    r.peo_present = 1;
+    r.peo_implicit_reject_ps = take8(c, 1);
+    r.peo_bcch_change_mark = take8(c, 2);
+    r.rcc = take8(c, 3);
+  }
+}
+
 }  // namespace
 
 void decode_ia_rest_octets(IaRestOctets& r, const BitBuffer& b) {
   r.present = 1;
   BitCursor c(b);
   switch (c.bits(2)) {
+    case 0:
+      decode_dedicated_additions(r, c);
+      break;
     case 1:
       if (c.bits(2) == 0) {
         r.kind = kIaRestEgprsUplink;
@@ -281,12 +376,16 @@ void decode_ia_rest_octets(IaRestOctets& r, const BitBuffer& b) {
     case 2:
       r.kind = kIaRestFrequencyParameters;
       decode_frequency_parameters(r.frequency, c);
+      decode_dedicated_additions(r, c);
       break;
     case 3:
       if (c.bit()) {
         r.kind = kIaRestSecondPart;
-        r.second_part_ra_present = c.bit();
-        if (r.second_part_ra_present) r.second_part_ra = take8(c, 5);
+        // { L | H { 0 | 1 < Extended RA 5 > } }
+        if (high_bit(c) && c.bit() && c.left() >= 5) {
+          r.second_part_ra_present = 1;
+          r.second_part_ra = take8(c, 5);
+        }
       } else if (c.bit()) {
         r.kind = kIaRestDownlink;
         decode_packet_downlink(r.downlink, c);
@@ -294,6 +393,7 @@ void decode_ia_rest_octets(IaRestOctets& r, const BitBuffer& b) {
         r.kind = kIaRestUplink;
         decode_packet_uplink(r.uplink, c);
       }
+      decode_late_additions(r, c);
       break;
     default:
       break;
@@ -322,6 +422,19 @@ void render_ia_rest_octets(const IaRestOctets& r, OutputText& out) {
       break;
     default:
       break;
+  }
+  if (r.implicit_reject_present) {
+    write_field_u8("Implicit_Reject_CS", r.implicit_reject_cs, out, 0);
+    write_field_u8("Implicit_Reject_PS", r.implicit_reject_ps, out, 0);
+  }
+  // Only H is shown: the filler reads as L.
+  if (r.compressed_ho_info) write_field_u8("Compressed_Inter_RAT_HO_INFO_IND", 1, out, 0);
+  if (r.peo_present) {
+    if (r.kind == kIaRestNone || r.kind == kIaRestFrequencyParameters) {
+      write_field_u8("Implicit_Reject_PS", r.peo_implicit_reject_ps, out, 0);
+    }
+    write_field_u8("PEO_BCCH_CHANGE_MARK", r.peo_bcch_change_mark, out, 0);
+    write_field_u8("RCC", r.rcc, out, 0);
   }
   append_tag_text(out, "</IA_Rest_Octets>\n");
 }

@@ -1,7 +1,8 @@
 // IA rest octets (IMMEDIATE ASSIGNMENT) and IAR rest octets (IMMEDIATE
 // ASSIGNMENT REJECT). Choice and presence bits are plain bits, except the
-// release additions and the IAR Extended RA flags, read as L/H against the
-// 0x2B filler.
+// release additions (R99 up to release 13 for the packet assignments), the
+// single block's power control and the IAR Extended RA flags, read as L/H
+// against the 0x2B filler.
 #pragma once
 
 #include <cstdint>
@@ -40,6 +41,8 @@ struct IaPacketUplinkAssignment {
   uint16_t starting_time;
   uint8_t extended_ra_present;
   uint8_t extended_ra;
+  uint8_t pfi_present;  // release 6
+  uint8_t pfi;
 };
 
 struct IaPacketDownlinkAssignment {
@@ -62,6 +65,16 @@ struct IaPacketDownlinkAssignment {
   uint8_t link_quality_measurement_mode;
   uint8_t bep_period2_present;
   uint8_t bep_period2;
+  uint8_t pfi_present;  // release 6
+  uint8_t pfi;
+  uint8_t rel7_present;
+  uint8_t npm_present;
+  uint8_t npm_transfer_time;
+  uint8_t tti_mode;  // 0: RTTI, 1: BTTI
+  uint8_t event_based_fanr_present;
+  uint8_t event_based_fanr;
+  uint8_t pdch_pair_indication;  // RTTI only
+  uint8_t egprs_level;
 };
 
 struct EgprsPacketUplinkAssignment {
@@ -108,6 +121,18 @@ struct IaRestOctets {
   IaFrequencyParameters frequency;
   uint8_t second_part_ra_present;
   uint8_t second_part_ra;
+  // Release 10 and 13 additions after a packet assignment.
+  uint8_t implicit_reject_present;
+  uint8_t implicit_reject_cs;
+  uint8_t implicit_reject_ps;
+  uint8_t peo_present;
+  uint8_t peo_bcch_change_mark;
+  uint8_t rcc;
+  // After a dedicated assignment (LL) or frequency parameters (HL): H asks
+  // for the compressed INTER RAT HANDOVER INFO; release 13 adds the PS
+  // implicit reject to the PEO fields.
+  uint8_t compressed_ho_info;
+  uint8_t peo_implicit_reject_ps;
 };
 
 enum IaRestKind : uint8_t {

@@ -686,6 +686,11 @@ void render_packet_timing_advance(const PacketTimingAdvance& t, OutputText& out)
 
 }  // namespace
 
+namespace {
+void decode_single_block(RrPacketUplinkAssignment& a, BitCursor& c);
+void decode_dynamic(RrPacketUplinkAssignment& a, BitCursor& c);
+}  // namespace
+
 void decode_rr_packet_uplink_assignment(RrPacketUplinkAssignment& a, const BitBuffer& b) {
   a.length = read_bits8(0, 8, b);
   BitCursor c(b, kValueStart);
@@ -694,7 +699,42 @@ void decode_rr_packet_uplink_assignment(RrPacketUplinkAssignment& a, const BitBu
   decode_packet_timing_advance(a.timing_advance, c);
   // { 01 < Dynamic Allocation > | 10 < Single Block > | 00 < extension > | 11 < Fixed > }
   a.allocation = take8(c, 2);
-  if (a.allocation != 1) return;
+  const uint32_t end = value_end(b);
+  if (a.allocation == 2) {
+    decode_single_block(a, c);
+  } else if (a.allocation == 1) {
+    decode_dynamic(a, c);
+  } else if (a.allocation == 3) {
+    return;  // fixed allocation: its fields are not taken apart
+  }
+  // { 0 | 1 < EGPRS Window Size 5 > < EGPRS Channel Coding Command 4 > { 0 | 1 < BEP_PERIOD2 4 > } }
+  if (c.pos + 10 > end || !c.bit()) return;
+  a.egprs_present = 1;
+  a.egprs_window_size = take8(c, 5);
+  a.egprs_channel_coding_command = take8(c, 4);
+  if (c.pos < end) a.bep_period2_present = c.bit();
+  if (a.bep_period2_present) a.bep_period2 = take8(c, 4);
+}
+
+namespace {
+
+// < TIMESLOT_NUMBER 3 > { 0 | 1 < ALPHA 4 > < GAMMA_TN 5 > } { 0 | 1 < P0 4 > < BTS_PWR_CTRL_MODE 1 > < PR_MODE 1 > }
+void decode_single_block(RrPacketUplinkAssignment& a, BitCursor& c) {
+  a.sb_timeslot = take8(c, 3);
+  a.sb_alpha_present = c.bit();
+  if (a.sb_alpha_present) {
+    a.sb_alpha = take8(c, 4);
+    a.sb_gamma = take8(c, 5);
+  }
+  a.sb_power_present = c.bit();
+  if (a.sb_power_present) {
+    a.sb_p0 = take8(c, 4);
+    a.sb_bts_pwr_ctrl_mode = take8(c, 1);
+    a.sb_pr_mode = take8(c, 1);
+  }
+}
+
+void decode_dynamic(RrPacketUplinkAssignment& a, BitCursor& c) {
   a.extended_dynamic = take8(c, 1);
   a.p0_present = c.bit();
   if (a.p0_present) {
@@ -716,6 +756,8 @@ void decode_rr_packet_uplink_assignment(RrPacketUplinkAssignment& a, const BitBu
     if (a.ts_power_control) a.gamma[i] = take8(c, 5);
   }
 }
+
+}  // namespace
 
 namespace {
 
@@ -768,6 +810,26 @@ void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, Outpu
     }
     render_uplink_timeslots(a, out);
     open_tag(out, "</Dynamic_Allocation>\n");
+  } else if (a.allocation == 2) {
+    open_tag(out, "<Single_Block_Allocation>\n");
+    write_field_u8("TIMESLOT_NUMBER", a.sb_timeslot, out, 0);
+    if (a.sb_alpha_present) {
+      render_rr_alpha(a.sb_alpha, out);
+      write_field_u8("GAMMA_TN", a.sb_gamma, out, 0);
+    }
+    if (a.sb_power_present) {
+      render_rr_p0(a.sb_p0, out);
+      write_field_u8("BTS_PWR_CTRL_MODE", a.sb_bts_pwr_ctrl_mode, out, 0);
+      write_field_u8("PR_MODE", a.sb_pr_mode, out, 0);
+    }
+    open_tag(out, "</Single_Block_Allocation>\n");
+  }
+  if (a.egprs_present) {
+    open_tag(out, "<EGPRS_Parameters>\n");
+    render_rr_egprs_window_size(a.egprs_window_size, out);
+    write_field_u8("EGPRS_CHANNEL_CODING_COMMAND", a.egprs_channel_coding_command, out, 0);
+    if (a.bep_period2_present) write_field_u8("BEP_PERIOD2", a.bep_period2, out, 0);
+    open_tag(out, "</EGPRS_Parameters>\n");
   }
   open_tag(out, "</RR_Packet_Uplink_Assignment>\n");
 }
@@ -802,6 +864,14 @@ void decode_rr_packet_downlink_assignment(RrPacketDownlinkAssignment& a, const B
     a.measurement_interval = take8(c, 5);
     a.measurement_bitmap = take8(c, 8);
   }
+  // { 0 | 1 < EGPRS Window Size 5 > < LINK_QUALITY_MEASUREMENT_MODE 2 > { 0 | 1 < BEP_PERIOD2 4 > } }
+  const uint32_t end = value_end(b);
+  if (c.pos + 8 > end || !c.bit()) return;
+  a.egprs_present = 1;
+  a.egprs_window_size = take8(c, 5);
+  a.link_quality_measurement_mode = take8(c, 2);
+  if (c.pos < end) a.bep_period2_present = c.bit();
+  if (a.bep_period2_present) a.bep_period2 = take8(c, 4);
 }
 
 void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, OutputText& out) {
@@ -832,7 +902,52 @@ void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, O
     write_field_u8("MEASUREMENT_INTERVAL", a.measurement_interval, out, 0);
     write_field_u8("MEASUREMENT_BITMAP", a.measurement_bitmap, out, 0);
   }
+  if (a.egprs_present) {
+    render_rr_egprs_window_size(a.egprs_window_size, out);
+    write_field_u8("LINK_QUALITY_MEASUREMENT_MODE", a.link_quality_measurement_mode, out, 0);
+    if (a.bep_period2_present) write_field_u8("BEP_PERIOD2", a.bep_period2, out, 0);
+  }
   open_tag(out, "</Packet_Downlink_Assignment>\n");
+}
+
+void decode_dtm_information_details(DtmInformationDetails& d, const BitBuffer& b) {
+  d.length = read_bits8(0, 8, b);
+  d.max_lapdm = read_bits8(8, 3, b);
+  const uint32_t end = value_end(b);
+  BitCursor c(b, kValueStart + 3);
+  if (c.pos + 5 > end) return;
+  d.txpwr_present = 1;
+  d.gprs_ms_txpwr_max_cch = take8(c, 5);
+  if (c.pos + 16 > end) return;
+  d.cell_identity_present = 1;
+  d.cell_identity = static_cast<uint16_t>(c.bits(16));
+  // { null | L | H { 0 | 1 < DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT 1 > < MNCI_SUPPORT 1 > } }
+  if (c.pos + 2 > end || !rest_high_bit(c)) return;
+  if (!c.bit() || c.pos + 2 > end) return;
+  d.mbms_present = 1;
+  d.dedicated_mode_mbms_notification = take8(c, 1);
+  d.mnci_support = take8(c, 1);
+}
+
+void render_dtm_information_details(const DtmInformationDetails& d, OutputText& out) {
+  append_plain(out, "<DTM_Information_Rest_Octets>\n");
+  write_field_u8("legth", d.length, out, 0);
+  render_rr_max_lapdm(d.max_lapdm, out);
+  if (d.txpwr_present) write_field_u8("GPRS_MS_TXPWR_MAX_CCH", d.gprs_ms_txpwr_max_cch, out, 0);
+  if (d.cell_identity_present) {
+    open_tag(out, "<Cell_Identity>\n");
+    write_field_u16("Cell Identity", d.cell_identity, out, 0);
+    open_tag(out, "</Cell_Identity>\n");
+  }
+  if (d.mbms_present) {
+    render_boolean_field(out, "DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT", d.dedicated_mode_mbms_notification,
+                         "The cell does not support the Dedicated Mode MBMS Notification procedures",
+                         "The cell supports the Dedicated Mode MBMS Notification procedures");
+    render_boolean_field(out, "MNCI_SUPPORT", d.mnci_support,
+                         "The cell does not support the distribution of MBMS NEIGHBOURING CELL INFORMATION messages",
+                         "The cell supports the distribution of MBMS NEIGHBOURING CELL INFORMATION messages");
+  }
+  append_plain(out, "</DTM_Information_Rest_Octets>\n");
 }
 
 }  // namespace l3

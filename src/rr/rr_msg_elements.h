@@ -207,8 +207,9 @@ struct PacketTimingAdvance {
   uint8_t timeslot;
 };
 
-// RR packet uplink assignment of DTM ASSIGNMENT COMMAND (length-led), decoded
-// up to the dynamic allocation's granted blocks.
+// RR packet uplink assignment of DTM ASSIGNMENT COMMAND (length-led): dynamic
+// and single block allocations with their EGPRS parameters. The fixed
+// allocation (11) is rendered by its allocation value only.
 struct RrPacketUplinkAssignment {
   uint8_t length;
   uint8_t channel_coding_command;
@@ -231,6 +232,21 @@ struct RrPacketUplinkAssignment {
   uint8_t usf_present[8];
   uint8_t usf[8];
   uint8_t gamma[8];
+  // Single block allocation.
+  uint8_t sb_timeslot;
+  uint8_t sb_alpha_present;
+  uint8_t sb_alpha;
+  uint8_t sb_gamma;
+  uint8_t sb_power_present;
+  uint8_t sb_p0;
+  uint8_t sb_bts_pwr_ctrl_mode;
+  uint8_t sb_pr_mode;
+  // EGPRS parameters, after a dynamic or single block allocation.
+  uint8_t egprs_present;
+  uint8_t egprs_window_size;
+  uint8_t egprs_channel_coding_command;
+  uint8_t bep_period2_present;
+  uint8_t bep_period2;
 };
 void decode_rr_packet_uplink_assignment(RrPacketUplinkAssignment& a, const BitBuffer& b);
 void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, OutputText& out);
@@ -256,9 +272,30 @@ struct RrPacketDownlinkAssignment {
   uint16_t measurement_starting_time;
   uint8_t measurement_interval;
   uint8_t measurement_bitmap;
+  uint8_t egprs_present;
+  uint8_t egprs_window_size;
+  uint8_t link_quality_measurement_mode;
+  uint8_t bep_period2_present;
+  uint8_t bep_period2;
 };
 void decode_rr_packet_downlink_assignment(RrPacketDownlinkAssignment& a, const BitBuffer& b);
 void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, OutputText& out);
+
+// DTM information details of DTM INFORMATION (length-led), with the release 6
+// MBMS additions.
+struct DtmInformationDetails {
+  uint8_t length;
+  uint8_t max_lapdm;
+  uint8_t txpwr_present;
+  uint8_t gprs_ms_txpwr_max_cch;
+  uint8_t cell_identity_present;
+  uint16_t cell_identity;
+  uint8_t mbms_present;
+  uint8_t dedicated_mode_mbms_notification;
+  uint8_t mnci_support;
+};
+void decode_dtm_information_details(DtmInformationDetails& d, const BitBuffer& b);
+void render_dtm_information_details(const DtmInformationDetails& d, OutputText& out);
 
 // Shared small blocks.
 int render_rr_priority(uint8_t value, OutputText& out);

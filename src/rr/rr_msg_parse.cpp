@@ -366,6 +366,32 @@ MessageRecord* parse_handover_command(const uint8_t* msg, uint16_t len, uint8_t 
 
 namespace {
 
+// Extension information of the GPRS cell options: R99, release 4, 6 and 7
+// fields, each kept only when it lies before the end.
+void decode_gprs_extension(GprsBroadcastInformation& g, const BitBuffer& b, uint32_t pos, uint32_t end) {
+  BitCursor c(b, pos);
+  auto take = [&](GprsExtensionField kind, uint32_t width) {
+    if (c.pos + width > end || g.extension_count >= std::size(g.extension_kind)) return false;
+    g.extension_kind[g.extension_count] = kind;
+    g.extension_value[g.extension_count++] = static_cast<uint8_t>(c.bits(width));
+    return true;
+  };
+  if (!take(kExtEgprs, 1)) return;
+  if (g.extension_value[g.extension_count - 1] != 0) {
+    if (!take(kExtEgprsPacketChannelRequest, 1) || !take(kExtBepPeriod, 4)) return;
+  }
+  constexpr GprsExtensionField kFlags[] = {
+      kExtPfcFeatureMode,        kExtDtmSupport,    kExtBssPagingCoordination,     kExtCcnActive, kExtNwExtUtbf,
+      kExtMultipleTbfCapability, kExtExtUtbfNoData, kExtDtmEnhancementsCapability, kExtMbms};
+  for (GprsExtensionField f : kFlags) {
+    if (!take(f, 1)) return;
+  }
+  if (g.extension_value[g.extension_count - 1] != 0) {
+    if (!take(kExtDedicatedModeMbmsNotification, 1) || !take(kExtMnciSupport, 1)) return;
+  }
+  take(kExtReducedLatencyAccess, 1);
+}
+
 // GPRS cell options then GPRS power control parameters, length-led.
 void decode_gprs_broadcast_information(GprsBroadcastInformation& g, const BitBuffer& b) {
   g.length = read_bits8(0, 8, b);
@@ -383,7 +409,13 @@ void decode_gprs_broadcast_information(GprsBroadcastInformation& g, const BitBuf
     g.pan_inc = static_cast<uint8_t>(c.bits(3));
     g.pan_max = static_cast<uint8_t>(c.bits(3));
   }
-  if (c.bit()) c.skip(c.bits(6) + 1);  // extension information: stepped over
+  g.extension_present = c.bit();
+  if (g.extension_present) {
+    g.extension_length = static_cast<uint8_t>(c.bits(6));
+    const uint32_t end = c.pos + g.extension_length + 1u;
+    decode_gprs_extension(g, b, c.pos, end < b.count ? end : b.count);
+    c.pos = end;
+  }
   g.alpha = static_cast<uint8_t>(c.bits(4));
   g.t_avg_w = static_cast<uint8_t>(c.bits(5));
   g.t_avg_t = static_cast<uint8_t>(c.bits(5));
@@ -444,8 +476,10 @@ MessageRecord* parse_pdch_assignment_command(const uint8_t* msg, uint16_t len, u
       {0x1E, IeForm::tv, 9,
        kValue<R, FrequencyChannelSequence, &R::sequence_before, decode_frequency_channel_sequence>},
       {0x21, IeForm::tlv, 0, kLed<R, MobileAllocation, &R::ma_before, decode_mobile_allocation>},
-      {0x22, IeForm::tlv, 0, set_flag<R, &R::uplink_assignment>},
-      {0x23, IeForm::tlv, 0, set_flag<R, &R::downlink_assignment>},
+      {0x22, IeForm::tlv, 0,
+       kLed<R, RrPacketUplinkAssignment, &R::uplink_assignment, decode_rr_packet_uplink_assignment>},
+      {0x23, IeForm::tlv, 0,
+       kLed<R, RrPacketDownlinkAssignment, &R::downlink_assignment, decode_rr_packet_downlink_assignment>},
       {0x62, IeForm::tv, 16, kValue<R, FrequencyList, &R::cell_channel, decode_cell_channel_description>},
       {0x72, IeForm::tlv, 0, kLed<R, MobileAllocation, &R::ma_after, decode_mobile_allocation>},
       {0x7C, IeForm::tv, 2, kValue<R, StartingTime, &R::starting_time, decode_starting_time>},
@@ -760,8 +794,7 @@ MessageRecord* parse_dtm_information(const uint8_t* msg, uint16_t len, uint8_t d
   if (!take_fixed(in, 6, r->routing_area, decode_rr_routing_area)) return r;
   BitBuffer b;
   if (!in.take_lv_led(b)) return r;
-  r->details_length = read_bits8(0, 8, b);
-  r->max_lapdm = read_bits8(8, 3, b);
+  decode_dtm_information_details(r->details, b);
   return r;
 }
 

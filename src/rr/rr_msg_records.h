@@ -140,11 +140,36 @@ struct GprsBroadcastInformation {
   uint8_t pan_dec;
   uint8_t pan_inc;
   uint8_t pan_max;
+  // Extension information, up to the release 7 fields: each field that lies
+  // inside the announced length, in order (kind from GprsExtensionField).
+  uint8_t extension_present;
+  uint8_t extension_length;
+  uint8_t extension_count;
+  uint8_t extension_kind[16];
+  uint8_t extension_value[16];
   uint8_t alpha;
   uint8_t t_avg_w;
   uint8_t t_avg_t;
   uint8_t pc_meas_chan;
   uint8_t n_avg_i;
+};
+
+enum GprsExtensionField : uint8_t {
+  kExtEgprs,
+  kExtEgprsPacketChannelRequest,
+  kExtBepPeriod,
+  kExtPfcFeatureMode,
+  kExtDtmSupport,
+  kExtBssPagingCoordination,
+  kExtCcnActive,
+  kExtNwExtUtbf,
+  kExtMultipleTbfCapability,
+  kExtExtUtbfNoData,
+  kExtDtmEnhancementsCapability,
+  kExtMbms,
+  kExtDedicatedModeMbmsNotification,
+  kExtMnciSupport,
+  kExtReducedLatencyAccess,
 };
 
 struct DtmAssignmentCommand : MessageRecord {
@@ -177,8 +202,8 @@ struct PdchAssignmentCommand : MessageRecord {
   Opt<ChannelDescription> channel_before;
   Opt<FrequencyChannelSequence> sequence_before;
   Opt<MobileAllocation> ma_before;
-  Opt<uint8_t> uplink_assignment;
-  Opt<uint8_t> downlink_assignment;
+  Opt<RrPacketUplinkAssignment> uplink_assignment;
+  Opt<RrPacketDownlinkAssignment> downlink_assignment;
 };
 
 struct ChannelRelease : MessageRecord {
@@ -340,8 +365,7 @@ struct GprsSuspensionRequest : MessageRecord {
 
 struct DtmInformation : MessageRecord {
   RrRoutingArea routing_area;
-  uint8_t details_length;
-  uint8_t max_lapdm;
+  DtmInformationDetails details;
 };
 
 struct VgcsUplinkGrant : MessageRecord {

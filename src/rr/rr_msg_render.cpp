@@ -439,6 +439,32 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
     write_field_u8("PAN_INC", g.pan_inc, out, 0);
     write_field_u8("PAN_MAX", g.pan_max, out, 0);
   }
+  if (g.extension_present) {
+    constexpr const char* kNames[] = {
+        "EGPRS",
+        "EGPRS_PACKET_CHANNEL_REQUEST",
+        "BEP_PERIOD",
+        "PFC_FEATURE_MODE",
+        "DTM_SUPPORT",
+        "BSS_PAGING_COORDINATION",
+        "CCN_ACTIVE",
+        "NW_EXT_UTBF",
+        "MULTIPLE_TBF_CAPABILITY",
+        "EXT_UTBF_NO_DATA",
+        "DTM_ENHANCEMENTS_CAPABILITY",
+        "MBMS",
+        "DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT",
+        "MNCI_SUPPORT",
+        "REDUCED_LATENCY_ACCESS",
+    };
+    out.append("<Extension_Information>\n");
+    write_field_u8("Length", g.extension_length, out, 0);
+    for (uint32_t i = 0; i < g.extension_count && i < std::size(g.extension_kind); ++i) {
+      if (g.extension_kind[i] < std::size(kNames))
+        write_field_u8(kNames[g.extension_kind[i]], g.extension_value[i], out, 0);
+    }
+    out.append("</Extension_Information>\n");
+  }
   out.append("</GPRS_Cell_Options>\n");
   out.append("<GPRS_Power_Control>\n");
   render_rr_alpha(g.alpha, out);
@@ -522,8 +548,19 @@ int render_pdch_assignment_command(const MessageRecord& rec, OutputText& out, co
     render_mobile_allocation(r.ma_before.value, out);
     out.append("</Mobile_Allocation_before_time>\n");
   }
-  if (r.uplink_assignment.present) out.append("<Uplink_Assignment>\n<Uplink_Assignment>\n");
-  if (r.downlink_assignment.present) out.append("<Downlink_Assignment>\n<Downlink_Assignment>\n");
+  // The wrapper tags stand twice; the decoded element sits between them when it holds any octet.
+  if (r.uplink_assignment.present) {
+    out.append("<Uplink_Assignment>\n");
+    if (r.uplink_assignment.value.length > 0) render_rr_packet_uplink_assignment(r.uplink_assignment.value, out);
+    out.append("<Uplink_Assignment>\n");
+  }
+  if (r.downlink_assignment.present) {
+    out.append("<Downlink_Assignment>\n");
+    if (r.downlink_assignment.value.length > 0) {
+      render_rr_packet_downlink_assignment(r.downlink_assignment.value, out);
+    }
+    out.append("<Downlink_Assignment>\n");
+  }
   out.append("</PDCH_ASSIGNMENT_COMMAND>/n");  // hosts match this closing line as it stands
   return 1;
 }
@@ -754,10 +791,7 @@ int render_dtm_information(const MessageRecord& rec, OutputText& out, const char
   const auto& r = as<DtmInformation>(rec);
   open_message(tag, out);
   render_rr_routing_area(r.routing_area, out);
-  out.append("<DTM_Information_Rest_Octets>\n");
-  write_field_u8("legth", r.details_length, out, 0);
-  render_rr_max_lapdm(r.max_lapdm, out);
-  out.append("</DTM_Information_Rest_Octets>\n");
+  render_dtm_information_details(r.details, out);
   return close_message(tag, out);
 }
 
