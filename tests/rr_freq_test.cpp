@@ -123,13 +123,13 @@ struct View {
 View arrays_of(const FrequencyList& l, uint32_t range) {
   switch (range) {
     case 1024:
-      return {l.r1024_w, l.r1024_f};
+      return {l.r1024.w, l.r1024.f};
     case 512:
-      return {l.r512_w, l.r512_f};
+      return {l.r512.w, l.r512.f};
     case 256:
-      return {l.r256_w, l.r256_f};
+      return {l.r256.w, l.r256.f};
     default:
-      return {l.r128_w, l.r128_f};
+      return {l.r128.w, l.r128.f};
   }
 }
 
@@ -462,8 +462,8 @@ TEST(RrFrequencyList, LongestRange1024ListEndsWithinTheElement) {
   auto l = new_list();
   decode_frequency_list(*l, bits_of(o.data(), 256));
   EXPECT_LT(l->count, 1025u);
-  EXPECT_EQ(l->r1024_w[1], 255);  // W(1) starts at the last two bits of the format octet
-  EXPECT_EQ(l->r1024_w[l->count], 0);
+  EXPECT_EQ(l->r1024.w[1], 255);  // W(1) starts at the last two bits of the format octet
+  EXPECT_EQ(l->r1024.w[l->count], 0);
 }
 
 TEST(RrFrequencyList, NeighbourWrappersReadTheirFlags) {

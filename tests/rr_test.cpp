@@ -320,9 +320,9 @@ TEST(RrElements, GroupChannelDescriptionAndVgcsTargetMode) {
   EXPECT_EQ(g->channel.arfcn, 572);
   EXPECT_EQ(g->ma.length, 1);
   EXPECT_EQ(g->ma.count, 2);
-  EXPECT_EQ(g->ma.entries[7], 7);
-  EXPECT_EQ(g->ma.entries[1], 1);
-  EXPECT_EQ(g->ma.entries[8], 0);
+  EXPECT_TRUE(g->ma.has(7));
+  EXPECT_TRUE(g->ma.has(1));
+  EXPECT_FALSE(g->ma.has(8));
   VgcsTargetMode v{};
   decode_vgcs_target_mode(v, bits(octets("01 6c")));  // target mode 1, key 11
   EXPECT_EQ(v.length, 1);

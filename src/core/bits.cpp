@@ -2,7 +2,7 @@
 
 namespace l3 {
 
-uint32_t read_bits(uint32_t p, uint32_t w, const BitBuffer& b) {
+uint32_t read_bits_wide(uint32_t p, uint32_t w, const BitBuffer& b) {
   if (w == 0 || w > 32) return 0;
   // 64-bit sum so a huge p cannot wrap around the bound.
   if (static_cast<uint64_t>(p) + w > b.count) return 0;

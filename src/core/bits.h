@@ -35,9 +35,21 @@ inline BitBuffer bits_of(const uint8_t* octets, uint32_t m) {
   return b;
 }
 
+// Any width up to 32, out of line.
+uint32_t read_bits_wide(uint32_t p, uint32_t w, const BitBuffer& b);
+
 // Field of w bits at bit position p, first bit most significant; 0 when the
-// field would run past the buffer.
-uint32_t read_bits(uint32_t p, uint32_t w, const BitBuffer& b);
+// field would run past the buffer. Fields of up to 8 bits, nearly all of
+// them, are read in place from the one or two octets that hold them.
+inline uint32_t read_bits(uint32_t p, uint32_t w, const BitBuffer& b) {
+  if (w - 1 < 8 && static_cast<uint64_t>(p) + w <= b.count) {
+    const uint32_t first = p >> 3;
+    uint32_t two = static_cast<uint32_t>(b.octets[first]) << 8;
+    if (((p + w - 1) >> 3) != first) two |= b.octets[first + 1];
+    return (two >> (16 - (p & 7) - w)) & ((1u << w) - 1);
+  }
+  return read_bits_wide(p, w, b);
+}
 
 inline uint8_t read_bits8(uint32_t p, uint32_t w, const BitBuffer& b) {
   return static_cast<uint8_t>(read_bits(p, w, b));

@@ -266,7 +266,7 @@ int append_tag_text(OutputText& out, CText tag) {
   return 1;
 }
 
-int append_value_text(const char* description, OutputText& out, uint32_t value, int with_number) {
+int append_value_text(CText description, OutputText& out, uint32_t value, int with_number) {
   if ((with_number & 0xFF) != 0) append_note(out, static_cast<uint8_t>(value));
   out.append(description);
   return 1;
@@ -346,15 +346,13 @@ int write_field_ints(CText name, const int32_t* values, OutputText& out, int cou
   return 1;
 }
 
-int render_value_block(OutputText& out, CText name, uint32_t value, std::span<const ValueText> table,
-                       const char* fallback) {
+int render_value_block(OutputText& out, CText name, uint32_t value, std::span<const ValueText> table, CText fallback) {
   out.push('<');
   const TagName tag = append_tag_name(out, name);
   out.append(">\n", 2);
   append_note(out, static_cast<int32_t>(value));
-  const char* text = find_text(table, value);
-  if (text == nullptr) text = fallback;
-  if (text == nullptr) return 0;
+  const CText text = text_or(table, value, fallback);
+  if (text.text == nullptr) return 0;
   out.append(text);
   out.append("</", 2);
   append_tag_name_again(out, tag);
@@ -362,7 +360,7 @@ int render_value_block(OutputText& out, CText name, uint32_t value, std::span<co
   return 1;
 }
 
-int render_boolean_field(OutputText& out, CText name, uint32_t value, const char* text0, const char* text1) {
+int render_boolean_field(OutputText& out, CText name, uint32_t value, CText text0, CText text1) {
   out.push('<');
   const TagName tag = append_tag_name(out, name);
   out.append(">\n", 2);

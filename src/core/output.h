@@ -6,8 +6,21 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <string>
 
 namespace l3 {
+
+// A NUL-terminated text with its length. Converts from const char*; for a
+// literal, and for every text in a constexpr table, the length is found at
+// compile time, so tag texts, field names and table texts are not scanned on
+// every call. Converts back to const char* (nullptr: no text).
+struct CText {
+  const char* text;
+  size_t size;
+  constexpr CText(const char* t) : text(t), size(std::char_traits<char>::length(t)) {}  // implicit on purpose
+  constexpr CText(std::nullptr_t) : text(nullptr), size(0) {}
+  constexpr operator const char*() const { return text; }
+};
 
 // Appends to the caller's NUL-terminated buffer. The end of the caller's text
 // is found once, at construction; every append then costs only its own bytes.
@@ -20,6 +33,7 @@ class OutputText {
   OutputText(char* buffer, size_t capacity = kUnbounded);
 
   void append(const char* text) { append(text, std::strlen(text)); }
+  void append(CText text) { append(text.text, text.size); }
   void append(const char* text, size_t n) {
     if (n <= limit_ - len_) {
       std::memcpy(buf_ + len_, text, n);
@@ -60,24 +74,15 @@ class OutputText {
   // Only len_ moves on an append: one field to update keeps appends cheap.
   size_t limit_ = 0;  // characters that may be stored before the NUL
   size_t len_ = 0;    // characters stored
-  size_t lost_ = 0;  // characters that did not fit
+  size_t lost_ = 0;   // characters that did not fit
 };
 
 // Number formatting without printf.
-void append_dec(OutputText& out, int32_t v);       // "%d"
-void append_udec(OutputText& out, uint32_t v);     // "%u"
-void append_hex(OutputText& out, uint32_t v);      // "%x"
-void append_hex_2(OutputText& out, uint8_t v);     // "%2x": blank-padded to two characters
-void append_hex_02(OutputText& out, uint8_t v);    // "%.2x": zero-padded to two digits
-
-// A NUL-terminated text with its length. Converts from const char*; for a
-// literal the length is found at compile time, so tag texts and field names
-// are not scanned on every call.
-struct CText {
-  const char* text;
-  size_t size;
-  CText(const char* t) : text(t), size(std::strlen(t)) {}  // implicit on purpose
-};
+void append_dec(OutputText& out, int32_t v);     // "%d"
+void append_udec(OutputText& out, uint32_t v);   // "%u"
+void append_hex(OutputText& out, uint32_t v);    // "%x"
+void append_hex_2(OutputText& out, uint8_t v);   // "%2x": blank-padded to two characters
+void append_hex_02(OutputText& out, uint8_t v);  // "%.2x": zero-padded to two digits
 
 // Rewrites a literal into an element name: blank , ( ) and / become "_" (a
 // slash at position 1 is kept, for "</"), "-" becomes "_sub_", "+" "_and_".
@@ -85,7 +90,7 @@ int append_tag_text(OutputText& out, CText text);
 
 // "(value)" when with_number is set (low 8 bits non-zero), then the
 // description by plain append.
-int append_value_text(const char* description, OutputText& out, uint32_t value, int with_number);
+int append_value_text(CText description, OutputText& out, uint32_t value, int with_number);
 
 // "(number)"; in boolean mode (low 8 bits of the flag exactly 1) the number is
 // 1 for any non-zero value.
@@ -106,25 +111,26 @@ int write_field_int(CText name, int32_t value, OutputText& out, int hex);
 int write_field_octets(CText name, const uint8_t* octets, OutputText& out, int count, int compact);
 int write_field_ints(CText name, const int32_t* values, OutputText& out, int count, int compact);
 
-// Value tables: one row per value or closed range of values.
+// Value tables: one row per value or closed range of values. Texts carry
+// their length, found when the table is built.
 struct ValueText {
   uint32_t first, last;
-  const char* text;
+  CText text;
   constexpr ValueText(uint32_t v, const char* t) : first(v), last(v), text(t) {}
   constexpr ValueText(uint32_t lo, uint32_t hi, const char* t) : first(lo), last(hi), text(t) {}
 };
 
 // nullptr when no row holds v.
-constexpr const char* find_text(std::span<const ValueText> table, uint32_t v) {
+constexpr CText find_text(std::span<const ValueText> table, uint32_t v) {
   for (const ValueText& row : table) {
     if (v >= row.first && v <= row.last) return row.text;
   }
   return nullptr;
 }
 
-constexpr const char* text_or(std::span<const ValueText> table, uint32_t v, const char* fallback) {
-  const char* t = find_text(table, v);
-  return t != nullptr ? t : fallback;
+constexpr CText text_or(std::span<const ValueText> table, uint32_t v, CText fallback) {
+  const CText t = find_text(table, v);
+  return t.text != nullptr ? t : fallback;
 }
 
 // Rows ascending and not overlapping; for static_assert beside each table.
@@ -140,11 +146,11 @@ constexpr bool well_formed(std::span<const ValueText> table) {
 // A value without a row and without fallback writes the note and stops early:
 // no text, no closing tag, result 0.
 int render_value_block(OutputText& out, CText name, uint32_t value, std::span<const ValueText> table,
-                       const char* fallback = nullptr);
+                       CText fallback = nullptr);
 
 // <name>\n, (value) and text1 for value 1 else text0, </name>\n; tags through
 // append_tag_text.
-int render_boolean_field(OutputText& out, CText name, uint32_t value, const char* text0, const char* text1);
+int render_boolean_field(OutputText& out, CText name, uint32_t value, CText text0, CText text1);
 
 // Plain literal, the usual way a renderer writes fixed tags.
 inline int append_plain(OutputText& out, const char* text) {

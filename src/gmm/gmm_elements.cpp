@@ -129,11 +129,11 @@ constexpr ValueText kNetworkFeatureSupportTexts[] = {
 static_assert(well_formed(kNetworkFeatureSupportTexts));
 
 struct LcsFlag {
-  const char* open;
+  CText open;
   uint8_t mask;
-  const char* text0;
-  const char* text1;
-  const char* close;
+  CText text0;
+  CText text1;
+  CText close;
 };
 
 constexpr LcsFlag kPsLcsFlags[] = {
@@ -145,8 +145,8 @@ constexpr LcsFlag kPsLcsFlags[] = {
 };
 
 struct NsapiTags {
-  const char* open;
-  const char* close;
+  CText open;
+  CText close;
 };
 
 constexpr NsapiTags kNsapiTags[] = {

@@ -93,10 +93,10 @@ namespace {
 
 struct CapabilityFlag {
   uint8_t MsNetworkCapability::*field;
-  const char* open;
-  const char* text0;
-  const char* text1;
-  const char* close;
+  CText open;
+  CText text0;
+  CText text1;
+  CText close;
   bool tag_text;  // tags through append_tag_text, else plain
 };
 
@@ -152,17 +152,16 @@ constexpr ValueText kSsScreeningTexts[] = {
 };
 static_assert(well_formed(kSsScreeningTexts));
 
-void append_tag(OutputText& out, const char* tag, bool tag_text) {
+void append_tag(OutputText& out, CText tag, bool tag_text) {
   if (tag_text) {
     append_tag_text(out, tag);
   } else {
-    append_plain(out, tag);
+    out.append(tag);
   }
 }
 
 // Open tag, (value), the text for 1 or for any other value, close tag.
-void render_flag(OutputText& out, const char* open, uint8_t value, const char* text0, const char* text1,
-                 const char* close, bool tag_text) {
+void render_flag(OutputText& out, CText open, uint8_t value, CText text0, CText text1, CText close, bool tag_text) {
   append_tag(out, open, tag_text);
   append_value_note(value, out, 0);
   out.append(value == 1 ? text1 : text0);
@@ -196,10 +195,10 @@ constexpr ValueText kAccessTechnologyTexts[] = {
 static_assert(well_formed(kAccessTechnologyTexts));
 
 struct A5Tags {
-  const char* open;
-  const char* text0;
-  const char* text1;
-  const char* close;
+  CText open;
+  CText text0;
+  CText text1;
+  CText close;
 };
 
 constexpr A5Tags kA5Tags[] = {

@@ -15,8 +15,8 @@ static_assert(well_formed(kRevisionLevelTexts));
 int render_revision_level(uint8_t value, OutputText& out) {
   append_tag_text(out, "<Revision level>\n");
   append_value_note(value, out, 0);
-  const char* text = find_text(kRevisionLevelTexts, value);
-  if (text == nullptr) return 0;
+  const CText text = find_text(kRevisionLevelTexts, value);
+  if (text.text == nullptr) return 0;
   out.append(text);
   append_tag_text(out, "</Revision level>\n");
   return 1;
@@ -25,11 +25,11 @@ int render_revision_level(uint8_t value, OutputText& out) {
 // One classmark bit: note, then text_1 for 1 or text_0 otherwise. Tags are
 // plain appends or tag text as the caller says.
 struct BitField {
-  const char* open;
-  const char* close;
+  CText open;
+  CText close;
   bool tag_text;
-  const char* text_1;
-  const char* text_0;
+  CText text_1;
+  CText text_0;
 };
 
 void render_bit(const BitField& f, uint8_t value, OutputText& out) {

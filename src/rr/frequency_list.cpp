@@ -25,13 +25,13 @@ constexpr uint32_t last_index(const uint16_t (&)[N]) {
 RangeArrays range_arrays(FrequencyList& l, FrequencyFormat format) {
   switch (format) {
     case FrequencyFormat::range1024:
-      return {&l.r1024_length, nullptr, l.r1024_w, l.r1024_f, last_index(l.r1024_w), 1024, 10};
+      return {&l.r1024_length, nullptr, l.r1024.w, l.r1024.f, last_index(l.r1024.w), 1024, 10};
     case FrequencyFormat::range512:
-      return {&l.r512_length, &l.r512_orig, l.r512_w, l.r512_f, last_index(l.r512_w), 512, 9};
+      return {&l.r512_length, &l.r512_orig, l.r512.w, l.r512.f, last_index(l.r512.w), 512, 9};
     case FrequencyFormat::range256:
-      return {&l.r256_length, &l.r256_orig, l.r256_w, l.r256_f, last_index(l.r256_w), 256, 8};
+      return {&l.r256_length, &l.r256_orig, l.r256.w, l.r256.f, last_index(l.r256.w), 256, 8};
     case FrequencyFormat::range128:
-      return {&l.r128_length, &l.r128_orig, l.r128_w, l.r128_f, last_index(l.r128_w), 128, 7};
+      return {&l.r128_length, &l.r128_orig, l.r128.w, l.r128.f, last_index(l.r128.w), 128, 7};
     default:
       return {nullptr, nullptr, nullptr, nullptr, 0, 0, 0};
   }
@@ -212,6 +212,9 @@ void decode_frequency_short_list_at(FrequencyList& l, const BitBuffer& buf, uint
       break;
     default:
       l.count = 0;
+      // Identifiers 0..7 render as bitmap 0, which this list does not carry:
+      // clear what a list decoded here before may have left in the storage.
+      for (uint32_t i = 1; i < std::size(l.bitmap0); ++i) l.bitmap0[i] = 0;
       break;
   }
   resolve_range_arfcns(l);
@@ -294,15 +297,15 @@ uint32_t bounded_count(uint32_t count, size_t capacity) {
   return count < capacity - 1 ? count : static_cast<uint32_t>(capacity - 1);
 }
 
-void render_nonzero(const char* name, const uint16_t* values, uint32_t count, OutputText& out) {
+void render_nonzero(CText name, const uint16_t* values, uint32_t count, OutputText& out) {
   for (uint32_t i = 1; i <= count; ++i) {
     if (values[i] != 0) write_field_u16(name, values[i], out, 0);
   }
 }
 
 struct RangeTags {
-  const char* open;
-  const char* close;
+  CText open;
+  CText close;
 };
 
 }  // namespace
@@ -319,15 +322,15 @@ int render_frequency_list_body(const FrequencyList& l, OutputText& out) {
       out.append("</Bitmap0format>\n");
       break;
     case FrequencyFormat::range1024: {
-      const uint32_t n = bounded_count(l.count, std::size(l.r1024_w));
+      const uint32_t n = bounded_count(l.count, std::size(l.r1024.w));
       out.append("<Range1024format>\n");
       write_field_u8("Length_of_Frequency_List", l.r1024_length, out, 0);
       out.append("<F0>\n");
       append_value_text(l.f0 == 1 ? "ARFCN_0_is_a_member_of_the_set" : "ARFCN0is_not_a_member_of_the_set", out, l.f0,
                         1);
       out.append("</F0>\n");
-      render_nonzero("F", l.r1024_f, n, out);
-      render_nonzero("W", l.r1024_w, n, out);
+      render_nonzero("F", l.r1024.f, n, out);
+      render_nonzero("W", l.r1024.w, n, out);
       out.append("</Range1024format>\n");
       break;
     }

@@ -2,6 +2,7 @@
 // the three containers into one record and rendered by one body renderer.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <type_traits>
 
@@ -10,38 +11,41 @@
 
 namespace l3 {
 
-// One decoded list. Arrays are 1-based; only the arrays of the format named
-// by format_id are filled. A W or F value of 0 holds no frequency.
+// W values and the ARFCNs they resolve to, 1-based.
+template <size_t N>
+struct RangeValues {
+  uint16_t w[N];
+  uint16_t f[N];
+};
+
+// One decoded list. Arrays are 1-based; only the format named by format_id is
+// filled, so the formats share their storage (a record holding several lists
+// stays small to zero-fill). Each decode writes every entry its render reads.
+// A W or F value of 0 holds no frequency.
 struct FrequencyList {
   uint32_t count;     // meaningful entries of the active format's arrays
   uint8_t format_id;  // (FORMAT-ID << 3) | the three format bits after it
 
   uint8_t bitmap0_length;
-  uint8_t bitmap0[125];  // entry i set: ARFCN 125 - i
-
   uint8_t f0;  // range 1024: ARFCN 0 is a member
   uint8_t r1024_length;
-  uint16_t r1024_w[1025];
-  uint16_t r1024_f[1025];
-
   uint8_t r512_length;
-  uint16_t r512_orig;
-  uint16_t r512_w[513];
-  uint16_t r512_f[513];
-
   uint8_t r256_length;
-  uint16_t r256_orig;
-  uint16_t r256_w[257];
-  uint16_t r256_f[257];
-
   uint8_t r128_length;
-  uint16_t r128_orig;
-  uint16_t r128_w[129];
-  uint16_t r128_f[129];
-
   uint8_t vbm_length;
+  uint16_t r512_orig;
+  uint16_t r256_orig;
+  uint16_t r128_orig;
   uint16_t vbm_orig;
-  uint16_t vbm_bits[1025];  // entry k nonzero: ORIG + k (mod 1024)
+
+  union {
+    uint8_t bitmap0[125];  // entry i set: ARFCN 125 - i
+    RangeValues<1025> r1024;
+    RangeValues<513> r512;
+    RangeValues<257> r256;
+    RangeValues<129> r128;
+    uint16_t vbm_bits[1025];  // entry k nonzero: ORIG + k (mod 1024)
+  };
 };
 static_assert(std::is_trivially_copyable_v<FrequencyList>);
 

@@ -65,9 +65,13 @@ void decode_mobile_allocation_bits(MobileAllocation& d, const BitBuffer& b, uint
   // The first bit read is MA C(8L), the last MA C(1).
   for (uint32_t k = 0; k < n; ++k) {
     const uint32_t i = n - k;
-    const bool set = b.cell(pos + k) != 0;
-    d.entries[i] = set ? static_cast<uint16_t>(i) : 0;
-    if (set) ++d.count;
+    const uint8_t mask = static_cast<uint8_t>(1u << (i % 8));
+    if (b.cell(pos + k) != 0) {
+      d.bits[i / 8] |= mask;
+      ++d.count;
+    } else {
+      d.bits[i / 8] &= static_cast<uint8_t>(~mask);
+    }
   }
 }
 
@@ -242,7 +246,7 @@ int render_mobile_allocation(const MobileAllocation& d, OutputText& out) {
   uint32_t n = 8u * d.length;
   if (n > MobileAllocation::kMaxBits) n = MobileAllocation::kMaxBits;
   for (uint32_t i = n; i >= 1; --i) {
-    if (d.entries[i] != 0) write_field_int("MAC", d.entries[i], out, 0);
+    if (d.has(i)) write_field_int("MAC", static_cast<int32_t>(i), out, 0);
   }
   out.append("</Mobile_Allocation>\n");
   return 1;

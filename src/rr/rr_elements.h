@@ -57,13 +57,16 @@ struct MobileObservedTimeDifference {
   uint32_t value;  // 21 bits
 };
 
-// entries[i] is i when MA C(i) is set, else 0; i = 1..8 x length.
+// MA C(i), i = 1..8 x length, is bit i % 8 of bits[i / 8]: one bit each keeps
+// the records holding it small to zero-fill.
 struct MobileAllocation {
   static constexpr uint32_t kMaxBits = 8 * 255;
   uint8_t length;
   uint16_t count;  // set bits
-  uint16_t entries[kMaxBits + 1];
+  uint8_t bits[kMaxBits / 8 + 1];
+  bool has(uint32_t i) const { return (bits[i / 8] >> (i % 8) & 1) != 0; }
 };
+static_assert(sizeof(MobileAllocation::bits) * 8 > MobileAllocation::kMaxBits);
 
 struct FrequencyChannelSequence {
   uint8_t lowest_arfcn;

@@ -175,9 +175,9 @@ constexpr ValueText kSourceStatisticsTexts[] = {
 };
 
 struct QosField {
-  const char* name;
+  CText name;
   uint8_t QualityOfService::*value;
-  const char* subscribed;  // text of value 0 towards the network side (direction 0)
+  CText subscribed;  // text of value 0 towards the network side (direction 0)
   std::span<const ValueText> texts;
   void (*rule)(OutputText&, uint8_t);  // number for kByRule rows
 };
