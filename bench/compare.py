@@ -130,7 +130,7 @@ def main():
         return 2
     build = args[0]
     here = os.path.dirname(os.path.abspath(__file__))
-    src = args[1] if len(args) > 1 else os.path.join(here, '..', '..', 'shared', 'corpus', 'real-messages.txt')
+    src = args[1] if len(args) > 1 else os.path.join(here, '..', 'tests', 'data', 'real-messages.txt')
     if shutil.which('tshark') is None:
         print('tshark is not installed (apt-get install tshark)')
         return 1

@@ -8,9 +8,9 @@ build=$1
 mode=${2:-smoke}
 seeds=build-fuzz-seeds
 rm -rf "$seeds" && mkdir -p "$seeds"
-# Seeds: one file per message of the examples and the shared corpus, with the
+# Seeds: one file per message of the examples and the corpus in tests/data, with the
 # direction octet in front as the targets expect.
-python3 - "$seeds" examples/*.txt ../shared/corpus/real-messages.txt <<'PY'
+python3 - "$seeds" examples/*.txt tests/data/real-messages.txt <<'PY'
 import sys, re, os
 out = sys.argv[1]
 n = 0

@@ -42,7 +42,7 @@ inline void PrintTo(const Golden& g, std::ostream* os) { *os << g.name; }
 // so that a sanitizer sees any read past the length.
 void decode_every_prefix(uint8_t direction, const std::vector<uint8_t>& msg);
 
-// Messages of the shared corpus of real captures.
+// Messages of the corpus of real captures in tests/data.
 struct CorpusMessage {
   uint8_t direction;
   std::vector<uint8_t> octets;
