@@ -7,7 +7,7 @@
 #include "tharvel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  uint8_t* pdu = static_cast<uint8_t*>(std::malloc(size + 1));
+  uint8_t* pdu = size == 0 ? nullptr : static_cast<uint8_t*>(std::malloc(size));
   if (size > 0) std::memcpy(pdu, data, size);
   auto* block = static_cast<tharvel_mms_push_block*>(std::malloc(sizeof(tharvel_mms_push_block)));
   int r = Gain_MMS_Push_Win_Data(static_cast<int32_t>(size), pdu, block);

@@ -19,7 +19,7 @@ if [ "${1:-}" = "--sanitize" ]; then
 
   # Concurrent decoding under ThreadSanitizer.
   cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTHARVEL_TSAN=ON >/dev/null
-  cmake --build build-tsan -j"$jobs" --target tharvel_tests
+  cmake --build build-tsan -j"$jobs" --target tharvel_tests tharvel
   TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/tharvel_tests --gtest_filter='Threads.*'
 
   CXX=clang++-14 CC=clang-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTHARVEL_FUZZ=ON \
