@@ -125,26 +125,28 @@ struct Decoder {
     uint8_t flag = direction != 0 ? 0 : 1;
     int32_t n = static_cast<int32_t>(msg.size());
     const uint8_t* p = msg.data();
-    tharvel_diagnose_block d;
+    // A message too short for any function leaves the blocks as given: start them absent.
+    constexpr int32_t kAbsent = THARVEL_ABSENT;
+    tharvel_diagnose_block d{kAbsent, kAbsent};
     int r = GaintharvelDiagNoseData(flag, n, p, 0, &d);
     std::printf("GaintharvelDiagNoseData %d: cause %d, second cause %d\n", r, d.cause, d.second_cause);
-    tharvel_attach_accept_block a;
+    tharvel_attach_accept_block a{kAbsent};
     r = Gain_GSM_Attach_Accept_Win_Data(flag, n, p, 0, &a);
     std::printf("Gain_GSM_Attach_Accept_Win_Data %d: allocated P-TMSI %d\n", r, a.allocated_ptmsi);
-    tharvel_cm_service_request_block c;
+    tharvel_cm_service_request_block c{kAbsent};
     r = Gain_GSM_CM_Service_Request_Win_Data(flag, n, p, 0, &c);
     std::printf("Gain_GSM_CM_Service_Request_Win_Data %d: service type %d\n", r, c.service_type);
-    tharvel_pdp_request_block q;
+    tharvel_pdp_request_block q{kAbsent};
     r = Gain_GSM_Activate_PDP_Context_Request_Win_Data(flag, n, p, 0, &q);
     std::printf("Gain_GSM_Activate_PDP_Context_Request_Win_Data %d: NSAPI %d\n", r, q.nsapi);
-    tharvel_pdp_accept_block e;
+    tharvel_pdp_accept_block e{kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, -1, kAbsent, kAbsent};
     r = Gain_GSM_Activate_PDP_Context_Accept_Win_Data(flag, n, p, 0, &e);
     std::printf(
         "Gain_GSM_Activate_PDP_Context_Accept_Win_Data %d: delay %d, reliability %d, peak %d, precedence %d, mean %d, "
         "IPv4 0x%08x, radio priority %d, LLC SAPI %d\n",
         r, e.delay_class, e.reliability_class, e.peak_throughput, e.precedence_class, e.mean_throughput,
         static_cast<uint32_t>(e.ipv4_address), e.radio_priority, e.llc_sapi);
-    tharvel_cp_data_block s;
+    tharvel_cp_data_block s{kAbsent, kAbsent, kAbsent, kAbsent, 0, {}};
     r = Gain_CP_Data_Win_Data(flag, n, p, 0, &s);
     std::printf("Gain_CP_Data_Win_Data %d: header %d, reference %d, total %d, index %d, count %d, text \"%.*s\"\n", r,
                 s.user_data_header, s.concat_reference, s.concat_total, s.concat_index, s.char_count,
