@@ -204,23 +204,39 @@ TEST_P(RangeRoundTrip, ShortListsGiveBackTheSet) {
   }
 }
 
-// Variable-length lists end before their last possible W field: the W values
-// come back, no ARFCN is resolved.
-TEST_P(RangeRoundTrip, VariableLengthListsKeepTheirWValues) {
+// Bits the W fields W(1)..W(n) take.
+uint32_t w_bits(const RangeFormat& f, uint32_t n) {
+  uint32_t bits = 0;
+  for (uint32_t k = 1; k <= n; ++k) bits += width(f.base_width, k);
+  return bits;
+}
+
+// Length-led lists hold as many W fields as their length gives room for: for
+// every value length up to the element's longest, a random set (sometimes one
+// that fills the list exactly) comes back from the W fields present.
+TEST_P(RangeRoundTrip, VariableLengthListsGiveBackTheSet) {
   const RangeFormat f = GetParam();
   std::mt19937 rng(f.range + 2);
-  for (int round = 0; round < 100; ++round) {
-    const uint32_t orig = rng() % 1024;
-    // Up to 30 ARFCNs in 29 value octets: never all the W fields of the format.
-    const std::vector<uint32_t> set = random_set(rng, f, orig, 1 + rng() % 30);
-    const std::vector<uint16_t> w = encode_w(f, orig, set);
-    const std::vector<uint8_t> o = encode_list(f, orig, false, w, 30, true);
-    auto l = new_list();
-    decode_frequency_list(*l, bits_of(o.data(), static_cast<uint32_t>(o.size())));
-    const View v = arrays_of(*l, f.range);
-    ASSERT_GE(l->count, w.size());
-    for (uint32_t k = 1; k < w.size(); ++k) ASSERT_EQ(v.w[k], w[k]) << "round " << round << " W" << k;
-    for (uint32_t k = 1; k <= l->count; ++k) ASSERT_EQ(v.f[k], 0) << "round " << round;
+  const uint32_t header = f.range == 1024 ? 6 : 17;  // format bits, then F0 or ORIG-ARFCN
+  for (uint32_t length = 1; length <= 130; ++length) {
+    uint32_t most = 0;
+    while (most < f.range - 1 && header + w_bits(f, most + 1) <= 8 * length) ++most;
+    for (int round = 0; round < 3; ++round) {
+      const uint32_t orig = rng() % 1024;
+      const uint32_t n = round == 0 ? most : rng() % (most + 1);
+      const bool f0 = f.range == 1024 && (rng() & 1) != 0;
+      const std::vector<uint32_t> set = random_set(rng, f, orig, n);
+      const std::vector<uint16_t> w = encode_w(f, orig, set);
+      ASSERT_EQ(w.size(), n + 1) << "W indices must stay contiguous";
+      const std::vector<uint8_t> o = encode_list(f, orig, f0, w, length + 1, true);
+      auto l = new_list();
+      decode_frequency_list(*l, bits_of(o.data(), static_cast<uint32_t>(o.size())));
+      std::multiset<uint32_t> expected(set.begin(), set.end());
+      if (f0) expected.insert(0);
+      ASSERT_EQ(resolved_set(*l, f.range), expected) << "length " << length << " n " << n;
+      const View v = arrays_of(*l, f.range);
+      for (uint32_t k = 1; k < w.size(); ++k) ASSERT_EQ(v.w[k], w[k]) << "length " << length << " W" << k;
+    }
   }
 }
 
@@ -379,12 +395,30 @@ const BodyCase kBodies[] = {
 <W>1</W>
 </Range256format></Cell_Channel_Description>
 )"},
-    {"short_list_range1024_is_not_decoded", 9, 0, "80 ff 00 00 00 00 00 00 00", R"(<Cell_Channel_Description>
+    // 10 00 0 F0=0 W(1)=00|11111111 = 255, then W(2) = 0 ends the set.
+    {"short_list_range1024_reads_its_w_fields", 9, 0, "80 ff 00 00 00 00 00 00 00", R"(<Cell_Channel_Description>
 <FORMAT_ID>16</FORMAT_ID>
 <Range1024format>
-<Length_of_Frequency_List>0</Length_of_Frequency_List>
+<Length_of_Frequency_List>9</Length_of_Frequency_List>
 <F0>
 (0)ARFCN0is_not_a_member_of_the_set</F0>
+<F>255</F>
+<W>255</W>
+</Range1024format>
+</Cell_Channel_Description>
+)"},
+    // 10 00 0 F0=1 W(1)=01|1001 0000 = 400, W(2) = 0 1100 1000 = 200, W(3) = 0:
+    // ARFCNs 0, 400 and F2 = (400 - 512 + 200) smod 1023 = 88.
+    {"short_list_range1024_with_f0", 9, 0, "85 90 64 00 00 00 00 00 00", R"(<Cell_Channel_Description>
+<FORMAT_ID>18</FORMAT_ID>
+<Range1024format>
+<Length_of_Frequency_List>9</Length_of_Frequency_List>
+<F0>
+(1)ARFCN_0_is_a_member_of_the_set</F0>
+<F>400</F>
+<F>88</F>
+<W>400</W>
+<W>200</W>
 </Range1024format>
 </Cell_Channel_Description>
 )"},
@@ -402,21 +436,25 @@ const BodyCase kBodies[] = {
 </Bitmap0format>
 </Cell_Channel_Description>
 )"},
-    // Range 512 ends after W(2): its W values, no F.
+    // Range 512, ORIG-ARFCN 1, W(1) = 258 and the list ends in W(2):
+    // ARFCNs 1 (ORIG) and 1 + 258.
     {"variable_length_range512_ends_early", 0, 0, "04 | 88 00 c0 80", R"(<Cell_Channel_Description>
 <FORMAT_ID>20</FORMAT_ID>
 <Range512format><Length_of_Frequency_List>4</Length_of_Frequency_List>
 <ORIG_ARFCN>1</ORIG_ARFCN>
+<F>259</F>
 <W>258</W>
 </Range512format></Cell_Channel_Description>
 )"},
-    // Range 1024 in the variable-length list: F0 and W fields, not a bitmap.
+    // Range 1024 in the variable-length list: F0 and W fields, not a bitmap;
+    // W(1) = 1 is ARFCN 1.
     {"variable_length_range1024", 0, 0, "03 | 84 01 00", R"(<Cell_Channel_Description>
 <FORMAT_ID>18</FORMAT_ID>
 <Range1024format>
 <Length_of_Frequency_List>3</Length_of_Frequency_List>
 <F0>
 (1)ARFCN_0_is_a_member_of_the_set</F0>
+<F>1</F>
 <W>1</W>
 </Range1024format>
 </Cell_Channel_Description>
@@ -569,6 +607,26 @@ TEST(RrFrequencyList, CapturedSystemInformationListsRenderClosedBlocks) {
     ++lists;
   }
   EXPECT_GE(lists, 10);
+}
+
+// A W of 0 ends the set: a W field after it names no ARFCN, though its W
+// value is still shown.
+TEST(RrFrequencyList, NullWEndsTheLengthLedSet) {
+  BitWriter b;
+  b.put(5, 8);        // length
+  b.put(2, 2);        // FORMAT-ID 10
+  b.put(0, 2);        // spare
+  b.put(0, 1);        // range 1024
+  b.put(0, 1);        // F0: ARFCN 0 not a member
+  b.put(5, 10);       // W(1) = 5
+  b.put(0, 9);        // W(2) = 0: the end
+  b.put(7, 9);        // W(3), past the end
+  const std::vector<uint8_t> o = b.octets(6);
+  auto l = new_list();
+  decode_frequency_list(*l, bits_of(o.data(), 6));
+  const std::string body = render_body(*l);
+  EXPECT_EQ(bitmap_arfcns(body, "F"), std::vector<uint32_t>({5}));
+  EXPECT_EQ(bitmap_arfcns(body, "W"), std::vector<uint32_t>({5, 7}));
 }
 
 }  // namespace

@@ -518,10 +518,16 @@ const Golden kImmediateAssignments[] = {
 
 // Assignment and handover: mandatory part then an IEI switch.
 const Golden kAssignmentShapes[] = {
-    {"assignment_stops_at_0x72", 0, "06 2e | 0d 02 d5 | 00 | 72 01 80 | 63 01",
+    // 0x72 (mobile allocation, after time) is an ASSIGNMENT COMMAND element
+    // too: the walk goes on past it to 0x63.
+    {"assignment_reads_mobile_allocation_after_time", 0, "06 2e | 0d 02 d5 | 00 | 72 01 80 | 63 01",
      "<ASSIGNMENT_COMMAND>\n<Description_of_the_first_channel__after_time>\n<Channel_Description2>\n" CHANNEL_725
      "</Channel_Description2>\n</Description_of_the_first_channel__after_time>\n<Power_Command>\n<FPC>\n"
-     "(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n</Power_Command>\n</ASSIGNMENT_COMMAND>\n"},
+     "(0)FPC not in use</FPC>\n<POWER_LEVEL>0</POWER_LEVEL>\n</Power_Command>\n<Mode_of_the_First_Channe>\n"
+     "<Channel_Mode>\n<Mode>\n(1)speech full rate or half rate version 1</Mode>\n</Channel_Mode>\n"
+     "</Mode_of_the_First_Channe>\n<Mobile_Allocation__after_time>\n<Mobile_Allocation>\n"
+     "<Length_of_mobile_allocation>1</Length_of_mobile_allocation>\n<MAC>8</MAC>\n</Mobile_Allocation>\n"
+     "</Mobile_Allocation__after_time>\n</ASSIGNMENT_COMMAND>\n"},
     // 0x02 belongs to HANDOVER COMMAND only: ASSIGNMENT COMMAND stops there.
     {"assignment_stops_at_handover_only_iei", 0, "06 2e | 0d 02 d5 | 00 | 02 00 00 00 00 00 00 00 00 00 | 63 01",
      "<ASSIGNMENT_COMMAND>\n<Description_of_the_first_channel__after_time>\n<Channel_Description2>\n" CHANNEL_725

@@ -42,7 +42,8 @@ const Golden kSiCellGolden[] = {
 </SI_1_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE1>
 )"},
-    // 0x80: NCH position 0; the band indicator is bit 6, H against the fill.
+    // 0x80: NCH position 0 (1 block from block 0); the band indicator is bit
+    // 6, H against the fill.
     {"si1_nch_position_0_tx_integer_0", 0, "06 19 | 00000000000000000000000000000000 | 00 00 00 | 80",
      R"(<SYSTEM_INFORMATION_TYPE1>
 <Cell_Channel_Description>
@@ -65,7 +66,7 @@ const Golden kSiCellGolden[] = {
 <SI_1_Rest_Octets>
 <NCH_Position>
 <NCH_Position>0</NCH_Position>
-<No_of_blocks>0</No_of_blocks>
+<No_of_blocks>1</No_of_blocks>
 <Number_of_first_block>0</Number_of_first_block>
 </NCH_Position>
 <Band_indicator>
@@ -73,7 +74,7 @@ const Golden kSiCellGolden[] = {
 </SI_1_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE1>
 )"},
-    // A reserved NCH position runs out of block sizes: the count stops at 6.
+    // NCH position 31 is reserved: no block count or first block.
     {"si1_nch_position_31_ends", 0, "06 19 | 00000000000000000000000000000000 | 3c 00 00 | ff",
      R"(<SYSTEM_INFORMATION_TYPE1>
 <Cell_Channel_Description>
@@ -96,8 +97,6 @@ const Golden kSiCellGolden[] = {
 <SI_1_Rest_Octets>
 <NCH_Position>
 <NCH_Position>31</NCH_Position>
-<No_of_blocks>6</No_of_blocks>
-<Number_of_first_block>31</Number_of_first_block>
 </NCH_Position>
 <Band_indicator>
 (0)ARFCN indicates 1800 band</Band_indicator>
@@ -858,9 +857,6 @@ const Golden kSiRestGolden[] = {
 (4)maximum value allowed for counter N3102 is20</PAN_MAX>
 <Extension_Information>
 <Length>9</Length>
-<EGPRS_PACKET_CHANNEL_REQUEST>
-(0)EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment</EGPRS_PACKET_CHANNEL_REQUEST>
-<BEP_PERIOD>0</BEP_PERIOD>
 <PFC_FEATURE_MODE>
 (0)The network does not support packet flow context procedures</PFC_FEATURE_MODE>
 <DTM_SUPPORT>
@@ -930,9 +926,6 @@ const Golden kSiRestGolden[] = {
 <BS_CV_MAX>0</BS_CV_MAX>
 <Extension_Information>
 <Length>3</Length>
-<EGPRS_PACKET_CHANNEL_REQUEST>
-(0)EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment</EGPRS_PACKET_CHANNEL_REQUEST>
-<BEP_PERIOD>0</BEP_PERIOD>
 <PFC_FEATURE_MODE>
 (1)The network supports packet flow context procedures.</PFC_FEATURE_MODE>
 <DTM_SUPPORT>
@@ -983,9 +976,6 @@ const Golden kSiRestGolden[] = {
 <BS_CV_MAX>0</BS_CV_MAX>
 <Extension_Information>
 <Length>0</Length>
-<EGPRS_PACKET_CHANNEL_REQUEST>
-(0)EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment</EGPRS_PACKET_CHANNEL_REQUEST>
-<BEP_PERIOD>0</BEP_PERIOD>
 <PFC_FEATURE_MODE>
 (0)The network does not support packet flow context procedures</PFC_FEATURE_MODE>
 <DTM_SUPPORT>
@@ -1006,7 +996,10 @@ const Golden kSiRestGolden[] = {
 </SI_13_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE13>
 )"},
-    {"si13_pbcch_choice", 0, "06 00 | a1 54 ea c7 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
+    // H, BCCH_CHANGE_MARK 010, SI_CHANGE_FIELD 0001, no MA (0), PBCCH (1),
+    // PSI1_REPEAT_PERIOD 0101, Pb 0011, TSC 101, TN 010, then 1 MAIO 000111
+    // and L: no Release 99 group.
+    {"si13_pbcch_choice", 0, "06 00 | a1 54 ea 8f 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
 <BCCH_CHANGE_MARK>2</BCCH_CHANGE_MARK>
@@ -1023,8 +1016,10 @@ const Golden kSiRestGolden[] = {
 </SI_13_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE13>
 )"},
-    // SGSNR absent (L) and SI_STATUS_IND present (H, then 1): the two groups stand apart.
-    {"si13_si_status_ind_without_sgsnr", 0, "06 00 | a1 54 ea c7 6b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
+    // The same up to TN, then 01 ARFCN 0001111011 (123), H SGSNR 1, H
+    // SI_STATUS_IND 1 (the Release 4 group inside the Release 99 one), L.
+    {"si13_pbcch_arfcn_and_release_4_inside_release_99", 0,
+     "06 00 | a1 54 ea 47 b5 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
 <BCCH_CHANGE_MARK>2</BCCH_CHANGE_MARK>
@@ -1036,10 +1031,31 @@ const Golden kSiRestGolden[] = {
 <Pb>
 (3)equal-6dB</Pb>
 <TSC>5</TSC>
-<MAIO>7</MAIO>
+<ARFCN>123</ARFCN>
 </PBCCH_Description>
+<SGSNR>
+(1)SGSN is Release 99 onwards</SGSNR>
 <SI_STATUS_IND>
 (1)The network supports the PACKET SI STATUS message</SI_STATUS_IND>
+</SI_13_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE13>
+)"},
+    // 00: PBCCH on the BCCH carrier; then L (no Release 99 group): the H 1
+    // after it is padding, not SI_STATUS_IND.
+    {"si13_pbcch_bcch_carrier_and_no_release_99", 0,
+     "06 00 | a1 54 ea 3b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE13>
+<SI_13_Rest_Octets>
+<BCCH_CHANGE_MARK>2</BCCH_CHANGE_MARK>
+<SI_CHANGE_FIELD>
+(1)Update of SI1 message</SI_CHANGE_FIELD>
+<PSI1_REPEAT_PERIOD>
+(5)PSI1 repeat period equal5multiframes</PSI1_REPEAT_PERIOD>
+<PBCCH_Description>
+<Pb>
+(3)equal-6dB</Pb>
+<TSC>5</TSC>
+</PBCCH_Description>
 </SI_13_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE13>
 )"},
@@ -1495,8 +1511,10 @@ const Golden kSiRestGolden[] = {
 </SI2quater_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE2quater>
 )"},
+    // The threshold branch of the measurement parameters carries no
+    // REPORTING_GRANULARITY: the neighbour list follows the TDD flag.
     {"si2quater_eutran_measurement_not_allowed_ta_mapping", 0,
-     "06 07 | 40 00 04 86 5e 2b 2f 16 31 38 6a 87 f5 61 ab 51 c0 e0 0b 2b",
+     "06 07 | 40 00 04 86 5e 2b 2f 0c 62 70 d5 0f ea c3 56 a3 81 c0 16 2b",
      R"(<SYSTEM_INFORMATION_TYPE2quater>
 <SI2quater_Rest_Octets>
 <BA_IND>0</BA_IND>
@@ -1516,7 +1534,6 @@ const Golden kSiRestGolden[] = {
 <E_UTRAN_MULTIRAT_REPORTING>1</E_UTRAN_MULTIRAT_REPORTING>
 <E_UTRAN_FDD_REPORTING_THRESHOLD>4</E_UTRAN_FDD_REPORTING_THRESHOLD>
 <E_UTRAN_FDD_REPORTING_THRESHOLD_2>30</E_UTRAN_FDD_REPORTING_THRESHOLD_2>
-<REPORTING_GRANULARITY>1</REPORTING_GRANULARITY>
 </E_UTRAN_Measurement_Parameters_Description>
 <Repeated_E_UTRAN_Neighbour_Cells>
 <EARFCN>6300</EARFCN>

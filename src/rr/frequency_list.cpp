@@ -46,7 +46,7 @@ uint32_t w_width(uint32_t base, uint32_t k) {
 
 // W(1)..W(fields) from bit position pos. A field that would end past `limit`
 // ends the list: count is the number of fields read plus one, F values are
-// cleared and false is returned (such a list is not resolved).
+// cleared and false is returned (a fixed-length list is then not resolved).
 bool read_w_fields(FrequencyList& l, const RangeArrays& a, const BitBuffer& b, uint32_t pos, uint32_t fields,
                    uint32_t limit) {
   if (fields > a.capacity) fields = a.capacity;
@@ -63,6 +63,19 @@ bool read_w_fields(FrequencyList& l, const RangeArrays& a, const BitBuffer& b, u
   }
   l.count = fields;
   return true;
+}
+
+// A length-led or short list holds as many W fields as fit, and the first W
+// of 0 ends the set: resolve what was read, keep no ARFCN from the first null
+// W on.
+void resolve_variable_length(FrequencyList& l, const RangeArrays& a) {
+  resolve_range_arfcns(l);
+  const uint32_t count = l.count < a.capacity ? l.count : a.capacity;
+  bool ended = false;
+  for (uint32_t k = 1; k <= count; ++k) {
+    if (a.w[k] == 0) ended = true;
+    if (ended) a.f[k] = 0;
+  }
 }
 
 uint8_t combined_format_id(const BitBuffer& b, uint32_t p, int one_bit_format) {
@@ -193,6 +206,18 @@ void decode_frequency_short_list_at(FrequencyList& l, const BitBuffer& buf, uint
   l.format_id = combined_format_id(b, pos, 0);
   const FrequencyFormat format = frequency_format(l.format_id);
   switch (l.format_id) {
+    case 16:
+    case 17:
+    case 18:
+    case 19: {
+      // F0, then W(1)..W(7) (60 bits) in the 66 left.
+      const RangeArrays a = range_arrays(l, format);
+      *a.length = 9;
+      l.f0 = read_bits8(pos + 5, 1, b);
+      read_w_fields(l, a, b, pos + 6, 7, end);
+      resolve_variable_length(l, a);
+      return;
+    }
     case 20:
     case 21:
     case 22: {
@@ -246,8 +271,9 @@ void decode_frequency_list(FrequencyList& l, const BitBuffer& buf) {
       const RangeArrays a = range_arrays(l, format);
       *a.length = static_cast<uint8_t>(len);
       l.f0 = read_bits8(13, 1, b);
-      if (!read_w_fields(l, a, b, 14, a.capacity, end)) return;
-      break;
+      read_w_fields(l, a, b, 14, a.capacity, end);
+      resolve_variable_length(l, a);
+      return;
     }
     case FrequencyFormat::range512:
     case FrequencyFormat::range256:
@@ -255,8 +281,9 @@ void decode_frequency_list(FrequencyList& l, const BitBuffer& buf) {
       const RangeArrays a = range_arrays(l, format);
       *a.length = static_cast<uint8_t>(len);
       *a.orig = read_bits16(15, 10, b);
-      if (!read_w_fields(l, a, b, 25, a.capacity, end)) return;
-      break;
+      read_w_fields(l, a, b, 25, a.capacity, end);
+      resolve_variable_length(l, a);
+      return;
     }
     default: {
       // Variable bitmap, and the reserved identifiers read the same way.

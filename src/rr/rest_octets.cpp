@@ -160,14 +160,14 @@ int render_si1_rest_octets(const Si1RestOctets& ro, OutputText& out) {
   if (ro.nch_present) {
     out.append("<NCH_Position>\n");
     write_field_s8("NCH_Position", ro.nch_position, out, 0);
-    // Walks the block table down; reserved positions stop when no block size is left.
-    int c = ro.nch_position, b = 6;
-    while (c > b && b > 0) {
-      c -= b + 1;
-      --b;
+    // The table runs through 1 block at first blocks 0..6, 2 at 0..5, and
+    // on to 7 at 0; codes 28..31 are reserved and name no blocks.
+    int first = ro.nch_position, starts = 7;
+    while (starts > 0 && first >= starts) first -= starts--;
+    if (starts > 0) {
+      write_field_int("No of blocks", 8 - starts, out, 0);
+      write_field_int("Number of first block", first, out, 0);
     }
-    write_field_int("No of blocks", 6 - b, out, 0);
-    write_field_s8("Number of first block", ro.nch_position, out, 0);
     out.append("</NCH_Position>\n");
   }
   out.append("<Band_indicator>\n");

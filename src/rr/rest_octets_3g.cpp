@@ -133,7 +133,8 @@ void decode_eutran_reporting(EutranReporting& r, BitCursor& c, uint32_t width) {
   if ((r.offset_present = c.bit())) r.offset = u8(c.bits(3));
 }
 
-// The GPRS form has neither the choice of report offsets nor the granularity.
+// The GPRS form has neither the choice of report offsets nor the granularity;
+// the granularity closes the report-offset branch only.
 void decode_eutran_measurement(EutranMeasurementParameters& m, BitCursor& c, bool gprs) {
   m.qsearch = u8(c.bits(4));
   m.rep_quant = u8(c.bits(1));
@@ -142,7 +143,7 @@ void decode_eutran_measurement(EutranMeasurementParameters& m, BitCursor& c, boo
   const uint32_t width = m.report_offsets ? 6 : 3;
   decode_eutran_reporting(m.fdd, c, width);
   decode_eutran_reporting(m.tdd, c, width);
-  if (!gprs) m.reporting_granularity = u8(c.bits(1));
+  if (!gprs && m.report_offsets) m.reporting_granularity = u8(c.bits(1));
 }
 
 void decode_eutran_parameters(EutranParameters& e, BitCursor& c) {
@@ -478,9 +479,10 @@ void render_nc_non_drx_period(uint8_t v, OutputText& out) {
   if (v == 0) {
     append_value_text("No non-DRX mode after a measurement report has been sent", out, v, 1);
   } else {
+    // 0.24 s steps, except that the last code is 1.92 s.
     append_value_note(static_cast<int8_t>(v), out, 0);
     out.append("sec");
-    append_fixed6(out, v * 0.24);
+    append_fixed6(out, v == 7 ? 1.92 : v * 0.24);
   }
   out.append("</NC_NON_DRX_PERIOD>\n");
 }
@@ -597,7 +599,7 @@ void render_eutran_measurement(const EutranMeasurementParameters& m, bool gprs, 
   write_field_u8("E_UTRAN_MULTIRAT_REPORTING", m.multirat_reporting, out, 0);
   render_eutran_reporting(m.fdd, m.report_offsets != 0, "FDD", out);
   render_eutran_reporting(m.tdd, m.report_offsets != 0, "TDD", out);
-  if (!gprs) write_field_u8("REPORTING_GRANULARITY", m.reporting_granularity, out, 0);
+  if (!gprs && m.report_offsets) write_field_u8("REPORTING_GRANULARITY", m.reporting_granularity, out, 0);
   open_tag(out, gprs ? "</GPRS_E_UTRAN_Measurement_Parameters_Description>\n"
                      : "</E_UTRAN_Measurement_Parameters_Description>\n");
 }

@@ -81,15 +81,13 @@ uint32_t decode_pbcch_description(PbcchDescription& d, const BitBuffer& b, uint3
   d.pb = u8(c.bits(4));
   d.tsc = u8(c.bits(3));
   d.tn = u8(c.bits(3));
-  // { 0 | 10 < ARFCN : bit (10) > | 11 < MAIO : bit (6) > }; 0: the BCCH carrier
+  // { 00 | 01 < ARFCN : bit (10) > | 1 < MAIO : bit (6) > }; 00: the BCCH carrier
   if (c.bit()) {
-    if (c.bit()) {
-      d.maio_present = 1;
-      d.maio = u8(c.bits(6));
-    } else {
-      d.arfcn_present = 1;
-      d.arfcn = u16(c.bits(10));
-    }
+    d.maio_present = 1;
+    d.maio = u8(c.bits(6));
+  } else if (c.bit()) {
+    d.arfcn_present = 1;
+    d.arfcn = u16(c.bits(10));
   }
   return c.pos;
 }
@@ -117,10 +115,10 @@ uint32_t decode_si13_rest_octets(Si13RestOctets& ro, const BitBuffer& b) {
     ro.psi1_repeat_period = u8(c.bits(4));
     c.pos = decode_pbcch_description(ro.pbcch, b, c.pos);
   }
-  // Two groups one after the other, each read only while the block lasts: an
-  // SI_STATUS_IND group is looked for even without SGSNR.
+  // The Release 4 group nests inside the Release 99 one.
   ro.sgsnr_present = read_lh(c);
-  if (ro.sgsnr_present) ro.sgsnr = u8(c.bits(1));
+  if (!ro.sgsnr_present) return c.pos;
+  ro.sgsnr = u8(c.bits(1));
   ro.si_status_ind_present = read_lh(c);
   if (ro.si_status_ind_present) ro.si_status_ind = u8(c.bits(1));
   return c.pos;
@@ -279,13 +277,16 @@ int render_gprs_cell_options(const GprsCellOptions& o, OutputText& out) {
   if (o.extension_present) {
     out.append("<Extension_Information>\n");
     write_field_u8("Length", o.extension_length, out, 0);
-    // 0 asks for the EGPRS PACKET CHANNEL REQUEST, 1 for two phase access.
-    two_texts(out, "<EGPRS_PACKET_CHANNEL_REQUEST>\n", "</EGPRS_PACKET_CHANNEL_REQUEST>\n",
-              o.egprs_packet_channel_request,
-              "EGPRS capable MSs shall use two phase packet access with PACKET CHANNEL REQUEST message on the PRACH "
-              "for uplink TBF establishment",
-              "EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment");
-    write_field_u8("BEP_PERIOD", o.bep_period, out, 0);
+    // Both EGPRS fields exist only in a cell with EGPRS. 0 asks for the EGPRS
+    // PACKET CHANNEL REQUEST, 1 for two phase access.
+    if (o.egprs_present) {
+      two_texts(out, "<EGPRS_PACKET_CHANNEL_REQUEST>\n", "</EGPRS_PACKET_CHANNEL_REQUEST>\n",
+                o.egprs_packet_channel_request,
+                "EGPRS capable MSs shall use two phase packet access with PACKET CHANNEL REQUEST message on the PRACH "
+                "for uplink TBF establishment",
+                "EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment");
+      write_field_u8("BEP_PERIOD", o.bep_period, out, 0);
+    }
     two_texts(out, "<PFC_FEATURE_MODE>\n", "</PFC_FEATURE_MODE>\n", o.pfc_feature_mode,
               "The network supports packet flow context procedures.",
               "The network does not support packet flow context procedures");

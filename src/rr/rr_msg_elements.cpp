@@ -239,9 +239,10 @@ void decode_multirate_configuration(MultiRateConfiguration& m, const BitBuffer& 
   m.icmi = read_bits8(12, 1, b);
   m.start_mode = read_bits8(14, 2, b);
   m.codec_set = read_bits8(16, 8, b);
+  // Octet 5 opens with two spare bits; THRj and HYSTj then alternate.
   for (uint32_t i = 0; i < 3; ++i) {
-    m.threshold[i] = read_bits8(24 + 10 * i, 6, b);
-    m.hysteresis[i] = read_bits8(30 + 10 * i, 4, b);
+    m.threshold[i] = read_bits8(26 + 10 * i, 6, b);
+    m.hysteresis[i] = read_bits8(32 + 10 * i, 4, b);
   }
 }
 
@@ -527,9 +528,10 @@ void render_extended_measurement_results(const ExtendedMeasurementResults& m, Ou
 void decode_classmark3(Classmark3& c, const BitBuffer& b) {
   c.present = 1;
   c.multiband_supported = read_bits8(9, 3, b);
-  c.band1 = read_bits8(9, 1, b);
+  // The field's last bit is band 1 (P-GSM), its first band 3 (1800).
+  c.band3 = read_bits8(9, 1, b);
   c.band2 = read_bits8(10, 1, b);
-  c.band3 = read_bits8(11, 1, b);
+  c.band1 = read_bits8(11, 1, b);
   uint32_t pos = 12;
   auto a5_bits = [&] {
     c.a5_7 = read_bits8(pos, 1, b);

@@ -316,7 +316,7 @@ constexpr OptionalIe<Aho> kHandoverCommandIes[] = {
 };
 static_assert(ieis_unique<Aho>(kHandoverCommandIes));
 
-constexpr uint8_t kHandoverOnlyIeis[] = {0x02, 0x12, 0x69, 0x72, 0x76, 0x7B, 0x7D, 0xD0};
+constexpr uint8_t kHandoverOnlyIeis[] = {0x02, 0x12, 0x69, 0x76, 0x7B, 0x7D, 0xD0};
 
 constexpr bool handover_only(uint8_t iei) {
   for (uint8_t h : kHandoverOnlyIeis) {

@@ -67,7 +67,7 @@ void render_packet_channel_description(const PacketChannelDescription& d, Output
   } else {
     write_field_u8("MAIO", d.maio, out, 0);
     out.append("<MA_NUMBER_IND>\n");
-    append_value_text(d.ma_number_ind == 1 ? "MA_NUMBER equel 14" : "MA_NUMBER equel 15", out, d.ma_number_ind, 1);
+    append_value_text(d.ma_number_ind == 1 ? "MA_NUMBER equel 15" : "MA_NUMBER equel 14", out, d.ma_number_ind, 1);
     out.append("</MA_NUMBER_IND>\n");
     write_field_u8("CHANGE_MARK_1", d.change_mark_1, out, 0);
   }
