@@ -456,14 +456,15 @@ const Golden kImmediateAssignments[] = {
      "<TIMING_ADVANCE_INDEX>9</TIMING_ADVANCE_INDEX>\n<EGPRS_Window_Size>\n(0)64</EGPRS_Window_Size>\n"
      "<LINK_QUALITY_MEASUREMENT_MODE>0</LINK_QUALITY_MEASUREMENT_MODE>\n</IA_Packet_Downlink_Assignment>\n"
      "</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT>\n"},
-    // R99 window, release 6 PFI 42, release 7 NPM 21 in RTTI mode with event based FANR, pair 3, EGPRS level 1.
-    {"ia_downlink_release_6_and_7", 0, "06 3f | 30 | 0a a0 64 | 00 00 00 | 00 | 00 | d1 23 45 67 86 40 06 a9 aa db 2b",
+    // R99 window, release 6 PFI 42, release 7: H, 1 NPM 10101 (21), 1 (RTTI TBF), EVENT_BASED_FANR 1,
+    // PDCH PAIR INDICATION 011, EGPRS level 01.
+    {"ia_downlink_release_6_and_7", 0, "06 3f | 30 | 0a a0 64 | 00 00 00 | 00 | 00 | d1 23 45 67 86 40 06 a9 ae db 2b",
      IA_TBF_HEAD(
          "1", "assigns a downlink TBF to the mobile station identified in the IA Rest Octets IE",
          "0") "<IA_Rest_Octets>\n<IA_Packet_Downlink_Assignment>\n<TLLI>\n0x12345678</TLLI>\n"
               "<TIMING_ADVANCE_INDEX>9</TIMING_ADVANCE_INDEX>\n<EGPRS_Window_Size>\n(0)64</EGPRS_Window_Size>\n"
               "<LINK_QUALITY_MEASUREMENT_MODE>0</LINK_QUALITY_MEASUREMENT_MODE>\n<PFI>42</PFI>\n"
-              "<NPM_Transfer_Time>21</NPM_Transfer_Time>\n<TTI_MODE>\n(0)downlink RTTI TBF</TTI_MODE>\n"
+              "<NPM_Transfer_Time>21</NPM_Transfer_Time>\n<TTI_MODE>\n(1)downlink RTTI TBF</TTI_MODE>\n"
               "<EVENT_BASED_FANR>1</EVENT_BASED_FANR>\n<PDCH_PAIR_INDICATION>3</PDCH_PAIR_INDICATION>\n"
               "<Downlink_EGPRS_Level>1</Downlink_EGPRS_Level>\n</IA_Packet_Downlink_Assignment>\n</IA_Rest_Octets>\n"
               "</IMMEDIATE_ASSIGNMENT>\n"},
@@ -497,8 +498,9 @@ const Golden kImmediateAssignments[] = {
          "downlink TBF",
          "5") "<IA_Rest_Octets>\n<Second_Part_Packet_Assignment>\n</Second_Part_Packet_Assignment>\n</IA_Rest_Octets>\n"
               "</IMMEDIATE_ASSIGNMENT>\n"},
+    // Plain flag bits: 1 Extended RA 1 10101 (21), 0, 0, 1 Extended RA 4 00001, then L and filler.
     {"iar_extended_ra_1_and_4", 0,
-     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | d7 87 2b",
+     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | d4 87 2b",
      "<IMMEDIATE_ASSIGNMENT_REJECT>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n" ZERO_REFERENCE
      "<Wait_Indication1>10</Wait_Indication1>\n" ZERO_REFERENCE
      "<Wait_Indication2>0</Wait_Indication2>\n" ZERO_REFERENCE "<Wait_Indication3>0</Wait_Indication3>\n" ZERO_REFERENCE
@@ -507,9 +509,9 @@ const Golden kImmediateAssignments[] = {
      "</Extended_RA1>\n<Extended_RA4>\n"
      "The Extended Random Access information related to the Request Reference 4<Extended_RA>1</Extended_RA>\n"
      "</Extended_RA4>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT_REJECT>\n"},
-    // Its flags are L/H bits: the filler holds no Extended RA.
-    {"iar_padding_holds_no_extended_ra", 0,
-     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | 2b 2b 2b",
+    // 0 0 0 0 (no Extended RA), L, then the filler.
+    {"iar_no_extended_ra", 0,
+     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | 0b 2b 2b",
      "<IMMEDIATE_ASSIGNMENT_REJECT>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n" ZERO_REFERENCE
      "<Wait_Indication1>10</Wait_Indication1>\n" ZERO_REFERENCE
      "<Wait_Indication2>0</Wait_Indication2>\n" ZERO_REFERENCE "<Wait_Indication3>0</Wait_Indication3>\n" ZERO_REFERENCE
@@ -600,10 +602,10 @@ const Golden kPagingShapes[] = {
      "</Channels_Needed_for_Mobiles1_and_2>\n<Mobile_Identity><Type_of_identity>\n(4)TMSI/P-TMSI</Type_of_identity>\n"
      "<odd_even_indication>\n(0)even</odd_even_indication>\n<Identity_Digits>\n0x10203040</Identity_Digits>\n"
      "</Mobile_Identity></PAGING_REQUEST_TYPE1>\n"},
-    // P1 (L/H flags): group call 5 (AF, priority A, key 10) on a group channel with a one-octet mobile
-    // allocation, packet page indication 1 set.
+    // P1 (L/H flags): group call 5 (AF, priority A, key 10) on a group channel, then 1 0 and a
+    // one-octet mobile allocation (LV), packet page indication 1 set.
     {"paging1_group_call_with_mobile_allocation", 0,
-     "06 21 | 00 | 05 f4 00 00 00 01 | 30 00 00 0a fa 86 81 6a e0 30 3b",
+     "06 21 | 00 | 05 f4 00 00 00 01 | 30 00 00 0a fa 86 81 6a c0 30 3b",
      "<PAGING_REQUEST_TYPE1>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n<Channels_Needed_for_Mobiles1_and_2>\n"
      "<CHANNEL_first>0</CHANNEL_first>\n<CHANNEL_second>0</CHANNEL_second>\n"
      "</Channels_Needed_for_Mobiles1_and_2>\n<Mobile_Identity><Type_of_identity>\n(4)TMSI/P-TMSI</Type_of_identity>\n"
@@ -636,8 +638,9 @@ const Golden kPagingShapes[] = {
      "<MobileIdentity3>\n<TMSI_P_TMSI>\n0x3</TMSI_P_TMSI>\n</MobileIdentity3>\n"
      "<MobileIdentity4>\n<TMSI_P_TMSI>\n0x4</TMSI_P_TMSI>\n</MobileIdentity4>\n"
      "<P3_Rest_Octets>\n</P3_Rest_Octets>\n</PAGING_REQUEST_TYPE2>\n"},
-    // P2 (L/H flags): CN3 2, NLN 3 with status 1, priority 2 = 7 (level A), packet page indication 3 set.
-    {"paging2_rest_priorities_numbered", 0, "06 22 | 00 | 00 00 00 05 00 00 00 06 | df fa 2b",
+    // P2 (L/H flags): H CN3 10, H NLN 11 status 1, L, H priority 2 111 (level A), L, then packet
+    // page indication 3 right after the priorities: H; L.
+    {"paging2_rest_priorities_numbered", 0, "06 22 | 00 | 00 00 00 05 00 00 00 06 | df ff 2b",
      "<PAGING_REQUEST_TYPE2>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n<Channels_Needed_for_Mobiles1_and_2>\n"
      "<CHANNEL_first>0</CHANNEL_first>\n<CHANNEL_second>0</CHANNEL_second>\n</Channels_Needed_for_Mobiles1_and_2>\n"
      "<MobileIdentity1>\n<TMSI_P_TMSI>\n0x5</TMSI_P_TMSI>\n</MobileIdentity1>\n"

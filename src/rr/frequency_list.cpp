@@ -200,8 +200,8 @@ void decode_channel_list16(FrequencyList& l, const BitBuffer& buf, int one_bit_f
 
 void decode_cell_channel_description(FrequencyList& l, const BitBuffer& b) { decode_channel_list16(l, b, 0); }
 
-void decode_frequency_short_list_at(FrequencyList& l, const BitBuffer& buf, uint32_t pos) {
-  const uint32_t end = pos + 72;
+void decode_frequency_short_list_at(FrequencyList& l, const BitBuffer& buf, uint32_t pos, uint32_t bits) {
+  const uint32_t end = pos + bits;
   const BitBuffer b = limited(buf, end);
   l.format_id = combined_format_id(b, pos, 0);
   const FrequencyFormat format = frequency_format(l.format_id);
@@ -210,9 +210,9 @@ void decode_frequency_short_list_at(FrequencyList& l, const BitBuffer& buf, uint
     case 17:
     case 18:
     case 19: {
-      // F0, then W(1)..W(7) (60 bits) in the 66 left.
+      // F0, then W(1)..W(7) (60 bits) in the 66 left (58 in the short form).
       const RangeArrays a = range_arrays(l, format);
-      *a.length = 9;
+      *a.length = static_cast<uint8_t>(bits / 8);
       l.f0 = read_bits8(pos + 5, 1, b);
       read_w_fields(l, a, b, pos + 6, 7, end);
       resolve_variable_length(l, a);
@@ -223,18 +223,21 @@ void decode_frequency_short_list_at(FrequencyList& l, const BitBuffer& buf, uint
     case 22: {
       constexpr uint32_t kFields[] = {7, 8, 9};
       const RangeArrays a = range_arrays(l, format);
-      *a.length = 9;
+      *a.length = static_cast<uint8_t>(bits / 8);
       *a.orig = read_bits16(pos + 7, 10, b);
-      if (!read_w_fields(l, a, b, pos + 17, kFields[l.format_id - 20], end)) return;
+      read_w_fields(l, a, b, pos + 17, kFields[l.format_id - 20], end);
+      resolve_variable_length(l, a);
+      return;
+    }
+    case 23: {
+      const uint32_t n = bits - 17;
+      l.vbm_length = static_cast<uint8_t>(bits / 8);
+      l.vbm_orig = read_bits16(pos + 7, 10, b);
+      for (uint32_t k = 1; k <= n; ++k) l.vbm_bits[k] = b.cell(pos + 16 + k) != 0 ? static_cast<uint16_t>(k) : 0;
+      l.vbm_bits[n + 1] = 0;
+      l.count = n + 1;
       break;
     }
-    case 23:
-      l.vbm_length = 9;
-      l.vbm_orig = read_bits16(pos + 7, 10, b);
-      for (uint32_t k = 1; k <= 55; ++k) l.vbm_bits[k] = b.cell(pos + 16 + k) != 0 ? static_cast<uint16_t>(k) : 0;
-      l.vbm_bits[56] = 0;
-      l.count = 56;
-      break;
     default:
       l.count = 0;
       // Identifiers 0..7 render as bitmap 0, which this list does not carry:

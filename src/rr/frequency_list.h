@@ -81,8 +81,9 @@ void decode_channel_list16(FrequencyList& list, const BitBuffer& b, int one_bit_
 void decode_cell_channel_description(FrequencyList& list, const BitBuffer& b);
 // 9 octets.
 void decode_frequency_short_list(FrequencyList& list, const BitBuffer& b);
-// The same 72 bits starting at bit position pos (inside rest octets).
-void decode_frequency_short_list_at(FrequencyList& list, const BitBuffer& b, uint32_t pos);
+// The same starting at bit position pos (inside rest octets); 64 bits for
+// the 8-octet form.
+void decode_frequency_short_list_at(FrequencyList& list, const BitBuffer& b, uint32_t pos, uint32_t bits = 72);
 // Length octet then value; the buffer starts at the length octet.
 void decode_frequency_list(FrequencyList& list, const BitBuffer& b);
 // W values to ARFCNs for the range formats.

@@ -114,7 +114,8 @@ void decode_packet_downlink(IaPacketDownlinkAssignment& d, BitCursor& c) {
   }
   decode_pfi(d, c);
   // { null | L | H { 0 | 1 < NPM Transfer Time 5 > }
-  //   { 0 < EVENT_BASED_FANR 1 > < PDCH_PAIR_INDICATION 3 > | 1 { 0 | 1 < EVENT_BASED_FANR 1 > } }
+  //   { 0 { 0 | 1 < EVENT_BASED_FANR 1 > } | 1 < EVENT_BASED_FANR 1 > < PDCH_PAIR_INDICATION 3 > }
+  //   (0: a BTTI TBF, 1: an RTTI TBF on PDCH pairs)
   //   < Downlink EGPRS Level 2 > }
   // Shown only when the whole group lies inside the rest octets.
   if (!high_bit(c)) return;
@@ -123,7 +124,7 @@ void decode_packet_downlink(IaPacketDownlinkAssignment& d, BitCursor& c) {
   const uint8_t npm = npm_present ? take8(c, 5) : 0;
   const uint8_t tti_mode = take8(c, 1);
   uint8_t fanr_present = 1, fanr = 0, pair = 0;
-  if (tti_mode == 0) {
+  if (tti_mode == 1) {
     fanr = take8(c, 1);
     pair = take8(c, 3);
   } else {
@@ -291,9 +292,9 @@ void render_packet_downlink(const IaPacketDownlinkAssignment& d, OutputText& out
   if (d.pfi_present) write_field_u8("PFI", d.pfi, out, 0);
   if (d.rel7_present) {
     if (d.npm_present) write_field_u8("NPM_Transfer_Time", d.npm_transfer_time, out, 0);
-    render_boolean_field(out, "TTI_MODE", d.tti_mode, "downlink RTTI TBF", "downlink BTTI TBF");
+    render_boolean_field(out, "TTI_MODE", d.tti_mode, "downlink BTTI TBF", "downlink RTTI TBF");
     if (d.event_based_fanr_present) write_field_u8("EVENT_BASED_FANR", d.event_based_fanr, out, 0);
-    if (d.tti_mode == 0) write_field_u8("PDCH_PAIR_INDICATION", d.pdch_pair_indication, out, 0);
+    if (d.tti_mode == 1) write_field_u8("PDCH_PAIR_INDICATION", d.pdch_pair_indication, out, 0);
     write_field_u8("Downlink_EGPRS_Level", d.egprs_level, out, 0);
   }
   append_tag_text(out, "</IA_Packet_Downlink_Assignment>\n");
@@ -442,9 +443,9 @@ void render_ia_rest_octets(const IaRestOctets& r, OutputText& out) {
 void decode_iar_rest_octets(IarRestOctets& r, const BitBuffer& b) {
   r.present = 1;
   BitCursor c(b);
-  // { L | H < Extended RA 5 > } four times: the 0x2B filler reads as L.
+  // { 0 | 1 < Extended RA 5 > } four times: plain bits, not L/H.
   for (uint32_t i = 0; i < 4; ++i) {
-    r.extended_ra_present[i] = rest_high_bit(c);
+    r.extended_ra_present[i] = c.bit();
     if (r.extended_ra_present[i]) r.extended_ra[i] = take8(c, 5);
   }
 }

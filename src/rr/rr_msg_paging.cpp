@@ -18,21 +18,21 @@ void take_priority(Opt<uint8_t>& p, BitCursor& c) {
   if (p.present) p.value = take8(c, 3);
 }
 
-// < Channel Description 24 > { 0 | 1 { 0 < Frequency Short List 64 > | 1 < Mobile Allocation > } }
+// < Channel Description 24 > { 0 | 1 { 0 < Mobile Allocation : LV > | 1 < Frequency Short List 64 > } }
 void decode_rest_group_channel(RestGroupChannel& g, BitCursor& c) {
   g.present = 1;
   uint8_t octets[3] = {take8(c, 8), take8(c, 8), take8(c, 8)};
   decode_channel_description(g.channel, bits_of(octets, 3));
   if (!c.bit()) return;
   if (!c.bit()) {
-    g.short_list_present = 1;
-    decode_frequency_short_list_at(g.short_list, c.buf, c.pos);
-    c.skip(64);
-  } else {
     g.ma_present = 1;
     uint8_t length = take8(c, 8);
     decode_mobile_allocation_bits(g.mobile_allocation, c.buf, c.pos, length);
     c.skip(8u * length);
+  } else {
+    g.short_list_present = 1;
+    decode_frequency_short_list_at(g.short_list, c.buf, c.pos, 64);
+    c.skip(64);
   }
 }
 
@@ -108,9 +108,7 @@ void decode_p2_rest_octets(P2RestOctets& r, const BitBuffer& b) {
     r.nln_status = take8(c, 1);
   }
   for (Opt<uint8_t>& p : r.priority) take_priority(p, c);
-  // Packet page indications 1 and 2 (for the two TMSIs) come first; only 3 is kept.
-  rest_high_bit(c);
-  rest_high_bit(c);
+  // Only Mobile Identity 3 has a packet page indication here.
   r.packet_page_indication3 = rest_high_bit(c);
 }
 
