@@ -33,6 +33,15 @@ const StructureCase kCases[] = {
      {"(1)ARFCN_0_is_a_member_of_the_set</F0>\n<F>300</F>\n<F>1011</F>\n<F>400</F>\n<F>293</F>\n<W>300</W>\n"
       "<W>200</W>\n<W>100</W>\n<W>50</W>\n</Range1024format>"},
      {}},
+    // HANDOVER COMMAND, Frequency Short List after time (02), range 1024:
+    // 10 00 0 F0=1 W(1)=01|1001 0000 (400), W(2)=0 1100 1000 (200), W(3)=0:
+    // ARFCNs 0, 400 and (400 - 512 + 200) smod 1023 = 88.
+    {"handover_short_list_range1024",
+     0,
+     "06 2b | 41 23 | 0d 02 d5 | 07 | 85 | 02 85 90 64 00 00 00 00 00 00",
+     {"<Frequency_Short_List>\n<FORMAT_ID>18</FORMAT_ID>\n<Range1024format>\n<Length_of_Frequency_List>9<",
+      "(1)ARFCN_0_is_a_member_of_the_set</F0>\n<F>400</F>\n<F>88</F>\n<W>400</W>\n<W>200</W>\n</Range1024format>"},
+     {}},
     // HANDOVER COMMAND, MultiRate configuration (03) length 6: 001 0 0 0 00
     // (version 1), codec set 0001 1101, then 00 THR1 010111 (23), HYST1 0011,
     // THR2 011100 (28), HYST2 0100, THR3 100000 (32), HYST3 0100.
