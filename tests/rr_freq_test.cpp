@@ -613,14 +613,14 @@ TEST(RrFrequencyList, CapturedSystemInformationListsRenderClosedBlocks) {
 // value is still shown.
 TEST(RrFrequencyList, NullWEndsTheLengthLedSet) {
   BitWriter b;
-  b.put(5, 8);        // length
-  b.put(2, 2);        // FORMAT-ID 10
-  b.put(0, 2);        // spare
-  b.put(0, 1);        // range 1024
-  b.put(0, 1);        // F0: ARFCN 0 not a member
-  b.put(5, 10);       // W(1) = 5
-  b.put(0, 9);        // W(2) = 0: the end
-  b.put(7, 9);        // W(3), past the end
+  b.put(5, 8);   // length
+  b.put(2, 2);   // FORMAT-ID 10
+  b.put(0, 2);   // spare
+  b.put(0, 1);   // range 1024
+  b.put(0, 1);   // F0: ARFCN 0 not a member
+  b.put(5, 10);  // W(1) = 5
+  b.put(0, 9);   // W(2) = 0: the end
+  b.put(7, 9);   // W(3), past the end
   const std::vector<uint8_t> o = b.octets(6);
   auto l = new_list();
   decode_frequency_list(*l, bits_of(o.data(), 6));

@@ -510,8 +510,7 @@ const Golden kImmediateAssignments[] = {
      "The Extended Random Access information related to the Request Reference 4<Extended_RA>1</Extended_RA>\n"
      "</Extended_RA4>\n</IA_Rest_Octets>\n</IMMEDIATE_ASSIGNMENT_REJECT>\n"},
     // 0 0 0 0 (no Extended RA), L, then the filler.
-    {"iar_no_extended_ra", 0,
-     "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | 0b 2b 2b",
+    {"iar_no_extended_ra", 0, "06 3a | 00 | 00 00 00 | 0a | 00 00 00 | 00 | 00 00 00 | 00 | 00 00 00 | 00 | 0b 2b 2b",
      "<IMMEDIATE_ASSIGNMENT_REJECT>\n<Page_Mode>\n(0)Normal//paging</Page_Mode>\n" ZERO_REFERENCE
      "<Wait_Indication1>10</Wait_Indication1>\n" ZERO_REFERENCE
      "<Wait_Indication2>0</Wait_Indication2>\n" ZERO_REFERENCE "<Wait_Indication3>0</Wait_Indication3>\n" ZERO_REFERENCE

@@ -156,7 +156,9 @@ TEST_P(RrStructure, ReadsTheCoding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rr, RrStructure, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<StructureCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<StructureCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 // The 8-octet short list of the group channel description: range 512 has room
 // for W(1)..W(6) in its 47 bits, and no bit past the 64 is read.
