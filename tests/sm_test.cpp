@@ -309,7 +309,7 @@ _internet_com</Access_Point_Name>
 <Address_information>
 <Address_Length>20</Address_Length>
 <Address>
-10.1.2.3.32.1.13.184.0.0.0.0.0.0.0.0.0.0.0.</Address>
+10.1.2.3.32.1.13.184.0.0.0.0.0.0.0.0.0.0.0.1.</Address>
 </Address_information>
 </Packet_data_protocol_address>
 <Packet_Flow_Identifier>
@@ -456,9 +456,11 @@ _internet_com</Access_Point_Name>
 </Protocol_Configuration_Options>
 </Deactivate_PDP_Context_Request>
 )"},
-    // The second options element replaces the first whole; 0xff ends the walk.
+    // A second options element is stepped over, the first kept; 0xff ends the walk.
     {"deactivate_accept_repeated_pco_unknown_iei", 1, "0a 47 | 27 05 81 000c 01 07 | 27 01 80 | ff | 27 01 81",
-     "<Deactivate_PDP_Context_Accept>\n" + kPcoEmpty + "</Deactivate_PDP_Context_Accept>\n"},
+     "<Deactivate_PDP_Context_Accept>\n<Protocol_Configuration_Options>\n<Configurationprotocol>\n(1)PPP\n"
+     "</Configurationprotocol><protocols>\n<Protocol_ID>0xc</Protocol_ID>\n<Protocol_contents>0x 7</Protocol_contents>\n"
+     "</protocols>\n</Protocol_Configuration_Options>\n</Deactivate_PDP_Context_Accept>\n"},
     {"modify_reject_wrapped", 1, "0a 4c | 1a | 27 01 80",
      R"(<Modify_PDP_Context_Reject>
 <SM_cause>
