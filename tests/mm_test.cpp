@@ -275,7 +275,8 @@ no detail</CTS_permission>
 )" LAI_460_0_4660 "<Mobile_station_classmark>\n" CLASSMARK1_33
      "</Mobile_station_classmark>\n<Mobile_identity>\n" TMSI_21436587
      "</Mobile_identity>\n</Location_updating_Request>\n"},
-    {"cm_service_request_with_priority", 1, "05 24 | 71 | 03 33 59 a6 | 05 f4 12 34 56 78 | a5",
+    // Priority level: IEI 0x8-, level 5 in the low three bits.
+    {"cm_service_request_with_priority", 1, "05 24 | 71 | 03 33 59 a6 | 05 f4 12 34 56 78 | 85",
      R"(<CM_Service_Request>
 <CM_service_type>
 (1)Mobile originating call establishment or packet mode connection establishment</CM_service_type>

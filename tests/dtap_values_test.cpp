@@ -1,0 +1,110 @@
+// Field values of the DTAP families (and the RR walk they share) checked
+// against vectors built octet by octet from the element codings.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "test_util.h"
+
+namespace {
+
+using tharvel_test::body_of;
+using tharvel_test::decode_hex;
+
+// A document must hold `has` and must not hold `lacks` (when given).
+struct Fragment {
+  const char* name;
+  uint8_t direction;
+  const char* hex;
+  const char* has;
+  const char* lacks;
+};
+
+void PrintTo(const Fragment& f, std::ostream* os) { *os << f.name; }
+
+class DtapFragment : public testing::TestWithParam<Fragment> {};
+
+TEST_P(DtapFragment, DocumentHoldsTheValue) {
+  const Fragment& f = GetParam();
+  const std::string doc = body_of(decode_hex(f.direction, f.hex).text);
+  EXPECT_NE(doc.find(f.has), std::string::npos) << doc;
+  if (f.lacks != nullptr) {
+    EXPECT_EQ(doc.find(f.lacks), std::string::npos) << doc;
+  }
+}
+
+std::string fragment_name(const testing::TestParamInfo<Fragment>& info) { return info.param.name; }
+
+// A repeated element that the message does not let repeat: the first one is
+// handled, later ones are stepped over and the walk goes on after them.
+constexpr Fragment kRepeated[] = {
+    // LOCATION UPDATING ACCEPT: LAI 262-02 LAC 1; 17 IMSI 262100123456789; 17 TMSI 11223344.
+    {"lu_accept_imsi_then_tmsi", 1, "05 02 | 62 f2 20 00 01 | 17 08 29 26 01 10 32 54 76 98 | 17 05 f4 11 22 33 44",
+     "(1)IMSI</Type_of_identity>", "TMSI/P-TMSI"},
+    // MM INFORMATION: 46 time zone twice, then 45 short name (length 0) still reached.
+    {"mm_information_time_zone_twice", 1, "05 32 | 46 40 | 46 21 | 45 00", "<Short_name_for_network>", nullptr},
+    // CALL CONFIRMED: one repeat indicator allowed; D1 then D2.
+    {"call_confirmed_repeat_indicator_twice", 0, "03 08 | d1 | 04 02 00 60 | d2",
+     "(1)Circular for successive selection mode 1 alternate mode 2", "(2)Support of fallback"},
+    // RELEASE COMPLETE: one cause; 08 02 80 90 (normal clearing), then 08 02 80 9f.
+    {"release_complete_cause_twice", 0, "03 2a | 08 02 80 90 | 08 02 80 9f", "<Recommendation>16</Recommendation>",
+     "<Recommendation>31</Recommendation>"},
+    // RELEASE lets the cause repeat: both are kept.
+    {"release_second_cause_kept", 0, "03 2d | 08 02 80 90 | 08 02 80 9f", "<Recommendation>31</Recommendation>",
+     nullptr},
+    // SETUP lets the bearer capability repeat behind a repeat indicator.
+    {"setup_second_bearer_capability_kept", 0, "03 05 | d1 | 04 01 a0 | 04 01 a1",
+     "<Bearer_capability2>\n<GSM_Bearer_Capability>\n<Radiochannel_Requirement>\n(1)full rate support only MS<", nullptr},
+    // GMM ATTACH ACCEPT (RAI 262-01 LAC 0x1234 RAC 0x56): 17 READY timer 0x21 then 0x45.
+    {"attach_accept_ready_timer_twice", 1, "08 02 | 01 | 06 | 31 | 62 f2 10 12 34 56 | 17 21 | 17 45",
+     "<Negotiated_READY_timervalue>\n<GPRS_Timer><Unit>\n(1)value is incremented in multiples of 1 minute</Unit>\n"
+     "<Timer_value>1</Timer_value>",
+     "<Timer_value>5</Timer_value>"},
+    // RR CIPHERING MODE COMPLETE: 17 IMEISV then 17 TMSI.
+    {"rr_ciphering_complete_imeisv_then_tmsi", 0, "06 32 | 17 09 33 54 76 98 10 32 54 76 f8 | 17 05 f4 00 00 00 01",
+     "(3)IMEISV</Type_of_identity>", "TMSI/P-TMSI"},
+};
+INSTANTIATE_TEST_SUITE_P(Repeated, DtapFragment, testing::ValuesIn(kRepeated), fragment_name);
+
+constexpr Fragment kValues[] = {
+    // Routing area identification 0x02 0xf8 0x10: MCC 208, MNC digit 3 F, digits 0 1: MNC 01.
+    {"rai_mnc_two_digits", 1, "06 34 | c4 30 94 61 | 02 f8 10 03 10 01 | 06", "<MNC>\n<MNC>1</MNC>\n</MNC>",
+     "abnormal"},
+    // 0x02 0x18 0x10: MNC digit 3 is 1: MNC 011 (three digits) stays as it was.
+    {"rai_mnc_three_digits", 1, "06 34 | c4 30 94 61 | 02 18 10 03 10 01 | 06", "<MNC>\n<MNC>11</MNC>\n</MNC>",
+     "abnormal"},
+    // An MNC digit of F elsewhere is still abnormal (0xf1 0x10: digit 3 is 1, digit 1 is F).
+    {"rai_mnc_f_first_digit", 1, "06 34 | c4 30 94 61 | 02 18 1f 03 10 01 | 06", "<MNC>\nabnormal</MNC>", nullptr},
+    // Network feature support 0xB8: LCS-MOLR (bit 4) 1, MBMS, IMS VoPS, EMC BS 0.
+    {"feature_support_lcs_molr_bit4", 1, "08 02 | 01 | 06 | 31 | 62 f2 10 12 34 56 | b8",
+     "(1)LCS-MOLR via PS domain supported", nullptr},
+    // 0xB7: LCS-MOLR 0 with the three other bits 1.
+    {"feature_support_other_bits", 1, "08 02 | 01 | 06 | 31 | 62 f2 10 12 34 56 | b7",
+     "(0)LCS-MOLR via PS domain not supported", nullptr},
+    // CM SERVICE REQUEST: service 1, CKSN 4, classmark 2, IMSI; 85 priority 5, C2 CSMO.
+    {"cm_service_request_priority_and_csmo", 0, "05 24 | 41 | 03 3a 03 f6 | 08 29 26 01 00 12 34 56 78 | 85 | c2",
+     "<Priority_Level>\n(5)call priority level 0</Priority_Level>\n<Additional_update_parameters>\n<CSMO>\n"
+     "(1)CS fallback mobile originating call</CSMO>\n<CSMT>\n(0)No additional information</CSMT>\n"
+     "</Additional_update_parameters>",
+     nullptr},
+    // C1 alone is the additional update parameters (CSMT), not a priority.
+    {"cm_service_request_c1_is_not_priority", 0, "05 24 | 41 | 03 3a 03 f6 | 08 29 26 01 00 12 34 56 78 | c1",
+     "<CSMT>\n(1)CS fallback mobile terminating call</CSMT>", "Priority_Level"},
+    // 0xA5 is neither element: nothing is shown for it.
+    {"cm_service_request_a5_unknown", 0, "05 24 | 41 | 03 3a 03 f6 | 08 29 26 01 00 12 34 56 78 | a5",
+     "</Mobile_identity>\n</CM_Service_Request>", "Priority_Level"},
+    // LOCATION UPDATING REQUEST: ... IMSI, 33 classmark for UMTS, then C1 (CSMT).
+    {"lu_request_additional_update", 0, "05 08 | 79 | 64 f0 00 12 34 | 33 | 08 29 64 00 10 32 54 76 98 | 33 03 33 59 a6 | c1",
+     "</Mobile_station_classmark_for_UMTS>\n<Additional_update_parameters>\n<CSMO>\n(0)No additional information</CSMO>\n"
+     "<CSMT>\n(1)CS fallback mobile terminating call</CSMT>",
+     nullptr},
+    // ACTIVATE PDP CONTEXT ACCEPT: LLC SAPI 3, QoS (3 octets), radio priority 1; 2B PDP address
+    // IPv4v6 (type 0x8D): 10.0.0.1 then 2001:db8::1.
+    {"pdp_address_ipv4v6_all_20_octets", 1,
+     "0a 42 | 03 | 03 23 13 1f | 01 | 2b 16 01 8d 0a 00 00 01 20 01 0d b8 00 00 00 00 00 00 00 00 00 00 00 01",
+     "<Address_Length>20</Address_Length>\n<Address>\n10.0.0.1.32.1.13.184.0.0.0.0.0.0.0.0.0.0.0.1.</Address>",
+     nullptr},
+};
+INSTANTIATE_TEST_SUITE_P(Values, DtapFragment, testing::ValuesIn(kValues), fragment_name);
+
+}  // namespace
