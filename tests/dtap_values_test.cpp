@@ -104,6 +104,10 @@ constexpr Fragment kValues[] = {
      "0a 42 | 03 | 03 23 13 1f | 01 | 2b 16 01 8d 0a 00 00 01 20 01 0d b8 00 00 00 00 00 00 00 00 00 00 00 01",
      "<Address_Length>20</Address_Length>\n<Address>\n10.0.0.1.32.1.13.184.0.0.0.0.0.0.0.0.0.0.0.1.</Address>",
      nullptr},
+    // A real MODIFY PDP CONTEXT REQUEST: maximum downlink 0xfe (8640 kbps) with the extended
+    // octet 0x64: 16 Mbps + (100 - 74) Mbps.
+    {"qos_real_extended_downlink", 1, "0a 48 | 04 | 03 | 0e 1c921f 73 96 d2 fe 73 43 ff ff 00 64 00 | 34 01 01",
+     "<Maximum_bit_rate_for_downlink>\n(254)42 Mbps\n</Maximum_bit_rate_for_downlink>", "8640 kbps"},
 };
 INSTANTIATE_TEST_SUITE_P(Values, DtapFragment, testing::ValuesIn(kValues), fragment_name);
 
