@@ -108,6 +108,23 @@ constexpr Fragment kValues[] = {
     // octet 0x64: 16 Mbps + (100 - 74) Mbps.
     {"qos_real_extended_downlink", 1, "0a 48 | 04 | 03 | 0e 1c921f 73 96 d2 fe 73 43 ff ff 00 64 00 | 34 01 01",
      "<Maximum_bit_rate_for_downlink>\n(254)42 Mbps\n</Maximum_bit_rate_for_downlink>", "8640 kbps"},
+    // ROUTING AREA UPDATE REQUEST, MS radio access capability (8 octets):
+    //   0001 GSM E, length 16: RF 100, A5 1 1000000, ES 1, PS 0, VGCS 0, VBS 0, multislot 0
+    //   1 more; 1111, length 21: 1 0011 001 00 (GSM 1800, GMSK 1, 8PSK 0), 1 0100 010 01
+    //   (GSM 1900, GMSK 2, 8PSK 1), 0; then 0 no more entries, spare.
+    {"ms_rac_additional_access_technologies", 0, "08 08 | 00 | 62 f2 10 12 34 56 | 08 12 13 02 1f 2b 32 51 20",
+     "(15)Additional access technologies</Access_Tech_Type>\n<Additional_access_technology>\n<Access_Tech_Type>\n"
+     "(3)GSM 1800</Access_Tech_Type>\n<GMSK_Power_Class>1</GMSK_Power_Class>\n<8PSK_Power_Class>0</8PSK_Power_Class>\n"
+     "</Additional_access_technology>\n<Additional_access_technology>\n<Access_Tech_Type>\n(4)GSM 1900</Access_Tech_Type>\n"
+     "<GMSK_Power_Class>2</GMSK_Power_Class>\n<8PSK_Power_Class>1</8PSK_Power_Class>\n</Additional_access_technology>\n"
+     "</Index>\n</MS_Radio_Access_Capability>",
+     "Unknow"},
+    // The list (1111, length 11: GSM 1900 2/1, 0) no longer swallows the entry after it:
+    //   0001 len 9 RF 100 A5 0 ES 1; 1 1111 0001011 1 0100 010 01 0; 1 0011 len 9 RF 001 0 0 1 0 0 0; 0.
+    {"ms_rac_entry_after_additional_list", 0, "08 08 | 00 | 62 f2 10 12 34 56 | 09 11 31 0f 8b a2 53 12 48 00",
+     "(3)GSM 1800</Access_Tech_Type>\n<MSRACapabilityValuePart>\n<RF_Capability>1</RF_Capability>\n"
+     "<ES_IND>(0)controlled early Classmark Sending option is not implemented</ES_IND><PS>(1)PS capability present</PS>",
+     "Unknow"},
 };
 INSTANTIATE_TEST_SUITE_P(Values, DtapFragment, testing::ValuesIn(kValues), fragment_name);
 
