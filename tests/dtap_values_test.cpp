@@ -128,4 +128,33 @@ constexpr Fragment kValues[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Values, DtapFragment, testing::ValuesIn(kValues), fragment_name);
 
+// RP-ACK and RP-ERROR: the RP-User data element (IEI 0x41) holds a report TPDU, an
+// SMS-SUBMIT-REPORT from the network (RP types 3, 5), an SMS-DELIVER-REPORT from the
+// mobile station (2, 4); RP-ERROR has its RP-Cause (LV) first.
+constexpr Fragment kRpReports[] = {
+    // RP-ACK (3), reference 5; 41 09: 01 (MTI 1), PI 00, SCTS 61 10 12 21 13 45 00 (16-01-21 12:31:54).
+    {"rp_ack_submit_report_timestamp", 1, "09 01 | 0d | 03 | 05 | 41 09 01 00 61 10 12 21 13 45 00",
+     "<SMS_SUBMIT_REPORT>\n<TP_MTI>\n(1)1</TP_MTI>\n<TP_UDHI>\n(0)0</TP_UDHI>\n<TP_PI>0</TP_PI>\n<TP_SCTS>\n"
+     "<Date_yy_mm_dd>\n16- 1-21</Date_yy_mm_dd>\n<Time__hh_mm_ss_>\n12-31-54</Time__hh_mm_ss_>\n",
+     "Originator_Address_Length"},
+    // RP-ERROR (4), reference 7, cause 01 16 (22); 41 07: 00 (MTI 0), FCS d0, PI 05 (PID, UDL), PID 00,
+    // UDL 2, "hi" in septets (e8 34).
+    {"rp_error_deliver_report_text", 0, "09 01 | 0d | 04 | 07 | 01 16 | 41 07 00 d0 05 00 02 e8 34",
+     "<RP_Cause>\n<Cause_value>\n(22)Memory capacity exceeded</Cause_value>\n</RP_Cause>\n<TPDU_Length>7</TPDU_Length>\n"
+     "<SMS_DELIVER_REPORT>\n<TP_MTI>\n(0)0</TP_MTI>\n<TP_UDHI>\n(0)0</TP_UDHI>\n<TP_FCS>208</TP_FCS>\n<TP_PI>5</TP_PI>\n"
+     "<TP_PID>0</TP_PID>\n<TPDU_SMS>\n<TPDU_UserData_Length>2</TPDU_UserData_Length>\n<TPDU_UserData_Content>\nhi<",
+     "<TP_DSC>"},
+    // RP-ERROR with a diagnostic (02 2a 63: congestion, 99) and no user data.
+    {"rp_error_cause_and_diagnostic", 0, "09 01 | 07 | 04 | 07 | 02 2a 63",
+     "<Cause_value>\n(42)Congestion</Cause_value>\n<Diagnostic>99</Diagnostic>\n</RP_Cause>\n</CP_Data>", "TPDU"},
+    // PI 07 announces PID, DCS and UDL but the TPDU (41 04) ends after the PID.
+    {"rp_error_parameters_past_the_tpdu", 0, "09 01 | 0a | 04 | 07 | 01 16 | 41 04 00 d0 07 01",
+     "<TP_PI>7</TP_PI>\n<TP_PID>1</TP_PID>\n</SMS_DELIVER_REPORT>", "<TP_DSC>"},
+    // RP-DATA keeps its layout: originator and destination addresses, then the TPDU.
+    {"rp_data_unchanged", 0, "09 01 | 0a | 00 | 05 | 00 | 04 91 21 43 f5 | 01 00",
+     "<Destination_Address_Length>5</Destination_Address_Length>",
+     "REPORT"},
+};
+INSTANTIATE_TEST_SUITE_P(RpReports, DtapFragment, testing::ValuesIn(kRpReports), fragment_name);
+
 }  // namespace
