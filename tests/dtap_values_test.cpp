@@ -33,6 +33,12 @@ TEST_P(DtapFragment, DocumentHoldsTheValue) {
   }
 }
 
+// Every prefix decodes without reading past it (checked under the sanitizers).
+TEST_P(DtapFragment, SurvivesEveryTruncation) {
+  const Fragment& f = GetParam();
+  tharvel_test::decode_every_prefix(f.direction, tharvel_test::octets(f.hex));
+}
+
 std::string fragment_name(const testing::TestParamInfo<Fragment>& info) { return info.param.name; }
 
 // A repeated element that the message does not let repeat: the first one is
