@@ -113,11 +113,13 @@ TEST(CcRecords, CodecBitmapsAndEntriesCapped) {
   EXPECT_EQ(as<l3::CcCallConfirmed>(cut).supported_codecs.value.count, 1);
 }
 
-TEST(CcRecords, RepeatedElementReplacesItsSlotWhole) {
+// CALL CONFIRMED allows one supported codec list: a second one is stepped over.
+TEST(CcRecords, RepeatedElementKeepsTheFirst) {
   Owned r = parse(0, tharvel_test::octets("03 08 | 40 04 04 00 05 00 | 40 02 07 00"));
   const l3::CodecList& c = as<l3::CcCallConfirmed>(r).supported_codecs.value;
-  EXPECT_EQ(c.count, 1);
-  EXPECT_EQ(c.entries[0].system_id, 7);
+  EXPECT_EQ(c.count, 2);
+  EXPECT_EQ(c.entries[0].system_id, 4);
+  EXPECT_EQ(c.entries[1].system_id, 5);
 }
 
 TEST(CcRecords, UserUserOfLengthZero) {

@@ -279,7 +279,7 @@ TEST(WalkOptional, AnyOrderRepeatsAndStops) {
   EXPECT_EQ(r.flag.present, 1);
   EXPECT_EQ(r.tlv.value.count, 2);
   EXPECT_EQ(r.tlv.value.octets[2], 0xBB);
-  EXPECT_EQ(r.tv.value, 0x08);  // the later occurrence wins
+  EXPECT_EQ(r.tv.value, 0x07);  // a repeated element: the first occurrence is kept
 
   r = walk({0x05, 0x02, 0xFF, 0xA1});  // unknown IEI ends the walk
   EXPECT_EQ(r.flag.present, 0);

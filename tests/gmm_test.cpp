@@ -127,11 +127,12 @@ const GmmCase kGmmShortGolden[] = {
 )"},
     {"attach_reject_other_iei_at_octet_3", 0, "08 04 | 07 | 2b 01 63",
      "<Attach_Reject>\n<Cause>(7)GPRS services not allowed</Cause></Attach_Reject>\n"},
-    {"rau_reject_repeated_t3302_later_wins", 0, "08 0b | 0a | 01 | 2a 01 21 | 2a 01 e0", R"(<Routing_Area_Update_Reject>
+    // A repeated T3302: the first is kept, the second stepped over.
+    {"rau_reject_repeated_t3302_first_wins", 0, "08 0b | 0a | 01 | 2a 01 21 | 2a 01 e0", R"(<Routing_Area_Update_Reject>
 <Cause>(10)Implicitly detached</Cause><Force_To_Standby>(1)Force to standby indicated</Force_To_Standby><T3302_Value>
 <Unit>
-(7)value indicates that the timer is deactivated</Unit>
-<Timer_value>0</Timer_value>
+(1)value is incremented in multiples of 1 minute</Unit>
+<Timer_value>1</Timer_value>
 </T3302_Value>
 </Routing_Area_Update_Reject>
 )"},
@@ -351,7 +352,7 @@ const GmmCase kGmmRoutingAreaGolden[] = {
 <NSAPI15>
 (0)PDP context is PDP-INACTIVE</NSAPI15>
 </PDP_Context_Status><Network_Feature_support>
-(1)LCS-MOLR via PS domain supported</Network_Feature_support>
+(0)LCS-MOLR via PS domain not supported</Network_Feature_support>
 </Routing_Area_Update_Accept>
 )"},
     {"rau_accept_update_result_without_text_stops", 0, "08 09 | 21 | 21 | 62 f2 10 12 34 56",

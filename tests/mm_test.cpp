@@ -232,8 +232,9 @@ no detail</Follow_on_proceed>
 no detail</CTS_permission>
 </Location_Updating_Accept>
 )"},
-    {"lu_accept_repeated_identity_later_wins", 0,
-     "05 02 | 64 f0 00 12 34 | 17 05 f4 87 65 43 21 | 17 05 f4 12 34 56 78",
+    // A repeated mobile identity: the first is kept, the second stepped over.
+    {"lu_accept_repeated_identity_first_wins", 0,
+     "05 02 | 64 f0 00 12 34 | 17 05 f4 12 34 56 78 | 17 05 f4 87 65 43 21",
      "<Location_Updating_Accept>\n<Location_area_identification>\n" LAI_460_0_4660
      "</Location_area_identification>\n<Mobile_Identity>\n" TMSI_21436587
      "</Mobile_Identity>\n</Location_Updating_Accept>\n"},
@@ -274,7 +275,8 @@ no detail</CTS_permission>
 )" LAI_460_0_4660 "<Mobile_station_classmark>\n" CLASSMARK1_33
      "</Mobile_station_classmark>\n<Mobile_identity>\n" TMSI_21436587
      "</Mobile_identity>\n</Location_updating_Request>\n"},
-    {"cm_service_request_with_priority", 1, "05 24 | 71 | 03 33 59 a6 | 05 f4 12 34 56 78 | a5",
+    // Priority level: IEI 0x8-, level 5 in the low three bits.
+    {"cm_service_request_with_priority", 1, "05 24 | 71 | 03 33 59 a6 | 05 f4 12 34 56 78 | 85",
      R"(<CM_Service_Request>
 <CM_service_type>
 (1)Mobile originating call establishment or packet mode connection establishment</CM_service_type>

@@ -88,9 +88,10 @@ const Golden kFixedShapes[] = {
     {"physical_information", 0, "06 2d | 3f",
      "<PHYSICAL_INFORMATION>\n<Timing_Advance>\n<value>63</value>\n</Timing_Advance>\n</PHYSICAL_INFORMATION>\n"},
     {"uplink_busy_empty", 0, "06 2a", "<UPLINK_BUSY>\n</UPLINK_BUSY>\n"},
+    // An MCC digit F is abnormal; an MNC digit 3 of F makes a two-digit MNC (digits 0, 1).
     {"gprs_suspension_filler_digits_are_abnormal", 1, "06 34 | c0 00 00 01 | 2f f1 10 00 01 05 | 02",
      "<GPRS_SUSPENSION_REQUEST>\n<TLLI>\n0xc0000001</TLLI>\n<Routeing_Area_Identification>\n"
-     "<MCC>\nabnormal</MCC>\n<MNC>\nabnormal</MNC>\n<LAC>1</LAC>\n<RAC>5</RAC>\n"
+     "<MCC>\nabnormal</MCC>\n<MNC>\n<MNC>1</MNC>\n</MNC>\n<LAC>1</LAC>\n<RAC>5</RAC>\n"
      "</Routeing_Area_Identification>\n<Suspension_Cause>\n<Suspension_cause_value>\n"
      "(2)MO Short message service</Suspension_cause_value>\n</Suspension_Cause>\n</GPRS_SUSPENSION_REQUEST>\n"},
     {"gprs_suspension_cause_9_reads_emergency", 1, "06 34 | 00 00 00 00 | 62 02 10 12 34 00 | 09",
@@ -162,9 +163,10 @@ const Golden kOtherShapes[] = {
      "</Mode_of_Channel_Set1>\n<Mode_of_Channel_Set5>\n<Channel_Mode>\n<Mode>\n"
      "(8)Other values are reserved for future use</Mode>\n</Channel_Mode>\n</Mode_of_Channel_Set5>\n"
      "</CONFIGURATION_CHANGE_COMMAND>\n"},
-    {"ciphering_complete_repeated_identity_later_wins", 1, "06 32 | 17 05 f4 00 00 00 01 | 17 05 f4 00 00 00 02 | ff",
+    // A repeated mobile identity: the first is kept, the second stepped over.
+    {"ciphering_complete_repeated_identity_first_wins", 1, "06 32 | 17 05 f4 00 00 00 01 | 17 05 f4 00 00 00 02 | ff",
      "<CIPHERING_MODE_COMPLETE>\n<Mobile_Identity><Type_of_identity>\n(4)TMSI/P-TMSI</Type_of_identity>\n"
-     "<odd_even_indication>\n(0)even</odd_even_indication>\n<Identity_Digits>\n0x00000020</Identity_Digits>\n"
+     "<odd_even_indication>\n(0)even</odd_even_indication>\n<Identity_Digits>\n0x00000010</Identity_Digits>\n"
      "</Mobile_Identity></CIPHERING_MODE_COMPLETE>\n"},
     {"application_information_rrlp", 0, "06 38 | 50 | 03 01 02 03",
      "<Application_Information>\n<APDU_ID>\n<Protocol_identifier>\n(0)RRLP</Protocol_identifier>\n</APDU_ID>\n"

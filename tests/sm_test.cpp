@@ -253,8 +253,9 @@ _internet_com</Access_Point_Name>
 </Offered_PDP_address>
 </Request_PDP_Context_Activation>
 )"},
-    // Accepts. 15 QoS octets: the extended bit-rate octets are not read; the
-    // dual-stack address keeps its first 19 octets.
+    // Accepts. 15 QoS octets: extended octets 0xff 0xff 0xfe replace the maximum
+    // downlink, guaranteed downlink and maximum uplink rates (past the last
+    // defined value: 256 Mbps); the dual-stack address keeps all 20 octets.
     {"activate_accept_qos15_dual_stack_pfi", 0,
      "0a 42 | 0b | 0f 23921f 73 96 40 80 74 43 3f 7f 11 ffff fe | 02 |"
      "2b 16 01 8d 0a010203 20010db8000000000000000000000001 | 34 01 02",
@@ -275,10 +276,10 @@ _internet_com</Access_Point_Name>
 (150)1500 octets
 </Maximum_SDU_size>
 <Maximum_bit_rate_for_uplink>
-(64)64 kbps
+(64)256 Mbps
 </Maximum_bit_rate_for_uplink>
 <Maximum_bit_rate_for_downlink>
-(128)576 kbps
+(128)256 Mbps
 </Maximum_bit_rate_for_downlink>
 <Residual_Bit_Error_Rate>
 (7)1*10-5</Residual_Bit_Error_Rate>
@@ -293,7 +294,7 @@ _internet_com</Access_Point_Name>
 (63)63 kbps
 </Guaranteed_bit_rate_for_uplink>
 <Guaranteed_bit_rate_for_downlink>
-(127)568 kbps
+(127)256 Mbps
 </Guaranteed_bit_rate_for_downlink>
 <Source_Statistics_Descriptor>
 (1)speech</Source_Statistics_Descriptor>
@@ -309,7 +310,7 @@ _internet_com</Access_Point_Name>
 <Address_information>
 <Address_Length>20</Address_Length>
 <Address>
-10.1.2.3.32.1.13.184.0.0.0.0.0.0.0.0.0.0.0.</Address>
+10.1.2.3.32.1.13.184.0.0.0.0.0.0.0.0.0.0.0.1.</Address>
 </Address_information>
 </Packet_data_protocol_address>
 <Packet_Flow_Identifier>
@@ -456,9 +457,11 @@ _internet_com</Access_Point_Name>
 </Protocol_Configuration_Options>
 </Deactivate_PDP_Context_Request>
 )"},
-    // The second options element replaces the first whole; 0xff ends the walk.
+    // A second options element is stepped over, the first kept; 0xff ends the walk.
     {"deactivate_accept_repeated_pco_unknown_iei", 1, "0a 47 | 27 05 81 000c 01 07 | 27 01 80 | ff | 27 01 81",
-     "<Deactivate_PDP_Context_Accept>\n" + kPcoEmpty + "</Deactivate_PDP_Context_Accept>\n"},
+     "<Deactivate_PDP_Context_Accept>\n<Protocol_Configuration_Options>\n<Configurationprotocol>\n(1)PPP\n"
+     "</Configurationprotocol><protocols>\n<Protocol_ID>0xc</Protocol_ID>\n<Protocol_contents>0x 7</Protocol_contents>\n"
+     "</protocols>\n</Protocol_Configuration_Options>\n</Deactivate_PDP_Context_Accept>\n"},
     {"modify_reject_wrapped", 1, "0a 4c | 1a | 27 01 80",
      R"(<Modify_PDP_Context_Reject>
 <SM_cause>
@@ -699,11 +702,43 @@ const QosRuleCase kQosRules[] = {
     {1, "00", "Reliability_class", "(0)Reserved"},
     {0, "28", "Delay_class", "(5)Delay class 4"},
     // 11 octets end on the guaranteed downlink rate; 13 carry the descriptor
-    // and one extended octet, which is not read.
+    // and the extended maximum downlink rate, which replaces octet 7's 576 kbps
+    // (0xff is past the last defined value: the highest rate).
     {0, "23921f 73 96 40 80 74 43 3f fe", "Guaranteed_bit_rate_for_downlink", "(254)8640 kbps\n"},
     {0, "23921f 73 96 40 80 74 43 3f fe", "Source_Statistics_Descriptor", "(0)unknown"},
     {0, "23921f 73 96 40 80 74 43 3f fe 01 ff", "Source_Statistics_Descriptor", "(1)speech"},
-    {0, "23921f 73 96 40 80 74 43 3f fe 01 ff", "Maximum_bit_rate_for_downlink", "(128)576 kbps\n"},
+    {0, "23921f 73 96 40 80 74 43 3f fe 01 ff", "Maximum_bit_rate_for_downlink", "(128)256 Mbps\n"},
+    // Extended octet (value octets 13 to 16): 8600 kbps + v * 100 kbps up to 74,
+    // 16 Mbps + (v - 74) Mbps up to 186, 128 Mbps + (v - 186) * 2 Mbps up to 250.
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 00", "Maximum_bit_rate_for_downlink", "(254)8640 kbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 01", "Maximum_bit_rate_for_downlink", "(254)8700 kbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 4a", "Maximum_bit_rate_for_downlink", "(254)16000 kbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 4b", "Maximum_bit_rate_for_downlink", "(254)17 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 64", "Maximum_bit_rate_for_downlink", "(254)42 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 ba", "Maximum_bit_rate_for_downlink", "(254)128 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 bb", "Maximum_bit_rate_for_downlink", "(254)130 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 fa", "Maximum_bit_rate_for_downlink", "(254)256 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 00 64", "Guaranteed_bit_rate_for_downlink", "(254)42 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 00 64", "Maximum_bit_rate_for_downlink", "(254)8640 kbps\n"},
+    {0, "23921f 73 96 fe fe 74 43 fe fe 01 00 00 4b", "Maximum_bit_rate_for_uplink", "(254)17 Mbps\n"},
+    {0, "23921f 73 96 fe fe 74 43 fe fe 01 00 00 4b 01", "Guaranteed_bit_rate_for_uplink", "(254)8700 kbps\n"},
+    {0, "23921f 73 96 fe fe 74 43 fe fe 01 00 00 4b", "Guaranteed_bit_rate_for_uplink", "(254)8640 kbps\n"},
+    // Extended-2 octet (value octets 17 to 20) replaces both: 256 Mbps + v * 4 Mbps up
+    // to 61, 500 Mbps + (v - 61) * 10 Mbps up to 161, 1500 Mbps + (v - 161) * 100 Mbps up to 246.
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 fa 00 00 00 01", "Maximum_bit_rate_for_downlink", "(254)260 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 fa 00 00 00 3d", "Maximum_bit_rate_for_downlink", "(254)500 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 fa 00 00 00 3e", "Maximum_bit_rate_for_downlink", "(254)510 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 fa 00 00 00 a1", "Maximum_bit_rate_for_downlink", "(254)1500 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 fa 00 00 00 a2", "Maximum_bit_rate_for_downlink", "(254)1600 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 fa 00 00 00 f6", "Maximum_bit_rate_for_downlink", "(254)10000 Mbps\n"},
+    {0, "23921f 73 96 40 fe 74 43 3f fe 01 fa 00 00 00 ff", "Maximum_bit_rate_for_downlink", "(254)10000 Mbps\n"},
+    {0, "23921f 73 96 fe fe 74 43 fe fe 01 fa fa fa fa 01 02 03 04", "Guaranteed_bit_rate_for_downlink",
+     "(254)264 Mbps\n"},
+    {0, "23921f 73 96 fe fe 74 43 fe fe 01 fa fa fa fa 01 02 03 04", "Maximum_bit_rate_for_uplink", "(254)268 Mbps\n"},
+    {0, "23921f 73 96 fe fe 74 43 fe fe 01 fa fa fa fa 01 02 03 04", "Guaranteed_bit_rate_for_uplink",
+     "(254)272 Mbps\n"},
+    // An extended-2 octet without the extended one still counts.
+    {0, "23921f 73 96 fe fe 74 43 fe fe 01 00 00 00 00 00 00 3e", "Maximum_bit_rate_for_uplink", "(254)510 Mbps\n"},
 };
 
 std::string qos_field(const QosRuleCase& c) {

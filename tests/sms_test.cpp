@@ -141,12 +141,21 @@ const Golden kCpGolden[] = {
 <Message_Reference>13</Message_Reference>
 </CP_Data>
 )"},
-    // RP-ACK read with the RP-DATA layout: IEI 0x41 taken as an address length that does not fit.
+    // RP-ACK from the mobile station: RP-User data 41 02 carries an SMS-DELIVER-REPORT
+    // (first octet 00: MTI 0, no UDHI; TP-PI 00: nothing follows).
     {"rp_ack_from_ms", kFromMs, "09 01 | 06 | 02 | 00 | 41 02 00 00", R"(<CP_Data>
 <RPDU_Length>6</RPDU_Length>
 <Message_type_indicator>
 (2)RP ACK</Message_type_indicator>
 <Message_Reference>0</Message_Reference>
+<TPDU_Length>2</TPDU_Length>
+<SMS_DELIVER_REPORT>
+<TP_MTI>
+(0)0</TP_MTI>
+<TP_UDHI>
+(0)0</TP_UDHI>
+<TP_PI>0</TP_PI>
+</SMS_DELIVER_REPORT>
 </CP_Data>
 )"},
 };

@@ -112,24 +112,19 @@ void take_short(R& r, const IeView& ie) {
   slot.value.value = static_cast<uint8_t>((ie.value[0] >> kShift) & kMask);
 }
 
-// One step of the walk: the element at the position, if its IEI has a row and it fits.
+// One element at the position, if its IEI has a row and it fits.
 template <class R>
 bool take_one(R& r, MessageReader& in, std::span<const OptionalIe<R>> table) {
-  if (!in.has(1)) return false;
-  const OptionalIe<R>* row = find_ie(table, in.peek());
-  if (row == nullptr) return false;
-  IeView ie;
-  if (!take_ie(in, row->form, row->size, ie)) return false;
-  row->take(r, ie);
-  return true;
+  return OptionalWalk<R>(table).step(r, in);
 }
 
 // The walk of messages that take nothing after their last element.
 template <class R>
 void walk_until(R& r, MessageReader& in, std::span<const OptionalIe<R>> table, uint8_t last_iei) {
+  OptionalWalk<R> walk(table);
   while (in.has(1)) {
     const bool last = in.peek() == last_iei;
-    if (!take_one(r, in, table) || last) return;
+    if (!walk.step(r, in) || last) return;
   }
 }
 
@@ -154,7 +149,7 @@ static_assert(ieis_unique<Alerting>(kAlertingIes));
 using Proceeding = CcCallProceeding;
 constexpr OptionalIe<Proceeding> kCallProceedingIes[] = {
     {0xD0, IeForm::half, 0, store_nibble<Proceeding, &Proceeding::repeat>},
-    {0x04, IeForm::tlv, 0, take_bc_pair<Proceeding, &Proceeding::bc1, &Proceeding::bc2, true>},
+    {0x04, IeForm::tlv, 0, take_bc_pair<Proceeding, &Proceeding::bc1, &Proceeding::bc2, true>, true},
     {0x1C, IeForm::tlv, 0, take_led<Proceeding, Facility, &Proceeding::facility, decode_facility>},
     {0x1E, IeForm::tlv, 0, take_progress<Proceeding, &Proceeding::progress>},
     {0x80, IeForm::half, 0, take_priority<Proceeding, &Proceeding::priority>},
@@ -165,8 +160,8 @@ static_assert(ieis_unique<Proceeding>(kCallProceedingIes));
 using Establishment = CcEstablishment;
 constexpr OptionalIe<Establishment> kEstablishmentIes[] = {
     {0xD0, IeForm::half, 0,
-     take_repeat3<Establishment, &Establishment::repeat1, &Establishment::repeat2, &Establishment::repeat3>},
-    {0x04, IeForm::tlv, 0, take_bc_pair<Establishment, &Establishment::bc1, &Establishment::bc2>},
+     take_repeat3<Establishment, &Establishment::repeat1, &Establishment::repeat2, &Establishment::repeat3>, true},
+    {0x04, IeForm::tlv, 0, take_bc_pair<Establishment, &Establishment::bc1, &Establishment::bc2>, true},
     {0x1C, IeForm::tlv, 0, take_led<Establishment, Facility, &Establishment::facility, decode_facility>},
     {0x5D, IeForm::tlv, 0,
      take_led<Establishment, SubaddressInfo, &Establishment::calling_subaddress, decode_subaddress>},
@@ -174,8 +169,8 @@ constexpr OptionalIe<Establishment> kEstablishmentIes[] = {
      take_led<Establishment, BcdNumber, &Establishment::called_number, decode_called_party_number>},
     {0x6D, IeForm::tlv, 0,
      take_led<Establishment, SubaddressInfo, &Establishment::called_subaddress, decode_subaddress>},
-    {0x7C, IeForm::tlv, 0, take_llc_pair<Establishment, &Establishment::llc1, &Establishment::llc2>},
-    {0x7D, IeForm::tlv, 0, take_hlc_pair<Establishment, &Establishment::hlc1, &Establishment::hlc2>},
+    {0x7C, IeForm::tlv, 0, take_llc_pair<Establishment, &Establishment::llc1, &Establishment::llc2>, true},
+    {0x7D, IeForm::tlv, 0, take_hlc_pair<Establishment, &Establishment::hlc1, &Establishment::hlc2>, true},
     {0x7E, IeForm::tlv, 0, take_led<Establishment, UserUserInfo, &Establishment::user_user, decode_user_user>},
     {0x7F, IeForm::tlv, 0, take_led<Establishment, SsVersion, &Establishment::ss_version, decode_ss_version>},
     {0xA1, IeForm::tag_only, 0, set_flag<Establishment, &Establishment::clir_suppression>},
@@ -194,8 +189,8 @@ static_assert(ieis_unique<Establishment>(kEstablishmentIes));
 
 // Both directions' elements; only the bearer capabilities read the direction.
 constexpr OptionalIe<CcSetup> kSetupIes[] = {
-    {0xD0, IeForm::half, 0, take_repeat3<CcSetup, &CcSetup::repeat1, &CcSetup::repeat2, &CcSetup::repeat3>},
-    {0x04, IeForm::tlv, 0, take_bc_pair<CcSetup, &CcSetup::bc1, &CcSetup::bc2>},
+    {0xD0, IeForm::half, 0, take_repeat3<CcSetup, &CcSetup::repeat1, &CcSetup::repeat2, &CcSetup::repeat3>, true},
+    {0x04, IeForm::tlv, 0, take_bc_pair<CcSetup, &CcSetup::bc1, &CcSetup::bc2>, true},
     {0x1C, IeForm::tlv, 0, take_led<CcSetup, Facility, &CcSetup::facility, decode_facility>},
     {0x1E, IeForm::tlv, 0, take_progress<CcSetup, &CcSetup::progress>},
     {0x34, IeForm::tv, 1, store_octet<CcSetup, &CcSetup::signal>},
@@ -207,8 +202,8 @@ constexpr OptionalIe<CcSetup> kSetupIes[] = {
     {0x75, IeForm::tlv, 0, take_led<CcSetup, SubaddressInfo, &CcSetup::redirecting_subaddress, decode_subaddress>},
     {0x1D, IeForm::tlv, 0, take_led<CcSetup, Facility, &CcSetup::facility_advanced_recall, decode_facility>},
     {0x1B, IeForm::tlv, 0, take_led<CcSetup, Facility, &CcSetup::facility_recall_not_essential, decode_facility>},
-    {0x7C, IeForm::tlv, 0, take_llc_pair<CcSetup, &CcSetup::llc1, &CcSetup::llc2>},
-    {0x7D, IeForm::tlv, 0, take_hlc_pair<CcSetup, &CcSetup::hlc1, &CcSetup::hlc2>},
+    {0x7C, IeForm::tlv, 0, take_llc_pair<CcSetup, &CcSetup::llc1, &CcSetup::llc2>, true},
+    {0x7D, IeForm::tlv, 0, take_hlc_pair<CcSetup, &CcSetup::hlc1, &CcSetup::hlc2>, true},
     {0x7E, IeForm::tlv, 0, take_led<CcSetup, UserUserInfo, &CcSetup::user_user, decode_user_user>},
     {0x80, IeForm::half, 0, take_priority<CcSetup, &CcSetup::priority>},
     {0x19, IeForm::tlv, 0, take_short<CcSetup, &CcSetup::alert, 0x0F>},
@@ -227,7 +222,7 @@ static_assert(ieis_unique<CcSetup>(kSetupIes));
 using EstConfirmed = CcEstablishmentConfirmed;
 constexpr OptionalIe<EstConfirmed> kEstablishmentConfirmedIes[] = {
     {0xD0, IeForm::half, 0, store_nibble<EstConfirmed, &EstConfirmed::repeat>},
-    {0x04, IeForm::tlv, 0, take_bc_pair<EstConfirmed, &EstConfirmed::bc1, &EstConfirmed::bc2>},
+    {0x04, IeForm::tlv, 0, take_bc_pair<EstConfirmed, &EstConfirmed::bc1, &EstConfirmed::bc2>, true},
     {0x08, IeForm::tlv, 0, take_led<EstConfirmed, CauseInfo, &EstConfirmed::cause, decode_cause>},
     {0x40, IeForm::tlv, 0, take_led<EstConfirmed, CodecList, &EstConfirmed::supported_codecs, decode_supported_codecs>},
 };
@@ -247,7 +242,7 @@ static_assert(ieis_unique<CcConnect>(kConnectIes));
 using Confirmed = CcCallConfirmed;
 constexpr OptionalIe<Confirmed> kCallConfirmedIes[] = {
     {0xD0, IeForm::half, 0, store_nibble<Confirmed, &Confirmed::repeat>},
-    {0x04, IeForm::tlv, 0, take_bc_pair<Confirmed, &Confirmed::bc1, &Confirmed::bc2>},
+    {0x04, IeForm::tlv, 0, take_bc_pair<Confirmed, &Confirmed::bc1, &Confirmed::bc2>, true},
     {0x08, IeForm::tlv, 0, take_led<Confirmed, CauseInfo, &Confirmed::cause, decode_cause>},
     {0x15, IeForm::tlv, 0,
      take_led<Confirmed, CcCapabilitiesInfo, &Confirmed::cc_capabilities, decode_cc_capabilities>},
@@ -332,7 +327,7 @@ void take_release_cause(CcRelease& r, const IeView& ie) {
 }
 
 constexpr OptionalIe<CcRelease> kReleaseIes[] = {
-    {0x08, IeForm::tlv, 0, take_release_cause},
+    {0x08, IeForm::tlv, 0, take_release_cause, true},
     {0x1C, IeForm::tlv, 0, take_led<CcRelease, Facility, &CcRelease::facility, decode_facility>},
     {0x7E, IeForm::tlv, 0, take_led<CcRelease, UserUserInfo, &CcRelease::user_user, decode_user_user>},
     {0x7F, IeForm::tlv, 0, take_led<CcRelease, SsVersion, &CcRelease::ss_version, decode_ss_version>},

@@ -148,6 +148,9 @@ struct OptionalIe {
   IeForm form;
   uint8_t size;  // value octets of a tv element
   void (*take)(R& r, const IeView& ie);
+  // The message lets the element repeat and take() places each occurrence;
+  // other rows handle their first occurrence only.
+  bool repeats = false;
 };
 
 template <class R>
@@ -174,16 +177,46 @@ const OptionalIe<R>* find_ie(std::span<const OptionalIe<R>> table, uint8_t octet
 // the reader unmoved) when it does not fit.
 bool take_ie(MessageReader& in, IeForm form, uint8_t size, IeView& ie);
 
+// Walk state over one message's optional part: which rows were met. An
+// element that may not repeat is handled on its first occurrence only; later
+// ones are stepped over (24.008 8.6.3).
+template <class R>
+class OptionalWalk {
+ public:
+  explicit OptionalWalk(std::span<const OptionalIe<R>> table) : table_(table) {}
+
+  // One element at the reader's position: false (reader unmoved) when its IEI
+  // has no row or it does not fit.
+  bool step(R& r, MessageReader& in) {
+    if (!in.has(1)) return false;
+    const OptionalIe<R>* row = find_ie(table_, in.peek());
+    if (row == nullptr) return false;
+    IeView ie;
+    if (!take_ie(in, row->form, row->size, ie)) return false;
+    const size_t i = static_cast<size_t>(row - table_.data());
+    if (row->repeats || i >= kTracked) {
+      row->take(r, ie);
+      return true;
+    }
+    const uint64_t bit = uint64_t{1} << (i % 64);
+    uint64_t& word = met_[i / 64];
+    if ((word & bit) == 0) row->take(r, ie);
+    word |= bit;
+    return true;
+  }
+
+ private:
+  static constexpr size_t kTracked = 128;  // rows past this (none today) are handled every time
+  std::span<const OptionalIe<R>> table_;
+  uint64_t met_[kTracked / 64] = {};
+};
+
 // The optional part: IEI by IEI until the message ends, an IEI has no row, or
-// an element does not fit. A repeated element is decoded again; the later wins.
+// an element does not fit.
 template <class R>
 void walk_optional(R& r, MessageReader& in, std::span<const OptionalIe<R>> table) {
-  while (in.has(1)) {
-    const OptionalIe<R>* row = find_ie(table, in.peek());
-    if (row == nullptr) return;
-    IeView ie;
-    if (!take_ie(in, row->form, row->size, ie)) return;
-    row->take(r, ie);
+  OptionalWalk<R> walk(table);
+  while (walk.step(r, in)) {
   }
 }
 

@@ -54,11 +54,12 @@ void store_pdp_context_status(R& r, const IeView& ie) {
   if (ie.length > 1) s.nsapis |= uint32_t{ie.value[1]} << 8;
 }
 
-// The LCS-MOLR bit of the network feature support nibble.
+// The LCS-MOLR bit of the network feature support nibble: bit 4 of the IEI
+// octet (bits 3 to 1 are MBMS, IMS VoPS and EMC BS).
 template <class R, Opt<uint8_t> R::*M>
 void store_network_feature_support(R& r, const IeView& ie) {
   (r.*M).present = 1;
-  (r.*M).value = ie.iei_octet & 1;
+  (r.*M).value = (ie.iei_octet >> 3) & 1;
 }
 
 using AttReq = GmmAttachRequest;
@@ -456,7 +457,7 @@ void store_universal_time(GmmInformation& r, const IeView& ie) {
   for (size_t i = 0; i < std::size(fields); ++i) *fields[i] = swap_nibbles(ie.value[i]);
 }
 
-// An empty element sets the flag only: a repeated one leaves the earlier value in place.
+// An empty element sets the flag only.
 void store_daylight_saving_time(GmmInformation& r, const IeView& ie) {
   r.daylight_saving_time.present = 1;
   if (ie.length == 0) return;

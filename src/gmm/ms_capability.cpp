@@ -70,6 +70,19 @@ bool decode_access_capabilities(RadioAccessEntry& e, NeedCursor& c) {
   return true;
 }
 
+// { 1 <type : 4> <GMSK power class : 3> <8PSK power class : 2> } ** 0 within
+// the entry's length; spare bits may follow.
+void decode_additional_access_technologies(RadioAccessEntry& e, NeedCursor c, uint32_t end) {
+  uint8_t more = 0;
+  while (e.additional_count < std::size(e.additional) && c.pos + 10 <= end && c.take(1, more) && more == 1) {
+    AdditionalAccessTechnology& a = e.additional[e.additional_count];
+    if (!c.take(4, a.access_technology_type) || !c.take(3, a.gmsk_power_class) || !c.take(2, a.psk8_power_class)) {
+      return;
+    }
+    ++e.additional_count;
+  }
+}
+
 }  // namespace
 
 void decode_ms_radio_access_capability(MsRadioAccessCapability& c, const BitBuffer& b) {
@@ -80,8 +93,12 @@ void decode_ms_radio_access_capability(MsRadioAccessCapability& c, const BitBuff
     uint8_t length = 0;
     if (!cur.take(4, e.access_technology_type) || !cur.take(7, length) || !cur.need(length)) return;
     uint32_t start = cur.pos;
-    e.has_value_part = 1;
-    if (!decode_access_capabilities(e, cur)) return;
+    if (e.access_technology_type == 15) {
+      decode_additional_access_technologies(e, NeedCursor{b, start}, start + length);
+    } else {
+      e.has_value_part = 1;
+      if (!decode_access_capabilities(e, cur)) return;
+    }
     c.count = static_cast<uint8_t>(k);
     cur.pos = start + length;  // the next field follows the whole entry
     uint8_t more = 0;
@@ -190,7 +207,7 @@ int render_ms_network_capability(const MsNetworkCapability& c, OutputText& out) 
 namespace {
 
 constexpr ValueText kAccessTechnologyTexts[] = {
-    {0, "GSM P"}, {1, "GSM E"}, {2, "GSM R"}, {3, "GSM 1800"}, {4, "GSM 1900"},
+    {0, "GSM P"}, {1, "GSM E"}, {2, "GSM R"}, {3, "GSM 1800"}, {4, "GSM 1900"}, {15, "Additional access technologies"},
 };
 static_assert(well_formed(kAccessTechnologyTexts));
 
@@ -257,6 +274,17 @@ int render_ms_radio_access_capability(const MsRadioAccessCapability& c, OutputTe
     out.append(text_or(kAccessTechnologyTexts, e.access_technology_type, "Unknow"));
     append_tag_text(out, "</Access Tech Type>\n");
     if (e.has_value_part) render_value_part(e, out);
+    for (size_t i = 0; i < e.additional_count && i < std::size(e.additional); ++i) {
+      const AdditionalAccessTechnology& a = e.additional[i];
+      append_tag_text(out, "<Additional access technology>\n");
+      append_tag_text(out, "<Access Tech Type>\n");
+      append_value_note(a.access_technology_type, out, 0);
+      out.append(text_or(kAccessTechnologyTexts, a.access_technology_type, "Unknow"));
+      append_tag_text(out, "</Access Tech Type>\n");
+      write_field_u8("GMSK Power Class", a.gmsk_power_class, out, 0);
+      write_field_u8("8PSK Power Class", a.psk8_power_class, out, 0);
+      append_tag_text(out, "</Additional access technology>\n");
+    }
     append_plain(out, "</Index>\n");
   }
   append_tag_text(out, "</MS Radio Access Capability>");

@@ -28,6 +28,13 @@ struct MsNetworkCapability {
   uint8_t lcs_va;
 };
 
+// An access technology with the capabilities of the entry before it.
+struct AdditionalAccessTechnology {
+  uint8_t access_technology_type;
+  uint8_t gmsk_power_class;
+  uint8_t psk8_power_class;
+};
+
 struct RadioAccessEntry {
   uint8_t access_technology_type;
   uint8_t has_value_part;
@@ -47,6 +54,9 @@ struct RadioAccessEntry {
   uint8_t has_sms_values;
   uint8_t sm_value;
   uint8_t sms_value;
+  // Type 1111: a list of additional access technologies instead of a value part.
+  uint8_t additional_count;
+  AdditionalAccessTechnology additional[12];  // 10 bits each in at most 127
 };
 
 struct MsRadioAccessCapability {

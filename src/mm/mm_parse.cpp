@@ -83,11 +83,18 @@ LocationUpdatingRequest* parse_location_updating_request(const uint8_t* msg, uin
   if (!in.take_v(1, bits)) return r;
   decode_classmark1(r->classmark1, bits);
   if (!take_mobile_identity(in, r->mobile_identity)) return r;
-  if (!in.has(1) || in.peek() != 0x33) return r;
-  in.skip(1);
-  if (!in.take_lv_value(bits)) return r;
-  r->classmark2.present = 1;
-  decode_classmark2(r->classmark2.value, bits, dir);
+  if (in.has(1) && in.peek() == 0x33) {
+    in.skip(1);
+    if (!in.take_lv_value(bits)) return r;
+    r->classmark2.present = 1;
+    decode_classmark2(r->classmark2.value, bits, dir);
+  }
+  // Then the additional update parameters (type 1, IEI 0xC-).
+  uint8_t octet2 = 0;
+  if (in.has(1) && (in.peek() & 0xF0) == 0xC0 && in.take_octet(octet2)) {
+    r->additional_update.present = 1;
+    r->additional_update.value = octet2 & 0x03;
+  }
   return r;
 }
 
@@ -156,8 +163,27 @@ AuthenticationFailure* parse_authentication_failure(const uint8_t* msg, uint16_t
   return r;
 }
 
-// The priority is the only optional element and any octet with its top bit
-// set is taken for it: no optional-element table.
+namespace {
+
+using Csr = CmServiceRequest;
+
+void take_priority_level(Csr& r, const IeView& ie) {
+  r.priority_present = 1;
+  r.priority_level = ie.iei_octet & 0x07;
+}
+
+constexpr OptionalIe<Csr> kCmServiceRequestIes[] = {
+    {0x80, IeForm::half, 0, take_priority_level},
+    {0xC0, IeForm::half, 0,
+     [](Csr& r, const IeView& ie) {
+       r.additional_update.present = 1;
+       r.additional_update.value = ie.low_nibble() & 0x03;
+     }},
+};
+static_assert(ieis_unique<Csr>(kCmServiceRequestIes));
+
+}  // namespace
+
 CmServiceRequest* parse_cm_service_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
   auto* r = new_record<CmServiceRequest>(msg, dir);
   if (r == nullptr) return nullptr;
@@ -168,10 +194,7 @@ CmServiceRequest* parse_cm_service_request(const uint8_t* msg, uint16_t len, uin
   r->cksn = (octet >> 4) & 0x07;
   if (!take_fixed_classmark2(in, r->classmark2, dir)) return r;
   if (!take_mobile_identity(in, r->mobile_identity)) return r;
-  if (in.take_octet(octet) && (octet & 0x80) != 0) {
-    r->priority_present = 1;
-    r->priority_level = octet & 0x07;
-  }
+  walk_optional<Csr>(*r, in, kCmServiceRequestIes);
   return r;
 }
 

@@ -64,6 +64,7 @@ struct LocationUpdatingRequest : MessageRecord {
   Classmark1 classmark1;
   MobileIdentity mobile_identity;
   Opt<Classmark2> classmark2;
+  Opt<uint8_t> additional_update;  // CSMO (bit 2), CSMT (bit 1)
 };
 
 struct AuthenticationRequest : MessageRecord {
@@ -102,6 +103,7 @@ struct CmServiceRequest : MessageRecord {
   MobileIdentity mobile_identity;
   uint8_t priority_present;
   uint8_t priority_level;
+  Opt<uint8_t> additional_update;  // CSMO (bit 2), CSMT (bit 1)
 };
 
 struct CmServicePrompt : MessageRecord {

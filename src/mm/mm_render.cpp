@@ -143,6 +143,21 @@ int render_location_updating_type(const LocationUpdatingRequest& r, OutputText& 
 
 }  // namespace
 
+namespace {
+
+// CS fallback flags of location updating and MM connection establishment.
+constexpr ValueText kCsmoTexts[] = {{0, "No additional information"}, {1, "CS fallback mobile originating call"}};
+constexpr ValueText kCsmtTexts[] = {{0, "No additional information"}, {1, "CS fallback mobile terminating call"}};
+
+void render_additional_update_parameters(uint8_t v, OutputText& out) {
+  append_tag_text(out, "<Additional update parameters>\n");
+  render_value_block(out, "CSMO", (v >> 1) & 1, kCsmoTexts);
+  render_value_block(out, "CSMT", v & 1, kCsmtTexts);
+  append_tag_text(out, "</Additional update parameters>\n");
+}
+
+}  // namespace
+
 int render_location_updating_request(const LocationUpdatingRequest& r, OutputText& out) {
   append_tag_text(out, "<Location updating Request>\n");
   render_location_updating_type(r, out);
@@ -155,6 +170,7 @@ int render_location_updating_request(const LocationUpdatingRequest& r, OutputTex
     wrapped(out, "<Mobile station classmark for UMTS>\n", "</Mobile station classmark for UMTS>\n",
             [&] { render_classmark2(r.classmark2.value, out); });
   }
+  if (r.additional_update.present) render_additional_update_parameters(r.additional_update.value, out);
   append_tag_text(out, "</Location updating Request>\n");
   return 1;
 }
@@ -267,7 +283,9 @@ constexpr ValueText kPriorityTexts[] = {
 };
 static_assert(well_formed(kPriorityTexts));
 
+
 }  // namespace
+
 
 int render_cm_service_request(const CmServiceRequest& r, OutputText& out) {
   append_tag_text(out, "<CM Service Request>\n");
@@ -277,6 +295,7 @@ int render_cm_service_request(const CmServiceRequest& r, OutputText& out) {
           [&] { render_classmark2(r.classmark2, out); });
   wrapped(out, "<Mobile identity>\n", "</Mobile identity>\n", [&] { render_mobile_identity(r.mobile_identity, out); });
   if (r.priority_present) render_value_block(out, "Priority Level", r.priority_level, kPriorityTexts);
+  if (r.additional_update.present) render_additional_update_parameters(r.additional_update.value, out);
   append_tag_text(out, "</CM Service Request>\n");
   return 1;
 }

@@ -435,13 +435,17 @@ void decode_rr_routing_area(RrRoutingArea& r, const BitBuffer& b) {
 
 namespace {
 
-void render_digits(const char* name, const uint8_t (&d)[3], OutputText& out) {
+void render_digits(const char* name, const uint8_t (&d)[3], bool third_may_be_f, OutputText& out) {
   out.push('<');
   append_tag_text(out, name);
   out.append(">\n");
   bool normal = d[0] <= 9 && d[1] <= 9 && d[2] <= 9;
+  // An MNC whose third digit is F has two digits.
+  bool two_digits = third_may_be_f && d[0] <= 9 && d[1] <= 9 && d[2] == 0xF;
   if (normal) {
     write_field_int(name, d[0] * 100 + d[1] * 10 + d[2], out, 0);
+  } else if (two_digits) {
+    write_field_int(name, d[0] * 10 + d[1], out, 0);
   } else {
     out.append("abnormal");
   }
@@ -454,8 +458,8 @@ void render_digits(const char* name, const uint8_t (&d)[3], OutputText& out) {
 
 void render_rr_routing_area(const RrRoutingArea& r, OutputText& out) {
   open_tag(out, "<Routeing_Area_Identification>\n");
-  render_digits("MCC", r.mcc, out);
-  render_digits("MNC", r.mnc, out);
+  render_digits("MCC", r.mcc, false, out);
+  render_digits("MNC", r.mnc, true, out);
   write_field_u16("LAC", r.lac, out, 0);
   write_field_u8("RAC", r.rac, out, 0);
   open_tag(out, "</Routeing_Area_Identification>\n");

@@ -24,6 +24,14 @@ void decode_quality_of_service(QualityOfService& q, const BitBuffer& b) {
   q.guaranteed_bit_rate_uplink = read_bits8(72, 8, b);
   q.guaranteed_bit_rate_downlink = read_bits8(80, 8, b);
   q.source_statistics_descriptor = read_bits8(92, 4, b);
+  q.maximum_bit_rate_downlink_ext = read_bits8(96, 8, b);
+  q.guaranteed_bit_rate_downlink_ext = read_bits8(104, 8, b);
+  q.maximum_bit_rate_uplink_ext = read_bits8(112, 8, b);
+  q.guaranteed_bit_rate_uplink_ext = read_bits8(120, 8, b);
+  q.maximum_bit_rate_downlink_ext2 = read_bits8(128, 8, b);
+  q.guaranteed_bit_rate_downlink_ext2 = read_bits8(136, 8, b);
+  q.maximum_bit_rate_uplink_ext2 = read_bits8(144, 8, b);
+  q.guaranteed_bit_rate_uplink_ext2 = read_bits8(152, 8, b);
 }
 
 namespace {
@@ -42,6 +50,25 @@ void append_bit_rate(OutputText& out, uint8_t v) {
   int32_t kbps = v < 64 ? v : v < 128 ? 64 + (v - 64) * 8 : 576 + (v - 128) * 64;
   append_dec(out, kbps);
   out.append(" kbps\n");
+}
+
+// A non-zero extended octet replaces the shorter coding's rate; values past
+// the last defined one count as the highest rate.
+void append_extended_bit_rate(OutputText& out, uint8_t ext, uint8_t ext2) {
+  int32_t mbps = 0;
+  if (ext2 != 0) {
+    const int32_t v = ext2 > 246 ? 246 : ext2;
+    mbps = v <= 61 ? 256 + v * 4 : v <= 161 ? 500 + (v - 61) * 10 : 1500 + (v - 161) * 100;
+  } else if (ext <= 74) {
+    append_dec(out, 8600 + ext * 100);
+    out.append(" kbps\n");
+    return;
+  } else {
+    const int32_t v = ext > 250 ? 250 : ext;
+    mbps = v <= 186 ? 16 + (v - 74) : 128 + (v - 186) * 2;
+  }
+  append_dec(out, mbps);
+  out.append(" Mbps\n");
 }
 
 void append_transfer_delay(OutputText& out, uint8_t v) {
@@ -180,6 +207,8 @@ struct QosField {
   CText subscribed;  // text of value 0 towards the network side (direction 0)
   std::span<const ValueText> texts;
   void (*rule)(OutputText&, uint8_t);  // number for kByRule rows
+  uint8_t QualityOfService::*ext = nullptr;   // bit rates: the extended octets
+  uint8_t QualityOfService::*ext2 = nullptr;
 };
 
 using Q = QualityOfService;
@@ -196,26 +225,35 @@ constexpr QosField kQosFields[] = {
     {"Traffic class", &Q::traffic_class, "Subscribed traffic class", kTrafficClassTexts, nullptr},
     {"Maximum SDU size", &Q::maximum_sdu_size, "Subscribed maximum SDU size", kMaximumSduSizeTexts, append_sdu_size},
     {"Maximum bit rate for uplink", &Q::maximum_bit_rate_uplink, "Subscribed maximum bit rate for uplink",
-     kBitRateTexts, append_bit_rate},
+     kBitRateTexts, append_bit_rate, &Q::maximum_bit_rate_uplink_ext, &Q::maximum_bit_rate_uplink_ext2},
     {"Maximum bit rate for downlink", &Q::maximum_bit_rate_downlink, "Subscribed maximum bit rate for Downlink",
-     kBitRateTexts, append_bit_rate},
+     kBitRateTexts, append_bit_rate, &Q::maximum_bit_rate_downlink_ext, &Q::maximum_bit_rate_downlink_ext2},
     {"Residual Bit Error Rate", &Q::residual_ber, "Subscribed residual BER", kResidualBerTexts, nullptr},
     {"SDU error ratio", &Q::sdu_error_ratio, "Subscribed SDU error ratio", kSduErrorRatioTexts, nullptr},
     {"Traffic handling priority", &Q::traffic_handling_priority, "Subscribed traffic handling priority",
      kTrafficHandlingPriorityTexts, nullptr},
     {"Transfer delay", &Q::transfer_delay, "Subscribed transfer delay", kTransferDelayTexts, append_transfer_delay},
     {"Guaranteed bit rate for uplink", &Q::guaranteed_bit_rate_uplink, "Subscribed Guaranteed bit rate for uplink",
-     kBitRateTexts, append_bit_rate},
+     kBitRateTexts, append_bit_rate, &Q::guaranteed_bit_rate_uplink_ext, &Q::guaranteed_bit_rate_uplink_ext2},
     // The downlink field shows the uplink text: hosts match on it.
     {"Guaranteed bit rate for downlink", &Q::guaranteed_bit_rate_downlink, "Subscribed Guaranteed bit rate for uplink",
-     kBitRateTexts, append_bit_rate},
+     kBitRateTexts, append_bit_rate, &Q::guaranteed_bit_rate_downlink_ext, &Q::guaranteed_bit_rate_downlink_ext2},
 };
 
-int render_qos_field(OutputText& out, const QosField& f, uint8_t v, uint8_t direction) {
+int render_qos_field(OutputText& out, const QosField& f, const QualityOfService& q) {
+  const uint8_t v = q.*f.value;
+  const uint8_t direction = q.direction;
   out.push('<');
   append_tag_text(out, f.name);
   out.append(">\n");
   append_value_note(v, out, 0);
+  if (f.ext != nullptr && (q.*f.ext != 0 || q.*f.ext2 != 0)) {
+    append_extended_bit_rate(out, q.*f.ext, q.*f.ext2);
+    out.append("</");
+    append_tag_text(out, f.name);
+    out.append(">\n");
+    return 1;
+  }
   const char* text = nullptr;
   if (v == 0) {
     text = direction == 0 ? f.subscribed : "Reserved";
@@ -241,7 +279,7 @@ int render_qos_field(OutputText& out, const QosField& f, uint8_t v, uint8_t dire
 int render_quality_of_service(const QualityOfService& q, OutputText& out) {
   append_tag_text(out, "<Quality of service>\n");
   for (const QosField& f : kQosFields) {
-    if (render_qos_field(out, f, q.*f.value, q.direction) == 0) return 0;
+    if (render_qos_field(out, f, q) == 0) return 0;
   }
   // Only the network side's reading knows the descriptor.
   if (q.direction == 0) {

@@ -32,11 +32,20 @@ struct QualityOfService {
   uint8_t guaranteed_bit_rate_uplink;
   uint8_t guaranteed_bit_rate_downlink;
   uint8_t source_statistics_descriptor;
+  // Extended bit-rate octets (value octets 13 to 20); 0 when absent, and 0
+  // means the shorter coding holds the rate.
+  uint8_t maximum_bit_rate_downlink_ext;
+  uint8_t guaranteed_bit_rate_downlink_ext;
+  uint8_t maximum_bit_rate_uplink_ext;
+  uint8_t guaranteed_bit_rate_uplink_ext;
+  uint8_t maximum_bit_rate_downlink_ext2;
+  uint8_t guaranteed_bit_rate_downlink_ext2;
+  uint8_t maximum_bit_rate_uplink_ext2;
+  uint8_t guaranteed_bit_rate_uplink_ext2;
 };
 static_assert(std::is_trivially_copyable_v<QualityOfService>);
 
-// From the value octets alone (no length octet). Leaves direction untouched;
-// the extended bit-rate octets (from the 13th value octet on) are not read.
+// From the value octets alone (no length octet). Leaves direction untouched.
 void decode_quality_of_service(QualityOfService& q, const BitBuffer& b);
 
 // The <Quality of service> block. 0 when a field holds a value without text

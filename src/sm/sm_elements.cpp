@@ -36,8 +36,8 @@ uint32_t stored(uint32_t n, uint32_t cap) { return n < cap ? n : cap; }
 
 }  // namespace
 
-// Each decoder clears its part first: of an element that comes twice, the
-// later occurrence wins whole.
+// Each decoder clears its part first, so nothing of an earlier use of the
+// part survives.
 void decode_pdp_address(PdpAddress& a, const BitBuffer& b) {
   uint8_t direction = a.direction;
   a = {};

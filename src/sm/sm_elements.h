@@ -14,7 +14,7 @@ namespace l3 {
 // Capacities of the parts. Length and count fields hold what the element
 // announces; at most these many octets or entries are stored, and renderers
 // print no more than are stored.
-inline constexpr uint32_t kPdpAddressOctets = 19;
+inline constexpr uint32_t kPdpAddressOctets = 20;  // IPv4v6: 4 + 16
 inline constexpr uint32_t kApnOctets = 200;
 // An entry takes at least three octets of a stretch of at most 256 (length
 // and protocol octets first), so no element holds more than 84 entries, and
@@ -31,7 +31,7 @@ struct PdpAddress {
   uint8_t pdp_type_organisation;
   uint8_t pdp_type_number;
   uint8_t address_length;                  // L - 2 as the element says; 0 when no address follows
-  uint8_t address[kPdpAddressOctets + 1];  // octets 1..min(address_length, 19)
+  uint8_t address[kPdpAddressOctets + 1];  // octets 1..min(address_length, 20)
 };
 static_assert(std::is_trivially_copyable_v<PdpAddress>);
 

@@ -6,8 +6,35 @@
 
 namespace l3 {
 
-// CP-DATA has no optional part: the RP-DATA layout is read whatever the RP
-// message type, each element only when the message holds all of it.
+namespace {
+
+// RP-ACK: reference, then the optional RP-User data (IEI 0x41). RP-ERROR: reference,
+// RP-Cause (LV: cause, optional diagnostic), then the same. Types 2 and 4 come from
+// the mobile station (deliver report), 3 and 5 from the network (submit report).
+void parse_rp_ack_or_error(CpDataRecord& r, MessageReader& in) {
+  const bool error = r.rp_message_type >= 4;
+  if (error) {
+    const uint8_t* cause = nullptr;
+    uint32_t n = 0;
+    if (!in.take_lv(cause, n)) return;
+    if (n >= 1) {
+      r.rp_cause.present = 1;
+      r.rp_cause.value = cause[0] & 0x7F;
+    }
+    if (n >= 2) {
+      r.rp_diagnostic_present = 1;
+      r.rp_diagnostic = cause[1];
+    }
+  }
+  IeView ie;
+  if (!in.has(1) || in.peek() != 0x41 || !take_ie(in, IeForm::tlv, 0, ie)) return;
+  decode_report_tpdu(r.tpdu, ie.length_led_bits(), (r.rp_message_type & 1) != 0, error);
+}
+
+}  // namespace
+
+// CP-DATA has no optional part: the RP-DATA layout is read for RP-DATA and
+// RP-SMMA, each element only when the message holds all of it.
 CpDataRecord* parse_cp_data(const uint8_t* msg, uint16_t len, uint8_t dir) {
   auto* r = new_record<CpDataRecord>(msg, dir);
   if (r == nullptr) return nullptr;
@@ -17,6 +44,10 @@ CpDataRecord* parse_cp_data(const uint8_t* msg, uint16_t len, uint8_t dir) {
   if (!in.take_octet(type)) return r;
   r->rp_message_type = type & 0x07;
   if (!in.take_octet(r->rp_message_reference)) return r;
+  if (r->rp_message_type >= 2 && r->rp_message_type <= 5) {
+    parse_rp_ack_or_error(*r, in);
+    return r;
+  }
   BitBuffer bits;
   if (!in.take_lv_led(bits)) return r;
   decode_rp_address(r->rp_originator, bits);

@@ -77,6 +77,11 @@ struct TpduRecord {
   uint8_t scts[7];  // each octet with its nibbles swapped: reads as two decimal digits in order
   uint16_t char_count;
   uint8_t text[kTextBytes + 2];
+  // SMS-DELIVER-REPORT and SMS-SUBMIT-REPORT (in RP-ACK and RP-ERROR).
+  uint8_t report;            // 0: not a report; 1 deliver report; 2 submit report
+  Opt<uint8_t> fcs;          // TP-FCS, in RP-ERROR only
+  uint8_t parameter_indicator;
+  uint8_t parameters_read;   // the indicator's PID, DCS and UDL bits whose octet is in the TPDU
 };
 
 struct CpDataRecord : MessageRecord {
@@ -86,6 +91,9 @@ struct CpDataRecord : MessageRecord {
   RpAddress rp_originator;
   RpAddress rp_destination;
   TpduRecord tpdu;
+  Opt<uint8_t> rp_cause;  // RP-ERROR
+  uint8_t rp_diagnostic_present;
+  uint8_t rp_diagnostic;
 };
 
 struct CpAckRecord : MessageRecord {};

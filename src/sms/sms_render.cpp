@@ -36,6 +36,33 @@ constexpr ValueText kCpCauseTexts[] = {
 };
 static_assert(well_formed(kCpCauseTexts));
 
+constexpr ValueText kRpCauseTexts[] = {
+    {1, "Unassigned (unallocated) number"},
+    {8, "Operator determined barring"},
+    {10, "Call barred"},
+    {21, "Short message transfer rejected"},
+    {22, "Memory capacity exceeded"},
+    {27, "Destination out of order"},
+    {28, "Unidentified subscriber"},
+    {29, "Facility rejected"},
+    {30, "Unknown subscriber"},
+    {38, "Network out of order"},
+    {41, "Temporary failure"},
+    {42, "Congestion"},
+    {47, "Resources unavailable, unspecified"},
+    {50, "Requested facility not subscribed"},
+    {69, "Requested facility not implemented"},
+    {81, "Invalid short message transfer reference value"},
+    {95, "Semantically incorrect message"},
+    {96, "Invalid mandatory information"},
+    {97, "Message type non-existent or not implemented"},
+    {98, "Message not compatible with short message protocol state"},
+    {99, "Information element non-existent or not implemented"},
+    {111, "Protocol error, unspecified"},
+    {127, "Interworking, unspecified"},
+};
+static_assert(well_formed(kRpCauseTexts));
+
 }  // namespace
 
 int render_cp_data(const CpDataRecord& r, OutputText& out, uint8_t direction) {
@@ -52,6 +79,12 @@ int render_cp_data(const CpDataRecord& r, OutputText& out, uint8_t direction) {
   if (r.rp_destination.present) {
     write_field_u8("Destination Address Length", r.rp_destination.digit_count, out, 0);
     render_address_fields(r.rp_destination, out);
+  }
+  if (r.rp_cause.present) {
+    append_tag_text(out, "<RP Cause>\n");
+    render_value_block(out, "Cause value", r.rp_cause.value, kRpCauseTexts, "unspecified");
+    if (r.rp_diagnostic_present) write_field_u8("Diagnostic", r.rp_diagnostic, out, 0);
+    append_tag_text(out, "</RP Cause>\n");
   }
   if (r.tpdu.present && render_tpdu(r.tpdu, out, direction) == 0) return 1;
   append_tag_text(out, "</CP Data>\n");

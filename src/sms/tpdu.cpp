@@ -266,6 +266,44 @@ uint16_t decode_tpdu(TpduRecord& t, const BitBuffer& b, uint8_t direction) {
   return t.char_count;
 }
 
+void decode_report_tpdu(TpduRecord& t, const BitBuffer& b, bool submit_report, bool error) {
+  const uint8_t length = octet_at(b, 0);
+  t.present = length != 0;
+  if (length == 0) return;
+  t.length = length;
+  t.report = submit_report ? 2 : 1;
+  const uint8_t first = octet_at(b, 1);
+  t.mti = first & 0x03;
+  t.udhi = test_bit(first, 6);
+  const uint32_t end = 1u + length;  // octet position after the TPDU
+  uint32_t at = 2;
+  if (error) {
+    t.fcs.present = 1;
+    t.fcs.value = octet_at(b, at++);
+  }
+  if (at >= end) return;
+  const uint8_t pi = octet_at(b, at++);
+  t.parameter_indicator = pi;
+  for (uint8_t more = pi; (more & 0x80) != 0 && at < end;) more = octet_at(b, at++);
+  if (submit_report) {
+    t.scts_present = 1;
+    at = decode_scts(t.scts, b, at);
+  }
+  // A parameter announced past the TPDU's end is not there.
+  if ((pi & 0x01) && at < end) {
+    t.pid = octet_at(b, at++);
+    t.parameters_read |= 0x01;
+  }
+  if ((pi & 0x02) && at < end) {
+    decode_dcs(t, octet_at(b, at++));
+    t.parameters_read |= 0x02;
+  }
+  if ((pi & 0x04) && at < end) {
+    decode_user_data(t, b, at);
+    t.parameters_read |= 0x04;
+  }
+}
+
 namespace {
 
 constexpr ValueText kBitTexts[] = {
@@ -427,10 +465,31 @@ void render_status_report(const TpduRecord& t, OutputText& out) {
   render_user_data(t, out);
 }
 
+// Parameters the indicator does not announce are not shown.
+void render_report(const TpduRecord& t, OutputText& out) {
+  render_bit(out, "TP UDHI", t.udhi);
+  if (t.fcs.present) write_field_u8("TP FCS", t.fcs.value, out, 0);
+  write_field_u8("TP PI", t.parameter_indicator, out, 0);
+  if (t.scts_present) render_scts(t, out);
+  if (t.parameters_read & 0x01) write_field_u8("TP PID", t.pid, out, 0);
+  if (t.parameters_read & 0x02) render_dcs(t, out);
+  if (t.parameters_read & 0x04) {
+    if (t.udhi) render_user_data_header(t, out);
+    render_user_data(t, out);
+  }
+}
+
 }  // namespace
 
 int render_tpdu(const TpduRecord& t, OutputText& out, uint8_t direction) {
   write_field_u8("TPDU Length", t.length, out, 0);
+  if (t.report != 0) {
+    append_tag_text(out, t.report == 1 ? "<SMS DELIVER REPORT>\n" : "<SMS SUBMIT REPORT>\n");
+    render_value_block(out, "TP MTI", t.mti, kMtiTexts);
+    render_report(t, out);
+    append_tag_text(out, t.report == 1 ? "</SMS DELIVER REPORT>\n" : "</SMS SUBMIT REPORT>\n");
+    return 1;
+  }
   render_value_block(out, "TP MTI", t.mti, kMtiTexts);
   if (t.mti == 3) return 0;  // hosts expect the CP-DATA block left open here
   if (direction == 0) {

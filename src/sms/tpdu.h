@@ -15,6 +15,11 @@ namespace l3 {
 // Returns the character count.
 uint16_t decode_tpdu(TpduRecord& t, const BitBuffer& b, uint8_t direction);
 
+// The report TPDU of an RP-ACK or RP-ERROR (b as for decode_tpdu): SMS-DELIVER-REPORT
+// when the mobile station sent the RP message, SMS-SUBMIT-REPORT when the network did.
+// An error report carries TP-FCS before the parameter indicator.
+void decode_report_tpdu(TpduRecord& t, const BitBuffer& b, bool submit_report, bool error);
+
 // Seven octets from octet `at`, each with its nibbles swapped; returns the
 // octet position after them.
 uint32_t decode_scts(uint8_t (&scts)[7], const BitBuffer& b, uint32_t at);
