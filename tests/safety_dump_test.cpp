@@ -248,9 +248,12 @@ TEST_F(DumpPlace, FullTmpfsLeavesNoCutRecord) {
   if (geteuid() != 0 || mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=64k,mode=0700") != 0) {
     GTEST_SKIP() << "cannot mount a small tmpfs here";
   }
+  struct Unmount {
+    const fs::path& dir;
+    ~Unmount() { umount(dir.c_str()); }
+  } unmount{dir_};
   ASSERT_EQ(l3::write_failure_dump(kMsg, 3), 1);
   expect_no_cut_record(file_, 64 * 1024 / 3);
-  umount(dir_.c_str());
 }
 
 // The same with a file size limit standing in for the full disk.
