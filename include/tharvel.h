@@ -24,6 +24,15 @@ extern "C" {
 #endif
 
 /*
+ * No document is longer than this many bytes (NUL excluded). Documents are
+ * bounded by the record capacities, not by the message length: a message
+ * holds at most five frequency lists, each rendering at most about 27,000
+ * bytes at its capacity of 1,024 entries, and the longest document a search
+ * over every message finds is about 71,000 bytes.
+ */
+#define THARVEL_MAX_DOCUMENT 262144
+
+/*
  * Decodes one layer-3 message and appends its document to `output`.
  *
  * direction: 0 = downlink (network to mobile station), any other value = uplink.
@@ -31,7 +40,9 @@ extern "C" {
  * message:   the message, from the octet holding the protocol discriminator on
  *            (no layer-2 header).
  * output:    NUL-terminated text; the document is appended to what it holds.
- *            The caller makes it large enough (64 KiB holds any document).
+ *            The caller makes it large enough: THARVEL_MAX_DOCUMENT + 1 bytes
+ *            past the earlier text. Hosts should prefer tharvel_n, which
+ *            never writes past a stated capacity.
  *
  * Returns 1 for a decoded message. Returns 0 when the message is shorter than
  * 2 octets (output gains only "<L3Message>\n") or its protocol and type are
@@ -50,6 +61,11 @@ THARVEL_API int tharvel(uint8_t direction, int32_t length, const uint8_t* messag
  * needed: if not null, receives the length the whole text would have
  *         (earlier text included, NUL excluded). The document was cut
  *         exactly when *needed >= capacity.
+ *
+ * Earlier text is what output holds before its first NUL within capacity;
+ * without a NUL there, its first capacity - 1 bytes. Capacity 0 means no byte
+ * of output may be read or written: there is no earlier text, nothing is
+ * written, and needed is the length of the document alone.
  *
  * Returns what tharvel returns, or 0 when output is null.
  */
