@@ -48,7 +48,9 @@ extern "C" {
  * 2 octets (output gains only "<L3Message>\n") or its protocol and type are
  * not decoded (output is cut to the empty string, earlier text included).
  * A message whose decoding failed inside returns 1 with the document left
- * open, and is appended to tharvelDebug.txt in the temporary directory.
+ * open, and is appended to tharvelDebug.txt in the temporary directory
+ * (THARVEL_FAILURE_DUMP names another directory, or "off"; a file of at most
+ * 16 MiB, private to the process's user: see docs/SAFETY.md).
  */
 THARVEL_API int tharvel(uint8_t direction, int32_t length, const uint8_t* message, char* output);
 
