@@ -27,8 +27,9 @@ extern "C" {
  * No document is longer than this many bytes (NUL excluded). Documents are
  * bounded by the record capacities, not by the message length: a message
  * holds at most five frequency lists, each rendering at most about 27,000
- * bytes at its capacity of 1,024 entries, and the longest document a search
- * over every message finds is about 71,000 bytes.
+ * bytes at its capacity of 1,024 entries; the longest documents known (a
+ * HANDOVER COMMAND or ASSIGNMENT COMMAND with its lists at their longest)
+ * are about 109,000 bytes.
  */
 #define THARVEL_MAX_DOCUMENT 262144
 
