@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int r1 = tharvel_n(direction, static_cast<int32_t>(msg.size()), exact, whole.data(), whole.size(), &needed);
   size_t len = std::strlen(whole.data());
   if (needed != len) std::abort();  // a megabyte holds every document
+  if (needed > THARVEL_MAX_DOCUMENT) std::abort();  // the stated largest document
 
   static std::vector<char> cut((1 << 20) + 1);
   cut[capacity] = '\x7e';  // guard just past the capacity

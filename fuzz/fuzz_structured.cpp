@@ -4,9 +4,10 @@
 // renderers of late elements are reached. Now and then a foreign element, a
 // length out of range or a cut reaches the stop paths.
 //
-// Checks: two decodes give the same document; a well-formed message gives a
-// closed document; a decode into a small capacity keeps a prefix of the whole
-// document, reports its full length and writes nothing past the capacity.
+// Checks: two decodes give the same document, never longer than
+// THARVEL_MAX_DOCUMENT; a well-formed message gives a closed document; a
+// decode into a small capacity keeps a prefix of the whole document, reports
+// its full length and writes nothing past the capacity.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -55,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int rb = tharvel_n(direction, length, exact, b.data(), b.size(), &nb);
   if (ra != 1 || ra != rb || na != nb || std::strcmp(a.data(), b.data()) != 0) std::abort();  // deterministic
   if (na != std::strlen(a.data())) std::abort();  // a megabyte holds every document
+  if (na > THARVEL_MAX_DOCUMENT) std::abort();     // the stated largest document
   if (built.well_formed && !ends_closed(a.data(), na)) std::abort();
 
   static std::vector<char> cut((1 << 20) + 1);

@@ -24,6 +24,16 @@ extern "C" {
 #endif
 
 /*
+ * No document is longer than this many bytes (NUL excluded). Documents are
+ * bounded by the record capacities, not by the message length: a message
+ * holds at most five frequency lists, each rendering at most about 27,000
+ * bytes at its capacity of 1,024 entries; the longest documents known (a
+ * HANDOVER COMMAND or ASSIGNMENT COMMAND with its lists at their longest)
+ * are about 109,000 bytes.
+ */
+#define THARVEL_MAX_DOCUMENT 262144
+
+/*
  * Decodes one layer-3 message and appends its document to `output`.
  *
  * direction: 0 = downlink (network to mobile station), any other value = uplink.
@@ -31,13 +41,17 @@ extern "C" {
  * message:   the message, from the octet holding the protocol discriminator on
  *            (no layer-2 header).
  * output:    NUL-terminated text; the document is appended to what it holds.
- *            The caller makes it large enough (64 KiB holds any document).
+ *            The caller makes it large enough: THARVEL_MAX_DOCUMENT + 1 bytes
+ *            past the earlier text. Hosts should prefer tharvel_n, which
+ *            never writes past a stated capacity.
  *
  * Returns 1 for a decoded message. Returns 0 when the message is shorter than
  * 2 octets (output gains only "<L3Message>\n") or its protocol and type are
  * not decoded (output is cut to the empty string, earlier text included).
  * A message whose decoding failed inside returns 1 with the document left
- * open, and is appended to tharvelDebug.txt in the temporary directory.
+ * open, and is appended to tharvelDebug.txt in the temporary directory
+ * (THARVEL_FAILURE_DUMP names another directory, or "off"; a file of at most
+ * 16 MiB, private to the process's user: see docs/SAFETY.md).
  */
 THARVEL_API int tharvel(uint8_t direction, int32_t length, const uint8_t* message, char* output);
 
@@ -50,6 +64,11 @@ THARVEL_API int tharvel(uint8_t direction, int32_t length, const uint8_t* messag
  * needed: if not null, receives the length the whole text would have
  *         (earlier text included, NUL excluded). The document was cut
  *         exactly when *needed >= capacity.
+ *
+ * Earlier text is what output holds before its first NUL within capacity;
+ * without a NUL there, its first capacity - 1 bytes. Capacity 0 means no byte
+ * of output may be read or written: there is no earlier text, nothing is
+ * written, and needed is the length of the document alone.
  *
  * Returns what tharvel returns, or 0 when output is null.
  */

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <span>
 #include <type_traits>
@@ -30,20 +31,22 @@ inline uint16_t record_key(const uint8_t* msg) {
 }
 
 // A zero-filled record with key and direction stored; nullptr when the heap is
-// exhausted. Records are plain data, released with free_record.
+// exhausted. Records are plain data, released with free_record. They come from
+// the global operator new, so a host's replaced allocator serves them too.
 template <class T>
 T* new_record(const uint8_t* msg, uint8_t direction) {
   static_assert(std::is_base_of_v<MessageRecord, T>);
   static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
-  void* p = std::calloc(1, sizeof(T));
+  void* p = ::operator new(sizeof(T), std::nothrow);
   if (p == nullptr) return nullptr;
+  std::memset(p, 0, sizeof(T));
   T* r = static_cast<T*>(p);
   r->key = record_key(msg);
   r->direction = direction;
   return r;
 }
 
-inline void free_record(MessageRecord* r) { std::free(r); }
+inline void free_record(MessageRecord* r) { ::operator delete(r); }
 
 // Deletes a record on scope exit; for callers that may leave early.
 struct RecordOwner {
