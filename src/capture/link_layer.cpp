@@ -245,7 +245,8 @@ bool LinkLayer::feed_i_frame(Link& link, uint8_t d, uint8_t ns, bool more, const
   }
   s.chain.insert(s.chain.end(), info, info + length);
   if (more) return false;
-  out.octets.swap(s.chain);
+  // Copied, not swapped: the chain keeps a buffer no larger than a message.
+  out.octets.assign(s.chain.begin(), s.chain.end());
   s.chain.clear();
   return true;
 }
