@@ -6,7 +6,8 @@ endif()
 string(REGEX MATCHALL "[0-9a-f]+ [TDBRVW] [^\n]+" lines "${syms}")
 set(allowed tharvel tharvel_n GaintharvelDiagNoseData Gain_GSM_Attach_Accept_Win_Data
     Gain_GSM_CM_Service_Request_Win_Data Gain_GSM_Activate_PDP_Context_Request_Win_Data
-    Gain_GSM_Activate_PDP_Context_Accept_Win_Data Gain_CP_Data_Win_Data Gain_MMS_Push_Win_Data _init _fini)
+    Gain_GSM_Activate_PDP_Context_Accept_Win_Data Gain_CP_Data_Win_Data Gain_MMS_Push_Win_Data _init _fini
+    tharvel_report_new tharvel_report_add_message tharvel_report_write tharvel_report_free)
 set(found_tharvel OFF)
 foreach(line IN LISTS lines)
   string(REGEX REPLACE "^[0-9a-f]+ [A-Z] " "" name "${line}")
