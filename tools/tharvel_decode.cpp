@@ -10,8 +10,6 @@
 #include <vector>
 
 #include "api/keys.h"
-#include "capture.h"
-#include "hex_input.h"
 #include "tharvel.h"
 
 namespace {
@@ -153,71 +151,59 @@ struct Decoder {
                 s.char_count > 0 && s.char_count < 256 ? s.char_count : 0, s.text);
   }
 
-  void run_text(std::istream& in, const std::string& name) {
-    std::string line;
-    std::string error;
-    tharvel_tools::MessageLine m;
-    for (size_t number = 1; std::getline(in, line); ++number) {
-      std::string where = name + ":" + std::to_string(number);
-      switch (tharvel_tools::parse_message_line(line, m, error)) {
-        case tharvel_tools::LineKind::blank:
-          break;
-        case tharvel_tools::LineKind::error:
-          std::fprintf(stderr, "%s: %s\n", where.c_str(), error.c_str());
-          failed = true;
-          break;
-        case tharvel_tools::LineKind::message:
-          decode(m.direction, m.octets, where, std::to_string(number), "-", "-");
-          break;
+  // Text or capture, told apart by the first octets read; "-" is standard input.
+  void run_file(const std::string& f) {
+    bool stdin_input = f == "-";
+    std::string name = stdin_input ? "<stdin>" : f;
+    char error[512] = "";
+    tharvel_capture* cap = stdin_input ? tharvel_capture_open_fd(0, error, sizeof error)
+                                       : tharvel_capture_open_path(f.c_str(), error, sizeof error);
+    if (cap == nullptr) {
+      std::fprintf(stderr, "tharvel-decode: %s: %s\n", name.c_str(), error);
+      failed = true;
+      return;
+    }
+    tharvel_frame m{};
+    m.size = sizeof m;
+    bool text = true;
+    int rc;
+    while ((rc = tharvel_capture_next(cap, &m)) != 0) {
+      text = m.source == THARVEL_SOURCE_TEXT;
+      if (rc < 0) {
+        if (m.source == THARVEL_SOURCE_TEXT && m.frame > 0) {
+          std::fprintf(stderr, "%s:%llu: %s\n", name.c_str(), static_cast<unsigned long long>(m.frame),
+                       tharvel_capture_error(cap));
+        } else {
+          std::fprintf(stderr, "%s: %s\n", name.c_str(), tharvel_capture_error(cap));
+        }
+        failed = true;
+        m.frame = 0;
+        continue;
+      }
+      std::vector<uint8_t> msg(m.octets, m.octets + m.length);
+      std::string number = std::to_string(m.frame);
+      if (text) {
+        decode(m.direction, msg, name + ":" + number, number, "-", "-");
+      } else {
+        char time[48];
+        std::snprintf(time, sizeof time, "%lld.%06d", static_cast<long long>(m.time_sec), m.time_nsec / 1000);
+        decode(m.direction, msg, name + ": frame " + number, number, time, tharvel_capture_channel_name(&m));
       }
     }
-  }
-
-  void run_capture(const std::string& path) {
-    tharvel_tools::CaptureStats stats;
-    std::string error;
-    bool whole = tharvel_tools::read_capture(
-        path,
-        [&](const tharvel_tools::CaptureMessage& m) {
-          char time[32];
-          std::snprintf(time, sizeof time, "%.6f", m.time);
-          decode(m.message.direction, m.message.octets, path + ": frame " + std::to_string(m.frame),
-                 std::to_string(m.frame), time, m.message.channel);
-        },
-        stats, error);
+    struct tharvel_capture_counters c{};
+    c.size = sizeof c;
+    tharvel_capture_counters(cap, &c);
+    tharvel_capture_close(cap);
+    if (text) return;
+    auto u = [](uint64_t v) { return static_cast<unsigned long long>(v); };
     std::fprintf(stderr,
                  "%s: %llu packets, %llu messages; skipped %llu non-GSMTAP packets, %llu GSMTAP packets of other "
-                 "types or channels, %llu LAPDm frames without a message, %llu malformed, %llu unfinished segment "
-                 "chains\n",
-                 path.c_str(), static_cast<unsigned long long>(stats.packets),
-                 static_cast<unsigned long long>(stats.messages), static_cast<unsigned long long>(stats.not_gsmtap),
-                 static_cast<unsigned long long>(stats.skipped_types),
-                 static_cast<unsigned long long>(stats.skipped_frames),
-                 static_cast<unsigned long long>(stats.malformed),
-                 static_cast<unsigned long long>(stats.pending_segments));
-    if (!whole) {
-      std::fprintf(stderr, "%s: %s\n", path.c_str(), error.c_str());
-      failed = true;
-    }
-  }
-
-  void run_file(const std::string& f) {
-    if (f == "-") {
-      run_text(std::cin, "<stdin>");
-      return;
-    }
-    std::ifstream in(f, std::ios::binary);
-    if (!in) {
-      std::fprintf(stderr, "tharvel-decode: cannot open %s\n", f.c_str());
-      failed = true;
-      return;
-    }
-    if (tharvel_tools::looks_like_capture(f)) {
-      in.close();
-      run_capture(f);
-    } else {
-      run_text(in, f);
-    }
+                 "types or channels, %llu fill blocks, %llu LAPDm frames without a message, %llu ciphered, "
+                 "%llu malformed, %llu duplicates, %llu N(S) gaps (%llu segments dropped), %llu too long, "
+                 "%llu evicted, %llu released, %llu unfinished segment chains, %llu UA echoes\n",
+                 name.c_str(), u(c.packets), u(c.messages), u(c.not_gsmtap), u(c.other_types), u(c.fill_blocks),
+                 u(c.control_frames), u(c.ciphered), u(c.malformed), u(c.duplicates), u(c.gaps),
+                 u(c.dropped_at_gap), u(c.too_long), u(c.evicted), u(c.released), u(c.unfinished), u(c.echoes));
   }
 };
 

@@ -1,3 +1,4 @@
+#include <cstddef>
 #include <cstring>
 #include <new>
 
@@ -63,6 +64,30 @@ THARVEL_API tharvel_report* tharvel_report_new(void) {
   } catch (...) {
     return nullptr;
   }
+}
+
+THARVEL_API int tharvel_report_add(tharvel_report* report, const tharvel_frame* frame) {
+  // A caller built against an older, shorter frame is refused rather than read past.
+  if (report == nullptr || frame == nullptr || frame->size < offsetof(tharvel_frame, length) + sizeof(size_t) ||
+      frame->octets == nullptr) {
+    return -1;
+  }
+  l3::report::Frame f;
+  f.frame = frame->frame;
+  f.time_sec = frame->time_sec;
+  f.time_nsec = frame->time_nsec;
+  f.arfcn = frame->arfcn;
+  f.pcs_band = frame->pcs_band;
+  f.channel = frame->channel;
+  f.direction = frame->direction != 0;
+  f.octets = frame->octets;
+  f.length = frame->length;
+  try {
+    report->report.add(f);
+  } catch (...) {
+    return -1;
+  }
+  return 0;
 }
 
 THARVEL_API int tharvel_report_add_message(tharvel_report* report, uint64_t frame, int64_t time_sec,

@@ -1,6 +1,6 @@
-#include "hex_input.h"
+#include "capture/hex_input.h"
 
-namespace tharvel_tools {
+namespace capture {
 
 namespace {
 
@@ -60,4 +60,4 @@ LineKind parse_message_line(std::string_view line, MessageLine& out, std::string
   return LineKind::message;
 }
 
-}  // namespace tharvel_tools
+}  // namespace capture

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tharvel_tools {
+namespace capture {
 
 struct MessageLine {
   uint8_t direction = 0;  // 0 for DL, 1 for UL: the library's direction byte
@@ -23,4 +23,7 @@ LineKind parse_message_line(std::string_view line, MessageLine& out, std::string
 // non-hex character or an odd number of digits.
 bool parse_hex(std::string_view text, std::vector<uint8_t>& out);
 
-}  // namespace tharvel_tools
+}  // namespace capture
+
+// The command-line tool, the tests and the benchmarks name it so.
+namespace tharvel_tools = capture;
