@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "report/gsm_alphabet.h"
 #include "report_frames.h"
 
 namespace tharvel_test {
@@ -97,6 +98,34 @@ TEST(ReportSms, TextAndCsvForms) {
   ASSERT_LT(text_col, csv[0].size());
   EXPECT_EQ(csv[2][text_col], "Test");
   EXPECT_EQ(csv[3][text_col], "H\xc3\xa9[part 2/3 missing]llo");
+}
+
+}  // namespace
+}  // namespace tharvel_test
+
+namespace tharvel_test {
+namespace {
+
+// Septet values of the default alphabet and its extension table, one row per
+// region of the table (ends and escape sequences included).
+struct SeptetCase {
+  std::vector<uint8_t> septets;
+  const char* utf8;
+};
+
+TEST(ReportSms, DefaultAlphabetToUtf8) {
+  const SeptetCase kCases[] = {
+      {{0x00, 0x01, 0x02, 0x03}, "@\xc2\xa3$\xc2\xa5"},
+      {{0x10, 0x1c, 0x1d, 0x1e, 0x1f}, "\xce\x94\xc3\x86\xc3\xa6\xc3\x9f\xc3\x89"},
+      {{0x20, 0x24, 0x40, 0x41, 0x5a, 0x5b, 0x5f}, " \xc2\xa4\xc2\xa1" "AZ\xc3\x84\xc2\xa7"},
+      {{0x60, 0x61, 0x7a, 0x7b, 0x7f}, "\xc2\xbf" "az\xc3\xa4\xc3\xa0"},
+      {{0x1b, 0x65, 0x1b, 0x28, 0x1b, 0x29, 0x1b, 0x3c, 0x1b, 0x3e}, "\xe2\x82\xac{}[]"},
+      {{0x1b, 0x41}, " "},  // no extension character: a space
+      {{0x1b}, "\xc2\xa0"},  // escape at the end stands alone
+  };
+  for (const SeptetCase& c : kCases) {
+    EXPECT_EQ(l3::report::septets_to_utf8(c.septets.data(), c.septets.size()), c.utf8);
+  }
 }
 
 }  // namespace
