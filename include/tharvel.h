@@ -411,6 +411,78 @@ THARVEL_API size_t tharvel_report_write(const tharvel_report* report, int kind, 
 
 THARVEL_API void tharvel_report_free(tharvel_report* report);
 
+/*
+ * Batch decoding: many messages per call, for bindings where each call into
+ * the library costs more than the decode. A batch owns its buffers; after
+ * each call they hold that call's messages only, and the pointers from
+ * tharvel_batch_text, _octets and _entries stay valid until the next call on
+ * the batch. A batch is used by one thread at a time.
+ */
+typedef struct tharvel_batch tharvel_batch;
+
+typedef struct tharvel_batch_entry {
+  uint64_t frame;           /* capture: packet number; otherwise the message's index in the call */
+  int64_t time_sec;         /* capture time (0 outside captures) */
+  int32_t time_nsec;
+  int32_t status;           /* tharvel_status of the decode */
+  size_t text_offset;       /* the document in tharvel_batch_text, NUL-terminated there */
+  size_t text_length;       /* NUL excluded */
+  size_t octets_offset;     /* the message in tharvel_batch_octets */
+  size_t octets_length;
+  const char* protocol;     /* static, as tharvel_result.protocol */
+  const char* name;         /* static, as tharvel_result.name */
+  const char* channel_name; /* static, tharvel_capture_channel_name; "" outside captures */
+  uint16_t key;
+  uint16_t arfcn;
+  uint8_t pd;
+  uint8_t direction;        /* 0 network to mobile, 1 mobile to network */
+  uint8_t timeslot;
+  uint8_t sub_slot;
+  uint8_t channel;
+  uint8_t sapi;
+  uint8_t pcs_band;
+  uint8_t has_signal;
+  int8_t signal_dbm;
+  uint8_t source;           /* THARVEL_SOURCE_..., 0xff outside captures */
+  uint8_t flags;
+  uint8_t gsmtap_type;
+} tharvel_batch_entry;
+
+THARVEL_API tharvel_batch* tharvel_batch_new(void);
+THARVEL_API void tharvel_batch_free(tharvel_batch* batch);
+/* sizeof(tharvel_batch_entry), for bindings that read the entries as bytes. */
+THARVEL_API size_t tharvel_batch_entry_size(void);
+
+/*
+ * Decodes count messages: message i is octets[starts[i]] up to
+ * octets[starts[i + 1]] (starts holds count + 1 offsets), in direction
+ * directions[i] (directions NULL: options->direction for all). options as for
+ * tharvel_decode; its format applies to every document. Returns count, or -1
+ * on a bad argument (null batch, null starts, null octets with messages,
+ * offsets going backwards).
+ */
+THARVEL_API ptrdiff_t tharvel_batch_decode(tharvel_batch* batch, const uint8_t* octets, const size_t* starts,
+                                           const uint8_t* directions, size_t count, const tharvel_options* options);
+
+/*
+ * Reads up to max_messages messages of a capture and decodes them, each in
+ * its frame's direction (options->direction is not used). Returns the number
+ * read, 0 at the end, -1 for an error of the capture: either before any
+ * message of this call, or left from the previous call, which stopped at it.
+ * tharvel_batch_error says what it was; reading may go on after a bad text
+ * line.
+ */
+THARVEL_API ptrdiff_t tharvel_batch_read_capture(tharvel_batch* batch, tharvel_capture* capture,
+                                                 size_t max_messages, const tharvel_options* options);
+/* The reason of the last -1 (a copy of the capture's), "" when none. */
+THARVEL_API const char* tharvel_batch_error(const tharvel_batch* batch);
+
+/* The last call's documents, octets and entries; *size (if not null) gets their byte or entry count. */
+THARVEL_API const char* tharvel_batch_text(const tharvel_batch* batch, size_t* size);
+THARVEL_API const uint8_t* tharvel_batch_octets(const tharvel_batch* batch, size_t* size);
+THARVEL_API const tharvel_batch_entry* tharvel_batch_entries(const tharvel_batch* batch, size_t* count);
+
+
 #ifdef __cplusplus
 }
 #endif

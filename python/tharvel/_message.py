@@ -244,7 +244,10 @@ class Message:
         """The document as JSON, parsed (decoded again on first use, then kept)."""
         if self._tree is None:
             raw, _ = _decode_raw(self.octets, self.direction, FORMAT_JSON)
-            self._tree = json.loads(raw) if raw else {}
+            try:
+                self._tree = json.loads(raw) if raw else {}
+            except json.JSONDecodeError as e:
+                raise ValueError("the library's JSON document does not parse: %s" % e) from None
         return self._tree
 
     @property
