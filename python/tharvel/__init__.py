@@ -18,10 +18,12 @@ from . import _native
 from ._capture import CaptureError, read_capture
 from ._extract import (Causes, MmsPush, PdpAccept, SmsText, attach_accept_allocates_ptmsi, causes,
                        cm_service_type, mms_push, pdp_accept, pdp_request_nsapi, sms_text)
+from ._report import CELLS, OUTCOMES, SMS, Report, cells, outcomes, report, sms
 from ._message import (MAX_LENGTH, Element, Message, Status, decode, decode_many, parse_document,
                        parse_line)
 
 __all__ = [
+    "CELLS", "OUTCOMES", "Report", "SMS", "cells", "outcomes", "report", "sms",
     "CaptureError", "Causes", "Element", "MAX_LENGTH", "Message", "MmsPush", "PdpAccept", "SmsText", "Status",
     "attach_accept_allocates_ptmsi", "causes", "cm_service_type", "decode", "decode_many", "library_path",
     "library_version", "mms_push", "parse_document", "parse_line", "pdp_accept", "pdp_request_nsapi",

@@ -186,7 +186,7 @@ class Message:
         self._elements: Optional[Element] = None
 
     # Capture metadata: (frame, time_sec, time_nsec, arfcn, timeslot, channel name, channel type, sub_slot,
-    # sapi, signal dBm or None)
+    # sapi, signal dBm or None, PCS 1900 band flag)
     @property
     def frame(self) -> Optional[int]:
         """Packet number in the capture (text input: line number), None outside captures."""
@@ -457,7 +457,7 @@ class Batch:
             meta = None
             if capture:
                 meta = (frame, sec, nsec, arfcn, ts, names.get(chan) or _static_text(chan), ctype, sub, sapi,
-                        dbm if has_signal else None)
+                        dbm if has_signal else None, _pcs)
             append(Message(raw_octets[o_off:o_off + o_len], d, statuses.get(status, status), p, nm,
                            doc(t_off, t_len), key, meta))
         return out
