@@ -259,7 +259,9 @@ typedef struct tharvel_mms_push_block {
  * LAPDm I-frames are joined per logical link (direction, timeslot, sub-slot,
  * channel type, SAPI; never per ARFCN, so hopping channels join right), in
  * N(S) order: a retransmitted I-frame is dropped, a break in N(S) drops the
- * chain it cut, a chain past 251 octets is dropped. At most a bounded number
+ * chain it cut (after a break, or on a link first seen mid-chain, a frame
+ * starts a message only if it begins with a protocol and type the library
+ * decodes), a chain past 251 octets is dropped. At most a bounded number
  * of links is followed at once, so memory stays bounded whatever the input.
  * CCCH fill blocks and LAPDm fill frames are skipped. A contention-resolution
  * echo (UA with information) is returned only when its SABM was not seen, with
@@ -288,7 +290,7 @@ typedef struct tharvel_frame {
   uint8_t channel;     /* GSMTAP channel type, 0x80 for the SACCH (text: 0) */
   uint8_t sapi;
   uint8_t direction;   /* 0 network to mobile, 1 mobile to network */
-  uint8_t has_signal;  /* 1 when signal_dbm holds the header's signal level */
+  uint8_t has_signal;  /* 1 when signal_dbm holds the header's signal level (GSMTAP 2; 0 dBm means none) */
   int8_t signal_dbm;
   uint8_t source;      /* THARVEL_SOURCE_... */
   uint8_t flags;       /* THARVEL_FRAME_... */
@@ -303,7 +305,7 @@ typedef struct tharvel_frame {
 struct tharvel_capture_counters {
   uint32_t size;           /* the caller sets sizeof(struct tharvel_capture_counters) */
   uint32_t reserved;
-  uint64_t packets;        /* packets read (text: lines, blank ones included) */
+  uint64_t packets;        /* packets read (text: lines, blank ones included; live: packets fed) */
   uint64_t messages;       /* messages returned */
   uint64_t not_gsmtap;     /* packets that are not UDP to or from port 4729 */
   uint64_t other_types;    /* GSMTAP types, channels and frame formats without layer 3 */

@@ -71,7 +71,7 @@ inline void put16(Bytes& b, uint16_t v) {
   b.push_back(static_cast<uint8_t>(v >> 8));
 }
 
-inline Bytes pcap_file(const std::vector<Bytes>& frames) {
+inline Bytes pcap_file(const std::vector<Bytes>& frames, uint32_t linktype = 1 /* Ethernet */) {
   Bytes b;
   put32(b, 0xA1B2C3D4);
   put16(b, 2);
@@ -79,7 +79,7 @@ inline Bytes pcap_file(const std::vector<Bytes>& frames) {
   put32(b, 0);
   put32(b, 0);
   put32(b, 65535);
-  put32(b, 1);  // Ethernet
+  put32(b, linktype);
   uint32_t t = 1700000000;
   for (const Bytes& f : frames) {
     put32(b, t++);

@@ -61,9 +61,10 @@ struct Scenario {
 Bytes on(const Channel& c, const Bytes& frame) { return gsmtap(c, frame); }
 
 std::vector<Scenario> scenarios() {
-  Bytes sms_a(20, 0x11), sms_b(20, 0x22), sms_tail_a = {0x09, 0x01}, sms_tail_b = {0x09, 0x04};
-  sms_a[0] = 0x09;
-  sms_b[0] = 0x09;
+  // CP-DATA in two segments each; `middle` cannot begin a message.
+  Bytes sms_a(20, 0x11), sms_b(20, 0x22), sms_tail_a = {0x09, 0x01}, sms_tail_b = {0x09, 0x04}, middle(20, 0x44);
+  sms_a[0] = sms_b[0] = 0x09;
+  sms_a[1] = sms_b[1] = 0x01;
   return {
       {"segments on three ARFCNs join; the link next to it keeps its own",
        {on(dcch(false, 10), i_frame(0, 0, kAuthFirst, true)),
@@ -89,10 +90,29 @@ std::vector<Scenario> scenarios() {
        {.duplicates = 1}},
       {"a gap inside a chain drops it and the rest of it, not what follows",
        {on(dcch(false), i_frame(2, 0, sms_a, true)),  // N(S) 3 lost
-        on(dcch(false), i_frame(4, 0, sms_b, true)), on(dcch(false), i_frame(5, 0, sms_tail_b, false)),
+        on(dcch(false), i_frame(4, 0, middle, true)), on(dcch(false), i_frame(5, 0, sms_tail_b, false)),
         on(dcch(false), i_frame(6, 0, {0x05, 0x02}, false))},
        {{{0x05, 0x02}, 0}},
        {.gaps = 1, .dropped_at_gap = 3}},
+      {"after a gap inside a chain, a frame that begins a message is one",
+       {on(dcch(false), i_frame(2, 0, sms_a, true)),  // N(S) 3, the last segment, lost
+        on(dcch(false), i_frame(4, 0, sms_b, true)), on(dcch(false), i_frame(5, 0, sms_tail_b, false))},
+       {{joined(sms_b, sms_tail_b), 0}},
+       {.gaps = 1, .dropped_at_gap = 1}},
+      {"after a gap between messages, the rest of a chain whose start was lost is no message",
+       {on(dcch(true), i_frame(0, 0, {0x05, 0x14}, false)),  // N(S) 1, a first segment, lost
+        on(dcch(true), i_frame(2, 0, middle, true)), on(dcch(true), i_frame(3, 0, {0x20}, false)),
+        on(dcch(true), i_frame(4, 0, {0x05, 0x14}, false))},
+       {{{0x05, 0x14}, 1}, {{0x05, 0x14}, 1}},
+       {.gaps = 1, .dropped_at_gap = 2}},
+      {"a link first seen in the middle of a chain",
+       {on(dcch(true), i_frame(6, 0, {0x7F, 0x20}, false)), on(dcch(true), i_frame(7, 0, {0x05, 0x14}, false))},
+       {{{0x05, 0x14}, 1}},
+       {.dropped_at_gap = 1}},
+      {"after a SABM the first I-frame begins a message whatever it holds",
+       {on(dcch(true), lapdm(kSapi0, kSabmP, {})), on(dcch(true), i_frame(0, 0, {0x7F, 0x20}, false))},
+       {{{0x7F, 0x20}, 1}},
+       {}},
       {"a gap after a whole message starts afresh",
        {on(dcch(false), i_frame(0, 0, {0x06, 0x35, 0x01}, false)), on(dcch(false), i_frame(2, 0, {0x05, 0x02}, false))},
        {{{0x06, 0x35, 0x01}, 0}, {{0x05, 0x02}, 0}},
@@ -192,6 +212,7 @@ TEST(CaptureLapdm, LongestMessageAndOneOctetMore) {
     Bytes whole;
     for (uint8_t i = 0; i < 12; ++i) {
       Bytes seg(20, i);
+      if (i == 0) seg = kAuthFirst;
       append(whole, seg);
       packets.push_back(on(dcch(false), i_frame(i & 7, 0, seg, true)));
     }
@@ -218,9 +239,8 @@ TEST(CaptureLapdm, LongestMessageAndOneOctetMore) {
 // A chain of 400,000 segments never grows past 251 octets.
 TEST(CaptureLapdm, EndlessChainStaysBounded) {
   tharvel_capture* cap = tharvel_capture_open_live();
-  Bytes seg(20, 0x42);
   for (uint32_t i = 0; i < 400000; ++i) {
-    Bytes p = on(dcch(true), i_frame(i & 7, 0, seg, true));
+    Bytes p = on(dcch(true), i_frame(i & 7, 0, i == 0 ? kAuthFirst : Bytes(20, 0x42), true));
     ASSERT_EQ(tharvel_capture_feed_gsmtap(cap, p.data(), p.size(), 0, 0), 0);
   }
   Bytes end = on(dcch(true), i_frame(400000 & 7, 0, {0x05}, false));
@@ -236,7 +256,7 @@ TEST(CaptureLapdm, EndlessChainStaysBounded) {
 // no time are more than a bounded number kept.
 TEST(CaptureLapdm, HundredThousandUnfinishedChains) {
   tharvel_capture* cap = tharvel_capture_open_live();
-  Bytes seg = i_frame(0, 0, Bytes(20, 0x33), true);
+  Bytes seg = i_frame(0, 0, kAuthFirst, true);
   uint32_t fed = 0;
   for (uint8_t sub_type : {uint8_t{7}, uint8_t{8}}) {
     for (int ts = 0; ts < 256 && fed < 100000; ++ts) {

@@ -78,6 +78,33 @@ TEST(CaptureReader, PcapngSameMessages) {
   check_mixed(read_memory(pcapng_file(mixed_frames())), THARVEL_SOURCE_PCAPNG);
 }
 
+// Link types other than Ethernet: the same GSMTAP packets inside each.
+TEST(CaptureReader, LinkTypes) {
+  Bytes si3 = gsmtap(bcch(), kSi3);
+  Bytes udp = udp_frame(si3);
+  Bytes ip(udp.begin() + 14, udp.end());
+  Bytes sll = {0, 0, 0, 1, 0, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0x08, 0x00};
+  append(sll, ip);
+  Bytes null_header = {2, 0, 0, 0};
+  append(null_header, ip);
+  Bytes vlan = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x81, 0x00, 0x00, 0x05, 0x08, 0x00};
+  append(vlan, ip);
+  struct Case {
+    uint32_t linktype;
+    Bytes frame;
+  };
+  for (const Case& c : {Case{1, vlan}, Case{113, sll}, Case{0, null_header}, Case{101, ip}, Case{228, ip},
+                        Case{217, si3}}) {
+    Read r = read_memory(pcap_file({c.frame}, c.linktype));
+    SCOPED_TRACE(c.linktype);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].octets, Bytes(kSi3.begin() + 1, kSi3.end()));
+  }
+  Read other = read_memory(pcap_file({ip}, 105));  // 802.11: not read
+  EXPECT_TRUE(other.messages.empty());
+  EXPECT_EQ(other.counters.not_gsmtap, 1u);
+}
+
 TEST(CaptureReader, TruncatedFileKeepsWholePackets) {
   Bytes file = pcap_file(mixed_frames());
   file.erase(file.end() - 3, file.end());

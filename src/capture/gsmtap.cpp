@@ -104,6 +104,11 @@ bool find_gsmtap(int linktype, const uint8_t* p, size_t n, const uint8_t*& paylo
     case DLT_IPV4:
     case DLT_IPV6:
       return udp_gsmtap(p, n, payload, payload_len);
+    case DLT_GSMTAP_UM:  // the GSMTAP header without UDP around it
+    case DLT_GSMTAP_ABIS:
+      payload = p;
+      payload_len = n;
+      return true;
     default:
       return false;
   }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "api/keys.h"
+
 namespace capture {
 
 namespace {
@@ -17,6 +19,11 @@ constexpr uint8_t kUa = 0x63;
 
 bool all_fill(const uint8_t* p, size_t n) {
   return std::all_of(p, p + n, [](uint8_t b) { return b == kFill; });
+}
+
+// A protocol discriminator and message type the library decodes.
+bool starts_message(const uint8_t* info, size_t length) {
+  return length >= 2 && l3::key_accepted(l3::message_key(info));
 }
 
 }  // namespace
@@ -146,13 +153,13 @@ bool LinkLayer::feed_lapdm(const GsmtapHeader& h, const uint8_t* p, size_t n, bo
     case kSabm:
     case kUa: {
       Link& link = link_for(key);
-      reset(link);
+      reset(link, true);
       return feed_setup(link, d, (control & 0xEF) == kUa, info, length, out);
     }
     case kDisc:
     case kDm: {
       Link& link = link_for(key);
-      reset(link);
+      reset(link, false);
       link.setup = false;
       ++counters_.control_frames;
       return false;
@@ -206,15 +213,19 @@ bool LinkLayer::feed_i_frame(Link& link, uint8_t d, uint8_t ns, bool more, const
     ++counters_.duplicates;  // a retransmission (window size 1: only ever the last I-frame)
     return false;
   }
+  // After a break in N(S), or on a link first seen in the middle, the frames
+  // missed may have begun the chain this one continues: it starts a message
+  // only if it reads as the start of one.
+  bool unsure = !s.seen && !s.set_up;
   if (s.seen && ns != ((s.last_ns + 1) & 0x07)) {
     ++counters_.gaps;
     if (!s.chain.empty()) {
       ++counters_.dropped_at_gap;
       s.chain.clear();
     }
-    // Lost frames after a segment with M set: this frame may be the rest of that chain.
-    if (s.last_more && s.dropping == Drop::none) s.dropping = Drop::gap;
+    unsure = true;
   }
+  if (unsure) s.dropping = starts_message(info, length) ? Drop::none : Drop::gap;
   s.seen = true;
   s.last_ns = ns;
   s.last_more = more;
@@ -234,17 +245,19 @@ bool LinkLayer::feed_i_frame(Link& link, uint8_t d, uint8_t ns, bool more, const
   }
   s.chain.insert(s.chain.end(), info, info + length);
   if (more) return false;
-  out.octets.swap(s.chain);
+  // Copied, not swapped: the chain keeps a buffer no larger than a message.
+  out.octets.assign(s.chain.begin(), s.chain.end());
   s.chain.clear();
   return true;
 }
 
 // SABM and UA set the state variables of both directions to 0; DISC and DM end the link.
-void LinkLayer::reset(Link& link) {
+void LinkLayer::reset(Link& link, bool set_up) {
   for (Direction& s : link.dir) {
     if (!s.chain.empty()) ++counters_.released;
     s.chain.clear();
     s.seen = false;
+    s.set_up = set_up;
     s.dropping = Drop::none;
   }
 }

@@ -40,7 +40,8 @@ class LinkLayer {
   enum class Drop : uint8_t { none, gap, too_long };
 
   struct Direction {
-    bool seen = false;  // last_* hold the last I-frame
+    bool seen = false;    // last_* hold the last I-frame
+    bool set_up = false;  // a SABM or UA was seen: the next I-frame starts a message
     uint8_t last_ns = 0;
     bool last_more = false;
     uint8_t last_length = 0;
@@ -65,7 +66,7 @@ class LinkLayer {
   bool feed_i_frame(Link& link, uint8_t d, uint8_t ns, bool more, const uint8_t* info, size_t length,
                     LinkMessage& out);
   bool feed_setup(Link& link, uint8_t d, bool ua, const uint8_t* info, size_t length, LinkMessage& out);
-  void reset(Link& link);
+  void reset(Link& link, bool set_up);
   Link& link_for(uint32_t key);
 
   struct tharvel_capture_counters& counters_;
