@@ -43,6 +43,7 @@ class DecodeTest(unittest.TestCase):
             ("0401", 0, Status.NOT_DECODED, None, ""),
             ("05", 1, Status.TOO_SHORT, None, ""),
             ("", 0, Status.TOO_SHORT, None, ""),
+            ("051801" + "00" * 70000, 0, Status.TOO_LONG, "MM", "IDENTITY REQUEST"),
         ]
         for hexa, direction, status, protocol, name in cases:
             with self.subTest(hexa):
@@ -56,6 +57,8 @@ class DecodeTest(unittest.TestCase):
                 else:
                     self.assertEqual(m.name, "")
                 self.assertEqual(m.direction, direction)
+                batched = next(tharvel.decode_many([(direction, bytes.fromhex(hexa))]))
+                self.assertEqual((batched.status, batched.name, batched.text), (m.status, m.name, m.text))
 
     def test_direction_in_document(self):
         self.assertIn("<dir>DOWNLINK</dir>", tharvel.decode(b"\x05\x18\x01", 0).text)
