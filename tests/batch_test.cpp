@@ -135,6 +135,21 @@ TEST(Batch, DirectionsFromOptionsWhenNotGiven) {
   EXPECT_NE(text_of(b.get(), tharvel_batch_entries(b.get(), &n)[1]).find("<dir>UPLINK</dir>"), std::string::npos);
 }
 
+TEST(Batch, RefusedOptionsGiveInvalidEntriesWithEmptyDocuments) {
+  Packed p;
+  p.add(tharvel_test::octets("051801"), 0);
+  p.add(tharvel_test::octets("051801"), 0);
+  const uint8_t directions[] = {5, 0};  // 5 is no direction
+  Batch b(tharvel_batch_new());
+  ASSERT_EQ(tharvel_batch_decode(b.get(), p.octets.data(), p.starts.data(), directions, 2, nullptr), 2);
+  size_t n = 0;
+  const tharvel_batch_entry* e = tharvel_batch_entries(b.get(), &n);
+  EXPECT_EQ(e[0].status, THARVEL_STATUS_INVALID);
+  EXPECT_EQ(text_of(b.get(), e[0]), "");
+  EXPECT_EQ(e[1].status, THARVEL_STATUS_DECODED);
+  EXPECT_EQ(text_of(b.get(), e[1]), decode_one(p.octets, 0).text);
+}
+
 TEST(Batch, BadArgumentsRefused) {
   Batch b(tharvel_batch_new());
   const uint8_t m[] = {0x05, 0x18, 0x01};

@@ -57,6 +57,9 @@ void decode_into(tharvel_batch& b, const uint8_t* message, size_t length, const 
     r.size = sizeof r;
     tharvel_decode(message, length, &options, b.text.get() + b.text_used, room, &r);
   }
+  // Terminated here too: a refused call (bad options) may leave the buffer as it was.
+  if (r.needed >= room) r.needed = 0;
+  b.text[b.text_used + r.needed] = '\0';
   e.status = r.status;
   e.text_offset = b.text_used;
   e.text_length = r.needed;
