@@ -76,6 +76,92 @@ THARVEL_API int tharvel_n(uint8_t direction, int32_t length, const uint8_t* mess
                           size_t* needed);
 
 /*
+ * Lengths above 65,535 (tharvel and tharvel_n): only the first 65,535 octets
+ * are decoded, as if the message ended there; no length wraps. The failure
+ * dump still records every octet.
+ */
+
+/* ---- Decode for new hosts: status, real direction, JSON ---------------- */
+
+#define THARVEL_VERSION_MAJOR 0
+#define THARVEL_VERSION_MINOR 2
+#define THARVEL_VERSION_PATCH 0
+
+/* "MAJOR.MINOR.PATCH" of the library actually loaded; static storage. */
+THARVEL_API const char* tharvel_version(void);
+
+typedef enum {
+  THARVEL_STATUS_DECODED = 0,     /* decoded whole: every octet read */
+  THARVEL_STATUS_TRUNCATED = 1,   /* the message ended inside a mandatory part or inside an element
+                                     its length announced; what was there is decoded */
+  THARVEL_STATUS_TRAILING = 2,    /* decoded, octets after the last decoded element left unread */
+  THARVEL_STATUS_NOT_DECODED = 3, /* protocol and type not decoded (unknown or unsupported) */
+  THARVEL_STATUS_TOO_SHORT = 4,   /* fewer than 2 octets (or a null message) */
+  THARVEL_STATUS_FAILED = 5,      /* decoding failed inside: the document is left open */
+  THARVEL_STATUS_TOO_LONG = 6,    /* only the first 65,535 octets were decoded */
+  THARVEL_STATUS_INVALID = 7      /* bad arguments: null output with capacity > 0, bad sizes,
+                                     unknown format or direction */
+} tharvel_status;
+
+#define THARVEL_FORMAT_TEXT 0 /* the document tharvel writes */
+#define THARVEL_FORMAT_JSON 1 /* the same tree as JSON, see docs/JSON.md */
+
+/*
+ * Options; set size to sizeof(tharvel_options) (fields may be added at the
+ * end later; a caller's smaller size leaves the later fields at their
+ * defaults).
+ *
+ * direction: the frame's real direction, 0 network to mobile, 1 mobile to
+ *   network. The <dir> line follows it, and every element whose reading
+ *   depends on the direction is read by it:
+ *   - SMS: RP message types, the TPDU layout (SMS-DELIVER to the mobile,
+ *     SMS-SUBMIT and SMS-COMMAND from it) and their user data;
+ *   - the ciphering key sequence number's value 7 ("No key is available"
+ *     from the mobile only);
+ *   - classmark 2 LCS VA and UCS2 bits, read in both directions;
+ *   - the CC progress indicator and SETUP's priority (to the mobile), SETUP's
+ *     supported codec list (from the mobile);
+ *   - GMM force to standby (network's DETACH REQUEST, DETACH ACCEPT to the
+ *     mobile; a spare half octet in the mobile's DETACH REQUEST);
+ *   - the QoS source statistics descriptor (from the mobile);
+ *   - SM elements that show direction-dependent texts.
+ *   tharvel and tharvel_n keep their direction-byte rules.
+ */
+typedef struct tharvel_options {
+  uint32_t size;        /* sizeof(tharvel_options) */
+  uint8_t direction;    /* 0 network to mobile, 1 mobile to network */
+  uint8_t format;       /* THARVEL_FORMAT_TEXT or THARVEL_FORMAT_JSON */
+  uint8_t failure_dump; /* 1: a failure may append the message to the failure dump (default 0) */
+  uint8_t reserved;     /* 0 */
+} tharvel_options;
+
+/* Result; set size to sizeof(tharvel_result) before the call. */
+typedef struct tharvel_result {
+  uint32_t size;        /* sizeof(tharvel_result) */
+  int32_t status;       /* a tharvel_status */
+  size_t needed;        /* the whole document's length, NUL excluded; cut exactly when needed >= capacity */
+  uint16_t key;         /* PD << 8 | message type (type's send sequence bits cleared for CC and MM) */
+  uint8_t pd;           /* protocol discriminator, low four bits of octet 0 */
+  uint8_t reserved;
+  const char* protocol; /* static: "RR", "MM", "CC", "GMM", "SM", "SMS", or the <channeltype> text */
+  const char* name;     /* static message name, "" when the key is not decoded */
+} tharvel_result;
+
+/*
+ * Decodes one message into output[0..capacity), from output[0] on (nothing
+ * is appended), never writing past capacity, NUL-terminated when
+ * capacity > 0. output may be null when capacity is 0 (to learn `needed`).
+ * options == NULL: direction 0, text, no failure dump. result may be NULL.
+ * Lengths above 65,535: the first 65,535 octets are decoded
+ * (THARVEL_STATUS_TOO_LONG). Returns the status (also in result->status).
+ * The text document equals tharvel's for the same octets and direction byte
+ * (real direction 0 gives tharvel's byte 0 line "<dir>DOWNLINK</dir>") except
+ * where the readings listed at tharvel_options depend on the direction.
+ */
+THARVEL_API int tharvel_decode(const uint8_t* message, size_t length, const tharvel_options* options, char* output,
+                               size_t capacity, tharvel_result* result);
+
+/*
  * Value extraction for summary windows. Each function accepts one kind of
  * message, decodes it and copies a few fields into the caller's block of
  * 32-bit integers; no text is written.
@@ -345,6 +431,78 @@ THARVEL_API size_t tharvel_report_write(const tharvel_report* report, int kind, 
                                         size_t capacity);
 
 THARVEL_API void tharvel_report_free(tharvel_report* report);
+
+/*
+ * Batch decoding: many messages per call, for bindings where each call into
+ * the library costs more than the decode. A batch owns its buffers; after
+ * each call they hold that call's messages only, and the pointers from
+ * tharvel_batch_text, _octets and _entries stay valid until the next call on
+ * the batch. A batch is used by one thread at a time.
+ */
+typedef struct tharvel_batch tharvel_batch;
+
+typedef struct tharvel_batch_entry {
+  uint64_t frame;           /* capture: packet number; otherwise the message's index in the call */
+  int64_t time_sec;         /* capture time (0 outside captures) */
+  int32_t time_nsec;
+  int32_t status;           /* tharvel_status of the decode */
+  size_t text_offset;       /* the document in tharvel_batch_text, NUL-terminated there */
+  size_t text_length;       /* NUL excluded */
+  size_t octets_offset;     /* the message in tharvel_batch_octets */
+  size_t octets_length;
+  const char* protocol;     /* static, as tharvel_result.protocol */
+  const char* name;         /* static, as tharvel_result.name */
+  const char* channel_name; /* static, tharvel_capture_channel_name; "" outside captures */
+  uint16_t key;
+  uint16_t arfcn;
+  uint8_t pd;
+  uint8_t direction;        /* 0 network to mobile, 1 mobile to network */
+  uint8_t timeslot;
+  uint8_t sub_slot;
+  uint8_t channel;
+  uint8_t sapi;
+  uint8_t pcs_band;
+  uint8_t has_signal;
+  int8_t signal_dbm;
+  uint8_t source;           /* THARVEL_SOURCE_..., 0xff outside captures */
+  uint8_t flags;
+  uint8_t gsmtap_type;
+} tharvel_batch_entry;
+
+THARVEL_API tharvel_batch* tharvel_batch_new(void);
+THARVEL_API void tharvel_batch_free(tharvel_batch* batch);
+/* sizeof(tharvel_batch_entry), for bindings that read the entries as bytes. */
+THARVEL_API size_t tharvel_batch_entry_size(void);
+
+/*
+ * Decodes count messages: message i is octets[starts[i]] up to
+ * octets[starts[i + 1]] (starts holds count + 1 offsets), in direction
+ * directions[i] (directions NULL: options->direction for all). options as for
+ * tharvel_decode; its format applies to every document. Returns count, or -1
+ * on a bad argument (null batch, null starts, null octets with messages,
+ * offsets going backwards).
+ */
+THARVEL_API ptrdiff_t tharvel_batch_decode(tharvel_batch* batch, const uint8_t* octets, const size_t* starts,
+                                           const uint8_t* directions, size_t count, const tharvel_options* options);
+
+/*
+ * Reads up to max_messages messages of a capture and decodes them, each in
+ * its frame's direction (options->direction is not used). Returns the number
+ * read, 0 at the end, -1 for an error of the capture: either before any
+ * message of this call, or left from the previous call, which stopped at it.
+ * tharvel_batch_error says what it was; reading may go on after a bad text
+ * line.
+ */
+THARVEL_API ptrdiff_t tharvel_batch_read_capture(tharvel_batch* batch, tharvel_capture* capture,
+                                                 size_t max_messages, const tharvel_options* options);
+/* The reason of the last -1 (a copy of the capture's), "" when none. */
+THARVEL_API const char* tharvel_batch_error(const tharvel_batch* batch);
+
+/* The last call's documents, octets and entries; *size (if not null) gets their byte or entry count. */
+THARVEL_API const char* tharvel_batch_text(const tharvel_batch* batch, size_t* size);
+THARVEL_API const uint8_t* tharvel_batch_octets(const tharvel_batch* batch, size_t* size);
+THARVEL_API const tharvel_batch_entry* tharvel_batch_entries(const tharvel_batch* batch, size_t* count);
+
 
 #ifdef __cplusplus
 }

@@ -11,6 +11,9 @@ set(allowed tharvel tharvel_n GaintharvelDiagNoseData Gain_GSM_Attach_Accept_Win
     tharvel_capture_feed_gsmtap tharvel_capture_next tharvel_capture_error tharvel_capture_counters
     tharvel_capture_channel_name tharvel_capture_close
     tharvel_report_new tharvel_report_add tharvel_report_add_message tharvel_report_write tharvel_report_free
+    tharvel_decode tharvel_version
+    tharvel_batch_new tharvel_batch_free tharvel_batch_entry_size tharvel_batch_decode tharvel_batch_read_capture
+    tharvel_batch_error tharvel_batch_text tharvel_batch_octets tharvel_batch_entries
     _init _fini)
 set(found_tharvel OFF)
 foreach(line IN LISTS lines)
