@@ -6,7 +6,7 @@ endif()
 string(REGEX MATCHALL "[0-9a-f]+ [TDBRVW] [^\n]+" lines "${syms}")
 set(allowed tharvel tharvel_n GaintharvelDiagNoseData Gain_GSM_Attach_Accept_Win_Data
     Gain_GSM_CM_Service_Request_Win_Data Gain_GSM_Activate_PDP_Context_Request_Win_Data
-    Gain_GSM_Activate_PDP_Context_Accept_Win_Data Gain_CP_Data_Win_Data Gain_MMS_Push_Win_Data _init _fini)
+    Gain_GSM_Activate_PDP_Context_Accept_Win_Data Gain_CP_Data_Win_Data Gain_MMS_Push_Win_Data tharvel_decode tharvel_version _init _fini)
 set(found_tharvel OFF)
 foreach(line IN LISTS lines)
   string(REGEX REPLACE "^[0-9a-f]+ [A-Z] " "" name "${line}")

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace l3 {
@@ -247,8 +246,8 @@ class Writer {
   // document ended inside it.
   void members(int id) {
     const Node& n = nodes_[id];
+    // Distinct names per element are few: a linear search finds the group.
     std::vector<std::vector<int>> groups;
-    std::unordered_map<std::string_view, size_t> group_of;
     bool text = false;
     for (int c = n.first; c >= 0; c = nodes_[c].next) {
       const Node& child = nodes_[c];
@@ -256,9 +255,10 @@ class Writer {
         text = text || !blank(child.text);
         continue;
       }
-      auto [it, added] = group_of.try_emplace(child.name, groups.size());
-      if (added) groups.emplace_back();
-      groups[it->second].push_back(c);
+      size_t g = 0;
+      while (g < groups.size() && nodes_[groups[g][0]].name != child.name) ++g;
+      if (g == groups.size()) groups.emplace_back();
+      groups[g].push_back(c);
     }
     out_.push('{');
     bool comma = false;
