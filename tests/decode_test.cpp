@@ -239,3 +239,20 @@ TEST(DecodeJson, OpenDocumentIsMarked) {
 }
 
 }  // namespace
+
+namespace {
+
+// Classmark 2 (24.008 10.5.1.6) in a CM SERVICE REQUEST: value octet 3 = a6 =
+// 1 CM3, 0 spare, 1 LCS VA, 0 UCS2, 0 SoLSA, 1 CMSP, 1 A5/3, 0 A5/2. The real
+// direction reads LCS VA and UCS2 both ways; the contract's byte does not.
+TEST(DecodeDirection, Classmark2LcsVaAndUcs2InBothDirections) {
+  const std::vector<uint8_t> msg = octets("0524 01 03 5758a6 05f412345678");
+  for (uint8_t dir : {0, 1}) {
+    std::string t = decode(msg, dir).text;
+    EXPECT_NE(t.find("<LCS_VA_capability>\n(1)"), std::string::npos) << t;
+    EXPECT_NE(t.find("<UCS2_treatment__reception>\n(0)"), std::string::npos) << t;
+    EXPECT_EQ(tharvel_test::decode_octets(dir, msg).text.find("LCS_VA"), std::string::npos);
+  }
+}
+
+}  // namespace
