@@ -117,6 +117,29 @@ BENCHMARK(BM_Corpus)->Arg(-1)->Arg(3)->Arg(5)->Arg(6)->Arg(8)->Arg(9)->Arg(10)->
 void BM_CorpusDecoded(benchmark::State& state) { run_set(state, of_pd(-1, true)); }
 BENCHMARK(BM_CorpusDecoded);
 
+// tharvel_decode over the whole corpus by its real direction, text against
+// JSON: the JSON's cost is a second render into a scratch buffer and the
+// one-pass conversion.
+void BM_DecodeFormat(benchmark::State& state) {
+  const std::vector<Msg>& set = corpus();
+  std::vector<char>& buf = out_buffer();
+  const auto format = static_cast<uint8_t>(state.range(0));
+  size_t bytes = 0;
+  for (auto _ : state) {
+    for (const Msg& m : set) {
+      tharvel_options opt{sizeof opt, static_cast<uint8_t>(m.direction != 0), format, 0, 0};
+      tharvel_result res{};
+      res.size = sizeof res;
+      tharvel_decode(m.octets.data(), m.octets.size(), &opt, buf.data(), buf.size(), &res);
+      bytes += res.needed;
+    }
+    benchmark::DoNotOptimize(buf.data());
+  }
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * set.size()));
+  state.SetBytesProcessed(static_cast<int64_t>(bytes));
+}
+BENCHMARK(BM_DecodeFormat)->Arg(THARVEL_FORMAT_TEXT)->Arg(THARVEL_FORMAT_JSON)->ArgName("json");
+
 // Every accepted key with random bodies of 2 to 40 octets: reaches the
 // decoders' early stops and rarely-seen elements.
 void BM_SyntheticMix(benchmark::State& state) {

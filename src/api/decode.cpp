@@ -207,7 +207,10 @@ THARVEL_API int tharvel_decode(const uint8_t* message, size_t length, const thar
       size_t size = 0;
       if (render_text(setup, message, length, text, size, outcome)) {
         l3::OutputText out(output, capacity);
-        l3::text_to_json(text.data, size, out);
+        if (!l3::text_to_json(text.data, size, out)) {
+          out.cut_to_empty();
+          outcome.status = THARVEL_STATUS_FAILED;
+        }
         out.finish();
         needed = out.length();
       } else {

@@ -8,6 +8,7 @@
 namespace l3 {
 
 // Appends the JSON form of the document text[0..size) to out (not finished).
-void text_to_json(const char* text, size_t size, OutputText& out);
+// false when memory ran out.
+bool text_to_json(const char* text, size_t size, OutputText& out) noexcept;
 
 }  // namespace l3

@@ -1,5 +1,7 @@
 #include "mm/classmark.h"
 
+#include "core/record.h"
+
 namespace l3 {
 
 namespace {
@@ -99,7 +101,8 @@ int render_classmark1(const Classmark1& c, OutputText& out) {
 }
 
 void decode_classmark2(Classmark2& c, const BitBuffer& b, uint8_t direction) {
-  c.extended = (direction & 0xC0) == 0x40 ? 1 : 0;
+  // LCS VA and UCS2 are read in every direction once the caller gave the real one.
+  c.extended = (direction & 0xC0) == 0x40 || real_direction() ? 1 : 0;
   c.revision_level = read_bits8(1, 2, b);
   c.es_ind = read_bits8(3, 1, b);
   c.a5_1 = read_bits8(4, 1, b);

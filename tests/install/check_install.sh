@@ -14,3 +14,7 @@ LD_LIBRARY_PATH=$(pkg-config --variable=libdir tharvel) "$prefix/use_tharvel"
 test -f "$libdir/../cmake/tharvel/tharvelConfig.cmake" || test -f "$(dirname "$libdir")/cmake/tharvel/tharvelConfig.cmake"
 find "$prefix" -name tharvel-decode.1 | grep -q .
 "$prefix/bin/tharvel-decode" --help | grep -q GSMTAP
+# pkg-config, the CMake package and the header carry one version.
+header=$(sed -n 's/^#define THARVEL_VERSION_\(MAJOR\|MINOR\|PATCH\) \([0-9]*\)$/\2/p' "$prefix/include/tharvel.h" | paste -sd.)
+test "$(pkg-config --modversion tharvel)" = "$header"
+grep -q "set(PACKAGE_VERSION \"$header\")" "$(find "$prefix" -name tharvelConfigVersion.cmake)"
