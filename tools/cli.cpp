@@ -123,15 +123,14 @@ bool Filter::needs_document() const {
 }
 
 bool Filter::matches(const Item& item, const Decoded& d) const {
-  // Per key: absent (no term), or whether one of its terms held.
-  constexpr int kKeys = 6;
-  int seen[kKeys] = {};
-  bool held[kKeys] = {};
+  // Terms come grouped by kind (and field name) in the order given: each group needs one term that holds.
   std::string protocol = lower(d.protocol);
+  std::vector<std::pair<std::string, bool>> groups;
   for (const Term& t : terms_) {
-    int k = static_cast<int>(t.key);
-    seen[k] = 1;
-    if (held[k] && t.key != Key::field) continue;
+    std::string group = std::to_string(static_cast<int>(t.key)) + t.field;
+    auto it = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == group; });
+    if (it == groups.end()) it = groups.insert(groups.end(), {group, false});
+    if (it->second) continue;
     bool ok = false;
     switch (t.key) {
       case Key::protocol:
@@ -153,12 +152,9 @@ bool Filter::matches(const Item& item, const Decoded& d) const {
         for (const std::string& text : find_fields(d.document, t.field)) ok = ok || field_value_matches(text, t.value);
         break;
     }
-    held[k] = held[k] || ok;
+    it->second = ok;
   }
-  for (int k = 0; k < kKeys; ++k) {
-    if (seen[k] && !held[k]) return false;
-  }
-  return true;
+  return std::all_of(groups.begin(), groups.end(), [](const auto& g) { return g.second; });
 }
 
 std::vector<std::string> find_fields(std::string_view document, std::string_view tag) {

@@ -14,3 +14,5 @@ LD_LIBRARY_PATH=$(pkg-config --variable=libdir tharvel) "$prefix/use_tharvel"
 test -f "$libdir/../cmake/tharvel/tharvelConfig.cmake" || test -f "$(dirname "$libdir")/cmake/tharvel/tharvelConfig.cmake"
 find "$prefix" -name tharvel-decode.1 | grep -q .
 "$prefix/bin/tharvel-decode" --help | grep -q GSMTAP
+readelf -S "$(find "$prefix" -name "libtharvel.so.*.*" | head -1)" | grep -q debug_info && { echo "installed library keeps its debug information" >&2; exit 1; }
+exit 0
