@@ -29,6 +29,38 @@ for path in sys.argv[2:]:
         open(os.path.join(out, 'seed%04d' % n), 'wb').write(d + bytes.fromhex(hexs))
         n += 1
 PY
+# Seeds of the capture reader: pcap files (first octet 0) and runs of GSMTAP
+# packets (first octet 1), LAPDm frames on an SDCCH, some segmented.
+python3 - "$seeds" <<'PY'
+import sys, struct, os
+out = sys.argv[1]
+def gsmtap(sub, payload, uplink=0, ts=1):
+    return bytes([2, 4, 1, ts, 0x40 * uplink, 10, 0xBA, 0, 0, 0, 0, 1, sub, 0, 2, 0]) + payload
+def lapdm(addr, ctrl, info, more=0):
+    f = bytes([addr, ctrl, len(info) << 2 | more << 1 | 1]) + info
+    return f + b'\x2b' * (23 - len(f))
+packets = [
+    gsmtap(1, bytes([0x01, 0x06, 0x00, 0x90]) + b'\x2b' * 19),
+    gsmtap(4, b'\x01' + b'\x2b' * 22),
+    gsmtap(8, lapdm(0x01, 0x3F, bytes([0x06, 0x27, 0x07, 0x03, 0x50])), 1),
+    gsmtap(8, lapdm(0x01, 0x73, bytes([0x06, 0x27, 0x07, 0x03, 0x50]))),
+    gsmtap(8, lapdm(0x03, 0x00, bytes(range(0x05, 0x19)), 1)),
+    gsmtap(8, lapdm(0x03, 0x10, bytes(range(0x05, 0x19)), 1)),
+    gsmtap(8, lapdm(0x03, 0x02, bytes([0x21, 0x20, 0x10]))),
+    gsmtap(0x88, bytes([0x05, 0x01]) + lapdm(0x03, 0x03, bytes([0x06, 0x1D, 0x01]))[:21]),
+]
+def eth(p):
+    udp = struct.pack('>HHHH', 4729, 4729, 8 + len(p), 0) + p
+    ip = struct.pack('>BBHHHBBH4s4s', 0x45, 0, 20 + len(udp), 0, 0, 64, 17, 0, bytes(4), bytes(4))
+    return bytes(12) + b'\x08\x00' + ip + udp
+pcap = struct.pack('<IHHiIII', 0xA1B2C3D4, 2, 4, 0, 0, 65535, 1)
+for i, p in enumerate(packets):
+    f = eth(p)
+    pcap += struct.pack('<IIII', i, 0, len(f), len(f)) + f
+open(os.path.join(out, 'capture-file'), 'wb').write(b'\x00' + pcap)
+open(os.path.join(out, 'capture-text'), 'wb').write(b'\x00UL 0508\nDL 06 1D 01 # c\n')
+open(os.path.join(out, 'capture-packets'), 'wb').write(b'\x01' + b''.join(bytes([len(p)]) + p for p in packets))
+PY
 export TMPDIR=$(mktemp -d)  # failure dumps of the fuzzed messages land here
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 for target in "$build"/fuzz/fuzz_*; do

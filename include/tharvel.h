@@ -164,6 +164,118 @@ typedef struct tharvel_mms_push_block {
   char location[516];
 } tharvel_mms_push_block;
 
+/*
+ * Capture reader: the layer-3 messages of a pcap or pcapng capture (GSMTAP on
+ * UDP port 4729) or of text lines "UL <hex>" / "DL <hex>" ('#' starts a
+ * comment). The kind of input is told from its first octets as read, so pipes,
+ * FIFOs and standard input work; a path is never opened twice.
+ *
+ * LAPDm I-frames are joined per logical link (direction, timeslot, sub-slot,
+ * channel type, SAPI; never per ARFCN, so hopping channels join right), in
+ * N(S) order: a retransmitted I-frame is dropped, a break in N(S) drops the
+ * chain it cut, a chain past 251 octets is dropped. At most a bounded number
+ * of links is followed at once, so memory stays bounded whatever the input.
+ * CCCH fill blocks and LAPDm fill frames are skipped. A contention-resolution
+ * echo (UA with information) is returned only when its SABM was not seen, with
+ * THARVEL_FRAME_ECHO set and the direction of the SABM it echoes.
+ *
+ * A reader is used by one thread at a time; readers do not share state.
+ */
+typedef struct tharvel_capture tharvel_capture;
+
+#define THARVEL_SOURCE_PCAP 0
+#define THARVEL_SOURCE_PCAPNG 1
+#define THARVEL_SOURCE_TEXT 2
+#define THARVEL_SOURCE_LIVE 3
+
+#define THARVEL_FRAME_ECHO 0x01 /* the information of a UA: the echo of a SABM that was not seen */
+
+typedef struct tharvel_frame {
+  uint32_t size;       /* the caller sets sizeof(tharvel_frame) */
+  uint64_t frame;      /* packet number from 1 (text: line number) */
+  int64_t time_sec;    /* capture time, seconds since the epoch (text: 0) */
+  int32_t time_nsec;
+  uint16_t arfcn;      /* of the last segment */
+  uint8_t pcs_band;    /* 1: ARFCN of the PCS 1900 band */
+  uint8_t timeslot;
+  uint8_t sub_slot;
+  uint8_t channel;     /* GSMTAP channel type, 0x80 for the SACCH (text: 0) */
+  uint8_t sapi;
+  uint8_t direction;   /* 0 network to mobile, 1 mobile to network */
+  uint8_t has_signal;  /* 1 when signal_dbm holds the header's signal level */
+  int8_t signal_dbm;
+  uint8_t source;      /* THARVEL_SOURCE_... */
+  uint8_t flags;       /* THARVEL_FRAME_... */
+  uint8_t gsmtap_type; /* 1 Um, 2 Abis (bare layer 3); 0 for text */
+  uint8_t reserved[3];
+  uint32_t gsm_frame_number; /* GSMTAP frame number of the last segment */
+  const uint8_t* octets;     /* the message from its protocol discriminator; valid until the next call */
+  size_t length;
+} tharvel_frame;
+
+/* A struct tag only: the function of the same name hides it, so write "struct tharvel_capture_counters". */
+struct tharvel_capture_counters {
+  uint32_t size;           /* the caller sets sizeof(struct tharvel_capture_counters) */
+  uint32_t reserved;
+  uint64_t packets;        /* packets read (text: lines, blank ones included) */
+  uint64_t messages;       /* messages returned */
+  uint64_t not_gsmtap;     /* packets that are not UDP to or from port 4729 */
+  uint64_t other_types;    /* GSMTAP types, channels and frame formats without layer 3 */
+  uint64_t fill_blocks;    /* CCCH fill blocks and LAPDm fill frames */
+  uint64_t control_frames; /* LAPDm frames without a message: RR, RNR, REJ, SABM, UA, DISC, DM */
+  uint64_t ciphered;       /* frames whose LAPDm header does not hold: ciphered or corrupted */
+  uint64_t malformed;      /* GSMTAP or LAPDm shorter than its header says; bad text lines */
+  uint64_t duplicates;     /* retransmitted I-frames, repeated SABM and UA */
+  uint64_t gaps;           /* breaks in N(S) */
+  uint64_t dropped_at_gap; /* chains cut by a break in N(S), and the segments of their rest */
+  uint64_t too_long;       /* chains dropped past 251 octets */
+  uint64_t evicted;        /* chains dropped because too many links were followed at once */
+  uint64_t released;       /* chains dropped when their link was released or set up again */
+  uint64_t unfinished;     /* chains waiting for their last segment (at the end: never finished) */
+  uint64_t echoes;         /* UA echoes returned because their SABM was not seen */
+};
+
+/*
+ * Open a capture. On failure they return NULL and write a NUL-terminated
+ * reason to error (at most error_capacity bytes; error may be NULL).
+ * open_fd reads the descriptor from where it is and does not close it.
+ * open_memory reads data in place: it must stay valid until close.
+ * open_live returns a reader fed packet by packet by tharvel_capture_feed_gsmtap.
+ */
+THARVEL_API tharvel_capture* tharvel_capture_open_path(const char* path, char* error, size_t error_capacity);
+THARVEL_API tharvel_capture* tharvel_capture_open_fd(int fd, char* error, size_t error_capacity);
+THARVEL_API tharvel_capture* tharvel_capture_open_memory(const uint8_t* data, size_t size, char* error,
+                                                         size_t error_capacity);
+THARVEL_API tharvel_capture* tharvel_capture_open_live(void);
+
+/*
+ * One GSMTAP packet (the UDP payload, header included) for a live reader.
+ * Returns 1 when it completed a message (take it with tharvel_capture_next),
+ * 0 when not, -1 when the reader is not live, an argument is bad, or too many
+ * messages wait (the packet was not taken: call tharvel_capture_next first).
+ */
+THARVEL_API int tharvel_capture_feed_gsmtap(tharvel_capture* capture, const uint8_t* udp_payload, size_t length,
+                                            int64_t time_sec, int32_t time_nsec);
+
+/*
+ * The next message. Returns 1 with *frame filled, 0 at the end (live: none
+ * waiting), -1 on an error: a bad text line (frame->frame holds its number;
+ * reading goes on with the next line), a capture cut short (the next call
+ * returns 0), or a bad argument. tharvel_capture_error says what went wrong.
+ */
+THARVEL_API int tharvel_capture_next(tharvel_capture* capture, tharvel_frame* frame);
+
+/* The reason of the last -1 from tharvel_capture_next, "" when none; valid until the next call. */
+THARVEL_API const char* tharvel_capture_error(const tharvel_capture* capture);
+
+/* Copies the counters into *counters, as far as counters->size allows. */
+THARVEL_API void tharvel_capture_counters(const tharvel_capture* capture, struct tharvel_capture_counters* counters);
+
+/* Name of a frame's channel: "BCCH", "SACCH/SDCCH8", "L3" for Abis, "-" for text. Static. */
+THARVEL_API const char* tharvel_capture_channel_name(const tharvel_frame* frame);
+
+THARVEL_API void tharvel_capture_close(tharvel_capture* capture);
+
 #ifdef __cplusplus
 }
 #endif

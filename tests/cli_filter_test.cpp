@@ -178,7 +178,7 @@ TEST(CliInput, DirectionsInAnyCaseAndColonsOrBlanksBetweenOctets) {
   for (const LineCase& c : cases) {
     tharvel_tools::MessageLine m;
     std::string error;
-    auto kind = tharvel_tools::parse_message_line(tharvel_cli::normalise_line(c.line), m, error);
+    auto kind = tharvel_tools::parse_message_line(c.line, m, error);
     EXPECT_EQ(kind == tharvel_tools::LineKind::message, c.message) << c.line;
     if (!c.message) continue;
     EXPECT_EQ(m.direction, c.direction) << c.line;

@@ -207,9 +207,10 @@ TEST(CliTool, OptionsInputsAndExitStatuses) {
       {"not message text: one error", {not_text}, "", 2, "", "not-text.txt: neither a capture nor message text", 0},
       {"good file after a missing one", {"-s", missing, capture}, "", 2, "", "", 2},
       {"capture document header", {capture}, "", 0,
-       "^<!-- frame 1, 2024-03-05T10:11:12.123456Z, ARFCN [-0-9]+, [^,]+, downlink -->\n<L3Message>", "2 packets", -1},
+       "^<!-- frame 1, 2024-03-05T10:11:12.123456Z, ARFCN 17, L3, downlink -->\n<L3Message>", "2 packets", -1},
       {"capture bare", {"--bare", capture}, "", 0, "^<L3Message>", "", -1},
       {"capture summary", {"-s", capture}, "", 0, "^1\t2024-03-05T10:11:12.123456Z\t", "", 2},
+      {"capture on standard input", {"-s"}, whole, 0, "^1\t2024-03-05T10:11:12.123456Z\t17\tDL\tL3\tMM\tIdentity request", "", 2},
       {"capture cut short", {"-s", cut}, "", 1, "", "cut.pcap: capture ends inside packet 2", 1},
       {"extract", {"-x", "-s"}, "DL 05\n", 0, "service type -9999", "", -1},
   };
@@ -267,6 +268,8 @@ TEST(CliTool, JsonLinesParseAndCarryMetadata) {
   nlohmann::json first = nlohmann::json::parse(r.out.substr(0, r.out.find('\n')));
   EXPECT_EQ(first["direction"], "UL");
   EXPECT_TRUE(first["time"].get<std::string>().starts_with("2024-03-05T"));
+  EXPECT_EQ(first["arfcn"], 17);
+  EXPECT_EQ(first["channel"], "L3");
 }
 
 // Worker threads change nothing in the output, whatever its format.

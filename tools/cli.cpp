@@ -279,22 +279,4 @@ std::string gsmtap_channel_name(uint8_t channel) {
   return (channel & 0x80) ? "SACCH/" + name : name;
 }
 
-std::string normalise_line(std::string_view line) {
-  std::string out(line);
-  size_t first = out.find_first_not_of(" \t");
-  if (first != std::string::npos && first + 1 < out.size()) {
-    std::string dir = lower(out.substr(first, 2));
-    bool ends = first + 2 == out.size() || is_space(out[first + 2]);
-    if (ends && (dir == "ul" || dir == "dl")) {
-      out[first] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[first])));
-      out[first + 1] = 'L';
-    }
-  }
-  size_t hash = out.find('#');
-  for (size_t i = 0; i < out.size() && i < hash; ++i) {
-    if (out[i] == ':') out[i] = ' ';
-  }
-  return out;
-}
-
 }  // namespace tharvel_cli

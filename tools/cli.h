@@ -89,8 +89,4 @@ std::string json_string(std::string_view s);
 // Name of a GSMTAP channel type ("BCCH", "SACCH/TCH/F", ...).
 std::string gsmtap_channel_name(uint8_t channel);
 
-// Text lines made ready for the line parser: lower-case directions raised,
-// colons between octets become blanks. Comments are left as they are.
-std::string normalise_line(std::string_view line);
-
 }  // namespace tharvel_cli

@@ -15,17 +15,12 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iostream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "api/keys.h"
-#include "capture.h"
 #include "cli.h"
-#include "gsmtap.h"
-#include "hex_input.h"
 #include "tharvel.h"
 
 namespace {
@@ -244,10 +239,19 @@ struct Counts {
   uint64_t by_status[tharvel_cli::kStatusCount] = {};
   uint64_t bad_lines = 0;
   uint64_t not_gsmtap = 0;
-  uint64_t skipped_types = 0;
-  uint64_t skipped_frames = 0;
+  uint64_t other_types = 0;
+  uint64_t fill_blocks = 0;
+  uint64_t control_frames = 0;
+  uint64_t ciphered = 0;
   uint64_t malformed = 0;
-  uint64_t pending = 0;
+  uint64_t duplicates = 0;
+  uint64_t gaps = 0;
+  uint64_t dropped_at_gap = 0;
+  uint64_t too_long = 0;
+  uint64_t evicted = 0;
+  uint64_t released = 0;
+  uint64_t unfinished = 0;
+  uint64_t echoes = 0;
 };
 
 std::atomic<bool> g_stop{false};
@@ -316,10 +320,18 @@ class Runner {
     const std::pair<uint64_t, const char*> skipped[] = {
         {counts.bad_lines, "bad lines"},
         {counts.not_gsmtap, "non-GSMTAP packets"},
-        {counts.skipped_types, "GSMTAP packets of other types or channels"},
-        {counts.skipped_frames, "LAPDm frames without a message"},
+        {counts.other_types, "GSMTAP packets of other types or channels"},
+        {counts.fill_blocks, "fill blocks"},
+        {counts.control_frames, "LAPDm frames without a message"},
+        {counts.ciphered, "ciphered or corrupted frames"},
         {counts.malformed, "malformed packets"},
-        {counts.pending, "unfinished segment chains"},
+        {counts.duplicates, "duplicates"},
+        {counts.gaps, "N(S) gaps"},
+        {counts.dropped_at_gap, "segments dropped at gaps"},
+        {counts.too_long, "chains too long"},
+        {counts.evicted, "chains evicted"},
+        {counts.released, "chains released"},
+        {counts.unfinished, "unfinished segment chains"},
     };
     sep = "; skipped ";
     for (const auto& [n, what] : skipped) {
@@ -327,6 +339,7 @@ class Runner {
       line += sep + std::to_string(n) + " " + what;
       sep = ", ";
     }
+    if (counts.echoes > 0) line += "; " + std::to_string(counts.echoes) + " UA echoes";
     line += "\n";
     std::fputs(line.c_str(), stderr);
   }
@@ -343,101 +356,105 @@ void report(const std::string& where, const std::string& what) {
   std::fprintf(stderr, "tharvel-decode: %s: %s\n", where.c_str(), what.c_str());
 }
 
-// Text input; a first message line that is bad means the file is not message text.
-void run_text(Runner& run, std::istream& in, const std::string& name) {
-  std::string line;
-  std::string error;
-  tharvel_tools::MessageLine m;
-  bool seen_message = false;
-  for (uint64_t number = 1; std::getline(in, line); ++number) {
-    switch (tharvel_tools::parse_message_line(tharvel_cli::normalise_line(line), m, error)) {
-      case tharvel_tools::LineKind::blank:
-        break;
-      case tharvel_tools::LineKind::error:
-        if (!seen_message) {
-          report(name, "neither a capture nor message text (line " + std::to_string(number) + ": " + error + ")");
-          run.fail(2);
-          return;
-        }
-        report(name + ":" + std::to_string(number), error);
-        ++run.counts.bad_lines;
-        run.fail(1);
-        break;
-      case tharvel_tools::LineKind::message: {
-        seen_message = true;
-        Item item;
-        item.frame = number;
-        item.direction = m.direction;
-        item.octets = std::move(m.octets);
-        item.where = name + ":" + std::to_string(number);
-        run.add(std::move(item));
-        break;
-      }
-    }
+Item item_of(const tharvel_frame& f, const std::string& name) {
+  Item item;
+  item.frame = f.frame;
+  item.from_capture = f.source != THARVEL_SOURCE_TEXT;
+  item.direction = f.direction;
+  item.octets.assign(f.octets, f.octets + f.length);
+  if (item.from_capture) {
+    item.time_sec = f.time_sec;
+    item.time_nsec = f.time_nsec;
+    item.arfcn = f.arfcn;
+    item.channel = tharvel_capture_channel_name(&f);
+    item.where = name + ": frame " + std::to_string(f.frame);
+  } else {
+    item.where = name + ":" + std::to_string(f.frame);
   }
-  if (in.bad()) {
-    report(name, std::strerror(errno));
-    run.fail(2);
-  }
+  return item;
 }
 
-void run_capture(Runner& run, const std::string& path) {
-  tharvel_tools::CaptureStats stats;
-  std::string error;
-  bool whole = tharvel_tools::read_capture(
-      path,
-      [&](const tharvel_tools::CaptureMessage& m) {
-        Item item;
-        item.frame = m.frame;
-        item.from_capture = true;
-        item.time_sec = static_cast<int64_t>(m.time);
-        item.time_nsec = static_cast<int32_t>((m.time - static_cast<double>(item.time_sec)) * 1e6 + 0.5) * 1000;
-        item.channel = m.message.channel;
-        item.direction = m.message.direction;
-        item.octets = m.message.octets;
-        item.where = path + ": frame " + std::to_string(m.frame);
-        run.add(std::move(item));
-      },
-      stats, error);
-  run.counts.packets += stats.packets;
-  run.counts.not_gsmtap += stats.not_gsmtap;
-  run.counts.skipped_types += stats.skipped_types;
-  run.counts.skipped_frames += stats.skipped_frames;
-  run.counts.malformed += stats.malformed;
-  run.counts.pending += stats.pending_segments;
-  if (stats.malformed > 0 || stats.pending_segments > 0) run.fail(1);
-  if (!whole) {
-    report(path, error);
-    run.fail(stats.packets == 0 ? 2 : 1);
+void add_counters(Counts& counts, const struct tharvel_capture_counters& c, bool text) {
+  if (!text) counts.packets += c.packets;
+  counts.not_gsmtap += c.not_gsmtap;
+  counts.other_types += c.other_types;
+  counts.fill_blocks += c.fill_blocks;
+  counts.control_frames += c.control_frames;
+  counts.ciphered += c.ciphered;
+  if (!text) counts.malformed += c.malformed;
+  counts.duplicates += c.duplicates;
+  counts.gaps += c.gaps;
+  counts.dropped_at_gap += c.dropped_at_gap;
+  counts.too_long += c.too_long;
+  counts.evicted += c.evicted;
+  counts.released += c.released;
+  counts.unfinished += c.unfinished;
+  counts.echoes += c.echoes;
+}
+
+// Frames whose data did not make a message: bad packets, chains lost.
+bool dropped(const struct tharvel_capture_counters& c) {
+  return c.malformed + c.ciphered + c.dropped_at_gap + c.too_long + c.evicted + c.unfinished > 0;
+}
+
+// Reads one input to its end. A text whose first message line is bad is not
+// message text: one error, exit status 2.
+void run_reader(Runner& run, tharvel_capture* cap, const std::string& name) {
+  tharvel_frame f{};
+  f.size = sizeof f;
+  bool seen_message = false;
+  bool text = true;
+  for (int rc; (rc = tharvel_capture_next(cap, &f)) != 0;) {
+    text = f.source == THARVEL_SOURCE_TEXT;
+    if (rc < 0) {
+      if (!text || f.frame == 0) {
+        report(name, tharvel_capture_error(cap));
+        run.fail(text ? 2 : 1);  // text: unreadable; capture: cut short
+      } else if (!seen_message) {
+        report(name, "neither a capture nor message text (line " + std::to_string(f.frame) + ": " +
+                         tharvel_capture_error(cap) + ")");
+        run.fail(2);
+        return;
+      } else {
+        report(name + ":" + std::to_string(f.frame), tharvel_capture_error(cap));
+        ++run.counts.bad_lines;
+        run.fail(1);
+      }
+      f.frame = 0;
+      continue;
+    }
+    seen_message = true;
+    run.add(item_of(f, name));
   }
+  struct tharvel_capture_counters c{};
+  c.size = sizeof c;
+  tharvel_capture_counters(cap, &c);
+  add_counters(run.counts, c, text);
+  if (!text && dropped(c)) run.fail(1);
 }
 
 void run_file(Runner& run, const std::string& f) {
-  if (f == "-") {
-    run_text(run, std::cin, "<stdin>");
-    return;
-  }
-  int fd = open(f.c_str(), O_RDONLY | O_CLOEXEC);
+  bool standard_input = f == "-";
+  std::string name = standard_input ? "<stdin>" : f;
+  int fd = standard_input ? STDIN_FILENO : open(f.c_str(), O_RDONLY | O_CLOEXEC);
   struct stat st {};
   if (fd < 0 || fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
     int err = fd < 0 ? errno : (S_ISDIR(st.st_mode) ? EISDIR : errno);
-    if (fd >= 0) close(fd);
-    report(f, std::strerror(err));
+    if (fd >= 0 && !standard_input) close(fd);
+    report(name, std::strerror(err));
     run.fail(2);
     return;
   }
-  close(fd);
-  if (tharvel_tools::looks_like_capture(f)) {
-    run_capture(run, f);
-    return;
-  }
-  std::ifstream in(f, std::ios::binary);
-  if (!in) {
-    report(f, std::strerror(errno));
+  char error[512] = "";
+  tharvel_capture* cap = tharvel_capture_open_fd(fd, error, sizeof error);
+  if (cap == nullptr) {
+    report(name, error);
     run.fail(2);
-    return;
+  } else {
+    run_reader(run, cap, name);
+    tharvel_capture_close(cap);
   }
-  run_text(run, in, f);
+  if (!standard_input) close(fd);
 }
 
 // [ADDR:]PORT into an IPv4 socket address.
@@ -485,48 +502,30 @@ int run_listen(Runner& run, const Options& opt) {
   if (!opt.quiet) {
     std::fprintf(stderr, "tharvel-decode: listening on %s:%u\n", inet_ntoa(addr.sin_addr), ntohs(addr.sin_port));
   }
-  tharvel_tools::GsmtapDecoder decoder;
+  tharvel_capture* cap = tharvel_capture_open_live();
+  tharvel_frame f{};
+  f.size = sizeof f;
   std::vector<uint8_t> packet(65536);
   while (!g_stop) {
     pollfd pfd{sock, POLLIN, 0};
-    int ready = poll(&pfd, 1, 200);
-    if (ready <= 0) continue;
+    if (poll(&pfd, 1, 200) <= 0) continue;
     ssize_t n = recv(sock, packet.data(), packet.size(), 0);
     if (n < 0) continue;
-    ++run.counts.packets;
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    tharvel_tools::L3Message m;
-    switch (decoder.feed(packet.data(), static_cast<size_t>(n), m)) {
-      case tharvel_tools::GsmtapDecoder::Outcome::message: {
-        Item item;
-        item.frame = run.counts.packets;
-        item.from_capture = true;
-        item.time_sec = now.tv_sec;
-        item.time_nsec = static_cast<int32_t>(now.tv_nsec);
-        item.channel = m.channel;
-        item.direction = m.direction;
-        item.octets = std::move(m.octets);
-        item.where = opt.listen + ": packet " + std::to_string(item.frame);
-        run.add(std::move(item));
-        run.flush(true);
-        break;
-      }
-      case tharvel_tools::GsmtapDecoder::Outcome::pending:
-        break;
-      case tharvel_tools::GsmtapDecoder::Outcome::skipped_type:
-        ++run.counts.skipped_types;
-        break;
-      case tharvel_tools::GsmtapDecoder::Outcome::skipped_frame:
-        ++run.counts.skipped_frames;
-        break;
-      case tharvel_tools::GsmtapDecoder::Outcome::malformed:
-        ++run.counts.malformed;
-        break;
+    tharvel_capture_feed_gsmtap(cap, packet.data(), static_cast<size_t>(n), now.tv_sec,
+                                static_cast<int32_t>(now.tv_nsec));
+    while (tharvel_capture_next(cap, &f) == 1) {
+      run.add(item_of(f, opt.listen));
+      run.flush(true);
     }
   }
   close(sock);
-  run.counts.pending = decoder.pending();
+  struct tharvel_capture_counters c{};
+  c.size = sizeof c;
+  tharvel_capture_counters(cap, &c);
+  add_counters(run.counts, c, false);
+  tharvel_capture_close(cap);
   return 0;
 }
 
