@@ -57,6 +57,92 @@ THARVEL_API int tharvel_n(uint8_t direction, int32_t length, const uint8_t* mess
                           size_t* needed);
 
 /*
+ * Lengths above 65,535 (tharvel and tharvel_n): only the first 65,535 octets
+ * are decoded, as if the message ended there; no length wraps. The failure
+ * dump still records every octet.
+ */
+
+/* ---- Decode for new hosts: status, real direction, JSON ---------------- */
+
+#define THARVEL_VERSION_MAJOR 0
+#define THARVEL_VERSION_MINOR 2
+#define THARVEL_VERSION_PATCH 0
+
+/* "MAJOR.MINOR.PATCH" of the library actually loaded; static storage. */
+THARVEL_API const char* tharvel_version(void);
+
+typedef enum {
+  THARVEL_STATUS_DECODED = 0,     /* decoded whole: every octet read */
+  THARVEL_STATUS_TRUNCATED = 1,   /* the message ended inside a mandatory part or inside an element
+                                     its length announced; what was there is decoded */
+  THARVEL_STATUS_TRAILING = 2,    /* decoded, octets after the last decoded element left unread */
+  THARVEL_STATUS_NOT_DECODED = 3, /* protocol and type not decoded (unknown or unsupported) */
+  THARVEL_STATUS_TOO_SHORT = 4,   /* fewer than 2 octets (or a null message) */
+  THARVEL_STATUS_FAILED = 5,      /* decoding failed inside: the document is left open */
+  THARVEL_STATUS_TOO_LONG = 6,    /* only the first 65,535 octets were decoded */
+  THARVEL_STATUS_INVALID = 7      /* bad arguments: null output with capacity > 0, bad sizes,
+                                     unknown format or direction */
+} tharvel_status;
+
+#define THARVEL_FORMAT_TEXT 0 /* the document tharvel writes */
+#define THARVEL_FORMAT_JSON 1 /* the same tree as JSON, see docs/JSON.md */
+
+/*
+ * Options; set size to sizeof(tharvel_options) (fields may be added at the
+ * end later; a caller's smaller size leaves the later fields at their
+ * defaults).
+ *
+ * direction: the frame's real direction, 0 network to mobile, 1 mobile to
+ *   network. The <dir> line follows it, and every element whose reading
+ *   depends on the direction is read by it:
+ *   - SMS: RP message types, the TPDU layout (SMS-DELIVER to the mobile,
+ *     SMS-SUBMIT and SMS-COMMAND from it) and their user data;
+ *   - the ciphering key sequence number's value 7 ("No key is available"
+ *     from the mobile only);
+ *   - classmark 2 LCS VA and UCS2 bits, read in both directions;
+ *   - the CC progress indicator and SETUP's priority (to the mobile), SETUP's
+ *     supported codec list (from the mobile);
+ *   - GMM force to standby (network's DETACH REQUEST, DETACH ACCEPT to the
+ *     mobile; a spare half octet in the mobile's DETACH REQUEST);
+ *   - the QoS source statistics descriptor (from the mobile);
+ *   - SM elements that show direction-dependent texts.
+ *   tharvel and tharvel_n keep their direction-byte rules.
+ */
+typedef struct tharvel_options {
+  uint32_t size;        /* sizeof(tharvel_options) */
+  uint8_t direction;    /* 0 network to mobile, 1 mobile to network */
+  uint8_t format;       /* THARVEL_FORMAT_TEXT or THARVEL_FORMAT_JSON */
+  uint8_t failure_dump; /* 1: a failure may append the message to the failure dump (default 0) */
+  uint8_t reserved;     /* 0 */
+} tharvel_options;
+
+/* Result; set size to sizeof(tharvel_result) before the call. */
+typedef struct tharvel_result {
+  uint32_t size;        /* sizeof(tharvel_result) */
+  int32_t status;       /* a tharvel_status */
+  size_t needed;        /* the whole document's length, NUL excluded; cut exactly when needed >= capacity */
+  uint16_t key;         /* PD << 8 | message type (type's send sequence bits cleared for CC and MM) */
+  uint8_t pd;           /* protocol discriminator, low four bits of octet 0 */
+  uint8_t reserved;
+  const char* protocol; /* static: "RR", "MM", "CC", "GMM", "SM", "SMS", or the <channeltype> text */
+  const char* name;     /* static message name, "" when the key is not decoded */
+} tharvel_result;
+
+/*
+ * Decodes one message into output[0..capacity), from output[0] on (nothing
+ * is appended), never writing past capacity, NUL-terminated when
+ * capacity > 0. output may be null when capacity is 0 (to learn `needed`).
+ * options == NULL: direction 0, text, no failure dump. result may be NULL.
+ * Lengths above 65,535: the first 65,535 octets are decoded
+ * (THARVEL_STATUS_TOO_LONG). Returns the status (also in result->status).
+ * The text document equals tharvel's for the same octets and direction byte
+ * (real direction 0 gives tharvel's byte 0 line "<dir>DOWNLINK</dir>") except
+ * where the readings listed at tharvel_options depend on the direction.
+ */
+THARVEL_API int tharvel_decode(const uint8_t* message, size_t length, const tharvel_options* options, char* output,
+                               size_t capacity, tharvel_result* result);
+
+/*
  * Value extraction for summary windows. Each function accepts one kind of
  * message, decodes it and copies a few fields into the caller's block of
  * 32-bit integers; no text is written.

@@ -1,6 +1,9 @@
 #include "api/decode.h"
 
+#include <cstdlib>
+
 #include "api/failure_dump.h"
+#include "api/json.h"
 #include "api/keys.h"
 #include "core/dispatch.h"
 #include "tharvel.h"
@@ -8,6 +11,9 @@
 namespace l3 {
 
 namespace {
+
+// Octets a record can address: parsers take 16-bit lengths.
+constexpr uint32_t kMaxDecoded = 0xFFFF;
 
 void append_frame_head(uint8_t direction, uint8_t pd, OutputText& out) {
   out.append("<dir>");
@@ -17,41 +23,128 @@ void append_frame_head(uint8_t direction, uint8_t pd, OutputText& out) {
   out.append("</channeltype>\n");
 }
 
+// Protocols that reach the record stage never run past 16-bit lengths.
+uint16_t decoded_length(uint32_t length) { return static_cast<uint16_t>(length > kMaxDecoded ? kMaxDecoded : length); }
+
 }  // namespace
 
-int decode_document(uint8_t direction, int32_t length, const uint8_t* msg, OutputText& out) noexcept {
+int decode_with(const DecodeSetup& setup, const uint8_t* msg, size_t length, OutputText& out,
+                DecodeOutcome* outcome) noexcept {
+  DecodeOutcome o;
   out.append("<L3Message>\n");
   if (length < 2 || msg == nullptr) {
     out.finish();
+    o.status = THARVEL_STATUS_TOO_SHORT;
+    if (outcome != nullptr) *outcome = o;
     return 0;
   }
-  append_frame_head(direction, msg[0], out);
-  uint16_t key = message_key(msg);
+  o.pd = msg[0] & 0x0F;
+  o.key = message_key(msg);
+  append_frame_head(setup.frame_direction, msg[0], out);
   out.append("<message>\n");
-  if (!key_accepted(key)) {
+  if (!key_accepted(o.key)) {
     out.cut_to_empty();
+    o.status = THARVEL_STATUS_NOT_DECODED;
+    if (outcome != nullptr) *outcome = o;
     return 0;
   }
+  const uint16_t len = decoded_length(length > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(length));
+  DecodeProbe probe;
+  probe.msg = msg;
+  probe.real_direction = setup.real_direction;
+  DecodeProbe* const saved = decode_probe;
+  if (setup.probe) decode_probe = &probe;
   MessageRecord* record = nullptr;
+  int result = 1;
+  bool failed = true;
+  int rendered = 1;
   try {
-    record = parse_message(msg, static_cast<uint16_t>(length), direction);
+    record = parse_message(msg, len, setup.parse_direction);
     if (record != nullptr) {
-      render_message(*record, out, direction);
-      free_record(record);
+      rendered = render_message(*record, out, setup.parse_direction);
       out.append("</message>\n</L3Message>\n");
-      out.finish();
-      return 1;
+      failed = false;
     }
   } catch (...) {
     // Falls through to the failure path: the document stays open.
   }
+  decode_probe = saved;
   free_record(record);
   out.finish();
-  write_failure_dump(msg, length);
-  return 1;
+  if (failed) {
+    o.status = THARVEL_STATUS_FAILED;
+    if (setup.failure_dump) {
+      write_failure_dump(msg, length > INT32_MAX ? INT32_MAX : static_cast<int32_t>(length));
+    }
+  } else if (length > kMaxDecoded) {
+    o.status = THARVEL_STATUS_TOO_LONG;
+  } else if (probe.ran_out || rendered == 0) {
+    o.status = THARVEL_STATUS_TRUNCATED;
+  } else if (o.pd != kPdRr && probe.furthest != 0 && probe.furthest < len) {
+    // RR messages end in rest octets and padding that fill the block.
+    o.status = THARVEL_STATUS_TRAILING;
+  } else {
+    o.status = THARVEL_STATUS_DECODED;
+  }
+  if (outcome != nullptr) *outcome = o;
+  return result;
+}
+
+int decode_document(uint8_t direction, int32_t length, const uint8_t* msg, OutputText& out) noexcept {
+  DecodeSetup setup;
+  setup.frame_direction = direction;
+  setup.parse_direction = direction;
+  return decode_with(setup, msg, length < 0 ? 0 : static_cast<size_t>(length), out, nullptr);
+}
+
+const char* protocol_name(uint8_t pd) {
+  switch (pd & 0x0F) {
+    case kPdCc:
+      return "CC";
+    case kPdMm:
+      return "MM";
+    case kPdRr:
+      return "RR";
+    case kPdGmm:
+      return "GMM";
+    case kPdSms:
+      return "SMS";
+    case kPdSm:
+      return "SM";
+    default:
+      return pd_name(pd);
+  }
 }
 
 }  // namespace l3
+
+namespace {
+
+struct Buffer {
+  char* data = nullptr;
+  ~Buffer() { std::free(data); }
+};
+
+// The text document into a heap buffer of its whole size: a first try in a
+// fixed buffer, a second in one of the size the first reported.
+bool render_text(const l3::DecodeSetup& setup, const uint8_t* message, size_t length, Buffer& text, size_t& size,
+                 l3::DecodeOutcome& outcome) {
+  size_t capacity = 16384;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    std::free(text.data);
+    text.data = static_cast<char*>(std::malloc(capacity));
+    if (text.data == nullptr) return false;
+    text.data[0] = '\0';
+    l3::OutputText out(text.data, capacity);
+    l3::decode_with(setup, message, length, out, &outcome);
+    size = out.length();
+    if (size < capacity) return true;
+    capacity = size + 1;
+  }
+  return false;
+}
+
+}  // namespace
 
 extern "C" {
 
@@ -68,6 +161,74 @@ THARVEL_API int tharvel_n(uint8_t direction, int32_t length, const uint8_t* mess
   int result = output == nullptr ? 0 : l3::decode_document(direction, length, message, out);
   if (needed != nullptr) *needed = out.length();
   return result;
+}
+
+THARVEL_API const char* tharvel_version(void) {
+#define THARVEL_STR2(x) #x
+#define THARVEL_STR(x) THARVEL_STR2(x)
+  return THARVEL_STR(THARVEL_VERSION_MAJOR) "." THARVEL_STR(THARVEL_VERSION_MINOR) "." THARVEL_STR(
+      THARVEL_VERSION_PATCH);
+#undef THARVEL_STR
+#undef THARVEL_STR2
+}
+
+THARVEL_API int tharvel_decode(const uint8_t* message, size_t length, const tharvel_options* options, char* output,
+                               size_t capacity, tharvel_result* result) {
+  tharvel_options opt{sizeof(tharvel_options), 0, THARVEL_FORMAT_TEXT, 0, 0};
+  bool valid = true;
+  if (options != nullptr) {
+    // Fields past the caller's size keep their defaults.
+    if (options->size < offsetof(tharvel_options, direction) + 1) valid = false;
+    if (valid && options->size >= offsetof(tharvel_options, direction) + 1) opt.direction = options->direction;
+    if (valid && options->size >= offsetof(tharvel_options, format) + 1) opt.format = options->format;
+    if (valid && options->size >= offsetof(tharvel_options, failure_dump) + 1) opt.failure_dump = options->failure_dump;
+  }
+  if (opt.direction > 1 || opt.format > THARVEL_FORMAT_JSON) valid = false;
+  if (output == nullptr && capacity > 0) valid = false;
+  if (result != nullptr && result->size < offsetof(tharvel_result, name) + sizeof(const char*)) valid = false;
+  if (output != nullptr && capacity > 0) output[0] = '\0';
+
+  l3::DecodeOutcome outcome;
+  size_t needed = 0;
+  if (valid) {
+    l3::DecodeSetup setup;
+    setup.frame_direction = opt.direction;
+    // The parsers read direction byte 0 as the mobile side.
+    setup.parse_direction = opt.direction == 1 ? 0 : 1;
+    setup.real_direction = true;
+    setup.probe = true;
+    setup.failure_dump = opt.failure_dump != 0;
+    if (opt.format == THARVEL_FORMAT_TEXT) {
+      l3::OutputText out(output, capacity);
+      l3::decode_with(setup, message, length, out, &outcome);
+      needed = out.length();
+    } else {
+      Buffer text;
+      size_t size = 0;
+      if (render_text(setup, message, length, text, size, outcome)) {
+        l3::OutputText out(output, capacity);
+        l3::text_to_json(text.data, size, out);
+        out.finish();
+        needed = out.length();
+      } else {
+        outcome.status = THARVEL_STATUS_FAILED;
+      }
+    }
+  } else {
+    outcome.status = THARVEL_STATUS_INVALID;
+  }
+  if (result != nullptr) {
+    result->status = outcome.status;
+    result->needed = needed;
+    result->key = outcome.key;
+    result->pd = outcome.pd;
+    result->reserved = 0;
+    const bool have_pd = message != nullptr && length >= 2 && valid;
+    result->protocol = have_pd ? l3::protocol_name(outcome.pd) : "";
+    const char* name = have_pd ? l3::message_name(outcome.key) : nullptr;
+    result->name = name != nullptr ? name : "";
+  }
+  return outcome.status;
 }
 
 }  // extern "C"

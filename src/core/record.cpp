@@ -2,7 +2,9 @@
 
 namespace l3 {
 
-bool take_ie(MessageReader& in, IeForm form, uint8_t size, IeView& ie) {
+namespace {
+
+bool take_ie_fits(MessageReader& in, IeForm form, uint8_t size, IeView& ie) {
   if (!in.has(1)) return false;
   const uint8_t* p = in.here();
   ie.iei_octet = p[0];
@@ -35,6 +37,14 @@ bool take_ie(MessageReader& in, IeForm form, uint8_t size, IeView& ie) {
       return true;
     }
   }
+  return false;
+}
+
+}  // namespace
+
+bool take_ie(MessageReader& in, IeForm form, uint8_t size, IeView& ie) {
+  if (take_ie_fits(in, form, size, ie)) return true;
+  note_ran_out();
   return false;
 }
 

@@ -54,11 +54,38 @@ struct RecordOwner {
   ~RecordOwner() { free_record(r); }
 };
 
+// What one decode learns beyond its record, for the entry point that reports
+// a status: whether a take ran out of octets, how far the readers over the
+// message got, and whether the caller gave the real direction. Set only for
+// the duration of that entry point's decode; null otherwise.
+struct DecodeProbe {
+  const uint8_t* msg = nullptr;
+  uint32_t furthest = 0;
+  bool ran_out = false;
+  bool real_direction = false;
+};
+inline thread_local DecodeProbe* decode_probe = nullptr;
+
+inline void note_ran_out() {
+  if (decode_probe != nullptr) decode_probe->ran_out = true;
+}
+// True when the direction byte is the frame's real direction mapped to the
+// parsers' convention (0 the mobile side), so that readings the contract
+// ties to odd byte values can follow 3GPP.
+inline bool real_direction() { return decode_probe != nullptr && decode_probe->real_direction; }
+
 // Parse position over one message; starts past the PD and message type octets.
-// Every take checks that the whole element is there before moving.
+// Every take checks that the whole element is there before moving; a take
+// that does not fit is noted as running out.
 class MessageReader {
  public:
   MessageReader(const uint8_t* msg, uint16_t len, uint16_t start = 2) : msg_(msg), len_(len), pos_(start) {}
+  MessageReader(const MessageReader&) = default;
+  MessageReader& operator=(const MessageReader&) = default;
+  ~MessageReader() {
+    DecodeProbe* p = decode_probe;
+    if (p != nullptr && p->msg == msg_ && pos_ > p->furthest) p->furthest = pos_;
+  }
 
   uint32_t pos() const { return pos_; }
   uint32_t length() const { return len_; }
@@ -69,31 +96,31 @@ class MessageReader {
   const uint8_t* message() const { return msg_; }
 
   bool skip(uint32_t n) {
-    if (!has(n)) return false;
+    if (!has(n)) return ran_out();
     pos_ += n;
     return true;
   }
   bool take_octet(uint8_t& v) {
-    if (!has(1)) return false;
+    if (!has(1)) return ran_out();
     v = msg_[pos_++];
     return true;
   }
   // Fixed V element of n octets.
   bool take_v(uint32_t n, BitBuffer& bits) {
-    if (!has(n)) return false;
+    if (!has(n)) return ran_out();
     bits_from_octets(msg_ + pos_, n, bits);
     pos_ += n;
     return true;
   }
   bool take_v(uint32_t n, const uint8_t*& octets) {
-    if (!has(n)) return false;
+    if (!has(n)) return ran_out();
     octets = msg_ + pos_;
     pos_ += n;
     return true;
   }
   // LV element, length-led form: length octet then value, L in bits 0..7.
   bool take_lv_led(BitBuffer& bits) {
-    if (!has(1) || !has(1u + msg_[pos_])) return false;
+    if (!has(1) || !has(1u + msg_[pos_])) return ran_out();
     uint32_t n = 1u + msg_[pos_];
     bits_from_octets(msg_ + pos_, n, bits);
     pos_ += n;
@@ -101,14 +128,14 @@ class MessageReader {
   }
   // LV element, value form: the value octets alone.
   bool take_lv_value(BitBuffer& bits) {
-    if (!has(1) || !has(1u + msg_[pos_])) return false;
+    if (!has(1) || !has(1u + msg_[pos_])) return ran_out();
     uint32_t n = msg_[pos_];
     bits_from_octets(msg_ + pos_ + 1, n, bits);
     pos_ += 1 + n;
     return true;
   }
   bool take_lv(const uint8_t*& value, uint32_t& n) {
-    if (!has(1) || !has(1u + msg_[pos_])) return false;
+    if (!has(1) || !has(1u + msg_[pos_])) return ran_out();
     n = msg_[pos_];
     value = msg_ + pos_ + 1;
     pos_ += 1 + n;
@@ -116,6 +143,10 @@ class MessageReader {
   }
 
  private:
+  static bool ran_out() {
+    note_ran_out();
+    return false;
+  }
   const uint8_t* msg_;
   uint32_t len_;
   uint32_t pos_;
