@@ -184,7 +184,7 @@ TEST(CliTool, OptionsInputsAndExitStatuses) {
       {"bad filter term", {"-f", "dir=up"}, kTwoMessages, 2, "", "direction 'up'", 0},
       {"two formats", {"-s", "--json"}, kTwoMessages, 2, "", "exclude", 0},
       {"bad -E", {"-e", "name", "-E", "colour=y"}, kTwoMessages, 2, "", "-E colour=y", 0},
-      {"stdin, lower case and colons", {}, kTwoMessages, 0, "<Identity_Request>", "2 messages \\(2 decoded\\)", -1},
+      {"stdin, lower case and colons", {}, kTwoMessages, 0, "<Identity_Request>", "2 messages \\(1 decoded, 1 truncated\\)", -1},
       {"dash is stdin", {"-s", "-"}, kTwoMessages, 0, "Identity request\tdecoded", "", 2},
       {"summary header", {"-sH"}, kTwoMessages, 0, "^frame\ttime\tarfcn\tdirection\tchannel\tprotocol\tname\tstatus\n1\t-",
        "", 3},
@@ -339,7 +339,7 @@ TEST(CliTool, ListensForGsmtapOverLoopbackAndCountsOnSignal) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(count_lines(r.out), 2u) << r.out;
     EXPECT_NE(r.out.find("Identity request"), std::string::npos) << r.out;
-    EXPECT_NE(r.err.find("3 packets, 2 messages (2 decoded), 2 printed; skipped 1 malformed packets"),
+    EXPECT_NE(r.err.find("3 packets, 2 messages (1 decoded, 1 truncated), 2 printed; skipped 1 malformed packets"),
               std::string::npos)
         << r.err;
   }

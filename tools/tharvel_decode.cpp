@@ -19,7 +19,6 @@
 #include <thread>
 #include <vector>
 
-#include "api/keys.h"
 #include "cli.h"
 #include "tharvel.h"
 
@@ -86,56 +85,30 @@ struct Options {
   std::vector<std::string> files;
 };
 
-// Protocol names by discriminator; others take the library's printed name.
-const char* protocol_name(uint8_t pd) {
-  switch (pd & 0x0F) {
-    case 3:
-      return "CC";
-    case 5:
-      return "MM";
-    case 6:
-      return "RR";
-    case 8:
-      return "GMM";
-    case 9:
-      return "SMS";
-    case 10:
-      return "SM";
-    default:
-      return l3::pd_name(pd);
+// One call of the library's decode function, growing the buffer when the document did not fit.
+int decode_into(const Item& item, uint8_t format, std::string& out, tharvel_result& result) {
+  tharvel_options options{sizeof(tharvel_options), item.direction, format, 0, 0};
+  result = tharvel_result{};
+  result.size = sizeof result;
+  out.resize(4096);
+  int status = tharvel_decode(item.octets.data(), item.octets.size(), &options, out.data(), out.size(), &result);
+  if (result.needed >= out.size()) {
+    out.resize(result.needed + 1);
+    status = tharvel_decode(item.octets.data(), item.octets.size(), &options, out.data(), out.size(), &result);
   }
+  out.resize(std::min(result.needed, out.size() - 1));
+  return status;
 }
 
-Decoded decode(const Item& item) {
+// The text document (filters and fields read it) and, for JSON output, the JSON one.
+Decoded decode(const Item& item, bool json, std::string* json_document) {
   Decoded d;
-  const std::vector<uint8_t>& msg = item.octets;
-  if (!msg.empty()) d.protocol = protocol_name(msg[0]);
-  if (msg.size() < 2) {
-    d.status = Status::too_short;
-    return d;
-  }
-  const char* name = l3::message_name(l3::message_key(msg.data()));
-  d.name = name != nullptr ? name : "";
-  std::vector<char> buffer(4096);
-  size_t needed = 0;
-  int rc = 0;
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    buffer[0] = '\0';
-    rc = tharvel_n(item.direction, static_cast<int32_t>(msg.size()), msg.data(), buffer.data(), buffer.size(),
-                   &needed);
-    if (needed < buffer.size()) break;
-    buffer.resize(needed + 1);
-  }
-  d.document.assign(buffer.data(), std::strlen(buffer.data()));
-  static constexpr std::string_view kClose = "</L3Message>\n";
-  if (rc == 0) {
-    d.status = Status::not_decoded;
-  } else if (d.document.size() < kClose.size() ||
-             d.document.compare(d.document.size() - kClose.size(), kClose.size(), kClose) != 0) {
-    d.status = Status::truncated;
-  } else {
-    d.status = Status::decoded;
-  }
+  tharvel_result result;
+  int status = decode_into(item, THARVEL_FORMAT_TEXT, d.document, result);
+  d.status = status >= 0 && status < tharvel_cli::kStatusCount ? static_cast<Status>(status) : Status::failed;
+  d.protocol = result.protocol != nullptr ? result.protocol : "";
+  d.name = result.name != nullptr ? result.name : "";
+  if (json) decode_into(item, THARVEL_FORMAT_JSON, *json_document, result);
   return d;
 }
 
@@ -181,7 +154,7 @@ std::string extraction(const Item& item) {
   return out;
 }
 
-std::string json_line(const Item& item, const Decoded& d) {
+std::string json_line(const Item& item, const Decoded& d, const std::string& json_document) {
   std::string out = "{\"frame\":" + std::to_string(item.frame);
   out += ",\"time\":";
   out += item.from_capture ? tharvel_cli::json_string(tharvel_cli::iso_time(item.time_sec, item.time_nsec)) : "null";
@@ -193,7 +166,9 @@ std::string json_line(const Item& item, const Decoded& d) {
   out += ",\"name\":" + tharvel_cli::json_string(d.name);
   out += ",\"status\":" + tharvel_cli::json_string(tharvel_cli::status_name(d.status));
   out += ",\"hex\":" + tharvel_cli::json_string(tharvel_cli::field_column(item, d, "hex", ""));
-  out += ",\"document\":" + tharvel_cli::json_string(d.document);
+  // The library's JSON tree; a document that is not one yet goes as a string.
+  bool tree = !json_document.empty() && (json_document[0] == '{' || json_document[0] == '[');
+  out += ",\"document\":" + (tree ? json_document : tharvel_cli::json_string(json_document));
   return out + "}\n";
 }
 
@@ -205,7 +180,8 @@ struct Rendered {
 
 Rendered render(const Options& opt, const Item& item) {
   Rendered r;
-  Decoded d = decode(item);
+  std::string json_document;
+  Decoded d = decode(item, opt.format == Format::json, &json_document);
   r.status = d.status;
   if (!opt.filter.matches(item, d)) return r;
   r.wanted = true;
@@ -218,7 +194,7 @@ Rendered render(const Options& opt, const Item& item) {
       r.text = tharvel_cli::summary_line(item, d);
       break;
     case Format::json:
-      r.text = json_line(item, d);
+      r.text = json_line(item, d, json_document);
       break;
     case Format::fields:
       for (size_t i = 0; i < opt.fields.size(); ++i) {
@@ -533,11 +509,7 @@ int run_listen(Runner& run, const Options& opt) {
 int parse_command_line(int argc, char** argv, Options& opt) {
   CLI::App app{kDescription, "tharvel-decode"};
   app.footer(kFooter);
-#ifdef THARVEL_VERSION_MAJOR
   const char* version = tharvel_version();
-#else
-  const char* version = THARVEL_TOOL_VERSION;
-#endif
   app.set_version_flag("-V,--version", std::string("tharvel-decode ") + version);
   bool summary = false;
   bool json = false;
