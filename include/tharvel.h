@@ -362,6 +362,55 @@ THARVEL_API const char* tharvel_capture_channel_name(const tharvel_frame* frame)
 
 THARVEL_API void tharvel_capture_close(tharvel_capture* capture);
 
+/*
+ * Reports over a whole capture: the cells heard (system information and
+ * measurement reports), the short messages exchanged and the outcome of every
+ * procedure. Feed every frame of a capture in order, then write any report in
+ * any format as often as wanted. A report is not shared between threads
+ * without the caller's locking.
+ */
+typedef struct tharvel_report tharvel_report;
+
+#define THARVEL_REPORT_CELLS 0
+#define THARVEL_REPORT_SMS 1
+#define THARVEL_REPORT_OUTCOMES 2
+
+#define THARVEL_REPORT_FORMAT_TEXT 0 /* aligned table, lists on lines below each row */
+#define THARVEL_REPORT_FORMAT_CSV 1  /* one row a line, lists blank-separated */
+#define THARVEL_REPORT_FORMAT_JSON 2 /* {"cells": [...]}, {"sms": [...]} or {"outcomes": [...]} */
+
+/* NULL when out of memory. */
+THARVEL_API tharvel_report* tharvel_report_new(void);
+
+/*
+ * One frame of a capture, as tharvel_capture_next returns it (its octets are
+ * read during the call and not kept). Returns 0, or -1 for a null report or
+ * frame, or when memory ran out.
+ */
+THARVEL_API int tharvel_report_add(tharvel_report* report, const tharvel_frame* frame);
+
+/*
+ * One message without a capture reader: frame number and time as the caller
+ * counts them, arfcn with 0x8000 set for the PCS 1900 band, channel the GSMTAP
+ * channel type, direction 0 network to mobile or 1 mobile to network, the
+ * octets from the protocol discriminator on. Returns 0, or -1 for a null
+ * report or message, or when memory ran out.
+ */
+THARVEL_API int tharvel_report_add_message(tharvel_report* report, uint64_t frame, int64_t time_sec,
+                                           int32_t time_nsec, uint16_t arfcn, uint8_t channel, uint8_t direction,
+                                           const uint8_t* octets, size_t length);
+
+/*
+ * Writes report `kind` in `format`: at most `capacity` bytes, NUL-terminated
+ * when capacity > 0. Returns the whole text's length (NUL excluded): the text
+ * was cut exactly when the result >= capacity. An unknown kind or format, or
+ * a null report, gives the empty text.
+ */
+THARVEL_API size_t tharvel_report_write(const tharvel_report* report, int kind, int format, char* out,
+                                        size_t capacity);
+
+THARVEL_API void tharvel_report_free(tharvel_report* report);
+
 #ifdef __cplusplus
 }
 #endif

@@ -212,6 +212,8 @@ TEST(CliTool, OptionsInputsAndExitStatuses) {
       {"capture summary", {"-s", capture}, "", 0, "^1\t2024-03-05T10:11:12.123456Z\t", "", 2},
       {"capture on standard input", {"-s"}, whole, 0, "^1\t2024-03-05T10:11:12.123456Z\t17\tDL\tL3\tMM\tIdentity request", "", 2},
       {"capture cut short", {"-s", cut}, "", 1, "", "cut.pcap: capture ends inside packet 2", 1},
+      {"cell report instead of messages", {"--cells", capture}, "", 0, "^cell +arfcn", "2 messages.*0 printed", 1},
+      {"bad report format", {"--sms", "--report-format=xml"}, kTwoMessages, 2, "", "xml", 0},
       {"extract", {"-x", "-s"}, "DL 05\n", 0, "service type -9999", "", -1},
   };
   int n = 0;
@@ -270,6 +272,15 @@ TEST(CliTool, JsonLinesParseAndCarryMetadata) {
   EXPECT_TRUE(first["time"].get<std::string>().starts_with("2024-03-05T"));
   EXPECT_EQ(first["arfcn"], 17);
   EXPECT_EQ(first["channel"], "L3");
+}
+
+TEST(CliTool, ReportsInJsonParse) {
+  for (const char* kind : {"--cells", "--sms", "--outcomes"}) {
+    Outcome r = run({kind, "--report-format=json", "-q", kCorpus}, "", "report");
+    EXPECT_EQ(r.status, 0) << kind << r.err;
+    nlohmann::json j = nlohmann::json::parse(r.out);  // throws on bad JSON
+    EXPECT_TRUE(j.is_object()) << kind;
+  }
 }
 
 // Worker threads change nothing in the output, whatever its format.

@@ -82,6 +82,8 @@ struct Options {
   std::string listen;
   unsigned jobs = 0;
   bool quiet = false;
+  std::vector<int> reports;  // THARVEL_REPORT_..., written at the end instead of per-message output
+  int report_format = THARVEL_REPORT_FORMAT_TEXT;
   std::vector<std::string> files;
 };
 
@@ -184,7 +186,8 @@ Rendered render(const Options& opt, const Item& item) {
   Decoded d = decode(item, opt.format == Format::json, &json_document);
   r.status = d.status;
   if (!opt.filter.matches(item, d)) return r;
-  r.wanted = true;
+  r.wanted = opt.reports.empty();
+  if (!r.wanted) return r;
   switch (opt.format) {
     case Format::document:
       if (item.from_capture && !opt.bare) r.text = tharvel_cli::document_header(item);
@@ -240,6 +243,7 @@ class Runner {
 
   Counts counts;
   int exit_code = 0;
+  tharvel_report* report = nullptr;  // fed every frame when a report is asked for
 
   void fail(int code) { exit_code = std::max(exit_code, code); }
 
@@ -279,6 +283,13 @@ class Runner {
 
   void finish() {
     flush();
+    for (int kind : opt_.reports) {
+      std::string text(tharvel_report_write(report, kind, opt_.report_format, nullptr, 0) + 1, '\0');
+      text.resize(tharvel_report_write(report, kind, opt_.report_format, text.data(), text.size()));
+      std::fwrite(text.data(), 1, text.size(), stdout);
+    }
+    if (report != nullptr) tharvel_report_free(report);
+    report = nullptr;
     std::fflush(stdout);
     if (progress_ && counts.messages >= kBatch) std::fputs("\r\033[K", stderr);
     if (opt_.quiet) return;
@@ -400,6 +411,7 @@ void run_reader(Runner& run, tharvel_capture* cap, const std::string& name) {
       continue;
     }
     seen_message = true;
+    if (run.report != nullptr) tharvel_report_add(run.report, &f);
     run.add(item_of(f, name));
   }
   struct tharvel_capture_counters c{};
@@ -492,6 +504,7 @@ int run_listen(Runner& run, const Options& opt) {
     tharvel_capture_feed_gsmtap(cap, packet.data(), static_cast<size_t>(n), now.tv_sec,
                                 static_cast<int32_t>(now.tv_nsec));
     while (tharvel_capture_next(cap, &f) == 1) {
+      if (run.report != nullptr) tharvel_report_add(run.report, &f);
       run.add(item_of(f, opt.listen));
       run.flush(true);
     }
@@ -533,6 +546,15 @@ int parse_command_line(int argc, char** argv, Options& opt) {
       ->default_str("127.0.0.1:4729");
   app.add_option("-j,--jobs", opt.jobs, "worker threads (default: the number of cores)");
   app.add_flag("-q,--quiet", opt.quiet, "no counts or progress on standard error");
+  bool cells = false;
+  bool sms = false;
+  bool outcomes = false;
+  app.add_flag("--cells", cells, "at the end, the table of cells seen, instead of per-message output");
+  app.add_flag("--sms", sms, "at the end, the short messages seen, parts joined");
+  app.add_flag("--outcomes", outcomes, "at the end, the outcome of each procedure seen");
+  std::string report_format = "text";
+  app.add_option("--report-format", report_format, "text, csv or json for --cells, --sms and --outcomes")
+      ->check(CLI::IsMember({"text", "csv", "json"}));
   app.add_option("files", opt.files, "inputs; - or none for standard input");
   try {
     app.parse(argc, argv);
@@ -540,6 +562,12 @@ int parse_command_line(int argc, char** argv, Options& opt) {
     int code = app.exit(e);
     return code == 0 ? 0 : 2;
   }
+  if (cells) opt.reports.push_back(THARVEL_REPORT_CELLS);
+  if (sms) opt.reports.push_back(THARVEL_REPORT_SMS);
+  if (outcomes) opt.reports.push_back(THARVEL_REPORT_OUTCOMES);
+  opt.report_format = report_format == "csv"    ? THARVEL_REPORT_FORMAT_CSV
+                      : report_format == "json" ? THARVEL_REPORT_FORMAT_JSON
+                                                : THARVEL_REPORT_FORMAT_TEXT;
   int formats = 0;
   if (summary) opt.format = Format::summary, ++formats;
   if (json) opt.format = Format::json, ++formats;
@@ -590,6 +618,7 @@ int main(int argc, char** argv) {
   int code = parse_command_line(argc, argv, opt);
   if (code >= 0) return code;
   Runner run(opt);
+  if (!opt.reports.empty()) run.report = tharvel_report_new();
   if (opt.header && opt.format == Format::summary) std::fputs(tharvel_cli::kSummaryHeader, stdout);
   if (opt.header && opt.format == Format::fields) {
     for (size_t i = 0; i < opt.fields.size(); ++i) {
