@@ -9,7 +9,7 @@ set(allowed tharvel tharvel_n GaintharvelDiagNoseData Gain_GSM_Attach_Accept_Win
     Gain_GSM_Activate_PDP_Context_Accept_Win_Data Gain_CP_Data_Win_Data Gain_MMS_Push_Win_Data
     tharvel_capture_open_path tharvel_capture_open_fd tharvel_capture_open_memory tharvel_capture_open_live
     tharvel_capture_feed_gsmtap tharvel_capture_next tharvel_capture_error tharvel_capture_counters
-    tharvel_capture_channel_name tharvel_capture_close
+    tharvel_capture_channel_name tharvel_capture_close tharvel_decode tharvel_version
     tharvel_report_new tharvel_report_add tharvel_report_add_message tharvel_report_write tharvel_report_free
     tharvel_decode tharvel_version
     tharvel_batch_new tharvel_batch_free tharvel_batch_entry_size tharvel_batch_decode tharvel_batch_read_capture

@@ -28,7 +28,10 @@ TEST(MessageLines, DirectionsHexBlanksAndComments) {
       {"UL 050", LineKind::error, 0, 0},  // half an octet
       {"UL 05zz", LineKind::error, 0, 0},
       {"DL", LineKind::error, 0, 0},
-      {"ul 0508", LineKind::error, 0, 0},
+      {"ul 0508", LineKind::message, 1, 2},  // direction in any case
+      {"dL 05:08:7f", LineKind::message, 0, 3},  // colons between octets
+      {"DL 05::08", LineKind::message, 0, 2},
+      {"DL 0:508", LineKind::message, 0, 2},
   };
   for (const LineCase& c : cases) {
     MessageLine m;

@@ -13,6 +13,11 @@ int hex_value(char c) {
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// Between octets: blanks, or colons as hex dumps write them.
+bool is_separator(char c) { return is_blank(c) || c == ':'; }
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 std::string_view trim(std::string_view s) {
   while (!s.empty() && is_blank(s.front())) s.remove_prefix(1);
   while (!s.empty() && is_blank(s.back())) s.remove_suffix(1);
@@ -25,7 +30,7 @@ bool parse_hex(std::string_view text, std::vector<uint8_t>& out) {
   out.clear();
   int high = -1;
   for (char c : text) {
-    if (is_blank(c)) continue;
+    if (is_separator(c)) continue;
     int v = hex_value(c);
     if (v < 0) return false;
     if (high < 0) {
@@ -43,7 +48,8 @@ LineKind parse_message_line(std::string_view line, MessageLine& out, std::string
   if (hash != std::string_view::npos) line = line.substr(0, hash);
   line = trim(line);
   if (line.empty()) return LineKind::blank;
-  std::string_view dir = line.substr(0, 2);
+  std::string dir{line.substr(0, 2)};
+  for (char& c : dir) c = upper(c);
   if ((dir != "UL" && dir != "DL") || (line.size() > 2 && !is_blank(line[2]))) {
     error = "expected UL or DL at the start of the line";
     return LineKind::error;

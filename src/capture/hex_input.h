@@ -1,5 +1,6 @@
 // Message lines as the decoder and the test corpus write them:
-//   UL|DL <hex octets, blanks allowed between digits>   # comment
+//   UL|DL <hex octets, blanks or colons allowed between digits>   # comment
+// The direction in any case.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +20,7 @@ enum class LineKind { blank, message, error };
 // Parses one line; on error, `error` says what is wrong.
 LineKind parse_message_line(std::string_view line, MessageLine& out, std::string& error);
 
-// Hex digits with optional blanks between them into octets; false on a
+// Hex digits with optional blanks or colons between them into octets; false on a
 // non-hex character or an odd number of digits.
 bool parse_hex(std::string_view text, std::vector<uint8_t>& out);
 

@@ -18,3 +18,5 @@ find "$prefix" -name tharvel-decode.1 | grep -q .
 header=$(sed -n 's/^#define THARVEL_VERSION_\(MAJOR\|MINOR\|PATCH\) \([0-9]*\)$/\2/p' "$prefix/include/tharvel.h" | paste -sd.)
 test "$(pkg-config --modversion tharvel)" = "$header"
 grep -q "set(PACKAGE_VERSION \"$header\")" "$(find "$prefix" -name tharvelConfigVersion.cmake)"
+readelf -S "$(find "$prefix" -name "libtharvel.so.*.*" | head -1)" | grep -q debug_info && { echo "installed library keeps its debug information" >&2; exit 1; }
+exit 0
