@@ -119,12 +119,9 @@ typedef enum {
  *   - the ciphering key sequence number's value 7 ("No key is available"
  *     from the mobile only);
  *   - classmark 2 LCS VA and UCS2 bits, read in both directions;
- *   - the CC progress indicator and SETUP's priority (to the mobile), SETUP's
- *     supported codec list (from the mobile);
- *   - GMM force to standby (network's DETACH REQUEST, DETACH ACCEPT to the
- *     mobile; a spare half octet in the mobile's DETACH REQUEST);
- *   - the QoS source statistics descriptor (from the mobile);
- *   - SM elements that show direction-dependent texts.
+ *   - every other direction-bound element is read through the direction
+ *     byte tharvel uses for the mobile side (0), to which a real direction
+ *     of 1 is mapped.
  *   tharvel and tharvel_n keep their direction-byte rules.
  */
 typedef struct tharvel_options {
