@@ -35,6 +35,7 @@ class OutputText {
   void append(const char* text) { append(text, std::strlen(text)); }
   void append(CText text) { append(text.text, text.size); }
   void append(const char* text, size_t n) {
+    if (n == 0) return;  // a sizing pass may have no buffer at all
     if (n <= limit_ - len_) {
       std::memcpy(buf_ + len_, text, n);
       len_ += n;
