@@ -21,6 +21,8 @@
 #include <string_view>
 #include <vector>
 
+#include "api/registry.h"
+
 namespace tharvel_fuzz {
 
 struct Layout {
@@ -70,30 +72,6 @@ inline constexpr Layout kLayouts[] = {
     {0x33A, "l1-60", "7Fl0-1", 0},
     {0x33D, "l2-6 v1", "24l1-1", 0},
     {0x33E, "v1", "", 0},
-    // Mobility management.
-    {0x501, "v1 l1-8", "", 0},
-    {0x502, "v5", "17l1-8 4Al3-45 A1t A2t", 0},
-    {0x504, "v1", "", 0},
-    {0x508, "v1 v5 v1 l1-8", "33l3-3", 0},
-    {0x511, "", "", 0},
-    {0x512, "v1 v16", "20l16-16", 0},
-    {0x514, "v4", "21l1-12", 0},
-    {0x518, "v1", "", 0},
-    {0x519, "l1-8", "", 0},
-    {0x51A, "v5 l1-8", "", 0},
-    {0x51B, "", "", 0},
-    {0x51C, "v1", "22l14-14", 0},
-    {0x521, "", "", 0},
-    {0x522, "v1", "", 0},
-    {0x523, "v1", "", 0},
-    {0x524, "v1 l3-3 l1-8", "80h", 0},
-    {0x525, "v1", "", 0},
-    {0x526, "l3-3 l1-8 v5", "", 0},
-    {0x528, "v1 l3-3 l1-8", "13v5", 0},
-    {0x529, "v1", "", 0},
-    {0x530, "", "", 0},
-    {0x531, "v1", "", 0},
-    {0x532, "", "43l1-30 45l1-30 46v1 47v7 48l3-3 49l1-1", 0},
     // Radio resources: system information.
     {0x600, "r20", "", 0},
     {0x601, "r16", "", 0},
@@ -334,6 +312,11 @@ inline bool parse_layout(const Layout& l, ParsedLayout& out) {
 inline const std::vector<ParsedLayout>& layouts() {
   static const std::vector<ParsedLayout> all = [] {
     std::vector<ParsedLayout> v;
+    for (const l3::MessageRow& row : l3::all_messages()) {
+      ParsedLayout p;
+      if (!parse_layout(Layout{row.key, row.layout.mandatory, row.layout.optional, row.layout.tail}, p)) std::abort();
+      v.push_back(p);
+    }
     for (const Layout& l : kLayouts) {
       ParsedLayout p;
       if (!parse_layout(l, p)) std::abort();

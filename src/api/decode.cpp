@@ -5,7 +5,7 @@
 #include "api/failure_dump.h"
 #include "api/json.h"
 #include "api/keys.h"
-#include "core/dispatch.h"
+#include "api/registry.h"
 #include "tharvel.h"
 
 namespace l3 {
@@ -54,14 +54,13 @@ int decode_with(const DecodeSetup& setup, const uint8_t* msg, size_t length, Out
   probe.real_direction = setup.real_direction;
   DecodeProbe* const saved = decode_probe;
   if (setup.probe) decode_probe = &probe;
-  MessageRecord* record = nullptr;
+  ParsedMessage parsed;
   int result = 1;
   bool failed = true;
   int rendered = 1;
   try {
-    record = parse_message(msg, len, setup.parse_direction);
-    if (record != nullptr) {
-      rendered = render_message(*record, out, setup.parse_direction);
+    if (parsed.parse(msg, len, setup.parse_direction)) {
+      rendered = parsed.render(out, setup.parse_direction);
       out.append("</message>\n</L3Message>\n");
       failed = false;
     }
@@ -69,7 +68,6 @@ int decode_with(const DecodeSetup& setup, const uint8_t* msg, size_t length, Out
     // Falls through to the failure path: the document stays open.
   }
   decode_probe = saved;
-  free_record(record);
   out.finish();
   if (failed) {
     o.status = THARVEL_STATUS_FAILED;

@@ -28,13 +28,13 @@ THARVEL_API int GaintharvelDiagNoseData(uint8_t direction_flag, int32_t length, 
   return run_extraction(
       direction_flag, length, message, output, ExtractionRules{{0x325, 0x32D}, 0, 1},
       [&] { output->cause = output->second_cause = kAbsent; },
-      [&](const l3::MessageRecord& r) {
-        if ((r.key & 0x3F) == 0x25) {
-          const l3::CauseInfo& c = static_cast<const l3::CcDisconnect&>(r).cause;
+      [&](const l3::ParsedMessage& p) {
+        if ((p.record()->key & 0x3F) == 0x25) {
+          const l3::CauseInfo& c = p.as<l3::CcDisconnect>()->cause;
           if (c.cause_value_present) output->cause = c.cause_value;
           return 1;
         }
-        const auto& rel = static_cast<const l3::CcRelease&>(r);
+        const auto& rel = *p.as<l3::CcRelease>();
         if (rel.cause1.present) output->cause = rel.cause1.value.cause_value_present ? rel.cause1.value.cause_value : 0;
         if (rel.cause2.present) {
           output->second_cause = rel.cause2.value.cause_value_present ? rel.cause2.value.cause_value : 0;
@@ -48,8 +48,8 @@ THARVEL_API int Gain_GSM_Attach_Accept_Win_Data(uint8_t direction_flag, int32_t 
   return run_extraction(
       direction_flag, length, message, output, ExtractionRules{{0x802}, 0, 1},
       [&] { output->allocated_ptmsi = kAbsent; },
-      [&](const l3::MessageRecord& r) {
-        if (static_cast<const l3::GmmAttachAccept&>(r).allocated_ptmsi.present) output->allocated_ptmsi = 0;
+      [&](const l3::ParsedMessage& p) {
+        if (p.as<l3::GmmAttachAccept>()->allocated_ptmsi.present) output->allocated_ptmsi = 0;
         return 1;
       });
 }
@@ -59,8 +59,8 @@ THARVEL_API int Gain_GSM_Activate_PDP_Context_Request_Win_Data(uint8_t direction
                                                                tharvel_pdp_request_block* output) {
   return run_extraction(
       direction_flag, length, message, output, ExtractionRules{{0xA41}, 0, 1}, [&] { output->nsapi = kAbsent; },
-      [&](const l3::MessageRecord& r) {
-        output->nsapi = static_cast<const l3::ActivatePdpContextRequest&>(r).requested_nsapi;
+      [&](const l3::ParsedMessage& p) {
+        output->nsapi = p.as<l3::ActivatePdpContextRequest>()->requested_nsapi;
         return 1;
       });
 }
@@ -75,8 +75,8 @@ THARVEL_API int Gain_GSM_Activate_PDP_Context_Accept_Win_Data(uint8_t direction_
             output->mean_throughput = output->radio_priority = output->llc_sapi = kAbsent;
         output->ipv4_address = -1;
       },
-      [&](const l3::MessageRecord& r) {
-        const auto& a = static_cast<const l3::ActivatePdpContextAccept&>(r);
+      [&](const l3::ParsedMessage& p) {
+        const auto& a = *p.as<l3::ActivatePdpContextAccept>();
         output->llc_sapi = a.negotiated_llc_sapi;
         output->radio_priority = a.radio_priority;
         output->delay_class = a.negotiated_qos.delay_class;
@@ -97,8 +97,8 @@ THARVEL_API int Gain_GSM_CM_Service_Request_Win_Data(uint8_t direction_flag, int
   return run_extraction(
       direction_flag, length, message, output, ExtractionRules{{0x524}, 0, 1},
       [&] { output->service_type = kAbsent; },
-      [&](const l3::MessageRecord& r) {
-        output->service_type = static_cast<const l3::CmServiceRequest&>(r).service_type;
+      [&](const l3::ParsedMessage& p) {
+        output->service_type = p.as<l3::CmServiceRequest>()->service_type;
         return 1;
       });
 }
@@ -112,8 +112,8 @@ THARVEL_API int Gain_CP_Data_Win_Data(uint8_t direction_flag, int32_t length, co
         output->user_data_header = output->concat_reference = output->concat_total = output->concat_index = kAbsent;
         output->char_count = 0;
       },
-      [&](const l3::MessageRecord& r) {
-        const l3::TpduRecord& t = static_cast<const l3::CpDataRecord&>(r).tpdu;
+      [&](const l3::ParsedMessage& p) {
+        const l3::TpduRecord& t = p.as<l3::CpDataRecord>()->tpdu;
         if (!t.present) return 0;
         if (t.header_length != 0) {
           output->user_data_header = 1;

@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "api/keys.h"
-#include "core/dispatch.h"
+#include "api/registry.h"
 
 namespace l3 {
 
@@ -17,7 +17,8 @@ struct ExtractionRules {
 
 // Length and output checked, block set to its absent markers by `init`, key
 // checked, message parsed with the inverted direction, fields copied by
-// `copy` (whose result is returned). The record is freed on every path.
+// `copy` (whose result is returned) from the record, read by its type: each
+// accepted key has the record type `copy` asks for. The record lives in the call's own storage.
 template <class Init, class Copy>
 int run_extraction(uint8_t direction_flag, int32_t length, const uint8_t* msg, const void* output,
                    const ExtractionRules& rules, Init init, Copy copy) noexcept {
@@ -27,15 +28,14 @@ int run_extraction(uint8_t direction_flag, int32_t length, const uint8_t* msg, c
   bool accepted = false;
   for (uint16_t k : rules.keys) accepted = accepted || k == key;
   if (!accepted) return rules.other_kind_result;
-  MessageRecord* r = nullptr;
+  ParsedMessage parsed;
   try {
-    r = parse_message(msg, static_cast<uint16_t>(length), direction_flag == 0 ? 1 : 0);
+    parsed.parse(msg, static_cast<uint16_t>(length), direction_flag == 0 ? 1 : 0);
   } catch (...) {
-    r = nullptr;
+    return rules.no_record_result;
   }
-  if (r == nullptr) return rules.no_record_result;
-  RecordOwner owner(r);
-  return copy(*r);
+  if (!parsed) return rules.no_record_result;
+  return copy(parsed);
 }
 
 }  // namespace l3

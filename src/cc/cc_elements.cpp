@@ -1,4 +1,5 @@
 #include "cc/cc_elements.h"
+#include "mm/shared_elements.h"
 
 #include <iterator>
 
@@ -552,11 +553,6 @@ int render_hlc_repeat_indicator(uint8_t value, OutputText& out) {
 
 namespace {
 
-constexpr ValueText kPriorityTexts[] = {
-    {0, "no priority applied"},   {1, "call priority level 4"}, {2, "call priority level 3"},
-    {3, "call priority level 2"}, {4, "call priority level 1"}, {5, "call priority level 0"},
-    {6, "call priority level B"}, {7, "call priority level A"},
-};
 constexpr ValueText kNetworkCcCapabilityTexts[] = {
     {0, "<the network does not support the multicall."},
     {1, "the network supports the multicall."},
@@ -577,7 +573,7 @@ constexpr ValueText kAllowedActionsTexts[] = {
 }  // namespace
 
 int render_priority(uint8_t value, OutputText& out) {
-  return render_value_block(out, "Priority Granted", value, kPriorityTexts);
+  return render_value_block(out, "Priority Granted", value, kCallPriorityTexts);
 }
 
 int render_network_cc_capabilities(const ShortElement& e, OutputText& out) {

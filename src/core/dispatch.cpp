@@ -7,8 +7,6 @@ MessageRecord* parse_message(const uint8_t* msg, uint16_t length, uint8_t direct
   switch (msg[0] & 0x0F) {
     case kPdCc:
       return parse_cc_message(msg, length, direction);
-    case kPdMm:
-      return parse_mm_message(msg, length, direction);
     case kPdRr:
       return parse_rr_message(msg, length, direction);
     case kPdGmm:
@@ -26,8 +24,6 @@ int render_message(const MessageRecord& r, OutputText& out, uint8_t direction) {
   switch ((r.key >> 8) & 0x0F) {
     case kPdCc:
       return render_cc_message(r, out, direction);
-    case kPdMm:
-      return render_mm_message(r, out, direction);
     case kPdRr:
       return render_rr_message(r, out, direction);
     case kPdGmm:

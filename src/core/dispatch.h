@@ -5,12 +5,11 @@
 #include <cstdint>
 
 #include "core/output.h"
+#include "core/message_table.h"
 #include "core/record.h"
 
 namespace l3 {
 
-// Protocol discriminators that have a decoder.
-enum Pd : uint8_t { kPdCc = 3, kPdMm = 5, kPdRr = 6, kPdGmm = 8, kPdSms = 9, kPdSm = 10 };
 
 // Record of one message, or nullptr (allocation failure, or no parser for the
 // type). length is the caller's count cut to 16 bits; the message holds at
@@ -20,7 +19,6 @@ MessageRecord* parse_message(const uint8_t* msg, uint16_t length, uint8_t direct
 // Family dispatch: a switch on the message type, nullptr for every type the
 // family does not decode.
 MessageRecord* parse_cc_message(const uint8_t* msg, uint16_t length, uint8_t direction);
-MessageRecord* parse_mm_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 MessageRecord* parse_rr_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 MessageRecord* parse_gmm_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 MessageRecord* parse_sms_message(const uint8_t* msg, uint16_t length, uint8_t direction);
@@ -30,7 +28,6 @@ MessageRecord* parse_sm_message(const uint8_t* msg, uint16_t length, uint8_t dir
 // family's parser, chosen by the record's key. direction is the caller's byte
 // (only CP-DATA reads it). Result 1, or 0 when a renderer stopped early.
 int render_cc_message(const MessageRecord& r, OutputText& out, uint8_t direction);
-int render_mm_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 int render_rr_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 int render_gmm_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 int render_sms_message(const MessageRecord& r, OutputText& out, uint8_t direction);

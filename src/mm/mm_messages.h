@@ -9,22 +9,22 @@
 namespace l3 {
 
 // Parsers: the record of one message (nullptr only when the heap is full).
-MmEmpty* parse_mm_empty_message(const uint8_t* msg, uint16_t len, uint8_t dir);
-MmCause* parse_mm_cause_message(const uint8_t* msg, uint16_t len, uint8_t dir);
-ImsiDetachIndication* parse_imsi_detach_indication(const uint8_t* msg, uint16_t len, uint8_t dir);
-LocationUpdatingAccept* parse_location_updating_accept(const uint8_t* msg, uint16_t len, uint8_t dir);
-LocationUpdatingRequest* parse_location_updating_request(const uint8_t* msg, uint16_t len, uint8_t dir);
-AuthenticationRequest* parse_authentication_request(const uint8_t* msg, uint16_t len, uint8_t dir);
-AuthenticationResponse* parse_authentication_response(const uint8_t* msg, uint16_t len, uint8_t dir);
-IdentityRequest* parse_identity_request(const uint8_t* msg, uint16_t len, uint8_t dir);
-IdentityResponse* parse_identity_response(const uint8_t* msg, uint16_t len, uint8_t dir);
-TmsiReallocationCommand* parse_tmsi_reallocation_command(const uint8_t* msg, uint16_t len, uint8_t dir);
-AuthenticationFailure* parse_authentication_failure(const uint8_t* msg, uint16_t len, uint8_t dir);
-CmServiceRequest* parse_cm_service_request(const uint8_t* msg, uint16_t len, uint8_t dir);
-CmServicePrompt* parse_cm_service_prompt(const uint8_t* msg, uint16_t len, uint8_t dir);
-NotificationResponse* parse_notification_response(const uint8_t* msg, uint16_t len, uint8_t dir);
-CmReestablishmentRequest* parse_cm_reestablishment_request(const uint8_t* msg, uint16_t len, uint8_t dir);
-MmInformation* parse_mm_information(const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_mm_empty_message(MmEmpty& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_mm_cause_message(MmCause& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_imsi_detach_indication(ImsiDetachIndication& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_location_updating_accept(LocationUpdatingAccept& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_location_updating_request(LocationUpdatingRequest& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_authentication_request(AuthenticationRequest& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_authentication_response(AuthenticationResponse& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_identity_request(IdentityRequest& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_identity_response(IdentityResponse& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_tmsi_reallocation_command(TmsiReallocationCommand& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_authentication_failure(AuthenticationFailure& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_cm_service_request(CmServiceRequest& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_cm_service_prompt(CmServicePrompt& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_notification_response(NotificationResponse& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_cm_reestablishment_request(CmReestablishmentRequest& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_mm_information(MmInformation& r, const uint8_t* msg, uint16_t len, uint8_t dir);
 
 // <Reject cause> block; 0 after the note for a cause without text.
 int render_reject_cause(uint32_t cause, OutputText& out);

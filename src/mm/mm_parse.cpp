@@ -22,24 +22,18 @@ bool take_mobile_identity(MessageReader& in, MobileIdentity& id) {
 
 }  // namespace
 
-MmEmpty* parse_mm_empty_message(const uint8_t* msg, uint16_t, uint8_t dir) { return new_record<MmEmpty>(msg, dir); }
+void parse_mm_empty_message(MmEmpty&, const uint8_t*, uint16_t, uint8_t) {}
 
-MmCause* parse_mm_cause_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<MmCause>(msg, dir);
-  if (r == nullptr) return nullptr;
-  if (len > 2) r->cause = msg[2];
-  return r;
+void parse_mm_cause_message(MmCause& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  if (len > 2) r.cause = msg[2];
 }
 
-ImsiDetachIndication* parse_imsi_detach_indication(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ImsiDetachIndication>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_imsi_detach_indication(ImsiDetachIndication& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (!in.take_v(1, bits)) return r;
-  decode_classmark1(r->classmark1, bits);
-  take_mobile_identity(in, r->mobile_identity);
-  return r;
+  if (!in.take_v(1, bits)) return;
+  decode_classmark1(r.classmark1, bits);
+  take_mobile_identity(in, r.mobile_identity);
 }
 
 namespace {
@@ -55,112 +49,88 @@ static_assert(ieis_unique<Lua>(kLocationUpdatingAcceptIes));
 
 }  // namespace
 
-LocationUpdatingAccept* parse_location_updating_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<LocationUpdatingAccept>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_location_updating_accept(LocationUpdatingAccept& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (!in.take_v(5, bits)) return r;
-  decode_location_area_id(r->lai, bits);
-  walk_optional<Lua>(*r, in, kLocationUpdatingAcceptIes);
-  return r;
+  if (!in.take_v(5, bits)) return;
+  decode_location_area_id(r.lai, bits);
+  walk_optional<Lua>(r, in, kLocationUpdatingAcceptIes);
 }
 
 // Only the classmark 2 is looked for, right after the mobile identity: no
 // optional-element table.
-LocationUpdatingRequest* parse_location_updating_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<LocationUpdatingRequest>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_location_updating_request(LocationUpdatingRequest& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->updating_type = octet & 0x03;
-  r->follow_on_request = (octet >> 3) & 0x01;
-  r->cksn = (octet >> 4) & 0x07;
+  if (!in.take_octet(octet)) return;
+  r.updating_type = octet & 0x03;
+  r.follow_on_request = (octet >> 3) & 0x01;
+  r.cksn = (octet >> 4) & 0x07;
   BitBuffer bits;
-  if (!in.take_v(5, bits)) return r;
-  decode_location_area_id(r->lai, bits);
-  if (!in.take_v(1, bits)) return r;
-  decode_classmark1(r->classmark1, bits);
-  if (!take_mobile_identity(in, r->mobile_identity)) return r;
+  if (!in.take_v(5, bits)) return;
+  decode_location_area_id(r.lai, bits);
+  if (!in.take_v(1, bits)) return;
+  decode_classmark1(r.classmark1, bits);
+  if (!take_mobile_identity(in, r.mobile_identity)) return;
   if (in.has(1) && in.peek() == 0x33) {
     in.skip(1);
-    if (!in.take_lv_value(bits)) return r;
-    r->classmark2.present = 1;
-    decode_classmark2(r->classmark2.value, bits, dir);
+    if (!in.take_lv_value(bits)) return;
+    r.classmark2.present = 1;
+    decode_classmark2(r.classmark2.value, bits, dir);
   }
   // Then the additional update parameters (type 1, IEI 0xC-).
   uint8_t octet2 = 0;
   if (in.has(1) && (in.peek() & 0xF0) == 0xC0 && in.take_octet(octet2)) {
-    r->additional_update.present = 1;
-    r->additional_update.value = octet2 & 0x03;
+    r.additional_update.present = 1;
+    r.additional_update.value = octet2 & 0x03;
   }
-  return r;
 }
 
 // Fixed positions: RAND at octets 3..18 and the AUTN only right after it.
-AuthenticationRequest* parse_authentication_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<AuthenticationRequest>(msg, dir);
-  if (r == nullptr) return nullptr;
-  if (len > 2) r->cksn = msg[2] & 0x07;
-  if (len <= 18) return r;
-  for (int i = 1; i <= 16; ++i) r->rand[i] = msg[2 + i];
+void parse_authentication_request(AuthenticationRequest& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  if (len > 2) r.cksn = msg[2] & 0x07;
+  if (len <= 18) return;
+  for (int i = 1; i <= 16; ++i) r.rand[i] = msg[2 + i];
   if (len > 20 && msg[19] == 0x20 && 21u + msg[20] <= len) {
-    r->autn.present = 1;
-    copy_octets(r->autn.value, msg + 21, msg[20]);
+    r.autn.present = 1;
+    copy_octets(r.autn.value, msg + 21, msg[20]);
   }
-  return r;
 }
 
 // Fixed positions: the extension only at octet 6.
-AuthenticationResponse* parse_authentication_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<AuthenticationResponse>(msg, dir);
-  if (r == nullptr) return nullptr;
-  if (len <= 5) return r;
-  for (int i = 1; i <= 4; ++i) r->sres[i] = msg[1 + i];
+void parse_authentication_response(AuthenticationResponse& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  if (len <= 5) return;
+  for (int i = 1; i <= 4; ++i) r.sres[i] = msg[1 + i];
   if (len > 7 && msg[6] == 0x21 && 8u + msg[7] <= len) {
-    r->extension.present = 1;
-    copy_octets(r->extension.value, msg + 8, msg[7]);
+    r.extension.present = 1;
+    copy_octets(r.extension.value, msg + 8, msg[7]);
   }
-  return r;
 }
 
-IdentityRequest* parse_identity_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<IdentityRequest>(msg, dir);
-  if (r == nullptr) return nullptr;
-  if (len > 2) r->identity_type = msg[2] & 0x07;
-  return r;
+void parse_identity_request(IdentityRequest& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  if (len > 2) r.identity_type = msg[2] & 0x07;
 }
 
-IdentityResponse* parse_identity_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<IdentityResponse>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_identity_response(IdentityResponse& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  take_mobile_identity(in, r->mobile_identity);
-  return r;
+  take_mobile_identity(in, r.mobile_identity);
 }
 
-TmsiReallocationCommand* parse_tmsi_reallocation_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<TmsiReallocationCommand>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_tmsi_reallocation_command(TmsiReallocationCommand& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (!in.take_v(5, bits)) return r;
-  decode_location_area_id(r->lai, bits);
-  take_mobile_identity(in, r->mobile_identity);
-  return r;
+  if (!in.take_v(5, bits)) return;
+  decode_location_area_id(r.lai, bits);
+  take_mobile_identity(in, r.mobile_identity);
 }
 
 // Fixed positions: the parameter only at octet 3.
-AuthenticationFailure* parse_authentication_failure(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<AuthenticationFailure>(msg, dir);
-  if (r == nullptr) return nullptr;
-  if (len > 2) r->cause = msg[2];
+void parse_authentication_failure(AuthenticationFailure& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  if (len > 2) r.cause = msg[2];
   if (len > 4 && msg[3] == 0x22 && 5u + msg[4] <= len) {
-    r->parameter.present = 1;
-    copy_octets(r->parameter.value, msg + 5, msg[4]);
+    r.parameter.present = 1;
+    copy_octets(r.parameter.value, msg + 5, msg[4]);
   }
-  return r;
 }
 
 namespace {
@@ -184,60 +154,48 @@ static_assert(ieis_unique<Csr>(kCmServiceRequestIes));
 
 }  // namespace
 
-CmServiceRequest* parse_cm_service_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CmServiceRequest>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cm_service_request(CmServiceRequest& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->service_type = octet & 0x0F;
-  r->cksn = (octet >> 4) & 0x07;
-  if (!take_fixed_classmark2(in, r->classmark2, dir)) return r;
-  if (!take_mobile_identity(in, r->mobile_identity)) return r;
-  walk_optional<Csr>(*r, in, kCmServiceRequestIes);
-  return r;
+  if (!in.take_octet(octet)) return;
+  r.service_type = octet & 0x0F;
+  r.cksn = (octet >> 4) & 0x07;
+  if (!take_fixed_classmark2(in, r.classmark2, dir)) return;
+  if (!take_mobile_identity(in, r.mobile_identity)) return;
+  walk_optional<Csr>(r, in, kCmServiceRequestIes);
 }
 
-CmServicePrompt* parse_cm_service_prompt(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CmServicePrompt>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cm_service_prompt(CmServicePrompt& r, const uint8_t* msg, uint16_t len, uint8_t) {
   if (len > 2) {
-    r->pd = msg[2] & 0x0F;
-    r->sapi = (msg[2] >> 4) & 0x03;
+    r.pd = msg[2] & 0x0F;
+    r.sapi = (msg[2] >> 4) & 0x03;
   }
-  return r;
 }
 
-NotificationResponse* parse_notification_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<NotificationResponse>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_notification_response(NotificationResponse& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
-  if (!take_fixed_classmark2(in, r->classmark2, dir)) return r;
-  if (!take_mobile_identity(in, r->mobile_identity)) return r;
+  if (!take_fixed_classmark2(in, r.classmark2, dir)) return;
+  if (!take_mobile_identity(in, r.mobile_identity)) return;
   BitBuffer bits;
-  if (!in.take_v(5, bits)) return r;
-  decode_group_call_reference(r->group_call_reference, bits);
-  return r;
+  if (!in.take_v(5, bits)) return;
+  decode_group_call_reference(r.group_call_reference, bits);
 }
 
 // Only the location area is looked for, right after the mobile identity: no
 // optional-element table.
-CmReestablishmentRequest* parse_cm_reestablishment_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CmReestablishmentRequest>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cm_reestablishment_request(CmReestablishmentRequest& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->cksn = octet & 0x07;
-  if (!take_fixed_classmark2(in, r->classmark2, dir)) return r;
-  if (!take_mobile_identity(in, r->mobile_identity)) return r;
-  if (!in.has(6) || in.peek() != 0x13) return r;
+  if (!in.take_octet(octet)) return;
+  r.cksn = octet & 0x07;
+  if (!take_fixed_classmark2(in, r.classmark2, dir)) return;
+  if (!take_mobile_identity(in, r.mobile_identity)) return;
+  if (!in.has(6) || in.peek() != 0x13) return;
   in.skip(1);
   BitBuffer bits;
   in.take_v(5, bits);
-  r->lai.present = 1;
-  decode_location_area_id(r->lai.value, bits);
-  return r;
+  r.lai.present = 1;
+  decode_location_area_id(r.lai.value, bits);
 }
 
 namespace {
@@ -281,12 +239,9 @@ static_assert(ieis_unique<Mmi>(kMmInformationIes));
 
 }  // namespace
 
-MmInformation* parse_mm_information(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<MmInformation>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_mm_information(MmInformation& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  walk_optional<Mmi>(*r, in, kMmInformationIes);
-  return r;
+  walk_optional<Mmi>(r, in, kMmInformationIes);
 }
 
 }  // namespace l3

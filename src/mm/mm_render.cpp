@@ -1,4 +1,5 @@
 #include "mm/mm_messages.h"
+#include "mm/shared_elements.h"
 
 namespace l3 {
 
@@ -276,12 +277,6 @@ constexpr ValueText kCmServiceTypeTexts[] = {
 };
 static_assert(well_formed(kCmServiceTypeTexts));
 
-constexpr ValueText kPriorityTexts[] = {
-    {0, "no priority applied"},   {1, "call priority level 4"}, {2, "call priority level 3"},
-    {3, "call priority level 2"}, {4, "call priority level 1"}, {5, "call priority level 0"},
-    {6, "call priority level B"}, {7, "call priority level A"},
-};
-static_assert(well_formed(kPriorityTexts));
 
 
 }  // namespace
@@ -294,7 +289,7 @@ int render_cm_service_request(const CmServiceRequest& r, OutputText& out) {
   wrapped(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
           [&] { render_classmark2(r.classmark2, out); });
   wrapped(out, "<Mobile identity>\n", "</Mobile identity>\n", [&] { render_mobile_identity(r.mobile_identity, out); });
-  if (r.priority_present) render_value_block(out, "Priority Level", r.priority_level, kPriorityTexts);
+  if (r.priority_present) render_value_block(out, "Priority Level", r.priority_level, kCallPriorityTexts);
   if (r.additional_update.present) render_additional_update_parameters(r.additional_update.value, out);
   append_tag_text(out, "</CM Service Request>\n");
   return 1;

@@ -2,7 +2,7 @@
 #include <optional>
 #include <set>
 
-#include "core/dispatch.h"
+#include "api/registry.h"
 #include "report/report.h"
 #include "rr/rr_msg_records.h"
 #include "rr/si_messages.h"
@@ -497,13 +497,13 @@ CellTable::Cell& CellTable::identify(const Frame& f, int32_t mcc, int32_t mnc, u
 }
 
 void CellTable::measurement(const Frame& f, const uint8_t* msg, size_t len) {
-  MessageRecord* rec = parse_message(msg, static_cast<uint16_t>(std::min<size_t>(len, 0xFFFF)), 1);
-  RecordOwner own(rec);
-  if (rec == nullptr) return;
+  const ParsedMessage rec(msg, static_cast<uint16_t>(std::min<size_t>(len, 0xFFFF)), 1);
+  const auto* report = rec.as<MeasurementReport>();
+  if (report == nullptr) return;
   Cell& c = cell_for(f);
   c.touch(f);
   c.seen["MEASUREMENT REPORT"].count++;
-  const MeasurementResults& m = static_cast<const MeasurementReport&>(*rec).results;
+  const MeasurementResults& m = report->results;
   if (m.no_ncell_m == 7) return;  // no neighbour information
   const std::vector<uint16_t> ba = c.ba_list();
   for (uint32_t i = 0; i < m.no_ncell_m && i < 6; ++i) {
@@ -525,9 +525,9 @@ void CellTable::add(const Frame& f) {
   const char* name = si_name(type);
   if (name == nullptr) return;
   const uint16_t len = static_cast<uint16_t>(std::min<size_t>(f.length, 0xFFFF));
-  MessageRecord* rec = parse_message(f.octets, len, 0);
-  RecordOwner own(rec);
-  if (rec == nullptr) return;
+  const ParsedMessage parsed(f.octets, len, 0);
+  if (!parsed) return;
+  const MessageRecord* rec = parsed.record();
   Cell* c = nullptr;
   // SI 3 and SI 6: cell identity then LAI; SI 4: LAI.
   if ((type == kSi3 || type == kSi6) && f.length >= 9) {

@@ -2,7 +2,7 @@
 #include <optional>
 
 #include "cc/cc_records.h"
-#include "core/dispatch.h"
+#include "api/registry.h"
 #include "mm/mm_records.h"
 #include "report/report.h"
 
@@ -159,23 +159,21 @@ void OutcomeList::add(const Frame& f) {
   const uint16_t len = static_cast<uint16_t>(std::min<size_t>(f.length, 0xFFFF));
   if (step->kind >= 2) {
     if (pd == kPdCc) {
-      MessageRecord* rec = parse_message(f.octets, len, f.direction == 1 ? 1 : 0);
-      RecordOwner own(rec);
+      const ParsedMessage rec(f.octets, len, f.direction == 1 ? 1 : 0);
       const CauseInfo* cause = nullptr;
-      if (rec != nullptr && type == 0x25) cause = &static_cast<const CcDisconnect&>(*rec).cause;
-      if (rec != nullptr && type == 0x2D && static_cast<const CcRelease&>(*rec).cause1.present)
-        cause = &static_cast<const CcRelease&>(*rec).cause1.value;
-      if (rec != nullptr && type == 0x2A && static_cast<const CcReleaseComplete&>(*rec).cause.present)
-        cause = &static_cast<const CcReleaseComplete&>(*rec).cause.value;
+      if (const auto* d = rec.as<CcDisconnect>(); d != nullptr && type == 0x25) cause = &d->cause;
+      if (const auto* r = rec.as<CcRelease>(); r != nullptr && type == 0x2D && r->cause1.present)
+        cause = &r->cause1.value;
+      if (const auto* r = rec.as<CcReleaseComplete>(); r != nullptr && type == 0x2A && r->cause.present)
+        cause = &r->cause.value;
       if (cause != nullptr && cause->cause_value_present && !p.cause) {
         p.cause = cause->cause_value;
         p.cause_text = text_of(kCcCauses, cause->cause_value);
       }
     } else if (pd == kPdMm) {
-      MessageRecord* rec = parse_message(f.octets, len, f.direction == 1 ? 1 : 0);
-      RecordOwner own(rec);
-      if (rec != nullptr && f.length >= 3) {
-        p.cause = static_cast<const MmCause&>(*rec).cause;
+      const ParsedMessage rec(f.octets, len, f.direction == 1 ? 1 : 0);
+      if (const auto* c = rec.as<MmCause>(); c != nullptr && f.length >= 3) {
+        p.cause = c->cause;
         p.cause_text = text_of(kMmCauses, *p.cause);
       }
     } else if (f.length >= 3) {

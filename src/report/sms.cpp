@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/dispatch.h"
+#include "api/registry.h"
 #include "report/gsm_alphabet.h"
 #include "report/report.h"
 #include "sms/sms_records.h"
@@ -129,10 +129,9 @@ void SmsList::add(const Frame& f) {
   // message from the mobile.
   const uint8_t parse_direction = f.direction == 1 ? 0 : 1;
   const uint16_t len = static_cast<uint16_t>(std::min<size_t>(f.length, 0xFFFF));
-  MessageRecord* rec = parse_message(f.octets, len, parse_direction);
-  RecordOwner own(rec);
-  if (rec == nullptr) return;
-  const auto& r = static_cast<const CpDataRecord&>(*rec);
+  const ParsedMessage rec(f.octets, len, parse_direction);
+  if (rec.as<CpDataRecord>() == nullptr) return;
+  const auto& r = *rec.as<CpDataRecord>();
   // RP-DATA only: the other RP messages carry no TPDU.
   if (r.rp_message_type > 1 || !r.tpdu.present) return;
   const TpduRecord& t = r.tpdu;

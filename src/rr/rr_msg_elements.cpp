@@ -1,4 +1,5 @@
 #include "rr/rr_msg_elements.h"
+#include "mm/shared_elements.h"
 
 #include <iterator>
 
@@ -15,12 +16,6 @@ uint32_t value_end(const BitBuffer& b) {
   return end < b.count ? end : b.count;
 }
 
-constexpr ValueText kPriorityTexts[] = {
-    {0, "no priority applied"},   {1, "call priority level 4"}, {2, "call priority level 3"},
-    {3, "call priority level 2"}, {4, "call priority level 1"}, {5, "call priority level 0"},
-    {6, "call priority level B"}, {7, "call priority level A"},
-};
-static_assert(well_formed(kPriorityTexts));
 
 void append_fixed6(OutputText& out, uint32_t tenths) {
   // "%f" of tenths / 10 for 0..10.
@@ -34,7 +29,7 @@ void append_fixed6(OutputText& out, uint32_t tenths) {
 
 int render_rr_priority(uint8_t value, OutputText& out) {
   append_plain(out, "<Priority>\n");
-  const char* text = find_text(kPriorityTexts, value);
+  const char* text = find_text(kCallPriorityTexts, value);
   if (text != nullptr) append_value_text(text, out, value, 1);  // above 7: the two tags only
   append_plain(out, "</Priority>\n");
   return 1;
@@ -151,7 +146,7 @@ void render_rr_group_call_ref(const RrGroupCallRef& g, OutputText& out) {
   append_value_text(g.af == 1 ? "acknowledgement is required" : "acknowledgement is not required", out, g.af, 1);
   open_tag(out, "</AF>\n");
   open_tag(out, "<Call_priority>\n");
-  append_value_text(text_or(kPriorityTexts, g.call_priority, ""), out, g.call_priority, 1);
+  append_value_text(text_or(kCallPriorityTexts, g.call_priority, ""), out, g.call_priority, 1);
   open_tag(out, "</Call_priority>\n");
   open_tag(out, "<Ciphering_information>\n");
   if (g.ciphering_info == 0) {

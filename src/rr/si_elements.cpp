@@ -1,4 +1,5 @@
 #include "rr/si_elements.h"
+#include "mm/shared_elements.h"
 
 #include <cmath>
 #include <iterator>
@@ -253,12 +254,6 @@ int render_penalty_time(uint8_t v, OutputText& out) {
 }
 
 namespace {
-constexpr ValueText kCallPriorityTexts[] = {
-    {0, "no priority applied"},   {1, "call priority level 4"}, {2, "call priority level 3"},
-    {3, "call priority level 2"}, {4, "call priority level 1"}, {5, "call priority level 0"},
-    {6, "call priority level B"}, {7, "call priority level A"},
-};
-static_assert(well_formed(kCallPriorityTexts));
 
 constexpr ValueText kT3192Texts[] = {
     {0, "time 500 msec"}, {1, "time 1000 msec"}, {2, "time 1500 msec"}, {3, "time 0 msec"},
