@@ -8,23 +8,25 @@
 #include <memory>
 #include <vector>
 
-#include "core/dispatch.h"
+#include "api/registry.h"
 #include "test_util.h"
 
 namespace {
 
-struct FreeRecord {
-  void operator()(l3::MessageRecord* r) const { l3::free_record(r); }
-};
-using Owned = std::unique_ptr<l3::MessageRecord, FreeRecord>;
+using Owned = std::unique_ptr<l3::ParsedMessage>;
 
 Owned parse(uint8_t dir, const std::vector<uint8_t>& msg) {
-  return Owned(l3::parse_cc_message(msg.data(), static_cast<uint16_t>(msg.size()), dir));
+  auto p = std::make_unique<l3::ParsedMessage>(msg.data(), static_cast<uint16_t>(msg.size()), dir);
+  return *p ? std::move(p) : nullptr;
 }
 
+// The record of the row's type; a failure and an empty record otherwise.
 template <class R>
 const R& as(const Owned& r) {
-  return static_cast<const R&>(*r);
+  static const R kNone{};
+  const R* rec = r ? r->as<R>() : nullptr;
+  if (rec == nullptr) ADD_FAILURE() << "no record of this type";
+  return rec != nullptr ? *rec : kNone;
 }
 
 // hex, then n copies of one octet, then more hex.
@@ -60,7 +62,7 @@ TEST(CcRecords, ReleaseCauseSlotsLaterOnesGoToSlot2) {
 
 TEST(CcRecords, KeyKeepsSequenceBits) {
   Owned r = parse(1, tharvel_test::octets("03 45"));
-  EXPECT_EQ(r->key, 0x345);
+  EXPECT_EQ(r->record()->key, 0x345);
   EXPECT_FALSE(parse(1, tharvel_test::octets("03 0A")));
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "api/keys.h"
+#include "cc/cc_table.h"
 #include "core/dispatch.h"
 #include "mm/mm_table.h"
 
@@ -20,7 +21,7 @@ constexpr auto join_sorted(const MessageRow (&... tables)[N]) {
   return all;
 }
 
-constexpr auto kAll = join_sorted(kMmMessages);
+constexpr auto kAll = join_sorted(kCcMessages, kMmMessages);
 
 constexpr bool ascending_unique() {
   for (size_t i = 1; i < kAll.size(); ++i) {

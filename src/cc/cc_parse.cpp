@@ -129,12 +129,9 @@ void walk_until(R& r, MessageReader& in, std::span<const OptionalIe<R>> table, u
 }
 
 template <class R>
-R* parse_walk(const uint8_t* msg, uint16_t len, uint8_t dir, std::span<const OptionalIe<R>> table) {
-  R* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_walk(R& r, const uint8_t* msg, uint16_t len, std::span<const OptionalIe<R>> table) {
   MessageReader in(msg, len);
-  walk_optional(*r, in, table);
-  return r;
+  walk_optional(r, in, table);
 }
 
 using Alerting = CcAlerting;
@@ -345,218 +342,172 @@ constexpr OptionalIe<CcFacility> kFacilityIes[] = {
 
 }  // namespace
 
-MessageRecord* parse_cc_header_only(const uint8_t* msg, uint16_t, uint8_t dir) {
-  return new_record<CcHeaderOnly>(msg, dir);
-}
+void parse_cc_header_only(CcHeaderOnly&, const uint8_t*, uint16_t, uint8_t) {}
 
 // PROGRESS looks for the user-user once, right after the progress indicator.
-MessageRecord* parse_cc_progress(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcProgress>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_progress(CcProgress& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (!in.take_lv_value(bits)) return r;
-  decode_progress_indicator(r->progress, bits);
+  if (!in.take_lv_value(bits)) return;
+  decode_progress_indicator(r.progress, bits);
   constexpr OptionalIe<CcProgress> kUserUser[] = {
       {0x7E, IeForm::tlv, 0, take_led<CcProgress, UserUserInfo, &CcProgress::user_user, decode_user_user>},
   };
-  take_one<CcProgress>(*r, in, kUserUser);
-  return r;
+  take_one<CcProgress>(r, in, kUserUser);
 }
 
 // START CC: one element at octet 2, no loop.
-MessageRecord* parse_cc_start_cc(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcStartCc>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_start_cc(CcStartCc& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  take_one<CcStartCc>(*r, in, kStartCcIes);
-  return r;
+  take_one<CcStartCc>(r, in, kStartCcIes);
 }
 
-MessageRecord* parse_cc_recall(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcRecall>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_recall(CcRecall& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->recall_type = octet & 0x07;
+  if (!in.take_octet(octet)) return;
+  r.recall_type = octet & 0x07;
   BitBuffer bits;
-  if (in.take_lv_led(bits)) decode_facility(r->facility, bits);
-  return r;
+  if (in.take_lv_led(bits)) decode_facility(r.facility, bits);
 }
 
 // USER INFORMATION looks for "more data" once, after the user-user.
-MessageRecord* parse_cc_user_information(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcUserInformation>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_user_information(CcUserInformation& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (!in.take_lv_led(bits)) return r;
-  decode_user_user(r->user_user, bits);
-  take_one<CcUserInformation>(*r, in, kUserInformationIes);
-  return r;
+  if (!in.take_lv_led(bits)) return;
+  decode_user_user(r.user_user, bits);
+  take_one<CcUserInformation>(r, in, kUserInformationIes);
 }
 
-MessageRecord* parse_cc_modify_reject(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcModifyReject>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_modify_reject(CcModifyReject& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (!in.take_lv_led(bits)) return r;
-  decode_bearer_capability(r->bc, bits, dir);
-  if (!in.take_lv_led(bits)) return r;
-  decode_cause(r->cause, bits);
-  walk_optional<CcModifyReject>(*r, in, kModifyRejectIes);
-  return r;
+  if (!in.take_lv_led(bits)) return;
+  decode_bearer_capability(r.bc, bits, dir);
+  if (!in.take_lv_led(bits)) return;
+  decode_cause(r.cause, bits);
+  walk_optional<CcModifyReject>(r, in, kModifyRejectIes);
 }
 
 namespace {
 
 // MODIFY and MODIFY COMPLETE differ only in the IEIs they accept.
-MessageRecord* parse_cc_modify_with(const uint8_t* msg, uint16_t len, uint8_t dir,
-                                    std::span<const OptionalIe<CcModify>> table) {
-  auto* r = new_record<CcModify>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_modify_with(CcModify& r, const uint8_t* msg, uint16_t len, std::span<const OptionalIe<CcModify>> table) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (!in.take_lv_led(bits)) return r;
-  decode_bearer_capability(r->bc, bits, dir);
-  walk_optional(*r, in, table);
-  return r;
+  if (!in.take_lv_led(bits)) return;
+  decode_bearer_capability(r.bc, bits, r.direction);
+  walk_optional(r, in, table);
 }
 
 }  // namespace
 
-MessageRecord* parse_cc_cause_only(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcCauseOnly>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_cause_only(CcCauseOnly& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (in.take_lv_led(bits)) decode_cause(r->cause, bits);
-  return r;
+  if (in.take_lv_led(bits)) decode_cause(r.cause, bits);
 }
 
-MessageRecord* parse_cc_disconnect(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcDisconnect>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_disconnect(CcDisconnect& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (!in.take_lv_led(bits)) return r;
-  decode_cause(r->cause, bits);
-  walk_optional<CcDisconnect>(*r, in, kDisconnectIes);
-  return r;
+  if (!in.take_lv_led(bits)) return;
+  decode_cause(r.cause, bits);
+  walk_optional<CcDisconnect>(r, in, kDisconnectIes);
 }
 
 namespace {
 
 template <class R>
-MessageRecord* parse_until_ss_version(const uint8_t* msg, uint16_t len, uint8_t dir,
-                                      std::span<const OptionalIe<R>> table) {
-  auto* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_until_ss_version(R& r, const uint8_t* msg, uint16_t len, std::span<const OptionalIe<R>> table) {
   MessageReader in(msg, len);
-  walk_until(*r, in, table, 0x7F);
-  return r;
+  walk_until(r, in, table, 0x7F);
 }
 
 }  // namespace
 
 // Keypad facility: only as the first octet after the message type.
-MessageRecord* parse_cc_dtmf(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcDtmf>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_dtmf(CcDtmf& r, const uint8_t* msg, uint16_t len, uint8_t) {
   if (len >= 4 && msg[2] == 0x2C) {
-    r->keypad.present = 1;
-    r->keypad.value = msg[3] & 0x7F;
+    r.keypad.present = 1;
+    r.keypad.value = msg[3] & 0x7F;
   }
-  return r;
 }
 
-MessageRecord* parse_cc_congestion_control(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcCongestionControl>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_congestion_control(CcCongestionControl& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->congestion_level = octet & 0x0F;
-  walk_optional<CcCongestionControl>(*r, in, kCongestionControlIes);
-  return r;
+  if (!in.take_octet(octet)) return;
+  r.congestion_level = octet & 0x0F;
+  walk_optional<CcCongestionControl>(r, in, kCongestionControlIes);
 }
 
-MessageRecord* parse_cc_facility(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcFacility>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_facility(CcFacility& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (!in.take_lv_led(bits)) return r;
-  decode_facility(r->facility, bits);
-  walk_optional<CcFacility>(*r, in, kFacilityIes);
-  return r;
+  if (!in.take_lv_led(bits)) return;
+  decode_facility(r.facility, bits);
+  walk_optional<CcFacility>(r, in, kFacilityIes);
 }
 
 // Auxiliary states are looked for once, after the call state.
-MessageRecord* parse_cc_status(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcStatus>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cc_status(CcStatus& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (!in.take_lv_led(bits)) return r;
-  decode_cause(r->cause, bits);
+  if (!in.take_lv_led(bits)) return;
+  decode_cause(r.cause, bits);
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->call_state_coding = octet >> 6;
-  r->call_state_value = octet & 0x3F;
+  if (!in.take_octet(octet)) return;
+  r.call_state_coding = octet >> 6;
+  r.call_state_value = octet & 0x3F;
   if (in.has(3) && in.peek() == 0x24) {
     const uint8_t aux = in.peek(2);
-    r->auxiliary_states.present = 1;
-    r->auxiliary_states.value.hold = (aux >> 2) & 0x03;
-    r->auxiliary_states.value.multi_party = aux & 0x03;
+    r.auxiliary_states.present = 1;
+    r.auxiliary_states.value.hold = (aux >> 2) & 0x03;
+    r.auxiliary_states.value.multi_party = aux & 0x03;
   }
-  return r;
 }
 
-MessageRecord* parse_cc_notify(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CcNotify>(msg, dir);
-  if (r == nullptr) return nullptr;
-  if (len > 2) r->notification_indicator = msg[2] & 0x7F;
-  return r;
+void parse_cc_notify(CcNotify& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  if (len > 2) r.notification_indicator = msg[2] & 0x7F;
 }
 
-MessageRecord* parse_cc_alerting(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_walk<CcAlerting>(msg, len, dir, kAlertingIes);
+void parse_cc_alerting(CcAlerting& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_walk<CcAlerting>(r, msg, len, kAlertingIes);
 }
-MessageRecord* parse_cc_call_proceeding(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_walk<CcCallProceeding>(msg, len, dir, kCallProceedingIes);
+void parse_cc_call_proceeding(CcCallProceeding& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_walk<CcCallProceeding>(r, msg, len, kCallProceedingIes);
 }
-MessageRecord* parse_cc_establishment(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_walk<CcEstablishment>(msg, len, dir, kEstablishmentIes);
+void parse_cc_establishment(CcEstablishment& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_walk<CcEstablishment>(r, msg, len, kEstablishmentIes);
 }
-MessageRecord* parse_cc_setup(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_walk<CcSetup>(msg, len, dir, kSetupIes);
+void parse_cc_setup(CcSetup& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_walk<CcSetup>(r, msg, len, kSetupIes);
 }
-MessageRecord* parse_cc_establishment_confirmed(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_walk<CcEstablishmentConfirmed>(msg, len, dir, kEstablishmentConfirmedIes);
+void parse_cc_establishment_confirmed(CcEstablishmentConfirmed& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_walk<CcEstablishmentConfirmed>(r, msg, len, kEstablishmentConfirmedIes);
 }
-MessageRecord* parse_cc_connect(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_walk<CcConnect>(msg, len, dir, kConnectIes);
+void parse_cc_connect(CcConnect& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_walk<CcConnect>(r, msg, len, kConnectIes);
 }
-MessageRecord* parse_cc_call_confirmed(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_walk<CcCallConfirmed>(msg, len, dir, kCallConfirmedIes);
+void parse_cc_call_confirmed(CcCallConfirmed& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_walk<CcCallConfirmed>(r, msg, len, kCallConfirmedIes);
 }
-MessageRecord* parse_cc_emergency_setup(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_walk<CcEmergencySetup>(msg, len, dir, kEmergencySetupIes);
+void parse_cc_emergency_setup(CcEmergencySetup& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_walk<CcEmergencySetup>(r, msg, len, kEmergencySetupIes);
 }
-MessageRecord* parse_cc_modify(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_cc_modify_with(msg, len, dir, kModifyIes);
+void parse_cc_modify(CcModify& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_cc_modify_with(r, msg, len, kModifyIes);
 }
-MessageRecord* parse_cc_modify_complete(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_cc_modify_with(msg, len, dir, kModifyCompleteIes);
+void parse_cc_modify_complete(CcModify& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_cc_modify_with(r, msg, len, kModifyCompleteIes);
 }
-MessageRecord* parse_cc_release_complete(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_until_ss_version<CcReleaseComplete>(msg, len, dir, kReleaseCompleteIes);
+void parse_cc_release_complete(CcReleaseComplete& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_until_ss_version<CcReleaseComplete>(r, msg, len, kReleaseCompleteIes);
 }
-MessageRecord* parse_cc_release(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_until_ss_version<CcRelease>(msg, len, dir, kReleaseIes);
+void parse_cc_release(CcRelease& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_until_ss_version<CcRelease>(r, msg, len, kReleaseIes);
 }
 
 }  // namespace l3

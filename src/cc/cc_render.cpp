@@ -7,11 +7,6 @@ namespace l3 {
 
 namespace {
 
-template <class R>
-const R& as(const MessageRecord& r) {
-  return static_cast<const R&>(r);
-}
-
 // "<name>\n" (rewritten), the element, "</name>\n": the closing tag is written
 // even when the element stopped early.
 void wrapped_bc(OutputText& out, const char* name, const Opt<BearerCapability>& bc) {
@@ -80,8 +75,7 @@ static_assert(well_formed(kSignalTexts) && well_formed(kAlertTexts));
 
 }  // namespace
 
-int render_cc_alerting(const MessageRecord& rec, OutputText& out) {
-  const CcAlerting& r = as<CcAlerting>(rec);
+int render_cc_alerting(const CcAlerting& r, OutputText& out) {
   append_plain(out, "<Alerting>\n");
   if (r.facility.present) render_facility(r.facility.value, out);
   if (r.progress.present && r.direction != 0) render_progress_indicator(r.progress.value, out);
@@ -91,8 +85,7 @@ int render_cc_alerting(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_call_proceeding(const MessageRecord& rec, OutputText& out) {
-  const CcCallProceeding& r = as<CcCallProceeding>(rec);
+int render_cc_call_proceeding(const CcCallProceeding& r, OutputText& out) {
   append_tag_text(out, "<Call Proceeding>\n");
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
   wrapped_bc(out, "Bearer capability 1", r.bc1);
@@ -105,8 +98,7 @@ int render_cc_call_proceeding(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_progress(const MessageRecord& rec, OutputText& out) {
-  const CcProgress& r = as<CcProgress>(rec);
+int render_cc_progress(const CcProgress& r, OutputText& out) {
   append_plain(out, "<Progress>\n");
   render_progress_indicator(r.progress, out);
   if (r.user_user.present) render_user_user(r.user_user.value, out);
@@ -114,8 +106,7 @@ int render_cc_progress(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_establishment(const MessageRecord& rec, OutputText& out) {
-  const CcEstablishment& r = as<CcEstablishment>(rec);
+int render_cc_establishment(const CcEstablishment& r, OutputText& out) {
   append_tag_text(out, "<CC Establishment>\n");
   if (r.repeat1.present) render_bc_repeat_indicator(r.repeat1.value, out);
   wrapped_bc(out, "Bearer capability 1", r.bc1);
@@ -163,8 +154,7 @@ int render_cc_establishment(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_setup(const MessageRecord& rec, OutputText& out) {
-  const CcSetup& r = as<CcSetup>(rec);
+int render_cc_setup(const CcSetup& r, OutputText& out) {
   const bool mobile_side = r.direction == 0;
   append_plain(out, "<Setup>\n");
   if (r.repeat1.present) render_bc_repeat_indicator(r.repeat1.value, out);
@@ -220,8 +210,7 @@ int render_cc_setup(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_establishment_confirmed(const MessageRecord& rec, OutputText& out) {
-  const CcEstablishmentConfirmed& r = as<CcEstablishmentConfirmed>(rec);
+int render_cc_establishment_confirmed(const CcEstablishmentConfirmed& r, OutputText& out) {
   append_tag_text(out, "<CC Establishment Confirmed>\n");
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
   wrapped_bc(out, "Bearer capability 1", r.bc1);
@@ -232,8 +221,7 @@ int render_cc_establishment_confirmed(const MessageRecord& rec, OutputText& out)
   return 1;
 }
 
-int render_cc_connect(const MessageRecord& rec, OutputText& out) {
-  const CcConnect& r = as<CcConnect>(rec);
+int render_cc_connect(const CcConnect& r, OutputText& out) {
   const bool mobile_side = r.direction == 0;
   append_plain(out, "<Connect>\n");
   if (r.facility.present) render_facility(r.facility.value, out);
@@ -247,8 +235,7 @@ int render_cc_connect(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_call_confirmed(const MessageRecord& rec, OutputText& out) {
-  const CcCallConfirmed& r = as<CcCallConfirmed>(rec);
+int render_cc_call_confirmed(const CcCallConfirmed& r, OutputText& out) {
   append_tag_text(out, "<Call Confirm>\n");
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
   wrapped_bc(out, "Bearer capability 1", r.bc1);
@@ -261,8 +248,7 @@ int render_cc_call_confirmed(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_start_cc(const MessageRecord& rec, OutputText& out) {
-  const CcStartCc& r = as<CcStartCc>(rec);
+int render_cc_start_cc(const CcStartCc& r, OutputText& out) {
   append_tag_text(out, "<Start CC>\n");
   if (r.cc_capabilities.present) render_cc_capabilities(r.cc_capabilities.value, out);
   append_tag_text(out, "</Start CC>\n");
@@ -273,8 +259,7 @@ namespace {
 constexpr ValueText kRecallTypeTexts[] = {{0, 6, "CCBS"}, {7, "reserved"}};
 }  // namespace
 
-int render_cc_recall(const MessageRecord& rec, OutputText& out) {
-  const CcRecall& r = as<CcRecall>(rec);
+int render_cc_recall(const CcRecall& r, OutputText& out) {
   append_plain(out, "<Recall>\n");
   render_value_block(out, "Recall Type", r.recall_type, kRecallTypeTexts);
   render_facility(r.facility, out);
@@ -282,8 +267,7 @@ int render_cc_recall(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_emergency_setup(const MessageRecord& rec, OutputText& out) {
-  const CcEmergencySetup& r = as<CcEmergencySetup>(rec);
+int render_cc_emergency_setup(const CcEmergencySetup& r, OutputText& out) {
   append_tag_text(out, "<Emergency Setup>\n");
   wrapped_bc(out, "Bearer capability", r.bc);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
@@ -293,13 +277,12 @@ int render_cc_emergency_setup(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_connect_acknowledge(const MessageRecord&, OutputText& out) {
+int render_cc_connect_acknowledge(const CcHeaderOnly&, OutputText& out) {
   append_plain(out, "<msgtype>Connect Acknowledge</msgtype>\n");
   return 1;
 }
 
-int render_cc_user_information(const MessageRecord& rec, OutputText& out) {
-  const CcUserInformation& r = as<CcUserInformation>(rec);
+int render_cc_user_information(const CcUserInformation& r, OutputText& out) {
   append_tag_text(out, "<CC User Information>\n");
   render_user_user(r.user_user, out);
   if (r.more_data.present) text_block(out, "More data", "User Information will followed");
@@ -307,8 +290,7 @@ int render_cc_user_information(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_modify_reject(const MessageRecord& rec, OutputText& out) {
-  const CcModifyReject& r = as<CcModifyReject>(rec);
+int render_cc_modify_reject(const CcModifyReject& r, OutputText& out) {
   append_tag_text(out, "<Modify Reject>\n");
   open_tag(out, "Bearer capability");
   render_bearer_capability(r.bc, out);
@@ -334,8 +316,7 @@ void render_modify_body(const CcModify& r, OutputText& out) {
 
 }  // namespace
 
-int render_cc_modify(const MessageRecord& rec, OutputText& out) {
-  const CcModify& r = as<CcModify>(rec);
+int render_cc_modify(const CcModify& r, OutputText& out) {
   append_plain(out, "<Modify>\n");
   render_modify_body(r, out);
   if (r.hlc.value.immediate_modification) text_block(out, "Immediate modification indicator", "no detail");
@@ -343,9 +324,9 @@ int render_cc_modify(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_modify_complete(const MessageRecord& rec, OutputText& out) {
+int render_cc_modify_complete(const CcModify& r, OutputText& out) {
   append_tag_text(out, "<Modify Complete>\n");
-  render_modify_body(as<CcModify>(rec), out);
+  render_modify_body(r, out);
   append_tag_text(out, "</Modify Complete>\n");
   return 1;
 }
@@ -358,36 +339,35 @@ int outer_only(OutputText& out, const char* name) {
   return 1;
 }
 
-int cause_message(const MessageRecord& rec, OutputText& out, const char* name) {
+int cause_message(const CcCauseOnly& r, OutputText& out, const char* name) {
   open_tag(out, name);
-  render_cause(as<CcCauseOnly>(rec).cause, out);
+  render_cause(r.cause, out);
   close_tag(out, name);
   return 1;
 }
 
 }  // namespace
 
-int render_cc_hold(const MessageRecord&, OutputText& out) { return outer_only(out, "Hold"); }
-int render_cc_hold_acknowledge(const MessageRecord&, OutputText& out) { return outer_only(out, "Hold Acknowledge"); }
-int render_cc_hold_reject(const MessageRecord& r, OutputText& out) { return cause_message(r, out, "Hold Reject"); }
-int render_cc_retrieve(const MessageRecord&, OutputText& out) { return outer_only(out, "Retrieve"); }
-int render_cc_retrieve_acknowledge(const MessageRecord&, OutputText& out) {
+int render_cc_hold(const CcHeaderOnly&, OutputText& out) { return outer_only(out, "Hold"); }
+int render_cc_hold_acknowledge(const CcHeaderOnly&, OutputText& out) { return outer_only(out, "Hold Acknowledge"); }
+int render_cc_hold_reject(const CcCauseOnly& r, OutputText& out) { return cause_message(r, out, "Hold Reject"); }
+int render_cc_retrieve(const CcHeaderOnly&, OutputText& out) { return outer_only(out, "Retrieve"); }
+int render_cc_retrieve_acknowledge(const CcHeaderOnly&, OutputText& out) {
   return outer_only(out, "Retrieve Acknowledge");
 }
-int render_cc_retrieve_reject(const MessageRecord& r, OutputText& out) {
+int render_cc_retrieve_reject(const CcCauseOnly& r, OutputText& out) {
   return cause_message(r, out, "Retrieve Reject");
 }
-int render_cc_stop_dtmf(const MessageRecord&, OutputText& out) { return outer_only(out, "Stop DTMF"); }
-int render_cc_stop_dtmf_acknowledge(const MessageRecord&, OutputText& out) {
+int render_cc_stop_dtmf(const CcHeaderOnly&, OutputText& out) { return outer_only(out, "Stop DTMF"); }
+int render_cc_stop_dtmf_acknowledge(const CcHeaderOnly&, OutputText& out) {
   return outer_only(out, "Stop DTMF Acknowledge");
 }
-int render_cc_status_enquiry(const MessageRecord&, OutputText& out) { return outer_only(out, "Status Enquiry"); }
-int render_cc_start_dtmf_reject(const MessageRecord& r, OutputText& out) {
+int render_cc_status_enquiry(const CcHeaderOnly&, OutputText& out) { return outer_only(out, "Status Enquiry"); }
+int render_cc_start_dtmf_reject(const CcCauseOnly& r, OutputText& out) {
   return cause_message(r, out, "Start DTMF Reject");
 }
 
-int render_cc_disconnect(const MessageRecord& rec, OutputText& out) {
-  const CcDisconnect& r = as<CcDisconnect>(rec);
+int render_cc_disconnect(const CcDisconnect& r, OutputText& out) {
   append_plain(out, "<Disconnect>\n");
   render_cause(r.cause, out);
   if (r.facility.present) render_facility(r.facility.value, out);
@@ -399,8 +379,7 @@ int render_cc_disconnect(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_release_complete(const MessageRecord& rec, OutputText& out) {
-  const CcReleaseComplete& r = as<CcReleaseComplete>(rec);
+int render_cc_release_complete(const CcReleaseComplete& r, OutputText& out) {
   append_tag_text(out, "<Release Complete>\n");
   if (r.cause.present) render_cause(r.cause.value, out);
   if (r.facility.present) render_facility(r.facility.value, out);
@@ -410,8 +389,7 @@ int render_cc_release_complete(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_release(const MessageRecord& rec, OutputText& out) {
-  const CcRelease& r = as<CcRelease>(rec);
+int render_cc_release(const CcRelease& r, OutputText& out) {
   append_plain(out, "<Release>\n");
   if (r.cause1.present) render_cause(r.cause1.value, out);
   if (r.cause2.present) render_cause(r.cause2.value, out);
@@ -424,8 +402,7 @@ int render_cc_release(const MessageRecord& rec, OutputText& out) {
 
 namespace {
 
-int dtmf_message(const MessageRecord& rec, OutputText& out, const char* name) {
-  const CcDtmf& r = as<CcDtmf>(rec);
+int dtmf_message(const CcDtmf& r, OutputText& out, const char* name) {
   open_tag(out, name);
   if (r.keypad.present) write_field_u8("Keypad facility", r.keypad.value, out, 1);
   close_tag(out, name);
@@ -436,13 +413,12 @@ constexpr ValueText kCongestionLevelTexts[] = {{0, "receiver ready"}, {15, "rece
 
 }  // namespace
 
-int render_cc_start_dtmf(const MessageRecord& r, OutputText& out) { return dtmf_message(r, out, "Start DTMF"); }
-int render_cc_start_dtmf_acknowledge(const MessageRecord& r, OutputText& out) {
+int render_cc_start_dtmf(const CcDtmf& r, OutputText& out) { return dtmf_message(r, out, "Start DTMF"); }
+int render_cc_start_dtmf_acknowledge(const CcDtmf& r, OutputText& out) {
   return dtmf_message(r, out, "Start DTMF Acknowledge");
 }
 
-int render_cc_congestion_control(const MessageRecord& rec, OutputText& out) {
-  const CcCongestionControl& r = as<CcCongestionControl>(rec);
+int render_cc_congestion_control(const CcCongestionControl& r, OutputText& out) {
   append_tag_text(out, "<CC Congestion Control>\n");
   render_value_block(out, "Congestion level", r.congestion_level, kCongestionLevelTexts, "reserved");
   if (r.cause.present) render_cause(r.cause.value, out);
@@ -450,8 +426,7 @@ int render_cc_congestion_control(const MessageRecord& rec, OutputText& out) {
   return 1;
 }
 
-int render_cc_facility(const MessageRecord& rec, OutputText& out) {
-  const CcFacility& r = as<CcFacility>(rec);
+int render_cc_facility(const CcFacility& r, OutputText& out) {
   append_plain(out, "<Facility>\n");
   write_field_octets("Facility", r.facility.octets, out, r.facility.length, 0);
   if (r.ss_version.present && r.direction == 0) render_ss_version(r.ss_version.value, out);
@@ -497,8 +472,7 @@ constexpr ValueText kMultiPartyStateTexts[] = {
 
 }  // namespace
 
-int render_cc_status(const MessageRecord& rec, OutputText& out) {
-  const CcStatus& r = as<CcStatus>(rec);
+int render_cc_status(const CcStatus& r, OutputText& out) {
   append_tag_text(out, "<CC Status>\n");
   render_cause(r.cause, out);
   open_tag(out, "Call state");
@@ -520,8 +494,7 @@ namespace {
 constexpr ValueText kNotificationTexts[] = {{0, "User suspended"}, {1, "User resumed"}, {2, "Bearer change"}};
 }  // namespace
 
-int render_cc_notify(const MessageRecord& rec, OutputText& out) {
-  const CcNotify& r = as<CcNotify>(rec);
+int render_cc_notify(const CcNotify& r, OutputText& out) {
   append_plain(out, "<Notify>\n");
   render_value_block(out, "Notification indicator", r.notification_indicator, kNotificationTexts, "Reserved");
   append_plain(out, "</Notify>\n");
