@@ -9,38 +9,26 @@ namespace {
 
 // "<name>\n" (rewritten), the element, "</name>\n": the closing tag is written
 // even when the element stopped early.
-void wrapped_bc(OutputText& out, const char* name, const Opt<BearerCapability>& bc) {
-  if (!bc.present) return;
+template <class T>
+void wrapped(OutputText& out, const char* name, const T& e, int (*render)(const T&, OutputText&)) {
   open_tag(out, name);
-  render_bearer_capability(bc.value, out);
+  render(e, out);
   close_tag(out, name);
 }
 
-void wrapped_facility(OutputText& out, const char* name, const Opt<Facility>& f) {
-  if (!f.present) return;
-  open_tag(out, name);
-  render_facility(f.value, out);
-  close_tag(out, name);
-}
-
-void wrapped_llc(OutputText& out, const char* name, const Opt<LowLayerCompat>& llc) {
-  if (!llc.present) return;
-  open_tag(out, name);
-  render_low_layer_compatibility(llc.value, out);
-  close_tag(out, name);
-}
-
-void wrapped_hlc(OutputText& out, const char* name, const Opt<HighLayerInfo>& hlc) {
-  if (!hlc.present) return;
-  open_tag(out, name);
-  render_high_layer_compatibility(hlc.value, out);
-  close_tag(out, name);
+template <class T>
+void wrapped(OutputText& out, const char* name, const Opt<T>& e, int (*render)(const T&, OutputText&)) {
+  if (e.present) wrapped(out, name, e.value, render);
 }
 
 // CC-ESTABLISHMENT's sub-message frame: <submsg>, a subtitle line, the element.
-void submsg_open(OutputText& out, const char* subtitle_line) {
+template <class T>
+void submsg(OutputText& out, const char* subtitle_line, const Opt<T>& e, int (*render)(const T&, OutputText&)) {
+  if (!e.present) return;
   append_plain(out, "<submsg>\n");
   append_plain(out, subtitle_line);
+  render(e.value, out);
+  append_plain(out, "</submsg>\n");
 }
 
 void no_detail_block(OutputText& out, const Opt<uint8_t>& flag, const char* name) {
@@ -88,8 +76,8 @@ int render_cc_alerting(const CcAlerting& r, OutputText& out) {
 int render_cc_call_proceeding(const CcCallProceeding& r, OutputText& out) {
   append_tag_text(out, "<Call Proceeding>\n");
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
-  wrapped_bc(out, "Bearer capability 1", r.bc1);
-  wrapped_bc(out, "Bearer capability 2", r.bc2);
+  wrapped(out, "Bearer capability 1", r.bc1, render_bearer_capability);
+  wrapped(out, "Bearer capability 2", r.bc2, render_bearer_capability);
   if (r.facility.present) render_facility(r.facility.value, out);
   if (r.progress.present && r.direction != 0) render_progress_indicator(r.progress.value, out);
   if (r.priority.present) render_priority(r.priority.value, out);
@@ -109,45 +97,25 @@ int render_cc_progress(const CcProgress& r, OutputText& out) {
 int render_cc_establishment(const CcEstablishment& r, OutputText& out) {
   append_tag_text(out, "<CC Establishment>\n");
   if (r.repeat1.present) render_bc_repeat_indicator(r.repeat1.value, out);
-  wrapped_bc(out, "Bearer capability 1", r.bc1);
-  wrapped_bc(out, "Bearer capability 2", r.bc2);
+  wrapped(out, "Bearer capability 1", r.bc1, render_bearer_capability);
+  wrapped(out, "Bearer capability 2", r.bc2, render_bearer_capability);
   if (r.facility.present) render_facility(r.facility.value, out);
   if (r.calling_subaddress.present) render_calling_party_subaddress(r.calling_subaddress.value, out);
   if (r.called_number.present) render_called_party_number(r.called_number.value, out);
   if (r.called_subaddress.present) render_called_party_subaddress(r.called_subaddress.value, out);
   if (r.repeat2.present) render_llc_repeat_indicator(r.repeat2.value, out);
-  if (r.llc1.present) {
-    submsg_open(out, "<subtitle>Low layer compatibility I </subtitle>\n");
-    render_low_layer_compatibility(r.llc1.value, out);
-    append_plain(out, "</submsg>\n");
-  }
-  if (r.llc2.present) {
-    submsg_open(out, "<subtitle>Low layer compatibility II </subtitle>\n");
-    render_low_layer_compatibility(r.llc2.value, out);
-    append_plain(out, "</submsg>\n");
-  }
+  submsg(out, "<subtitle>Low layer compatibility I </subtitle>\n", r.llc1, render_low_layer_compatibility);
+  submsg(out, "<subtitle>Low layer compatibility II </subtitle>\n", r.llc2, render_low_layer_compatibility);
   if (r.repeat3.present) render_hlc_repeat_indicator(r.repeat3.value, out);
-  if (r.hlc1.present) {
-    submsg_open(out, "<subtitle>High layer compatibility I</subtitle>\n");
-    render_high_layer_compatibility(r.hlc1.value, out);
-    append_plain(out, "</submsg>\n");
-  }
-  if (r.hlc2.present) {
-    submsg_open(out, "<subtitle>High layer compatibility II</subtitle>\n");
-    render_high_layer_compatibility(r.hlc2.value, out);
-    append_plain(out, "</submsg>\n");
-  }
+  submsg(out, "<subtitle>High layer compatibility I</subtitle>\n", r.hlc1, render_high_layer_compatibility);
+  submsg(out, "<subtitle>High layer compatibility II</subtitle>\n", r.hlc2, render_high_layer_compatibility);
   if (r.user_user.present) render_user_user(r.user_user.value, out);
   if (r.ss_version.present) render_ss_version(r.ss_version.value, out);
   no_detail_block(out, r.clir_suppression, "CLIR suppression");
   no_detail_block(out, r.clir_invocation, "CLIR Invocation");
   if (r.cc_capabilities.present) render_cc_capabilities(r.cc_capabilities.value, out);
-  wrapped_facility(out, "Facility advanced recall alignment", r.facility_advanced_recall);
-  if (r.facility_recall_not_essential.present) {
-    submsg_open(out, "<subtitle>Facility recall alignment Not essential</subtitle>\n");
-    render_facility(r.facility_recall_not_essential.value, out);
-    append_plain(out, "</submsg>\n");
-  }
+  wrapped(out, "Facility advanced recall alignment", r.facility_advanced_recall, render_facility);
+  submsg(out, "<subtitle>Facility recall alignment Not essential</subtitle>\n", r.facility_recall_not_essential, render_facility);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
   append_tag_text(out, "</CC Establishment>\n");
@@ -161,35 +129,27 @@ int render_cc_setup(const CcSetup& r, OutputText& out) {
   if (r.repeat2.present) render_llc_repeat_indicator(r.repeat2.value, out);
   if (r.repeat3.present) render_hlc_repeat_indicator(r.repeat3.value, out);
   if (r.facility.present) render_facility(r.facility.value, out);
-  wrapped_bc(out, "Bearer capability1", r.bc1);
-  wrapped_bc(out, "Bearer capability2", r.bc2);
-  wrapped_llc(out, "Low layer compatibility I", r.llc1);
-  wrapped_llc(out, "Low layer compatibility II", r.llc2);
-  wrapped_hlc(out, "High layer compatibility I", r.hlc1);
-  wrapped_hlc(out, "High layer compatibility II", r.hlc2);
+  wrapped(out, "Bearer capability1", r.bc1, render_bearer_capability);
+  wrapped(out, "Bearer capability2", r.bc2, render_bearer_capability);
+  wrapped(out, "Low layer compatibility I", r.llc1, render_low_layer_compatibility);
+  wrapped(out, "Low layer compatibility II", r.llc2, render_low_layer_compatibility);
+  wrapped(out, "High layer compatibility I", r.hlc1, render_high_layer_compatibility);
+  wrapped(out, "High layer compatibility II", r.hlc2, render_high_layer_compatibility);
   if (r.user_user.present) render_user_user(r.user_user.value, out);
   if (r.ss_version.present && mobile_side) render_ss_version(r.ss_version.value, out);
   if (r.calling_subaddress.present) render_calling_party_subaddress(r.calling_subaddress.value, out);
   if (r.called_subaddress.present) render_called_party_subaddress(r.called_subaddress.value, out);
   if (r.called_number.present) render_called_party_number(r.called_number.value, out);
   if (mobile_side) {
-    wrapped_facility(out, "Facility advanced recall alignment", r.facility_advanced_recall);
-    wrapped_facility(out, "Facility recall alignment Not essential", r.facility_recall_not_essential);
+    wrapped(out, "Facility advanced recall alignment", r.facility_advanced_recall, render_facility);
+    wrapped(out, "Facility recall alignment Not essential", r.facility_recall_not_essential, render_facility);
   }
   if (r.cc_capabilities.present && !mobile_side) render_cc_capabilities(r.cc_capabilities.value, out);
   if (mobile_side) {
     if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
     if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
-    if (r.clir_suppression.present) {
-      append_plain(out, "<CLIR_suppression>\n");
-      append_plain(out, "no detail");
-      append_plain(out, "</CLIR_suppression>\n");
-    }
-    if (r.clir_invocation.present) {
-      append_plain(out, "<CLIR_Invocation>\n");
-      append_plain(out, "no detail");
-      append_plain(out, "</CLIR_Invocation>\n");
-    }
+    no_detail_block(out, r.clir_suppression, "CLIR_suppression");
+    no_detail_block(out, r.clir_invocation, "CLIR_Invocation");
   } else {
     if (r.progress.present) render_progress_indicator(r.progress.value, out);
     if (r.signal.present) render_value_block(out, "Signal", r.signal.value, kSignalTexts, "reserved");
@@ -213,8 +173,8 @@ int render_cc_setup(const CcSetup& r, OutputText& out) {
 int render_cc_establishment_confirmed(const CcEstablishmentConfirmed& r, OutputText& out) {
   append_tag_text(out, "<CC Establishment Confirmed>\n");
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
-  wrapped_bc(out, "Bearer capability 1", r.bc1);
-  wrapped_bc(out, "Bearer capability 2", r.bc2);
+  wrapped(out, "Bearer capability 1", r.bc1, render_bearer_capability);
+  wrapped(out, "Bearer capability 2", r.bc2, render_bearer_capability);
   if (r.cause.present) render_cause(r.cause.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
   append_tag_text(out, "</CC Establishment Confirmed>\n");
@@ -238,8 +198,8 @@ int render_cc_connect(const CcConnect& r, OutputText& out) {
 int render_cc_call_confirmed(const CcCallConfirmed& r, OutputText& out) {
   append_tag_text(out, "<Call Confirm>\n");
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
-  wrapped_bc(out, "Bearer capability 1", r.bc1);
-  wrapped_bc(out, "Bearer capability 2", r.bc2);
+  wrapped(out, "Bearer capability 1", r.bc1, render_bearer_capability);
+  wrapped(out, "Bearer capability 2", r.bc2, render_bearer_capability);
   if (r.cause.present) render_cause(r.cause.value, out);
   if (r.cc_capabilities.present) render_cc_capabilities(r.cc_capabilities.value, out);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
@@ -269,7 +229,7 @@ int render_cc_recall(const CcRecall& r, OutputText& out) {
 
 int render_cc_emergency_setup(const CcEmergencySetup& r, OutputText& out) {
   append_tag_text(out, "<Emergency Setup>\n");
-  wrapped_bc(out, "Bearer capability", r.bc);
+  wrapped(out, "Bearer capability", r.bc, render_bearer_capability);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
   if (r.emergency_category.present) write_field_u8("Emergency category", r.emergency_category.value.value, out, 0);
@@ -292,9 +252,7 @@ int render_cc_user_information(const CcUserInformation& r, OutputText& out) {
 
 int render_cc_modify_reject(const CcModifyReject& r, OutputText& out) {
   append_tag_text(out, "<Modify Reject>\n");
-  open_tag(out, "Bearer capability");
-  render_bearer_capability(r.bc, out);
-  close_tag(out, "Bearer capability");
+  wrapped(out, "Bearer capability", r.bc, render_bearer_capability);
   render_cause(r.cause, out);
   if (r.llc.present) render_low_layer_compatibility(r.llc.value, out);
   if (r.hlc.present) render_high_layer_compatibility(r.hlc.value, out);
@@ -306,9 +264,7 @@ namespace {
 
 // MODIFY and MODIFY COMPLETE; only MODIFY can carry the immediate modification flag.
 void render_modify_body(const CcModify& r, OutputText& out) {
-  open_tag(out, "Bearer capability");
-  render_bearer_capability(r.bc, out);
-  close_tag(out, "Bearer capability");
+  wrapped(out, "Bearer capability", r.bc, render_bearer_capability);
   if (r.llc.present) render_low_layer_compatibility(r.llc.value, out);
   if (r.hlc.present) render_high_layer_compatibility(r.hlc.value, out);
   if (r.hlc.value.reverse_call_setup_direction) text_block(out, "Reverse call setup direction", "no detail");
