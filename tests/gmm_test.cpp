@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dispatch.h"
+#include "api/registry.h"
 #include "gmm/gmm_records.h"
 #include "test_util.h"
 
@@ -560,17 +560,18 @@ INSTANTIATE_TEST_SUITE_P(Information, GmmGolden, testing::ValuesIn(kGmmInformati
 // A record parsed from an exact-size heap copy, so that a sanitizer sees overreads.
 struct Parsed {
   std::unique_ptr<uint8_t[]> octets;
-  MessageRecord* record;
+  l3::ParsedMessage message;
+  const MessageRecord* record;
   explicit Parsed(const char* hex, uint8_t dir = 0) {
     std::vector<uint8_t> v = tharvel_test::octets(hex);
     octets.reset(new uint8_t[v.size()]);
     std::memcpy(octets.get(), v.data(), v.size());
-    record = parse_gmm_message(octets.get(), static_cast<uint16_t>(v.size()), dir);
+    message.parse(octets.get(), static_cast<uint16_t>(v.size()), dir);
+    record = message.record();
   }
-  ~Parsed() { free_record(record); }
   template <class T>
   const T& as() const {
-    return *static_cast<const T*>(record);
+    return *message.as<T>();
   }
 };
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/dispatch.h"
+#include "api/registry.h"
 #include "sm/qos.h"
 #include "sm/sm_records.h"
 #include "test_util.h"
@@ -762,24 +762,25 @@ TEST(SmQos, PiecewiseRulesAndTexts) {
   for (const QosRuleCase& c : kQosRules) EXPECT_EQ(qos_field(c), c.text) << c.value_octets << " " << c.field;
 }
 
-// Parses through the family dispatch; the record is freed at scope exit.
+// Parses through the message table.
 struct Parsed {
   std::vector<uint8_t> msg;
-  MessageRecord* record;
+  l3::ParsedMessage message;
+  const MessageRecord* record;
   explicit Parsed(const char* hex, uint8_t dir = 0) : msg(tharvel_test::octets(hex)) {
-    record = parse_sm_message(msg.data(), static_cast<uint16_t>(msg.size()), dir);
+    message.parse(msg.data(), static_cast<uint16_t>(msg.size()), dir);
+    record = message.record();
   }
-  ~Parsed() { free_record(record); }
   template <class R>
   const R& as() const {
-    return *static_cast<const R*>(record);
+    return *message.as<R>();
   }
 };
 
 std::string render(const Parsed& p) {
   std::string buf(1 << 16, '\0');
   OutputText out(buf.data());
-  render_sm_message(*p.record, out, 0);
+  p.message.render(out, 0);
   out.finish();
   return buf.c_str();
 }

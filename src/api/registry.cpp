@@ -5,7 +5,9 @@
 
 #include "api/keys.h"
 #include "core/dispatch.h"
+#include "gmm/gmm_table.h"
 #include "mm/mm_table.h"
+#include "sm/sm_table.h"
 
 namespace l3 {
 
@@ -20,7 +22,7 @@ constexpr auto join_sorted(const MessageRow (&... tables)[N]) {
   return all;
 }
 
-constexpr auto kAll = join_sorted(kMmMessages);
+constexpr auto kAll = join_sorted(kMmMessages, kGmmMessages, kSmMessages);
 
 constexpr bool ascending_unique() {
   for (size_t i = 1; i < kAll.size(); ++i) {

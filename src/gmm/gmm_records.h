@@ -192,7 +192,4 @@ static_assert(std::is_trivially_copyable_v<GmmAttachRequest> && std::is_triviall
               std::is_trivially_copyable_v<GmmRoutingAreaUpdateRequest> &&
               std::is_trivially_copyable_v<GmmRoutingAreaUpdateAccept> && std::is_trivially_copyable_v<GmmInformation>);
 
-// Record constructors of the parsers, for tests and the value extraction.
-GmmAttachAccept* parse_gmm_attach_accept(const uint8_t* msg, uint16_t len, uint8_t dir);
-
 }  // namespace l3
