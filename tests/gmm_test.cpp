@@ -628,7 +628,7 @@ TEST(GmmParse, DetachForceToStandbyOnlyWithNonZeroDirection) {
 TEST(GmmParse, TimeThenDaylightSaving) {
   Parsed p("08 21 | 47 21 70 11 32 54 06 40 | 49 01 07 | 48 01 09");
   const auto& r = p.as<GmmInformation>();
-  EXPECT_EQ(r.universal_time.value.year, 0x12);
+  EXPECT_EQ(r.universal_time.value.octets[0], 0x12);
   EXPECT_EQ(r.daylight_saving_time.value.value, 3);
   EXPECT_EQ(r.lsa_identity.value.count, 1);
   EXPECT_EQ(r.lsa_identity.value.octets[1], 9);

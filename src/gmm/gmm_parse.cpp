@@ -409,50 +409,9 @@ void parse_gmm_authentication_ciphering_failure(GmmAuthenticationCipheringFailur
   walk_ies(r, in, kAuthenticationCipheringFailureIes);
 }
 
-namespace {
-// The element's length octet is kept; the name is decoded only when there is one.
-template <Opt<NetworkName> GmmInformation::*M>
-void store_network_name(GmmInformation& r, const IeView& ie) {
-  NetworkName& n = (r.*M).value;
-  (r.*M).present = 1;
-  n.length = static_cast<uint8_t>(ie.length);
-  if (ie.length != 0) decode_network_name(n, ie.value_bits());
-}
-
-// Units digit in the high nibble: swapped so that the octet reads as BCD.
-uint8_t swap_nibbles(uint8_t v) { return static_cast<uint8_t>((v << 4) | (v >> 4)); }
-
-void store_universal_time(GmmInformation& r, const IeView& ie) {
-  GmmUniversalTime& t = r.universal_time.value;
-  r.universal_time.present = 1;
-  uint8_t* fields[] = {&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second, &t.time_zone};
-  for (size_t i = 0; i < std::size(fields); ++i) *fields[i] = swap_nibbles(ie.value[i]);
-}
-
-// An empty element sets the flag only.
-void store_daylight_saving_time(GmmInformation& r, const IeView& ie) {
-  r.daylight_saving_time.present = 1;
-  if (ie.length == 0) return;
-  r.daylight_saving_time.value.length = static_cast<uint8_t>(ie.length);
-  r.daylight_saving_time.value.value = ie.value[0] & 3;
-}
-
-using Info = GmmInformation;
-constexpr OptionalIe<Info> kGmmInformationIes[] = {
-    {0x43, IeForm::tlv, 0, store_network_name<&Info::full_name>},
-    {0x45, IeForm::tlv, 0, store_network_name<&Info::short_name>},
-    {0x46, IeForm::tv, 1, store_octet<Info, &Info::local_time_zone>},
-    {0x47, IeForm::tv, 7, store_universal_time},
-    {0x48, IeForm::tlv, 0, store_octets<Info, 3, &Info::lsa_identity>},
-    {0x49, IeForm::tlv, 0, store_daylight_saving_time},
-};
-static_assert(ieis_unique<Info>(kGmmInformationIes));
-}  // namespace
-
 void parse_gmm_information(GmmInformation& r, const uint8_t* msg, uint16_t len, uint8_t) {
   r.direction = 0;
-  MessageReader in(msg, len);
-  walk_ies(r, in, kGmmInformationIes);
+  parse_network_information(r, msg, len);
 }
 
 }  // namespace l3

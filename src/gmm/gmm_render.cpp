@@ -379,14 +379,6 @@ int render_gmm_authentication_ciphering_failure(const GmmAuthenticationCiphering
 }
 
 namespace {
-constexpr ValueText kCodingSchemeTexts[] = {
-    {0,
-     "Cell Broadcast data coding scheme, GSM default alphabet, language "
-     "unspecified"},
-    {1, "UCS2"},
-};
-static_assert(well_formed(kCodingSchemeTexts));
-
 constexpr ValueText kAddCiTexts[] = {
     {0,
      "The MS should not add the letters for the Country's Initials to the "
@@ -398,20 +390,6 @@ constexpr ValueText kAddCiTexts[] = {
 static_assert(well_formed(kAddCiTexts));
 
 // The short name's text for 2 differs from the full name's by its quote.
-constexpr ValueText kFullNameSpareBitsTexts[] = {
-    {0,
-     "this field carries no information about the number of spare bits in "
-     "the last octet"},
-    {1, "bit 8 is spare and set to 0 in the last octet"},
-    {2, "bits 7 and 8 are spare and set to 0 in the last octet"},
-    {3, "bits 6 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {4, "bits 5 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {5, "bits 4 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {6, "bits 3 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {7, "bits 2 to 8(inclusive) are spare and set to 0 in the last octet"},
-};
-static_assert(well_formed(kFullNameSpareBitsTexts));
-
 constexpr ValueText kShortNameSpareBitsTexts[] = {
     {0,
      "this field carries no information about the number of spare bits in "
@@ -428,7 +406,7 @@ static_assert(well_formed(kShortNameSpareBitsTexts));
 
 // 0 when the coding scheme has no text: the whole message stops there.
 int render_network_name_body(const NetworkName& n, OutputText& out, std::span<const ValueText> spare_bits_texts) {
-  if (render_value_block(out, "coding scheme", n.coding_scheme, kCodingSchemeTexts) == 0) return 0;
+  if (render_value_block(out, "coding scheme", n.coding_scheme, kNetworkNameCodingSchemeTexts) == 0) return 0;
   append_plain(out, "<AddCI>\n");
   append_value_note(n.add_ci, out, 0);
   const char* add_ci = find_text(kAddCiTexts, n.add_ci);
@@ -440,32 +418,20 @@ int render_network_name_body(const NetworkName& n, OutputText& out, std::span<co
   return 1;
 }
 
-constexpr ValueText kDaylightSavingTexts[] = {
-    {0, "No adjustment for Daylight Saving Time"},
-    {1, "+1 hour adjustment for Daylight Saving Time"},
-    {2, "+2 hours adjustment for Daylight Saving Time"},
+constexpr const char* kTimeTags[][2] = {
+    {"<Year>\n", "</Year>\n"}, {"<Month>\n", "</Month>\n"},   {"<Day>\n", "</Day>\n"},
+    {"<Hour>\n", "</Hour>\n"}, {"<Minute>\n", "</Minute>\n"}, {"<Second>\n", "</Second>\n"},
 };
-static_assert(well_formed(kDaylightSavingTexts));
 
-void render_universal_time(const GmmUniversalTime& t, OutputText& out) {
-  struct TimeField {
-    const char* open;
-    uint8_t value;
-    const char* close;
-  };
-  const TimeField fields[] = {
-      {"<Year>\n", t.year, "</Year>\n"},       {"<Month>\n", t.month, "</Month>\n"},
-      {"<Day>\n", t.day, "</Day>\n"},          {"<Hour>\n", t.hour, "</Hour>\n"},
-      {"<Minute>\n", t.minute, "</Minute>\n"}, {"<Second>\n", t.second, "</Second>\n"},
-  };
+void render_universal_time(const UniversalTime& t, OutputText& out) {
   append_tag_text(out, "<time and local time zone>\n");
-  for (const TimeField& f : fields) {
-    append_plain(out, f.open);
-    append_hex_2(out, f.value);
+  for (size_t i = 0; i < std::size(kTimeTags); ++i) {
+    append_plain(out, kTimeTags[i][0]);
+    append_hex_2(out, t.octets[i]);
     out.push('\n');
-    append_plain(out, f.close);
+    append_plain(out, kTimeTags[i][1]);
   }
-  write_field_u8("Time zone", t.time_zone, out, 1);
+  write_field_u8("Time zone", t.octets[6], out, 1);
   append_tag_text(out, "</time and local time zone>\n");
 }
 }  // namespace
@@ -474,7 +440,7 @@ int render_gmm_information(const GmmInformation& r, OutputText& out) {
   append_plain(out, "<GMMInformation>\n");
   if (r.full_name.present) {
     append_tag_text(out, "<Full name for network>\n");
-    if (render_network_name_body(r.full_name.value, out, kFullNameSpareBitsTexts) == 0) return 0;
+    if (render_network_name_body(r.full_name.value, out, kNetworkNameSpareBitsTexts) == 0) return 0;
     append_tag_text(out, "</Full name for network>\n");
   }
   if (r.short_name.present) {
