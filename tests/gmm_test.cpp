@@ -594,12 +594,12 @@ TEST(GmmParse, RoutingAreaIdentificationDigits) {
   const auto& acc = a.as<GmmRoutingAreaUpdateAccept>();
   EXPECT_EQ(acc.force_to_standby, 1);
   EXPECT_EQ(acc.update_result, 0);
-  EXPECT_EQ(acc.rai.mcc, 262u);
+  EXPECT_EQ(acc.rai.mcc, 262);
   EXPECT_EQ(acc.rai.mnc, 1);
   EXPECT_EQ(acc.rai.lac, 0x1234);
   EXPECT_EQ(acc.rai.rac, 0x56);
   Parsed b("08 09 | 00 | 00 | 13 00 62 00 00 00");
-  EXPECT_EQ(b.as<GmmRoutingAreaUpdateAccept>().rai.mcc, 310u);
+  EXPECT_EQ(b.as<GmmRoutingAreaUpdateAccept>().rai.mcc, 310);
   EXPECT_EQ(b.as<GmmRoutingAreaUpdateAccept>().rai.mnc, 26);
 }
 
