@@ -68,6 +68,7 @@ static_assert(ieis_unique<Apcr>(kActivatePdpContextRequestIes));
 
 void parse_sm_activate_pdp_context_request(ActivatePdpContextRequest& r, const uint8_t* msg, uint16_t len,
                                            uint8_t dir) {
+  r.requested_qos.from_mobile = dir == 0;
   r.direction = 0;
   MessageReader in(msg, len);
   if (!take_half(in, r.requested_nsapi, 0x0F)) return;
@@ -86,7 +87,8 @@ constexpr OptionalIe<Apca> kActivatePdpContextAcceptIes[] = {kPdpAddressRow<Apca
 static_assert(ieis_unique<Apca>(kActivatePdpContextAcceptIes));
 }  // namespace
 
-void parse_sm_activate_pdp_context_accept(ActivatePdpContextAccept& r, const uint8_t* msg, uint16_t len, uint8_t) {
+void parse_sm_activate_pdp_context_accept(ActivatePdpContextAccept& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
+  r.negotiated_qos.from_mobile = dir == 0;
   r.direction = 0;
   MessageReader in(msg, len);
   if (!take_half(in, r.negotiated_llc_sapi, 0x0F)) return;
@@ -137,7 +139,8 @@ static_assert(ieis_unique<Mpcrn>(kModifyPdpContextRequestNetworkIes));
 }  // namespace
 
 void parse_sm_modify_pdp_context_request_network(ModifyPdpContextRequestNetwork& r, const uint8_t* msg, uint16_t len,
-                                                 uint8_t) {
+                                                 uint8_t dir) {
+  r.new_qos.from_mobile = dir == 0;
   r.direction = 0;
   MessageReader in(msg, len);
   if (!take_half(in, r.radio_priority, 0x07)) return;
@@ -164,7 +167,9 @@ constexpr OptionalIe<Mpcrm> kModifyPdpContextRequestMsIes[] = {
 static_assert(ieis_unique<Mpcrm>(kModifyPdpContextRequestMsIes));
 }  // namespace
 
-void parse_sm_modify_pdp_context_request_ms(ModifyPdpContextRequestMs& r, const uint8_t* msg, uint16_t len, uint8_t) {
+void parse_sm_modify_pdp_context_request_ms(ModifyPdpContextRequestMs& r, const uint8_t* msg, uint16_t len,
+                                            uint8_t dir) {
+  r.requested_new_qos.value.from_mobile = dir == 0;
   r.direction = 0;
   MessageReader in(msg, len);
   walk_optional<Mpcrm>(r, in, kModifyPdpContextRequestMsIes);
@@ -187,7 +192,8 @@ static_assert(ieis_unique<Mpcan>(kModifyPdpContextAcceptNetworkIes));
 }  // namespace
 
 void parse_sm_modify_pdp_context_accept_network(ModifyPdpContextAcceptNetwork& r, const uint8_t* msg, uint16_t len,
-                                                uint8_t) {
+                                                uint8_t dir) {
+  r.negotiated_qos.value.from_mobile = dir == 0;
   r.direction = 0;
   MessageReader in(msg, len);
   walk_optional<Mpcan>(r, in, kModifyPdpContextAcceptNetworkIes);
@@ -203,7 +209,8 @@ static_assert(ieis_unique<Aspcr>(kActivateSecondaryPdpContextRequestIes));
 }  // namespace
 
 void parse_sm_activate_secondary_pdp_context_request(ActivateSecondaryPdpContextRequest& r, const uint8_t* msg,
-                                                     uint16_t len, uint8_t) {
+                                                     uint16_t len, uint8_t dir) {
+  r.requested_qos.from_mobile = dir == 0;
   r.direction = 0;
   MessageReader in(msg, len);
   if (!take_half(in, r.requested_nsapi, 0x0F)) return;
@@ -222,7 +229,8 @@ static_assert(ieis_unique<Aspca>(kActivateSecondaryPdpContextAcceptIes));
 }  // namespace
 
 void parse_sm_activate_secondary_pdp_context_accept(ActivateSecondaryPdpContextAccept& r, const uint8_t* msg,
-                                                    uint16_t len, uint8_t) {
+                                                    uint16_t len, uint8_t dir) {
+  r.negotiated_qos.from_mobile = dir == 0;
   r.direction = 0;
   MessageReader in(msg, len);
   if (!take_half(in, r.negotiated_llc_sapi, 0x0F)) return;
@@ -243,6 +251,7 @@ static_assert(ieis_unique<Aapcr>(kActivateAaPdpContextRequestIes));
 
 void parse_sm_activate_aa_pdp_context_request(ActivateAaPdpContextRequest& r, const uint8_t* msg, uint16_t len,
                                               uint8_t dir) {
+  r.requested_qos.from_mobile = dir == 0;
   r.direction = 0;
   MessageReader in(msg, len);
   if (!take_half(in, r.requested_nsapi, 0x0F)) return;
@@ -264,6 +273,7 @@ static_assert(ieis_unique<Aapca>(kActivateAaPdpContextAcceptIes));
 
 void parse_sm_activate_aa_pdp_context_accept(ActivateAaPdpContextAccept& r, const uint8_t* msg, uint16_t len,
                                              uint8_t dir) {
+  r.negotiated_qos.from_mobile = dir == 0;
   r.direction = 0;
   MessageReader in(msg, len);
   if (!take_half(in, r.negotiated_llc_sapi, 0x0F)) return;
