@@ -119,6 +119,8 @@ typedef enum {
  *   - the ciphering key sequence number's value 7 ("No key is available"
  *     from the mobile only);
  *   - classmark 2 LCS VA and UCS2 bits, read in both directions;
+ *   - the QoS source statistics descriptor, shown for a message from the
+ *     mobile only (it is spare towards the mobile);
  *   - every other direction-bound element is read through the direction
  *     byte tharvel uses for the mobile side (0), to which a real direction
  *     of 1 is mapped.

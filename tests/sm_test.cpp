@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/dispatch.h"
+#include "api/registry.h"
 #include "sm/qos.h"
 #include "sm/sm_records.h"
 #include "test_util.h"
@@ -10,76 +10,71 @@
 namespace {
 
 // QoS value octets 23 92 1f: reliability 3, delay 4, peak 9, precedence 2, mean 31.
-const std::string kQosGprs23921f = R"(<Quality_of_service>
-<Reliability_class>
-(3)Unacknowledged GTP and LLC Acknowledged RLC Protected data</Reliability_class>
-<Delay_class>
-(4)Delay class 4</Delay_class>
-<Precedence_class>
-(2)Normal priority</Precedence_class>
-<Peak_throughput>
-(9)Up to 256 000 octet per s</Peak_throughput>
-<Mean_throughput>
-(31)Best effort</Mean_throughput>
-)";
+#define QOS_GPRS23921F                                                                  \
+  "<Quality_of_service>\n"                                                              \
+  "<Reliability_class>\n"                                                               \
+  "(3)Unacknowledged GTP and LLC Acknowledged RLC Protected data</Reliability_class>\n" \
+  "<Delay_class>\n"                                                                     \
+  "(4)Delay class 4</Delay_class>\n"                                                    \
+  "<Precedence_class>\n"                                                                \
+  "(2)Normal priority</Precedence_class>\n"                                             \
+  "<Peak_throughput>\n"                                                                 \
+  "(9)Up to 256 000 octet per s</Peak_throughput>\n"                                    \
+  "<Mean_throughput>\n"                                                                 \
+  "(31)Best effort</Mean_throughput>\n"
 
-const std::string kQosGprsSubscribed = R"(<Quality_of_service>
-<Reliability_class>
-(0)Subscribed reliability class</Reliability_class>
-<Delay_class>
-(0)Subscribed delay class</Delay_class>
-<Precedence_class>
-(0)Subscribed precedence</Precedence_class>
-<Peak_throughput>
-(0)Subscribed peak throughput</Peak_throughput>
-<Mean_throughput>
-(0)Subscribed mean throughput</Mean_throughput>
-)";
+#define QOS_GPRS_SUBSCRIBED                               \
+  "<Quality_of_service>\n"                                \
+  "<Reliability_class>\n"                                 \
+  "(0)Subscribed reliability class</Reliability_class>\n" \
+  "<Delay_class>\n"                                       \
+  "(0)Subscribed delay class</Delay_class>\n"             \
+  "<Precedence_class>\n"                                  \
+  "(0)Subscribed precedence</Precedence_class>\n"         \
+  "<Peak_throughput>\n"                                   \
+  "(0)Subscribed peak throughput</Peak_throughput>\n"     \
+  "<Mean_throughput>\n"                                   \
+  "(0)Subscribed mean throughput</Mean_throughput>\n"
 
 // UMTS octets absent, read on the network side.
-const std::string kQosUmtsSubscribed = R"(<Delivery_of_erroneous_SDUs>
-(0)Subscribed delivery of erroneous SDUs</Delivery_of_erroneous_SDUs>
-<Delivery_order>
-(0)Subscribed delivery order</Delivery_order>
-<Traffic_class>
-(0)Subscribed traffic class</Traffic_class>
-<Maximum_SDU_size>
-(0)Subscribed maximum SDU size</Maximum_SDU_size>
-<Maximum_bit_rate_for_uplink>
-(0)Subscribed maximum bit rate for uplink</Maximum_bit_rate_for_uplink>
-<Maximum_bit_rate_for_downlink>
-(0)Subscribed maximum bit rate for Downlink</Maximum_bit_rate_for_downlink>
-<Residual_Bit_Error_Rate>
-(0)Subscribed residual BER</Residual_Bit_Error_Rate>
-<SDU_error_ratio>
-(0)Subscribed SDU error ratio</SDU_error_ratio>
-<Traffic_handling_priority>
-(0)Subscribed traffic handling priority</Traffic_handling_priority>
-<Transfer_delay>
-(0)Subscribed transfer delay</Transfer_delay>
-<Guaranteed_bit_rate_for_uplink>
-(0)Subscribed Guaranteed bit rate for uplink</Guaranteed_bit_rate_for_uplink>
-<Guaranteed_bit_rate_for_downlink>
-(0)Subscribed Guaranteed bit rate for uplink</Guaranteed_bit_rate_for_downlink>
-<Source_Statistics_Descriptor>
-(0)unknown</Source_Statistics_Descriptor>
-</Quality_of_service>
-)";
+#define QOS_UMTS_SUBSCRIBED                                                           \
+  "<Delivery_of_erroneous_SDUs>\n"                                                    \
+  "(0)Subscribed delivery of erroneous SDUs</Delivery_of_erroneous_SDUs>\n"           \
+  "<Delivery_order>\n"                                                                \
+  "(0)Subscribed delivery order</Delivery_order>\n"                                   \
+  "<Traffic_class>\n"                                                                 \
+  "(0)Subscribed traffic class</Traffic_class>\n"                                     \
+  "<Maximum_SDU_size>\n"                                                              \
+  "(0)Subscribed maximum SDU size</Maximum_SDU_size>\n"                               \
+  "<Maximum_bit_rate_for_uplink>\n"                                                   \
+  "(0)Subscribed maximum bit rate for uplink</Maximum_bit_rate_for_uplink>\n"         \
+  "<Maximum_bit_rate_for_downlink>\n"                                                 \
+  "(0)Subscribed maximum bit rate for Downlink</Maximum_bit_rate_for_downlink>\n"     \
+  "<Residual_Bit_Error_Rate>\n"                                                       \
+  "(0)Subscribed residual BER</Residual_Bit_Error_Rate>\n"                            \
+  "<SDU_error_ratio>\n"                                                               \
+  "(0)Subscribed SDU error ratio</SDU_error_ratio>\n"                                 \
+  "<Traffic_handling_priority>\n"                                                     \
+  "(0)Subscribed traffic handling priority</Traffic_handling_priority>\n"             \
+  "<Transfer_delay>\n"                                                                \
+  "(0)Subscribed transfer delay</Transfer_delay>\n"                                   \
+  "<Guaranteed_bit_rate_for_uplink>\n"                                                \
+  "(0)Subscribed Guaranteed bit rate for uplink</Guaranteed_bit_rate_for_uplink>\n"   \
+  "<Guaranteed_bit_rate_for_downlink>\n"                                              \
+  "(0)Subscribed Guaranteed bit rate for uplink</Guaranteed_bit_rate_for_downlink>\n" \
+  "<Source_Statistics_Descriptor>\n"                                                  \
+  "(0)unknown</Source_Statistics_Descriptor>\n"                                       \
+  "</Quality_of_service>\n"
 
-const std::string kPcoEmpty = R"(<Protocol_Configuration_Options>
-<Configurationprotocol>
-(0)PPP for use with IP PDP type</Configurationprotocol></Protocol_Configuration_Options>
-)";
+#define PCO_EMPTY                      \
+  "<Protocol_Configuration_Options>\n" \
+  "<Configurationprotocol>\n"          \
+  "(0)PPP for use with IP PDP type</Configurationprotocol></Protocol_Configuration_Options>\n"
 
 // Documents are assembled from the QoS and options fragments above.
-struct SmGolden {
-  const char* name;
-  uint8_t direction;
-  const char* hex;
-  std::string document;
-};
+using tharvel_test::Golden;
 
-const SmGolden kSmGolden[] = {
+const Golden kSmGolden[] = {
     // Requests that carry QoS and a PDP address.
     {"activate_request_ipv4_apn_pco", 0,
      "0a 41 | 05 | 03 | 03 23 92 1f | 06 01 21 0a 01 02 03 | 28 0d 08 696e7465726e6574 03 636f6d |"
@@ -94,8 +89,7 @@ const SmGolden kSmGolden[] = {
 (3)SAPI 3</LLC_service_access_point_identifier>
 </Requested_LLC_SAPI>
 <Requested_QoS>
-)" + kQosGprs23921f +
-         kQosUmtsSubscribed + R"(</Requested_QoS>
+)" QOS_GPRS23921F QOS_UMTS_SUBSCRIBED R"(</Requested_QoS>
 <Requested_PDP_address>
 <Packet_data_protocol_address>
 <PDP_type>
@@ -194,8 +188,7 @@ _internet_com</Access_Point_Name>
 (3)SAPI 3</LLC_service_access_point_identifier>
 </Requested_LLC_SAPI>
 <Requested_QoS>
-)" + kQosGprsSubscribed +
-         kQosUmtsSubscribed + R"(</Requested_QoS>
+)" QOS_GPRS_SUBSCRIBED QOS_UMTS_SUBSCRIBED R"(</Requested_QoS>
 <Requested_PDP_address>
 <Packet_data_protocol_address>
 <PDP_type>
@@ -219,8 +212,7 @@ _internet_com</Access_Point_Name>
 (5)SAPI 5</LLC_service_access_point_identifier>
 </Requested_LLC_SAPI>
 <Requested_QoS>
-)" + kQosGprsSubscribed +
-         kQosUmtsSubscribed + R"(</Requested_QoS>
+)" QOS_GPRS_SUBSCRIBED QOS_UMTS_SUBSCRIBED R"(</Requested_QoS>
 <Requested_PDP_address>
 <Packet_data_protocol_address>
 <PDP_type>
@@ -265,8 +257,7 @@ _internet_com</Access_Point_Name>
 (11)SAPI 11</LLC_service_access_point_identifier>
 </Negotiated_LLC_SAPI>
 <Negotiated_QoS>
-)" + kQosGprs23921f +
-         R"(<Delivery_of_erroneous_SDUs>
+)" QOS_GPRS23921F R"(<Delivery_of_erroneous_SDUs>
 (3)Erroneous SDUs are not delivered</Delivery_of_erroneous_SDUs>
 <Delivery_order>
 (2)Without delivery order</Delivery_order>
@@ -325,8 +316,7 @@ _internet_com</Access_Point_Name>
 (0)LLC SAPI not assigned</LLC_service_access_point_identifier>
 </Negotiated_LLC_SAPI>
 <Negotiated_QoS>
-)" + kQosGprs23921f +
-         kQosUmtsSubscribed + R"(</Negotiated_QoS>
+)" QOS_GPRS23921F QOS_UMTS_SUBSCRIBED R"(</Negotiated_QoS>
 <Radio_priority>
 <Radio_priority>
 (1)priority level 1</Radio_priority>
@@ -336,8 +326,7 @@ _internet_com</Access_Point_Name>
 (64)dynamically assigned</Packet_Flow_Identifier>
 </Packet_Flow_Identifier>
 <Protocol_configuration_options>
-)" + kPcoEmpty +
-         R"(</Protocol_configuration_options>
+)" PCO_EMPTY R"(</Protocol_configuration_options>
 </Activate_AA_PDP_Context_Accept>
 )"},
     // An empty packet flow identifier is not shown.
@@ -353,8 +342,7 @@ _internet_com</Access_Point_Name>
     {"modify_accept_dl_all_elements", 1, "0a 4b | 32 0b | 30 03 23921f | 81 | 34 01 00 | 27 01 80",
      R"(<Modify_PDP_Context_Accept_DL>
 <Requested_new_QoS>
-)" + kQosGprs23921f +
-         kQosUmtsSubscribed + R"(</Requested_new_QoS>
+)" QOS_GPRS23921F QOS_UMTS_SUBSCRIBED R"(</Requested_new_QoS>
 <Negotiated_LLC_SAPI>
 <LLC_service_access_point_identifier>
 (11)SAPI 11</LLC_service_access_point_identifier>
@@ -365,8 +353,7 @@ _internet_com</Access_Point_Name>
 </New_radio_priority>
 <Packet_Flow_Identifier>
 (0)Best Effort</Packet_Flow_Identifier>
-)" + kPcoEmpty +
-         R"(</Modify_PDP_Context_Accept_DL>
+)" PCO_EMPTY R"(</Modify_PDP_Context_Accept_DL>
 )"},
     // Traffic flow templates.
     {"modify_request_ul_sapi_qos_tft", 1, "0a 4a | 32 03 | 30 03 23921f | 37 07 21 10 00 03 301006",
@@ -376,8 +363,7 @@ _internet_com</Access_Point_Name>
 (3)SAPI 3</LLC_service_access_point_identifier>
 </Requested_LLC_SAPI>
 <Requested_new_QoS>
-)" + kQosGprs23921f +
-         kQosUmtsSubscribed + R"(</Requested_new_QoS>
+)" QOS_GPRS23921F QOS_UMTS_SUBSCRIBED R"(</Requested_new_QoS>
 <New_TFT>
 <TrafficFlowTemplate>
 <TFT_operation_code>
@@ -421,8 +407,7 @@ _internet_com</Access_Point_Name>
 <TrafficFlowTemplate>
 <TFT_operation_code>
 (0)</New_TFT>
-)" + kPcoEmpty +
-         R"(</Modify_PDP_Context_Request_UL>
+)" PCO_EMPTY R"(</Modify_PDP_Context_Request_UL>
 )"},
     // Causes and options.
     {"activate_reject_cause_36_ppp", 1, "0a 43 | 24 | 27 01 81",
@@ -460,7 +445,8 @@ _internet_com</Access_Point_Name>
     // A second options element is stepped over, the first kept; 0xff ends the walk.
     {"deactivate_accept_repeated_pco_unknown_iei", 1, "0a 47 | 27 05 81 000c 01 07 | 27 01 80 | ff | 27 01 81",
      "<Deactivate_PDP_Context_Accept>\n<Protocol_Configuration_Options>\n<Configurationprotocol>\n(1)PPP\n"
-     "</Configurationprotocol><protocols>\n<Protocol_ID>0xc</Protocol_ID>\n<Protocol_contents>0x 7</Protocol_contents>\n"
+     "</Configurationprotocol><protocols>\n<Protocol_ID>0xc</Protocol_ID>\n<Protocol_contents>0x "
+     "7</Protocol_contents>\n"
      "</protocols>\n</Protocol_Configuration_Options>\n</Deactivate_PDP_Context_Accept>\n"},
     {"modify_reject_wrapped", 1, "0a 4c | 1a | 27 01 80",
      R"(<Modify_PDP_Context_Reject>
@@ -469,8 +455,7 @@ _internet_com</Access_Point_Name>
 (26)Insufficient resources </Cause>
 </SM_cause>
 <Protocol_configuration_options>
-)" + kPcoEmpty +
-         R"(</Protocol_configuration_options>
+)" PCO_EMPTY R"(</Protocol_configuration_options>
 </Modify_PDP_Context_Reject>
 )"},
     {"aa_reject_cause_8", 1, "0a 52 | 08",
@@ -484,8 +469,7 @@ _internet_com</Access_Point_Name>
 (3)SAPI 3</LLC_service_access_point_identifier>
 </Negotiated_LLC_SAPI>
 <Negotiated_QoS>
-)" + kQosGprs23921f +
-         kQosUmtsSubscribed + R"(</Negotiated_QoS>
+)" QOS_GPRS23921F QOS_UMTS_SUBSCRIBED R"(</Negotiated_QoS>
 <Allocated_P_TMSI>
 <Mobile_Identity><Type_of_identity>
 (4)TMSI/P-TMSI</Type_of_identity>
@@ -525,8 +509,7 @@ _internet_com</Access_Point_Name>
 (5)SAPI 5</LLC_service_access_point_identifier>
 </Requested_LLC_SAPI>
 <New_QoS>
-)" + kQosGprs23921f +
-         kQosUmtsSubscribed + R"(</New_QoS>
+)" QOS_GPRS23921F QOS_UMTS_SUBSCRIBED R"(</New_QoS>
 <Packet_data_protocol_address>
 <PDP_type>
 (15)Empty PDP type</PDP_type>
@@ -535,14 +518,13 @@ _internet_com</Access_Point_Name>
 </Packet_data_protocol_address>
 <Packet_Flow_Identifier>
 (3)TOM8</Packet_Flow_Identifier>
-)" + kPcoEmpty +
-         R"(</Modify_PDP_Context_Request_DL>
+)" PCO_EMPTY R"(</Modify_PDP_Context_Request_DL>
 )"},
     // The access point name is not an element of this message: it ends the walk.
     {"modify_accept_ul_apn_ends_walk", 0, "0a 49 | 28 01 41 | 27 01 80",
      "<Modify_PDP_Context_Accept_UL>\n</Modify_PDP_Context_Accept_UL>\n"},
     {"modify_accept_ul_pco", 0, "0a 49 | 27 01 80",
-     "<Modify_PDP_Context_Accept_UL>\n" + kPcoEmpty + "</Modify_PDP_Context_Accept_UL>\n"},
+     "<Modify_PDP_Context_Accept_UL>\n" PCO_EMPTY "</Modify_PDP_Context_Accept_UL>\n"},
     // Secondary request: linked TI shown as not implemented; the template is not wrapped.
     {"secondary_request_linked_ti_tft_pco", 0, "0a 4d | 0f | 00 | 03 23921f | 01 80 | 36 04 41 07 80 00 | 27 01 80",
      R"(<Activate_AA_PDP_Context_Request>
@@ -555,8 +537,7 @@ _internet_com</Access_Point_Name>
 (0)LLC SAPI not assigned</LLC_service_access_point_identifier>
 </Requested_LLC_SAPI>
 <Requested_QoS>
-)" + kQosGprs23921f +
-         kQosUmtsSubscribed + R"(</Requested_QoS>
+)" QOS_GPRS23921F QOS_UMTS_SUBSCRIBED R"(</Requested_QoS>
 <Linked_TI>
 <NOT_IMPLEMENTED>
 </NOT_IMPLEMENTED>
@@ -572,8 +553,7 @@ _internet_com</Access_Point_Name>
 <E_bit>
 (0)parameters list is not included</E_bit>
 </TrafficFlowTemplate>
-)" + kPcoEmpty +
-         R"(</Activate_AA_PDP_Context_Request>
+)" PCO_EMPTY R"(</Activate_AA_PDP_Context_Request>
 )"},
     {"modify_request_ul_tft_code_7", 0, "0a 4a | 37 01 e0",
      R"(<Modify_PDP_Context_Request_UL>
@@ -592,8 +572,7 @@ _internet_com</Access_Point_Name>
 <Cause>
 (81)Invalid transaction identifier value </Cause>
 <Protocol_configuration_options>
-)" + kPcoEmpty +
-         R"(</Protocol_configuration_options>
+)" PCO_EMPTY R"(</Protocol_configuration_options>
 </Activate_AA_PDP_Context_Reject>
 )"},
     // Tear down indicator 0; the cause without text falls back by the kept direction.
@@ -638,10 +617,10 @@ _A_!__</Access_Point_Name>
     {"aa_deactivate_accept", 0, "0a 54", "<Deactivate_GSM_PDP_Context_Accept>\n</Deactivate_GSM_PDP_Context_Accept>\n"},
 };
 
-class SmMessages : public testing::TestWithParam<SmGolden> {};
+class SmMessages : public testing::TestWithParam<Golden> {};
 
 TEST_P(SmMessages, DecodesToDocument) {
-  const SmGolden& g = GetParam();
+  const Golden& g = GetParam();
   tharvel_test::Decoded d = tharvel_test::decode_hex(g.direction, g.hex);
   EXPECT_EQ(d.result, 1);
   EXPECT_TRUE(tharvel_test::closed(d.text));
@@ -652,8 +631,7 @@ TEST_P(SmMessages, SurvivesEveryTruncation) {
   tharvel_test::decode_every_prefix(GetParam().direction, tharvel_test::octets(GetParam().hex));
 }
 
-INSTANTIATE_TEST_SUITE_P(Sm, SmMessages, testing::ValuesIn(kSmGolden),
-                         [](const testing::TestParamInfo<SmGolden>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sm, SmMessages, testing::ValuesIn(kSmGolden), tharvel_test::golden_name);
 
 }  // namespace
 
@@ -762,24 +740,25 @@ TEST(SmQos, PiecewiseRulesAndTexts) {
   for (const QosRuleCase& c : kQosRules) EXPECT_EQ(qos_field(c), c.text) << c.value_octets << " " << c.field;
 }
 
-// Parses through the family dispatch; the record is freed at scope exit.
+// Parses through the message table.
 struct Parsed {
   std::vector<uint8_t> msg;
-  MessageRecord* record;
+  l3::ParsedMessage message;
+  const MessageRecord* record;
   explicit Parsed(const char* hex, uint8_t dir = 0) : msg(tharvel_test::octets(hex)) {
-    record = parse_sm_message(msg.data(), static_cast<uint16_t>(msg.size()), dir);
+    message.parse(msg.data(), static_cast<uint16_t>(msg.size()), dir);
+    record = message.record();
   }
-  ~Parsed() { free_record(record); }
   template <class R>
   const R& as() const {
-    return *static_cast<const R*>(record);
+    return *message.as<R>();
   }
 };
 
 std::string render(const Parsed& p) {
   std::string buf(1 << 16, '\0');
   OutputText out(buf.data());
-  render_sm_message(*p.record, out, 0);
+  p.message.render(out, 0);
   out.finish();
   return buf.c_str();
 }

@@ -6,7 +6,9 @@
 #include "api/keys.h"
 #include "cc/cc_table.h"
 #include "core/dispatch.h"
+#include "gmm/gmm_table.h"
 #include "mm/mm_table.h"
+#include "sm/sm_table.h"
 
 namespace l3 {
 
@@ -21,7 +23,7 @@ constexpr auto join_sorted(const MessageRow (&... tables)[N]) {
   return all;
 }
 
-constexpr auto kAll = join_sorted(kCcMessages, kMmMessages);
+constexpr auto kAll = join_sorted(kCcMessages, kMmMessages, kGmmMessages, kSmMessages);
 
 constexpr bool ascending_unique() {
   for (size_t i = 1; i < kAll.size(); ++i) {

@@ -4,14 +4,6 @@
 
 namespace l3 {
 
-void decode_routing_area_identification(RoutingAreaId& r, const BitBuffer& b) {
-  r.mcc = 100u * read_bits8(4, 4, b) + 10u * read_bits8(0, 4, b) + read_bits8(12, 4, b);
-  // The third MNC digit (bits 8 to 11) is not kept.
-  r.mnc = static_cast<uint8_t>(read_bits8(16, 4, b) + 10 * read_bits8(20, 4, b));
-  r.lac = read_bits16(24, 16, b);
-  r.rac = read_bits8(40, 8, b);
-}
-
 void decode_drx_parameter(DrxParameter& d, const BitBuffer& b) {
   d.split_pg_cycle_code = read_bits8(0, 8, b);
   d.split_on_ccch = read_bits8(12, 1, b);
@@ -183,7 +175,7 @@ int render_drx_parameter(const DrxParameter& d, OutputText& out) {
 
 int render_routing_area_identification(const RoutingAreaId& r, OutputText& out) {
   append_tag_text(out, "<Routing area identification>");
-  write_field_int("MCC", static_cast<int32_t>(r.mcc), out, 0);
+  write_field_int("MCC", r.mcc, out, 0);
   write_field_u8("MNC", r.mnc, out, 0);
   write_field_u16("LAC", r.lac, out, 0);
   write_field_u8("RAC", r.rac, out, 0);

@@ -1,4 +1,5 @@
-// Elements that only GMM carries, and the GMM element renderers.
+// Elements that only GMM carries, and the GMM element renderers (the routing
+// area identification is decoded with the location area in mm/identity.h).
 #pragma once
 
 #include <cstdint>
@@ -7,15 +8,9 @@
 #include "core/output.h"
 #include "gmm/gprs_timer.h"
 #include "gmm/ms_capability.h"
+#include "mm/identity.h"
 
 namespace l3 {
-
-struct RoutingAreaId {
-  uint32_t mcc;
-  uint8_t mnc;
-  uint16_t lac;
-  uint8_t rac;
-};
 
 struct DrxParameter {
   uint8_t split_pg_cycle_code;
@@ -46,7 +41,6 @@ struct TwoOctetCopy {
 };
 
 // Buffers: the 6 octets, the 2 octets, and the value octets of the list.
-void decode_routing_area_identification(RoutingAreaId& r, const BitBuffer& b);
 void decode_drx_parameter(DrxParameter& d, const BitBuffer& b);
 void decode_receive_npdu_number_list(ReceiveNpduNumberList& l, const BitBuffer& b);
 

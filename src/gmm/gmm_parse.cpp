@@ -1,18 +1,9 @@
 #include <iterator>
 
-#include "core/dispatch.h"
-#include "gmm/gmm_records.h"
+#include "gmm/gmm_messages.h"
 
 namespace l3 {
 namespace {
-
-// Records without the caller's direction byte leave it 0.
-template <class T>
-T* new_gmm_record(const uint8_t* msg, uint8_t dir, bool keeps_direction) {
-  T* r = new_record<T>(msg, dir);
-  if (r != nullptr && !keeps_direction) r->direction = 0;
-  return r;
-}
 
 // walk_optional over a row table, deducing the record type from the table.
 template <class R, size_t N>
@@ -70,30 +61,29 @@ constexpr OptionalIe<AttReq> kAttachRequestIes[] = {
     {0x33, IeForm::tlv, 0, store_two_octet_copy<AttReq, &AttReq::ps_lcs_capability>},
 };
 static_assert(ieis_unique<AttReq>(kAttachRequestIes));
+}  // namespace
 
-GmmAttachRequest* parse_gmm_attach_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmAttachRequest>(msg, dir, true);
-  if (r == nullptr) return nullptr;
+void parse_gmm_attach_request(GmmAttachRequest& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
   uint8_t octet = 0;
-  if (!in.take_lv_led(bits)) return r;
-  decode_ms_network_capability(r->network_capability, bits);
-  if (!in.take_octet(octet)) return r;
-  r->attach_type = low_half(octet);
-  r->cksn = high_half(octet);
-  if (!in.take_v(2, bits)) return r;
-  decode_drx_parameter(r->drx, bits);
-  if (!in.take_lv_led(bits)) return r;
-  decode_mobile_identity(r->identity, bits);
-  if (!in.take_v(6, bits)) return r;
-  decode_routing_area_identification(r->old_rai, bits);
-  if (!in.take_lv_value(bits)) return r;
-  decode_ms_radio_access_capability(r->radio_access_capability, bits);
-  walk_ies(*r, in, kAttachRequestIes);
-  return r;
+  if (!in.take_lv_led(bits)) return;
+  decode_ms_network_capability(r.network_capability, bits);
+  if (!in.take_octet(octet)) return;
+  r.attach_type = low_half(octet);
+  r.cksn = high_half(octet);
+  if (!in.take_v(2, bits)) return;
+  decode_drx_parameter(r.drx, bits);
+  if (!in.take_lv_led(bits)) return;
+  decode_mobile_identity(r.identity, bits);
+  if (!in.take_v(6, bits)) return;
+  decode_routing_area_identification(r.old_rai, bits);
+  if (!in.take_lv_value(bits)) return;
+  decode_ms_radio_access_capability(r.radio_access_capability, bits);
+  walk_ies(r, in, kAttachRequestIes);
 }
 
+namespace {
 using AttAcc = GmmAttachAccept;
 constexpr OptionalIe<AttAcc> kAttachAcceptIes[] = {
     {0x19, IeForm::tv, 3, store_signature<AttAcc, &AttAcc::ptmsi_signature>},
@@ -107,43 +97,37 @@ constexpr OptionalIe<AttAcc> kAttachAcceptIes[] = {
     {0xB0, IeForm::half, 0, store_network_feature_support<AttAcc, &AttAcc::network_feature_support>},
 };
 static_assert(ieis_unique<AttAcc>(kAttachAcceptIes));
-
 }  // namespace
 
-GmmAttachAccept* parse_gmm_attach_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmAttachAccept>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_attach_accept(GmmAttachAccept& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
   BitBuffer bits;
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->attach_result = low_half(octet);
-  r->force_to_standby = high_half(octet);
-  if (!in.take_octet(r->periodic_ra_update_timer)) return r;
-  if (!in.take_octet(octet)) return r;
-  r->radio_priority_sms = low_half(octet);
-  r->radio_priority_tom8 = high_half(octet);
-  if (!in.take_v(6, bits)) return r;
-  decode_routing_area_identification(r->rai, bits);
-  walk_ies(*r, in, kAttachAcceptIes);
-  return r;
+  if (!in.take_octet(octet)) return;
+  r.attach_result = low_half(octet);
+  r.force_to_standby = high_half(octet);
+  if (!in.take_octet(r.periodic_ra_update_timer)) return;
+  if (!in.take_octet(octet)) return;
+  r.radio_priority_sms = low_half(octet);
+  r.radio_priority_tom8 = high_half(octet);
+  if (!in.take_v(6, bits)) return;
+  decode_routing_area_identification(r.rai, bits);
+  walk_ies(r, in, kAttachAcceptIes);
 }
 
-namespace {
-
-GmmAttachReject* parse_gmm_attach_reject(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmAttachReject>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_attach_reject(GmmAttachReject& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
-  if (!in.take_octet(r->cause)) return r;
+  if (!in.take_octet(r.cause)) return;
   // No loop: T3302 is looked for right after the cause and nowhere else.
   IeView ie;
   if (in.has(1) && in.peek() == 0x2A && take_ie(in, IeForm::tlv, 0, ie)) {
-    store_two_octet_copy<GmmAttachReject, &GmmAttachReject::t3302>(*r, ie);
+    store_two_octet_copy<GmmAttachReject, &GmmAttachReject::t3302>(r, ie);
   }
-  return r;
 }
 
+namespace {
 // The detach request keeps only the last octet of its P-TMSI signature.
 template <class R, Opt<uint8_t> R::*M>
 void store_last_octet(R& r, const IeView& ie) {
@@ -158,28 +142,26 @@ constexpr OptionalIe<DetReq> kDetachRequestIes[] = {
     {0x19, IeForm::tlv, 0, store_last_octet<DetReq, &DetReq::ptmsi_signature>},
 };
 static_assert(ieis_unique<DetReq>(kDetachRequestIes));
+}  // namespace
 
-GmmDetachRequest* parse_gmm_detach_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmDetachRequest>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_detach_request(GmmDetachRequest& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
+  r.direction = 0;
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->detach_type = low_half(octet);
-  if (dir != 0) r->force_to_standby = {1, high_half(octet)};
-  walk_ies(*r, in, kDetachRequestIes);
-  return r;
+  if (!in.take_octet(octet)) return;
+  r.detach_type = low_half(octet);
+  if (dir != 0) r.force_to_standby = {1, high_half(octet)};
+  walk_ies(r, in, kDetachRequestIes);
 }
 
-GmmDetachAccept* parse_gmm_detach_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmDetachAccept>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_detach_accept(GmmDetachAccept& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
+  r.direction = 0;
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (in.take_octet(octet) && dir != 0) r->force_to_standby = {1, low_half(octet)};
-  return r;
+  if (in.take_octet(octet) && dir != 0) r.force_to_standby = {1, low_half(octet)};
 }
 
+namespace {
 using RauReq = GmmRoutingAreaUpdateRequest;
 constexpr OptionalIe<RauReq> kRoutingAreaUpdateRequestIes[] = {
     {0x19, IeForm::tv, 3, store_signature<RauReq, &RauReq::old_ptmsi_signature>},
@@ -193,24 +175,23 @@ constexpr OptionalIe<RauReq> kRoutingAreaUpdateRequestIes[] = {
     {0x33, IeForm::tlv, 0, store_two_octet_copy<RauReq, &RauReq::ps_lcs_capability>},
 };
 static_assert(ieis_unique<RauReq>(kRoutingAreaUpdateRequestIes));
+}  // namespace
 
-GmmRoutingAreaUpdateRequest* parse_gmm_routing_area_update_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmRoutingAreaUpdateRequest>(msg, dir, true);
-  if (r == nullptr) return nullptr;
+void parse_gmm_routing_area_update_request(GmmRoutingAreaUpdateRequest& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->update_type = low_half(octet);
-  r->cksn = high_half(octet);
-  if (!in.take_v(6, bits)) return r;
-  decode_routing_area_identification(r->old_rai, bits);
-  if (!in.take_lv_value(bits)) return r;
-  decode_ms_radio_access_capability(r->radio_access_capability, bits);
-  walk_ies(*r, in, kRoutingAreaUpdateRequestIes);
-  return r;
+  if (!in.take_octet(octet)) return;
+  r.update_type = low_half(octet);
+  r.cksn = high_half(octet);
+  if (!in.take_v(6, bits)) return;
+  decode_routing_area_identification(r.old_rai, bits);
+  if (!in.take_lv_value(bits)) return;
+  decode_ms_radio_access_capability(r.radio_access_capability, bits);
+  walk_ies(r, in, kRoutingAreaUpdateRequestIes);
 }
 
+namespace {
 using RauAcc = GmmRoutingAreaUpdateAccept;
 constexpr OptionalIe<RauAcc> kRoutingAreaUpdateAcceptIes[] = {
     {0x19, IeForm::tv, 3, store_signature<RauAcc, &RauAcc::ptmsi_signature>},
@@ -227,121 +208,117 @@ constexpr OptionalIe<RauAcc> kRoutingAreaUpdateAcceptIes[] = {
     {0xB0, IeForm::half, 0, store_network_feature_support<RauAcc, &RauAcc::network_feature_support>},
 };
 static_assert(ieis_unique<RauAcc>(kRoutingAreaUpdateAcceptIes));
+}  // namespace
 
-GmmRoutingAreaUpdateAccept* parse_gmm_routing_area_update_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmRoutingAreaUpdateAccept>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_routing_area_update_accept(GmmRoutingAreaUpdateAccept& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
   BitBuffer bits;
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->force_to_standby = low_half(octet);
-  r->update_result = high_half(octet);
-  if (!in.take_octet(r->periodic_ra_update_timer)) return r;
-  if (!in.take_v(6, bits)) return r;
-  decode_routing_area_identification(r->rai, bits);
-  walk_ies(*r, in, kRoutingAreaUpdateAcceptIes);
-  return r;
+  if (!in.take_octet(octet)) return;
+  r.force_to_standby = low_half(octet);
+  r.update_result = high_half(octet);
+  if (!in.take_octet(r.periodic_ra_update_timer)) return;
+  if (!in.take_v(6, bits)) return;
+  decode_routing_area_identification(r.rai, bits);
+  walk_ies(r, in, kRoutingAreaUpdateAcceptIes);
 }
 
+namespace {
 using RauCmp = GmmRoutingAreaUpdateComplete;
 constexpr OptionalIe<RauCmp> kRoutingAreaUpdateCompleteIes[] = {
     {0x26, IeForm::tlv, 0,
      decode_value<RauCmp, ReceiveNpduNumberList, &RauCmp::receive_npdu_numbers, decode_receive_npdu_number_list>},
 };
+}  // namespace
 
-GmmRoutingAreaUpdateComplete* parse_gmm_routing_area_update_complete(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmRoutingAreaUpdateComplete>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_routing_area_update_complete(GmmRoutingAreaUpdateComplete& r, const uint8_t* msg, uint16_t len,
+                                            uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
-  walk_ies(*r, in, kRoutingAreaUpdateCompleteIes);
-  return r;
+  walk_ies(r, in, kRoutingAreaUpdateCompleteIes);
 }
 
+namespace {
 using RauRej = GmmRoutingAreaUpdateReject;
 constexpr OptionalIe<RauRej> kRoutingAreaUpdateRejectIes[] = {
     {0x2A, IeForm::tlv, 0, store_two_octet_copy<RauRej, &RauRej::t3302>},
 };
+}  // namespace
 
-GmmRoutingAreaUpdateReject* parse_gmm_routing_area_update_reject(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmRoutingAreaUpdateReject>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_routing_area_update_reject(GmmRoutingAreaUpdateReject& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (!in.take_octet(r->cause)) return r;
-  if (!in.take_octet(octet)) return r;
-  r->force_to_standby = low_half(octet);
-  walk_ies(*r, in, kRoutingAreaUpdateRejectIes);
-  return r;
+  if (!in.take_octet(r.cause)) return;
+  if (!in.take_octet(octet)) return;
+  r.force_to_standby = low_half(octet);
+  walk_ies(r, in, kRoutingAreaUpdateRejectIes);
 }
 
+namespace {
 using SvcReq = GmmServiceRequest;
 constexpr OptionalIe<SvcReq> kServiceRequestIes[] = {
     {0x32, IeForm::tlv, 0, store_pdp_context_status<SvcReq, &SvcReq::pdp_context_status>},
 };
+}  // namespace
 
-GmmServiceRequest* parse_gmm_service_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmServiceRequest>(msg, dir, true);
-  if (r == nullptr) return nullptr;
+void parse_gmm_service_request(GmmServiceRequest& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   BitBuffer bits;
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->cksn = low_half(octet);
-  r->service_type = high_half(octet);
-  if (!in.take_lv_led(bits)) return r;
-  decode_mobile_identity(r->ptmsi, bits);
-  walk_ies(*r, in, kServiceRequestIes);
-  return r;
+  if (!in.take_octet(octet)) return;
+  r.cksn = low_half(octet);
+  r.service_type = high_half(octet);
+  if (!in.take_lv_led(bits)) return;
+  decode_mobile_identity(r.ptmsi, bits);
+  walk_ies(r, in, kServiceRequestIes);
 }
 
+namespace {
 using SvcAcc = GmmServiceAccept;
 constexpr OptionalIe<SvcAcc> kServiceAcceptIes[] = {
     {0x32, IeForm::tlv, 0, store_pdp_context_status<SvcAcc, &SvcAcc::pdp_context_status>},
 };
+}  // namespace
 
-GmmServiceAccept* parse_gmm_service_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmServiceAccept>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_service_accept(GmmServiceAccept& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
-  walk_ies(*r, in, kServiceAcceptIes);
-  return r;
+  walk_ies(r, in, kServiceAcceptIes);
 }
 
 // Service reject and GMM status: the cause alone.
-GmmCauseOnly* parse_gmm_cause_only(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmCauseOnly>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_cause_only(GmmCauseOnly& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
-  in.take_octet(r->cause);
-  return r;
+  in.take_octet(r.cause);
 }
 
+namespace {
 using PtmsiCmd = GmmPtmsiReallocationCommand;
 constexpr OptionalIe<PtmsiCmd> kPtmsiReallocationCommandIes[] = {
     {0x19, IeForm::tv, 3, store_signature<PtmsiCmd, &PtmsiCmd::ptmsi_signature>},
 };
+}  // namespace
 
-GmmPtmsiReallocationCommand* parse_gmm_ptmsi_reallocation_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmPtmsiReallocationCommand>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_ptmsi_reallocation_command(GmmPtmsiReallocationCommand& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
   BitBuffer bits;
   uint8_t octet = 0;
-  if (!in.take_lv_led(bits)) return r;
-  decode_mobile_identity(r->allocated_ptmsi, bits);
-  if (!in.take_v(6, bits)) return r;
-  decode_routing_area_identification(r->rai, bits);
-  if (!in.take_octet(octet)) return r;
-  r->force_to_standby = low_half(octet);
-  walk_ies(*r, in, kPtmsiReallocationCommandIes);
-  return r;
+  if (!in.take_lv_led(bits)) return;
+  decode_mobile_identity(r.allocated_ptmsi, bits);
+  if (!in.take_v(6, bits)) return;
+  decode_routing_area_identification(r.rai, bits);
+  if (!in.take_octet(octet)) return;
+  r.force_to_standby = low_half(octet);
+  walk_ies(r, in, kPtmsiReallocationCommandIes);
 }
 
-GmmKeyOnly* parse_gmm_key_only(const uint8_t* msg, uint16_t, uint8_t dir) {
-  return new_gmm_record<GmmKeyOnly>(msg, dir, false);
-}
+void parse_gmm_key_only(GmmKeyOnly& r, const uint8_t*, uint16_t, uint8_t) { r.direction = 0; }
 
+namespace {
 // Type 1 element whose value is the low three bits of the IEI octet.
 template <class R, Opt<uint8_t> R::*M>
 void store_half_octet_key(R& r, const IeView& ie) {
@@ -356,23 +333,22 @@ constexpr OptionalIe<AcReq> kAuthenticationCipheringRequestIes[] = {
     {0x80, IeForm::half, 0, store_half_octet_key<AcReq, &AcReq::cksn>},
 };
 static_assert(ieis_unique<AcReq>(kAuthenticationCipheringRequestIes));
+}  // namespace
 
-GmmAuthenticationCipheringRequest* parse_gmm_authentication_ciphering_request(const uint8_t* msg, uint16_t len,
-                                                                              uint8_t dir) {
-  auto* r = new_gmm_record<GmmAuthenticationCipheringRequest>(msg, dir, true);
-  if (r == nullptr) return nullptr;
+void parse_gmm_authentication_ciphering_request(GmmAuthenticationCipheringRequest& r, const uint8_t* msg, uint16_t len,
+                                                uint8_t) {
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->ciphering_algorithm = low_half(octet);
-  r->imeisv_request = high_half(octet);
-  if (!in.take_octet(octet)) return r;
-  r->force_to_standby = low_half(octet);
-  r->ac_reference_number = high_half(octet);
-  walk_ies(*r, in, kAuthenticationCipheringRequestIes);
-  return r;
+  if (!in.take_octet(octet)) return;
+  r.ciphering_algorithm = low_half(octet);
+  r.imeisv_request = high_half(octet);
+  if (!in.take_octet(octet)) return;
+  r.force_to_standby = low_half(octet);
+  r.ac_reference_number = high_half(octet);
+  walk_ies(r, in, kAuthenticationCipheringRequestIes);
 }
 
+namespace {
 using AcRsp = GmmAuthenticationCipheringResponse;
 
 // Up to 12 octets, each kept as an integer; the rest of a longer element is skipped.
@@ -390,153 +366,52 @@ constexpr OptionalIe<AcRsp> kAuthenticationCipheringResponseIes[] = {
     {0x29, IeForm::tlv, 0, store_res_extension},
 };
 static_assert(ieis_unique<AcRsp>(kAuthenticationCipheringResponseIes));
+}  // namespace
 
-GmmAuthenticationCipheringResponse* parse_gmm_authentication_ciphering_response(const uint8_t* msg, uint16_t len,
-                                                                                uint8_t dir) {
-  auto* r = new_gmm_record<GmmAuthenticationCipheringResponse>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_authentication_ciphering_response(GmmAuthenticationCipheringResponse& r, const uint8_t* msg,
+                                                 uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->ac_reference_number = octet & 0x0F;
-  walk_ies(*r, in, kAuthenticationCipheringResponseIes);
-  return r;
+  if (!in.take_octet(octet)) return;
+  r.ac_reference_number = octet & 0x0F;
+  walk_ies(r, in, kAuthenticationCipheringResponseIes);
 }
 
-GmmIdentityRequest* parse_gmm_identity_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmIdentityRequest>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_identity_request(GmmIdentityRequest& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
   uint8_t octet = 0;
-  if (!in.take_octet(octet)) return r;
-  r->identity_type = low_half(octet);
-  r->force_to_standby = high_half(octet);
-  return r;
+  if (!in.take_octet(octet)) return;
+  r.identity_type = low_half(octet);
+  r.force_to_standby = high_half(octet);
 }
 
-GmmIdentityResponse* parse_gmm_identity_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmIdentityResponse>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_gmm_identity_response(GmmIdentityResponse& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
   BitBuffer bits;
-  if (in.take_lv_led(bits)) decode_mobile_identity(r->identity, bits);
-  return r;
+  if (in.take_lv_led(bits)) decode_mobile_identity(r.identity, bits);
 }
 
+namespace {
 using AcFail = GmmAuthenticationCipheringFailure;
 constexpr OptionalIe<AcFail> kAuthenticationCipheringFailureIes[] = {
     {0x30, IeForm::tlv, 0, store_octets<AcFail, 14, &AcFail::auts>},
 };
-
-GmmAuthenticationCipheringFailure* parse_gmm_authentication_ciphering_failure(const uint8_t* msg, uint16_t len,
-                                                                              uint8_t dir) {
-  auto* r = new_gmm_record<GmmAuthenticationCipheringFailure>(msg, dir, false);
-  if (r == nullptr) return nullptr;
-  MessageReader in(msg, len);
-  if (!in.take_octet(r->cause)) return r;
-  walk_ies(*r, in, kAuthenticationCipheringFailureIes);
-  return r;
-}
-
-// The element's length octet is kept; the name is decoded only when there is one.
-template <Opt<NetworkName> GmmInformation::*M>
-void store_network_name(GmmInformation& r, const IeView& ie) {
-  NetworkName& n = (r.*M).value;
-  (r.*M).present = 1;
-  n.length = static_cast<uint8_t>(ie.length);
-  if (ie.length != 0) decode_network_name(n, ie.value_bits());
-}
-
-// Units digit in the high nibble: swapped so that the octet reads as BCD.
-uint8_t swap_nibbles(uint8_t v) { return static_cast<uint8_t>((v << 4) | (v >> 4)); }
-
-void store_universal_time(GmmInformation& r, const IeView& ie) {
-  GmmUniversalTime& t = r.universal_time.value;
-  r.universal_time.present = 1;
-  uint8_t* fields[] = {&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second, &t.time_zone};
-  for (size_t i = 0; i < std::size(fields); ++i) *fields[i] = swap_nibbles(ie.value[i]);
-}
-
-// An empty element sets the flag only.
-void store_daylight_saving_time(GmmInformation& r, const IeView& ie) {
-  r.daylight_saving_time.present = 1;
-  if (ie.length == 0) return;
-  r.daylight_saving_time.value.length = static_cast<uint8_t>(ie.length);
-  r.daylight_saving_time.value.value = ie.value[0] & 3;
-}
-
-using Info = GmmInformation;
-constexpr OptionalIe<Info> kGmmInformationIes[] = {
-    {0x43, IeForm::tlv, 0, store_network_name<&Info::full_name>},
-    {0x45, IeForm::tlv, 0, store_network_name<&Info::short_name>},
-    {0x46, IeForm::tv, 1, store_octet<Info, &Info::local_time_zone>},
-    {0x47, IeForm::tv, 7, store_universal_time},
-    {0x48, IeForm::tlv, 0, store_octets<Info, 3, &Info::lsa_identity>},
-    {0x49, IeForm::tlv, 0, store_daylight_saving_time},
-};
-static_assert(ieis_unique<Info>(kGmmInformationIes));
-
-GmmInformation* parse_gmm_information(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_gmm_record<GmmInformation>(msg, dir, false);
-  if (r == nullptr) return nullptr;
-  MessageReader in(msg, len);
-  walk_ies(*r, in, kGmmInformationIes);
-  return r;
-}
-
 }  // namespace
 
-MessageRecord* parse_gmm_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  switch (msg[1]) {
-    case 0x01:
-      return parse_gmm_attach_request(msg, len, dir);
-    case 0x02:
-      return parse_gmm_attach_accept(msg, len, dir);
-    case 0x03:
-      return parse_gmm_key_only(msg, len, dir);  // attach complete
-    case 0x04:
-      return parse_gmm_attach_reject(msg, len, dir);
-    case 0x05:
-      return parse_gmm_detach_request(msg, len, dir);
-    case 0x06:
-      return parse_gmm_detach_accept(msg, len, dir);
-    case 0x08:
-      return parse_gmm_routing_area_update_request(msg, len, dir);
-    case 0x09:
-      return parse_gmm_routing_area_update_accept(msg, len, dir);
-    case 0x0A:
-      return parse_gmm_routing_area_update_complete(msg, len, dir);
-    case 0x0B:
-      return parse_gmm_routing_area_update_reject(msg, len, dir);
-    case 0x0C:
-      return parse_gmm_service_request(msg, len, dir);
-    case 0x0D:
-      return parse_gmm_service_accept(msg, len, dir);
-    case 0x0E:
-      return parse_gmm_cause_only(msg, len, dir);  // service reject
-    case 0x10:
-      return parse_gmm_ptmsi_reallocation_command(msg, len, dir);
-    case 0x11:
-      return parse_gmm_key_only(msg, len, dir);  // P-TMSI reallocation complete
-    case 0x12:
-      return parse_gmm_authentication_ciphering_request(msg, len, dir);
-    case 0x13:
-      return parse_gmm_authentication_ciphering_response(msg, len, dir);
-    case 0x14:
-      return parse_gmm_key_only(msg, len, dir);  // authentication and ciphering reject
-    case 0x15:
-      return parse_gmm_identity_request(msg, len, dir);
-    case 0x16:
-      return parse_gmm_identity_response(msg, len, dir);
-    case 0x1C:
-      return parse_gmm_authentication_ciphering_failure(msg, len, dir);
-    case 0x20:
-      return parse_gmm_cause_only(msg, len, dir);  // GMM status
-    case 0x21:
-      return parse_gmm_information(msg, len, dir);
-    default:
-      return nullptr;
-  }
+void parse_gmm_authentication_ciphering_failure(GmmAuthenticationCipheringFailure& r, const uint8_t* msg, uint16_t len,
+                                                uint8_t) {
+  r.direction = 0;
+  MessageReader in(msg, len);
+  if (!in.take_octet(r.cause)) return;
+  walk_ies(r, in, kAuthenticationCipheringFailureIes);
+}
+
+void parse_gmm_information(GmmInformation& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
+  parse_network_information(r, msg, len);
 }
 
 }  // namespace l3

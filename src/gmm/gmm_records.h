@@ -175,24 +175,10 @@ struct GmmAuthenticationCipheringFailure : MessageRecord {
 
 // Universal time and local time zone, each octet with its nibbles swapped so
 // that it reads as plain BCD.
-struct GmmUniversalTime {
-  uint8_t year, month, day, hour, minute, second, time_zone;
-};
-
-struct GmmInformation : MessageRecord {
-  Opt<NetworkName> full_name;
-  Opt<NetworkName> short_name;
-  Opt<uint8_t> local_time_zone;
-  Opt<GmmUniversalTime> universal_time;
-  Opt<OctetString<3>> lsa_identity;
-  Opt<TwoOctetCopy> daylight_saving_time;
-};
+struct GmmInformation : MessageRecord, NetworkInformation {};
 
 static_assert(std::is_trivially_copyable_v<GmmAttachRequest> && std::is_trivially_copyable_v<GmmAttachAccept> &&
               std::is_trivially_copyable_v<GmmRoutingAreaUpdateRequest> &&
               std::is_trivially_copyable_v<GmmRoutingAreaUpdateAccept> && std::is_trivially_copyable_v<GmmInformation>);
-
-// Record constructors of the parsers, for tests and the value extraction.
-GmmAttachAccept* parse_gmm_attach_accept(const uint8_t* msg, uint16_t len, uint8_t dir);
 
 }  // namespace l3

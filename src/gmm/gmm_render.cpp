@@ -1,11 +1,10 @@
 #include <iterator>
 
-#include "core/dispatch.h"
-#include "gmm/gmm_records.h"
+#include "gmm/gmm_messages.h"
 
 namespace l3 {
-namespace {
 
+namespace {
 // Tag-text opening, the element, tag-text closing.
 template <class T>
 void render_wrapped(OutputText& out, const char* open, const T& part, int (*render)(const T&, OutputText&),
@@ -38,6 +37,7 @@ void render_plain_wrapped_identity(OutputText& out, const char* open, const Mobi
   render_mobile_identity(id, out);
   append_plain(out, close);
 }
+}  // namespace
 
 int render_gmm_attach_request(const GmmAttachRequest& r, OutputText& out) {
   append_tag_text(out, "<Attach Request>\n");
@@ -111,11 +111,13 @@ int render_gmm_attach_reject(const GmmAttachReject& r, OutputText& out) {
   return 1;
 }
 
+namespace {
 constexpr ValueText kDetachTypeTexts[] = {
     {1, "GPRS only attached"},
     {3, "Combined GPRS/IMSI attached"},
 };
 static_assert(well_formed(kDetachTypeTexts));
+}  // namespace
 
 int render_gmm_detach_request(const GmmDetachRequest& r, OutputText& out) {
   append_tag_text(out, "<Detach Request>\n");
@@ -135,6 +137,7 @@ int render_gmm_detach_accept(const GmmDetachAccept& r, OutputText& out) {
   return 1;
 }
 
+namespace {
 constexpr ValueText kUpdateTypeTexts[] = {
     {0, "RA updating"},
     {1, "combined RA/LA updating"},
@@ -142,6 +145,7 @@ constexpr ValueText kUpdateTypeTexts[] = {
     {3, "Periodic updating"},
 };
 static_assert(well_formed(kUpdateTypeTexts));
+}  // namespace
 
 int render_gmm_routing_area_update_request(const GmmRoutingAreaUpdateRequest& r, OutputText& out) {
   append_tag_text(out, "<Routing Area Update Request>\n");
@@ -170,11 +174,13 @@ int render_gmm_routing_area_update_request(const GmmRoutingAreaUpdateRequest& r,
   return 1;
 }
 
+namespace {
 constexpr ValueText kUpdateResultTexts[] = {
     {0, "RA updated"},
     {1, "combined RA/LA updated"},
 };
 static_assert(well_formed(kUpdateResultTexts));
+}  // namespace
 
 int render_gmm_routing_area_update_accept(const GmmRoutingAreaUpdateAccept& r, OutputText& out) {
   append_tag_text(out, "<Routing Area Update Accept>\n");
@@ -232,12 +238,14 @@ int render_gmm_routing_area_update_reject(const GmmRoutingAreaUpdateReject& r, O
   return 1;
 }
 
+namespace {
 constexpr ValueText kServiceTypeTexts[] = {
     {0, "Signalling"},
     {1, "Data"},
     {2, "Paging Response"},
 };
 static_assert(well_formed(kServiceTypeTexts));
+}  // namespace
 
 int render_gmm_service_request(const GmmServiceRequest& r, OutputText& out) {
   append_tag_text(out, "<GMM Service Request>\n");
@@ -256,6 +264,7 @@ int render_gmm_service_accept(const GmmServiceAccept& r, OutputText& out) {
   return 1;
 }
 
+namespace {
 // Service reject and GMM status.
 int render_gmm_cause_message(const GmmCauseOnly& r, OutputText& out, const char* open, const char* close) {
   append_tag_text(out, open);
@@ -263,6 +272,7 @@ int render_gmm_cause_message(const GmmCauseOnly& r, OutputText& out, const char*
   append_tag_text(out, close);
   return 1;
 }
+}  // namespace
 
 int render_gmm_ptmsi_reallocation_command(const GmmPtmsiReallocationCommand& r, OutputText& out) {
   append_tag_text(out, "<P_TMSI Reallocation Command>\n");
@@ -274,6 +284,7 @@ int render_gmm_ptmsi_reallocation_command(const GmmPtmsiReallocationCommand& r, 
   return 1;
 }
 
+namespace {
 // Messages that are their tags alone.
 int render_gmm_tags_only(OutputText& out, const char* open, const char* close) {
   append_tag_text(out, open);
@@ -296,6 +307,7 @@ static_assert(well_formed(kCipheringAlgorithmTexts));
 constexpr ValueText kImeisvRequestTexts[] = {
     {1, "IMEISV requested"},
 };
+}  // namespace
 
 int render_gmm_authentication_ciphering_request(const GmmAuthenticationCipheringRequest& r, OutputText& out) {
   append_tag_text(out, "<Authentication Ciphering Request>\n");
@@ -329,6 +341,7 @@ int render_gmm_authentication_ciphering_response(const GmmAuthenticationCipherin
   return 1;
 }
 
+namespace {
 constexpr ValueText kIdentityTypeTexts[] = {
     {0, "IMSI"},
     {1, "IMEI"},
@@ -336,6 +349,7 @@ constexpr ValueText kIdentityTypeTexts[] = {
     {3, "TMSI"},
 };
 static_assert(well_formed(kIdentityTypeTexts));
+}  // namespace
 
 int render_gmm_identity_request(const GmmIdentityRequest& r, OutputText& out) {
   append_tag_text(out, "<Identity Request>\n");
@@ -364,14 +378,7 @@ int render_gmm_authentication_ciphering_failure(const GmmAuthenticationCiphering
   return 1;
 }
 
-constexpr ValueText kCodingSchemeTexts[] = {
-    {0,
-     "Cell Broadcast data coding scheme, GSM default alphabet, language "
-     "unspecified"},
-    {1, "UCS2"},
-};
-static_assert(well_formed(kCodingSchemeTexts));
-
+namespace {
 constexpr ValueText kAddCiTexts[] = {
     {0,
      "The MS should not add the letters for the Country's Initials to the "
@@ -383,20 +390,6 @@ constexpr ValueText kAddCiTexts[] = {
 static_assert(well_formed(kAddCiTexts));
 
 // The short name's text for 2 differs from the full name's by its quote.
-constexpr ValueText kFullNameSpareBitsTexts[] = {
-    {0,
-     "this field carries no information about the number of spare bits in "
-     "the last octet"},
-    {1, "bit 8 is spare and set to 0 in the last octet"},
-    {2, "bits 7 and 8 are spare and set to 0 in the last octet"},
-    {3, "bits 6 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {4, "bits 5 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {5, "bits 4 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {6, "bits 3 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {7, "bits 2 to 8(inclusive) are spare and set to 0 in the last octet"},
-};
-static_assert(well_formed(kFullNameSpareBitsTexts));
-
 constexpr ValueText kShortNameSpareBitsTexts[] = {
     {0,
      "this field carries no information about the number of spare bits in "
@@ -413,7 +406,7 @@ static_assert(well_formed(kShortNameSpareBitsTexts));
 
 // 0 when the coding scheme has no text: the whole message stops there.
 int render_network_name_body(const NetworkName& n, OutputText& out, std::span<const ValueText> spare_bits_texts) {
-  if (render_value_block(out, "coding scheme", n.coding_scheme, kCodingSchemeTexts) == 0) return 0;
+  if (render_value_block(out, "coding scheme", n.coding_scheme, kNetworkNameCodingSchemeTexts) == 0) return 0;
   append_plain(out, "<AddCI>\n");
   append_value_note(n.add_ci, out, 0);
   const char* add_ci = find_text(kAddCiTexts, n.add_ci);
@@ -425,40 +418,29 @@ int render_network_name_body(const NetworkName& n, OutputText& out, std::span<co
   return 1;
 }
 
-constexpr ValueText kDaylightSavingTexts[] = {
-    {0, "No adjustment for Daylight Saving Time"},
-    {1, "+1 hour adjustment for Daylight Saving Time"},
-    {2, "+2 hours adjustment for Daylight Saving Time"},
+constexpr const char* kTimeTags[][2] = {
+    {"<Year>\n", "</Year>\n"}, {"<Month>\n", "</Month>\n"},   {"<Day>\n", "</Day>\n"},
+    {"<Hour>\n", "</Hour>\n"}, {"<Minute>\n", "</Minute>\n"}, {"<Second>\n", "</Second>\n"},
 };
-static_assert(well_formed(kDaylightSavingTexts));
 
-void render_universal_time(const GmmUniversalTime& t, OutputText& out) {
-  struct TimeField {
-    const char* open;
-    uint8_t value;
-    const char* close;
-  };
-  const TimeField fields[] = {
-      {"<Year>\n", t.year, "</Year>\n"},       {"<Month>\n", t.month, "</Month>\n"},
-      {"<Day>\n", t.day, "</Day>\n"},          {"<Hour>\n", t.hour, "</Hour>\n"},
-      {"<Minute>\n", t.minute, "</Minute>\n"}, {"<Second>\n", t.second, "</Second>\n"},
-  };
+void render_universal_time(const UniversalTime& t, OutputText& out) {
   append_tag_text(out, "<time and local time zone>\n");
-  for (const TimeField& f : fields) {
-    append_plain(out, f.open);
-    append_hex_2(out, f.value);
+  for (size_t i = 0; i < std::size(kTimeTags); ++i) {
+    append_plain(out, kTimeTags[i][0]);
+    append_hex_2(out, t.octets[i]);
     out.push('\n');
-    append_plain(out, f.close);
+    append_plain(out, kTimeTags[i][1]);
   }
-  write_field_u8("Time zone", t.time_zone, out, 1);
+  write_field_u8("Time zone", t.octets[6], out, 1);
   append_tag_text(out, "</time and local time zone>\n");
 }
+}  // namespace
 
 int render_gmm_information(const GmmInformation& r, OutputText& out) {
   append_plain(out, "<GMMInformation>\n");
   if (r.full_name.present) {
     append_tag_text(out, "<Full name for network>\n");
-    if (render_network_name_body(r.full_name.value, out, kFullNameSpareBitsTexts) == 0) return 0;
+    if (render_network_name_body(r.full_name.value, out, kNetworkNameSpareBitsTexts) == 0) return 0;
     append_tag_text(out, "</Full name for network>\n");
   }
   if (r.short_name.present) {
@@ -481,64 +463,24 @@ int render_gmm_information(const GmmInformation& r, OutputText& out) {
   return 1;
 }
 
-template <class T>
-const T& as(const MessageRecord& r) {
-  return static_cast<const T&>(r);
+int render_attach_complete(const GmmKeyOnly&, OutputText& out) {
+  return render_gmm_tags_only(out, "<Attach Complete>\n", "</Attach Complete>\n");
 }
 
-}  // namespace
+int render_service_reject(const GmmCauseOnly& r, OutputText& out) {
+  return render_gmm_cause_message(r, out, "<Service Reject>\n", "</Service Reject>\n");
+}
 
-int render_gmm_message(const MessageRecord& r, OutputText& out, uint8_t) {
-  switch (r.key & 0xFF) {
-    case 0x01:
-      return render_gmm_attach_request(as<GmmAttachRequest>(r), out);
-    case 0x02:
-      return render_gmm_attach_accept(as<GmmAttachAccept>(r), out);
-    case 0x03:
-      return render_gmm_tags_only(out, "<Attach Complete>\n", "</Attach Complete>\n");
-    case 0x04:
-      return render_gmm_attach_reject(as<GmmAttachReject>(r), out);
-    case 0x05:
-      return render_gmm_detach_request(as<GmmDetachRequest>(r), out);
-    case 0x06:
-      return render_gmm_detach_accept(as<GmmDetachAccept>(r), out);
-    case 0x08:
-      return render_gmm_routing_area_update_request(as<GmmRoutingAreaUpdateRequest>(r), out);
-    case 0x09:
-      return render_gmm_routing_area_update_accept(as<GmmRoutingAreaUpdateAccept>(r), out);
-    case 0x0A:
-      return render_gmm_routing_area_update_complete(as<GmmRoutingAreaUpdateComplete>(r), out);
-    case 0x0B:
-      return render_gmm_routing_area_update_reject(as<GmmRoutingAreaUpdateReject>(r), out);
-    case 0x0C:
-      return render_gmm_service_request(as<GmmServiceRequest>(r), out);
-    case 0x0D:
-      return render_gmm_service_accept(as<GmmServiceAccept>(r), out);
-    case 0x0E:
-      return render_gmm_cause_message(as<GmmCauseOnly>(r), out, "<Service Reject>\n", "</Service Reject>\n");
-    case 0x10:
-      return render_gmm_ptmsi_reallocation_command(as<GmmPtmsiReallocationCommand>(r), out);
-    case 0x11:
-      return render_gmm_tags_only(out, "<P_TMSI Reallocation Complete>\n", "</P_TMSI Reallocation Complete>\n");
-    case 0x12:
-      return render_gmm_authentication_ciphering_request(as<GmmAuthenticationCipheringRequest>(r), out);
-    case 0x13:
-      return render_gmm_authentication_ciphering_response(as<GmmAuthenticationCipheringResponse>(r), out);
-    case 0x14:
-      return render_gmm_tags_only(out, "<Authentication_Ciphering_Reject>\n", "</Authentication_Ciphering_Reject>\n");
-    case 0x15:
-      return render_gmm_identity_request(as<GmmIdentityRequest>(r), out);
-    case 0x16:
-      return render_gmm_identity_response(as<GmmIdentityResponse>(r), out);
-    case 0x1C:
-      return render_gmm_authentication_ciphering_failure(as<GmmAuthenticationCipheringFailure>(r), out);
-    case 0x20:
-      return render_gmm_cause_message(as<GmmCauseOnly>(r), out, "<GMM Status>\n", "</GMM Status>\n");
-    case 0x21:
-      return render_gmm_information(as<GmmInformation>(r), out);
-    default:
-      return 0;
-  }
+int render_ptmsi_reallocation_complete(const GmmKeyOnly&, OutputText& out) {
+  return render_gmm_tags_only(out, "<P_TMSI Reallocation Complete>\n", "</P_TMSI Reallocation Complete>\n");
+}
+
+int render_authentication_ciphering_reject(const GmmKeyOnly&, OutputText& out) {
+  return render_gmm_tags_only(out, "<Authentication_Ciphering_Reject>\n", "</Authentication_Ciphering_Reject>\n");
+}
+
+int render_gmm_status(const GmmCauseOnly& r, OutputText& out) {
+  return render_gmm_cause_message(r, out, "<GMM Status>\n", "</GMM Status>\n");
 }
 
 }  // namespace l3

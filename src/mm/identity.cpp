@@ -90,6 +90,11 @@ void decode_location_area_id(LocationAreaId& lai, const BitBuffer& b) {
   lai.lac = read_bits16(24, 16, b);
 }
 
+void decode_routing_area_identification(RoutingAreaId& rai, const BitBuffer& b) {
+  decode_location_area_id(rai, b);
+  rai.rac = read_bits8(40, 8, b);
+}
+
 int render_location_area_id(const LocationAreaId& lai, OutputText& out) {
   append_tag_text(out, "<Location area identification>\n");
   write_field_int("MCC", lai.mcc, out, 0);

@@ -48,6 +48,15 @@ struct LocationAreaId {
 void decode_location_area_id(LocationAreaId& lai, const BitBuffer& b);
 int render_location_area_id(const LocationAreaId& lai, OutputText& out);
 
+// Routing area identification (24.008 10.5.5.15): a location area
+// identification and the routing area code.
+struct RoutingAreaId : LocationAreaId {
+  uint8_t rac;
+};
+
+// Buffer: the 6 value octets.
+void decode_routing_area_identification(RoutingAreaId& rai, const BitBuffer& b);
+
 struct Plmn {
   int32_t mcc;
   uint8_t mnc;

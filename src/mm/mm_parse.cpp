@@ -200,11 +200,11 @@ void parse_cm_reestablishment_request(CmReestablishmentRequest& r, const uint8_t
 
 namespace {
 
-using Mmi = MmInformation;
+using Ni = NetworkInformation;
 
 // The length octet is kept even when it is 0 and nothing is decoded.
-template <Opt<NetworkName> Mmi::*M>
-void take_network_name(Mmi& r, const IeView& ie) {
+template <Opt<NetworkName> Ni::*M>
+void take_network_name(Ni& r, const IeView& ie) {
   NetworkName& n = (r.*M).value;
   (r.*M).present = 1;
   n.length = static_cast<uint8_t>(ie.length);
@@ -212,7 +212,7 @@ void take_network_name(Mmi& r, const IeView& ie) {
 }
 
 // Semi-octets swapped so that the BCD digits read in natural order.
-void take_universal_time(Mmi& r, const IeView& ie) {
+void take_universal_time(Ni& r, const IeView& ie) {
   r.universal_time.present = 1;
   for (size_t i = 0; i < std::size(r.universal_time.value.octets) && i < ie.length; ++i) {
     uint8_t o = ie.value[i];
@@ -220,28 +220,33 @@ void take_universal_time(Mmi& r, const IeView& ie) {
   }
 }
 
-void take_daylight_saving_time(Mmi& r, const IeView& ie) {
+// An empty element sets the flag only.
+void take_daylight_saving_time(Ni& r, const IeView& ie) {
   r.daylight_saving_time.present = 1;
   if (ie.length == 0) return;
   r.daylight_saving_time.value.length = static_cast<uint8_t>(ie.length);
   r.daylight_saving_time.value.value = ie.value[0] & 0x03;
 }
 
-constexpr OptionalIe<Mmi> kMmInformationIes[] = {
-    {0x43, IeForm::tlv, 0, take_network_name<&Mmi::full_name>},
-    {0x45, IeForm::tlv, 0, take_network_name<&Mmi::short_name>},
-    {0x46, IeForm::tv, 1, store_octet<Mmi, &Mmi::local_time_zone>},
+constexpr OptionalIe<Ni> kNetworkInformationIes[] = {
+    {0x43, IeForm::tlv, 0, take_network_name<&Ni::full_name>},
+    {0x45, IeForm::tlv, 0, take_network_name<&Ni::short_name>},
+    {0x46, IeForm::tv, 1, store_octet<Ni, &Ni::local_time_zone>},
     {0x47, IeForm::tv, 7, take_universal_time},
-    {0x48, IeForm::tlv, 0, store_octets<Mmi, 3, &Mmi::lsa_identity>},
+    {0x48, IeForm::tlv, 0, store_octets<Ni, 3, &Ni::lsa_identity>},
     {0x49, IeForm::tlv, 0, take_daylight_saving_time},
 };
-static_assert(ieis_unique<Mmi>(kMmInformationIes));
+static_assert(ieis_unique<Ni>(kNetworkInformationIes));
 
 }  // namespace
 
-void parse_mm_information(MmInformation& r, const uint8_t* msg, uint16_t len, uint8_t) {
+void parse_network_information(NetworkInformation& r, const uint8_t* msg, uint16_t len) {
   MessageReader in(msg, len);
-  walk_optional<Mmi>(r, in, kMmInformationIes);
+  walk_optional<Ni>(r, in, kNetworkInformationIes);
+}
+
+void parse_mm_information(MmInformation& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  parse_network_information(r, msg, len);
 }
 
 }  // namespace l3

@@ -124,23 +124,7 @@ struct CmReestablishmentRequest : MessageRecord {
   Opt<LocationAreaId> lai;
 };
 
-struct UniversalTime {
-  uint8_t octets[7];  // year, month, day, hour, minute, second, time zone; nibbles swapped
-};
-
-struct DaylightSavingTime {
-  uint8_t length;
-  uint8_t value;
-};
-
-struct MmInformation : MessageRecord {
-  Opt<NetworkName> full_name;
-  Opt<NetworkName> short_name;
-  Opt<uint8_t> local_time_zone;
-  Opt<UniversalTime> universal_time;
-  Opt<OctetString<3>> lsa_identity;
-  Opt<DaylightSavingTime> daylight_saving_time;
-};
+struct MmInformation : MessageRecord, NetworkInformation {};
 
 static_assert(std::is_trivially_copyable_v<LocationUpdatingAccept>);
 static_assert(std::is_trivially_copyable_v<LocationUpdatingRequest>);

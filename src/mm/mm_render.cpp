@@ -277,10 +277,7 @@ constexpr ValueText kCmServiceTypeTexts[] = {
 };
 static_assert(well_formed(kCmServiceTypeTexts));
 
-
-
 }  // namespace
-
 
 int render_cm_service_request(const CmServiceRequest& r, OutputText& out) {
   append_tag_text(out, "<CM Service Request>\n");
@@ -372,24 +369,6 @@ int render_mm_status(const MmCause& r, OutputText& out) {
 
 namespace {
 
-constexpr ValueText kCodingSchemeTexts[] = {
-    {0, "Cell Broadcast data coding scheme, GSM default alphabet, language unspecified"},
-    {1, "UCS2"},
-};
-static_assert(well_formed(kCodingSchemeTexts));
-
-constexpr ValueText kSpareBitsTexts[] = {
-    {0, "this field carries no information about the number of spare bits in the last octet"},
-    {1, "bit 8 is spare and set to 0 in the last octet"},
-    {2, "bits 7 and 8 are spare and set to 0 in the last octet"},
-    {3, "bits 6 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {4, "bits 5 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {5, "bits 4 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {6, "bits 3 to 8(inclusive) are spare and set to 0 in the last octet"},
-    {7, "bits 2 to 8(inclusive) are spare and set to 0 in the last octet"},
-};
-static_assert(well_formed(kSpareBitsTexts));
-
 // The short name's own text for spare bits 0 carries a stray closing tag.
 constexpr const char* kShortNameNoSpareInfo =
     "this field carries no information about the number of spare bits in the last octet </subdetail>\n";
@@ -400,7 +379,7 @@ int render_network_name(const NetworkName& n, OutputText& out, bool short_name) 
   append_tag_text(out, short_name ? "<Short name for network>\n" : "<Full name for network>\n");
   append_tag_text(out, "<coding scheme>\n");
   append_value_note(n.coding_scheme, out, 0);
-  const char* coding = find_text(kCodingSchemeTexts, n.coding_scheme);
+  const char* coding = find_text(kNetworkNameCodingSchemeTexts, n.coding_scheme);
   if (coding == nullptr && short_name) return 0;
   out.append(coding != nullptr ? coding : "Reserved");
   append_tag_text(out, "</coding scheme>\n");
@@ -412,7 +391,7 @@ int render_network_name(const NetworkName& n, OutputText& out, bool short_name) 
   out.append("</AddCI>\n");
   append_tag_text(out, "<Number of spare bits in last octet>\n");
   append_value_note(n.spare_bits, out, 0);
-  const char* spare = find_text(kSpareBitsTexts, n.spare_bits);
+  const char* spare = find_text(kNetworkNameSpareBitsTexts, n.spare_bits);
   if (spare == nullptr) return 0;
   out.append(short_name && n.spare_bits == 0 ? kShortNameNoSpareInfo : spare);
   append_tag_text(out, "</Number of spare bits in last octet>\n");
@@ -439,13 +418,6 @@ void render_universal_time(const UniversalTime& t, OutputText& out) {
   append_tag_text(out, "</Time zone>\n");
   append_tag_text(out, "</Local time zone>\n");
 }
-
-constexpr ValueText kDaylightSavingTexts[] = {
-    {0, "No adjustment for Daylight Saving Time"},
-    {1, "+1 hour adjustment for Daylight Saving Time"},
-    {2, "+2 hours adjustment for Daylight Saving Time"},
-};
-static_assert(well_formed(kDaylightSavingTexts));
 
 }  // namespace
 

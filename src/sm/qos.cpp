@@ -3,6 +3,8 @@
 #include <iterator>
 #include <span>
 
+#include "core/record.h"
+
 namespace l3 {
 
 void decode_quality_of_service(QualityOfService& q, const BitBuffer& b) {
@@ -206,8 +208,8 @@ struct QosField {
   uint8_t QualityOfService::*value;
   CText subscribed;  // text of value 0 towards the network side (direction 0)
   std::span<const ValueText> texts;
-  void (*rule)(OutputText&, uint8_t);  // number for kByRule rows
-  uint8_t QualityOfService::*ext = nullptr;   // bit rates: the extended octets
+  void (*rule)(OutputText&, uint8_t);        // number for kByRule rows
+  uint8_t QualityOfService::*ext = nullptr;  // bit rates: the extended octets
   uint8_t QualityOfService::*ext2 = nullptr;
 };
 
@@ -281,8 +283,10 @@ int render_quality_of_service(const QualityOfService& q, OutputText& out) {
   for (const QosField& f : kQosFields) {
     if (render_qos_field(out, f, q) == 0) return 0;
   }
-  // Only the network side's reading knows the descriptor.
-  if (q.direction == 0) {
+  // The descriptor means something from the mobile only (24.008 10.5.6.5: spare
+  // towards it); the frame's real direction says who sent it, else the caller's byte.
+  const bool from_mobile = real_direction() ? q.from_mobile != 0 : q.direction == 0;
+  if (from_mobile) {
     render_value_block(out, "Source Statistics Descriptor", q.source_statistics_descriptor, kSourceStatisticsTexts,
                        "unknown");
   }

@@ -32,6 +32,7 @@ struct QualityOfService {
   uint8_t guaranteed_bit_rate_uplink;
   uint8_t guaranteed_bit_rate_downlink;
   uint8_t source_statistics_descriptor;
+  uint8_t from_mobile;  // 1 when the message came from the mobile; read with the frame's real direction only
   // Extended bit-rate octets (value octets 13 to 20); 0 when absent, and 0
   // means the shorter coding holds the rate.
   uint8_t maximum_bit_rate_downlink_ext;

@@ -1,10 +1,8 @@
-#include "core/dispatch.h"
-#include "sm/sm_records.h"
+#include "sm/sm_messages.h"
 
 namespace l3 {
 
 namespace {
-
 // The mandatory elements shared by several messages. Each returns false when
 // the message ends before the element does; the caller then stops.
 bool take_half(MessageReader& in, uint8_t& field, uint8_t mask) {
@@ -28,13 +26,6 @@ bool take_pdp_address(MessageReader& in, PdpAddress& a) {
   return true;
 }
 
-template <class R>
-R* new_sm_record(const uint8_t* msg, uint8_t dir, bool keeps_direction) {
-  R* r = new_record<R>(msg, dir);
-  if (r != nullptr && !keeps_direction) r->direction = 0;
-  return r;
-}
-
 // Row actions shared by the tables below.
 template <class R>
 constexpr OptionalIe<R> kPcoRow = {0x27, IeForm::tlv, 0,
@@ -54,73 +45,73 @@ constexpr OptionalIe<R> kPacketFlowIdentifierRow = {
 // the next octet is its IEI.
 template <class R>
 constexpr OptionalIe<R> kPcoOnlyIes[] = {kPcoRow<R>};
+}  // namespace
 
-template <class R>
-MessageRecord* parse_pco_only(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<R>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_sm_pco_only(SmPcoOnly& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
-  walk_optional<R>(*r, in, kPcoOnlyIes<R>);
-  return r;
+  walk_optional<SmPcoOnly>(r, in, kPcoOnlyIes<SmPcoOnly>);
 }
 
 // SM cause at octet 2, then the options.
-MessageRecord* parse_sm_reject(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<SmReject>(msg, dir, true);
-  if (r == nullptr) return nullptr;
+void parse_sm_reject(SmReject& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!in.take_octet(r->sm_cause)) return r;
-  walk_optional<SmReject>(*r, in, kPcoOnlyIes<SmReject>);
-  return r;
+  if (!in.take_octet(r.sm_cause)) return;
+  walk_optional<SmReject>(r, in, kPcoOnlyIes<SmReject>);
 }
 
+namespace {
 using Apcr = ActivatePdpContextRequest;
 constexpr OptionalIe<Apcr> kActivatePdpContextRequestIes[] = {kApnRow<Apcr>, kPcoRow<Apcr>};
 static_assert(ieis_unique<Apcr>(kActivatePdpContextRequestIes));
+}  // namespace
 
-MessageRecord* parse_sm_activate_pdp_context_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Apcr>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_sm_activate_pdp_context_request(ActivatePdpContextRequest& r, const uint8_t* msg, uint16_t len,
+                                           uint8_t dir) {
+  r.requested_qos.from_mobile = dir == 0;
+  r.direction = 0;
   MessageReader in(msg, len);
-  if (!take_half(in, r->requested_nsapi, 0x0F)) return r;
-  if (!take_half(in, r->requested_llc_sapi, 0x0F)) return r;
-  if (!take_qos(in, r->requested_qos)) return r;
-  r->requested_qos.direction = dir;
-  if (!take_pdp_address(in, r->requested_pdp_address)) return r;
-  r->requested_pdp_address.direction = dir;
-  walk_optional<Apcr>(*r, in, kActivatePdpContextRequestIes);
-  return r;
+  if (!take_half(in, r.requested_nsapi, 0x0F)) return;
+  if (!take_half(in, r.requested_llc_sapi, 0x0F)) return;
+  if (!take_qos(in, r.requested_qos)) return;
+  r.requested_qos.direction = dir;
+  if (!take_pdp_address(in, r.requested_pdp_address)) return;
+  r.requested_pdp_address.direction = dir;
+  walk_optional<Apcr>(r, in, kActivatePdpContextRequestIes);
 }
 
+namespace {
 using Apca = ActivatePdpContextAccept;
 constexpr OptionalIe<Apca> kActivatePdpContextAcceptIes[] = {kPdpAddressRow<Apca>, kPcoRow<Apca>,
                                                              kPacketFlowIdentifierRow<Apca>};
 static_assert(ieis_unique<Apca>(kActivatePdpContextAcceptIes));
+}  // namespace
 
-MessageRecord* parse_sm_activate_pdp_context_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Apca>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_sm_activate_pdp_context_accept(ActivatePdpContextAccept& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
+  r.negotiated_qos.from_mobile = dir == 0;
+  r.direction = 0;
   MessageReader in(msg, len);
-  if (!take_half(in, r->negotiated_llc_sapi, 0x0F)) return r;
-  if (!take_qos(in, r->negotiated_qos)) return r;
-  if (!take_half(in, r->radio_priority, 0x07)) return r;
-  walk_optional<Apca>(*r, in, kActivatePdpContextAcceptIes);
-  return r;
+  if (!take_half(in, r.negotiated_llc_sapi, 0x0F)) return;
+  if (!take_qos(in, r.negotiated_qos)) return;
+  if (!take_half(in, r.radio_priority, 0x07)) return;
+  walk_optional<Apca>(r, in, kActivatePdpContextAcceptIes);
 }
 
+namespace {
 using Rpca = RequestPdpContextActivation;
 constexpr OptionalIe<Rpca> kRequestPdpContextActivationIes[] = {kApnRow<Rpca>, kPcoRow<Rpca>};
 static_assert(ieis_unique<Rpca>(kRequestPdpContextActivationIes));
+}  // namespace
 
-MessageRecord* parse_sm_request_pdp_context_activation(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Rpca>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_sm_request_pdp_context_activation(RequestPdpContextActivation& r, const uint8_t* msg, uint16_t len,
+                                             uint8_t) {
+  r.direction = 0;
   MessageReader in(msg, len);
-  if (!take_pdp_address(in, r->offered_pdp_address)) return r;
-  walk_optional<Rpca>(*r, in, kRequestPdpContextActivationIes);
-  return r;
+  if (!take_pdp_address(in, r.offered_pdp_address)) return;
+  walk_optional<Rpca>(r, in, kRequestPdpContextActivationIes);
 }
 
+namespace {
 using Dpcr = DeactivatePdpContextRequest;
 constexpr OptionalIe<Dpcr> kDeactivatePdpContextRequestIes[] = {
     {0x90, IeForm::half, 0,
@@ -131,32 +122,34 @@ constexpr OptionalIe<Dpcr> kDeactivatePdpContextRequestIes[] = {
     kPcoRow<Dpcr>,
 };
 static_assert(ieis_unique<Dpcr>(kDeactivatePdpContextRequestIes));
+}  // namespace
 
-MessageRecord* parse_sm_deactivate_pdp_context_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Dpcr>(msg, dir, true);
-  if (r == nullptr) return nullptr;
+void parse_sm_deactivate_pdp_context_request(DeactivatePdpContextRequest& r, const uint8_t* msg, uint16_t len,
+                                             uint8_t) {
   MessageReader in(msg, len);
-  if (!in.take_octet(r->sm_cause)) return r;
-  walk_optional<Dpcr>(*r, in, kDeactivatePdpContextRequestIes);
-  return r;
+  if (!in.take_octet(r.sm_cause)) return;
+  walk_optional<Dpcr>(r, in, kDeactivatePdpContextRequestIes);
 }
 
+namespace {
 using Mpcrn = ModifyPdpContextRequestNetwork;
 constexpr OptionalIe<Mpcrn> kModifyPdpContextRequestNetworkIes[] = {kPdpAddressRow<Mpcrn>, kPcoRow<Mpcrn>,
                                                                     kPacketFlowIdentifierRow<Mpcrn>};
 static_assert(ieis_unique<Mpcrn>(kModifyPdpContextRequestNetworkIes));
+}  // namespace
 
-MessageRecord* parse_sm_modify_pdp_context_request_network(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Mpcrn>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_sm_modify_pdp_context_request_network(ModifyPdpContextRequestNetwork& r, const uint8_t* msg, uint16_t len,
+                                                 uint8_t dir) {
+  r.new_qos.from_mobile = dir == 0;
+  r.direction = 0;
   MessageReader in(msg, len);
-  if (!take_half(in, r->radio_priority, 0x07)) return r;
-  if (!take_half(in, r->requested_llc_sapi, 0x0F)) return r;
-  if (!take_qos(in, r->new_qos)) return r;
-  walk_optional<Mpcrn>(*r, in, kModifyPdpContextRequestNetworkIes);
-  return r;
+  if (!take_half(in, r.radio_priority, 0x07)) return;
+  if (!take_half(in, r.requested_llc_sapi, 0x0F)) return;
+  if (!take_qos(in, r.new_qos)) return;
+  walk_optional<Mpcrn>(r, in, kModifyPdpContextRequestNetworkIes);
 }
 
+namespace {
 template <class R, Opt<uint8_t> R::*M>
 void store_llc_sapi(R& r, const IeView& ie) {
   (r.*M).present = 1;
@@ -172,15 +165,17 @@ constexpr OptionalIe<Mpcrm> kModifyPdpContextRequestMsIes[] = {
     kPcoRow<Mpcrm>,
 };
 static_assert(ieis_unique<Mpcrm>(kModifyPdpContextRequestMsIes));
+}  // namespace
 
-MessageRecord* parse_sm_modify_pdp_context_request_ms(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Mpcrm>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_sm_modify_pdp_context_request_ms(ModifyPdpContextRequestMs& r, const uint8_t* msg, uint16_t len,
+                                            uint8_t dir) {
+  r.requested_new_qos.value.from_mobile = dir == 0;
+  r.direction = 0;
   MessageReader in(msg, len);
-  walk_optional<Mpcrm>(*r, in, kModifyPdpContextRequestMsIes);
-  return r;
+  walk_optional<Mpcrm>(r, in, kModifyPdpContextRequestMsIes);
 }
 
+namespace {
 using Mpcan = ModifyPdpContextAcceptNetwork;
 constexpr OptionalIe<Mpcan> kModifyPdpContextAcceptNetworkIes[] = {
     {0x32, IeForm::tv, 1, store_llc_sapi<Mpcan, &Mpcan::negotiated_llc_sapi>},
@@ -194,51 +189,57 @@ constexpr OptionalIe<Mpcan> kModifyPdpContextAcceptNetworkIes[] = {
     kPcoRow<Mpcan>,
 };
 static_assert(ieis_unique<Mpcan>(kModifyPdpContextAcceptNetworkIes));
+}  // namespace
 
-MessageRecord* parse_sm_modify_pdp_context_accept_network(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Mpcan>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_sm_modify_pdp_context_accept_network(ModifyPdpContextAcceptNetwork& r, const uint8_t* msg, uint16_t len,
+                                                uint8_t dir) {
+  r.negotiated_qos.value.from_mobile = dir == 0;
+  r.direction = 0;
   MessageReader in(msg, len);
-  walk_optional<Mpcan>(*r, in, kModifyPdpContextAcceptNetworkIes);
-  return r;
+  walk_optional<Mpcan>(r, in, kModifyPdpContextAcceptNetworkIes);
 }
 
+namespace {
 using Aspcr = ActivateSecondaryPdpContextRequest;
 constexpr OptionalIe<Aspcr> kActivateSecondaryPdpContextRequestIes[] = {
     {0x36, IeForm::tlv, 0, decode_length_led<Aspcr, TrafficFlowTemplate, &Aspcr::tft, decode_traffic_flow_template>},
     kPcoRow<Aspcr>,
 };
 static_assert(ieis_unique<Aspcr>(kActivateSecondaryPdpContextRequestIes));
+}  // namespace
 
-MessageRecord* parse_sm_activate_secondary_pdp_context_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Aspcr>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_sm_activate_secondary_pdp_context_request(ActivateSecondaryPdpContextRequest& r, const uint8_t* msg,
+                                                     uint16_t len, uint8_t dir) {
+  r.requested_qos.from_mobile = dir == 0;
+  r.direction = 0;
   MessageReader in(msg, len);
-  if (!take_half(in, r->requested_nsapi, 0x0F)) return r;
-  if (!take_half(in, r->requested_llc_sapi, 0x0F)) return r;
-  if (!take_qos(in, r->requested_qos)) return r;
+  if (!take_half(in, r.requested_nsapi, 0x0F)) return;
+  if (!take_half(in, r.requested_llc_sapi, 0x0F)) return;
+  if (!take_qos(in, r.requested_qos)) return;
   BitBuffer bits;
-  if (!in.take_lv_led(bits)) return r;
-  decode_linked_ti(r->linked_ti, bits);
-  walk_optional<Aspcr>(*r, in, kActivateSecondaryPdpContextRequestIes);
-  return r;
+  if (!in.take_lv_led(bits)) return;
+  decode_linked_ti(r.linked_ti, bits);
+  walk_optional<Aspcr>(r, in, kActivateSecondaryPdpContextRequestIes);
 }
 
+namespace {
 using Aspca = ActivateSecondaryPdpContextAccept;
 constexpr OptionalIe<Aspca> kActivateSecondaryPdpContextAcceptIes[] = {kPacketFlowIdentifierRow<Aspca>, kPcoRow<Aspca>};
 static_assert(ieis_unique<Aspca>(kActivateSecondaryPdpContextAcceptIes));
+}  // namespace
 
-MessageRecord* parse_sm_activate_secondary_pdp_context_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Aspca>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_sm_activate_secondary_pdp_context_accept(ActivateSecondaryPdpContextAccept& r, const uint8_t* msg,
+                                                    uint16_t len, uint8_t dir) {
+  r.negotiated_qos.from_mobile = dir == 0;
+  r.direction = 0;
   MessageReader in(msg, len);
-  if (!take_half(in, r->negotiated_llc_sapi, 0x0F)) return r;
-  if (!take_qos(in, r->negotiated_qos)) return r;
-  if (!take_half(in, r->radio_priority, 0x07)) return r;
-  walk_optional<Aspca>(*r, in, kActivateSecondaryPdpContextAcceptIes);
-  return r;
+  if (!take_half(in, r.negotiated_llc_sapi, 0x0F)) return;
+  if (!take_qos(in, r.negotiated_qos)) return;
+  if (!take_half(in, r.radio_priority, 0x07)) return;
+  walk_optional<Aspca>(r, in, kActivateSecondaryPdpContextAcceptIes);
 }
 
+namespace {
 using Aapcr = ActivateAaPdpContextRequest;
 constexpr OptionalIe<Aapcr> kActivateAaPdpContextRequestIes[] = {
     kApnRow<Aapcr>,
@@ -246,100 +247,57 @@ constexpr OptionalIe<Aapcr> kActivateAaPdpContextRequestIes[] = {
     {0x17, IeForm::tv, 1, store_octet<Aapcr, &Aapcr::requested_aa_ready_timer>},
 };
 static_assert(ieis_unique<Aapcr>(kActivateAaPdpContextRequestIes));
+}  // namespace
 
-MessageRecord* parse_sm_activate_aa_pdp_context_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Aapcr>(msg, dir, false);
-  if (r == nullptr) return nullptr;
+void parse_sm_activate_aa_pdp_context_request(ActivateAaPdpContextRequest& r, const uint8_t* msg, uint16_t len,
+                                              uint8_t dir) {
+  r.requested_qos.from_mobile = dir == 0;
+  r.direction = 0;
   MessageReader in(msg, len);
-  if (!take_half(in, r->requested_nsapi, 0x0F)) return r;
-  if (!take_half(in, r->requested_llc_sapi, 0x0F)) return r;
-  if (!take_qos(in, r->requested_qos)) return r;
-  if (!take_pdp_address(in, r->requested_pdp_address)) return r;
-  r->requested_pdp_address.direction = dir;
-  walk_optional<Aapcr>(*r, in, kActivateAaPdpContextRequestIes);
-  return r;
+  if (!take_half(in, r.requested_nsapi, 0x0F)) return;
+  if (!take_half(in, r.requested_llc_sapi, 0x0F)) return;
+  if (!take_qos(in, r.requested_qos)) return;
+  if (!take_pdp_address(in, r.requested_pdp_address)) return;
+  r.requested_pdp_address.direction = dir;
+  walk_optional<Aapcr>(r, in, kActivateAaPdpContextRequestIes);
 }
 
+namespace {
 using Aapca = ActivateAaPdpContextAccept;
 constexpr OptionalIe<Aapca> kActivateAaPdpContextAcceptIes[] = {
     kPcoRow<Aapca>,
     {0x17, IeForm::tv, 1, store_octet<Aapca, &Aapca::negotiated_aa_ready_timer>},
 };
 static_assert(ieis_unique<Aapca>(kActivateAaPdpContextAcceptIes));
-
-MessageRecord* parse_sm_activate_aa_pdp_context_accept(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<Aapca>(msg, dir, false);
-  if (r == nullptr) return nullptr;
-  MessageReader in(msg, len);
-  if (!take_half(in, r->negotiated_llc_sapi, 0x0F)) return r;
-  if (!take_qos(in, r->negotiated_qos)) return r;
-  BitBuffer bits;
-  if (!in.take_lv_led(bits)) return r;
-  decode_mobile_identity(r->allocated_ptmsi, bits);
-  if (!take_pdp_address(in, r->pdp_address)) return r;
-  r->pdp_address.direction = dir;
-  if (!take_half(in, r->radio_priority, 0x07)) return r;
-  walk_optional<Aapca>(*r, in, kActivateAaPdpContextAcceptIes);
-  return r;
-}
-
-MessageRecord* parse_sm_deactivate_aa_pdp_context_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<DeactivateAaPdpContextRequest>(msg, dir, true);
-  if (r == nullptr) return nullptr;
-  MessageReader in(msg, len);
-  in.take_octet(r->aa_deactivation_cause);
-  return r;
-}
-
-MessageRecord* parse_sm_deactivate_aa_pdp_context_accept(const uint8_t* msg, uint16_t, uint8_t dir) {
-  return new_sm_record<DeactivateAaPdpContextAccept>(msg, dir, true);
-}
-
-MessageRecord* parse_sm_status(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_sm_record<SmStatus>(msg, dir, true);
-  if (r == nullptr) return nullptr;
-  MessageReader in(msg, len);
-  in.take_octet(r->sm_cause);
-  return r;
-}
-
-constexpr auto* parse_sm_activate_pdp_context_reject = parse_sm_reject;
-constexpr auto* parse_sm_request_pdp_context_activation_reject = parse_sm_reject;
-constexpr auto* parse_sm_modify_pdp_context_reject = parse_sm_reject;
-constexpr auto* parse_sm_activate_secondary_pdp_context_reject = parse_sm_reject;
-constexpr auto* parse_sm_activate_aa_pdp_context_reject = parse_sm_reject;
-constexpr auto* parse_sm_deactivate_pdp_context_accept = parse_pco_only<DeactivatePdpContextAccept>;
-constexpr auto* parse_sm_modify_pdp_context_accept_ms = parse_pco_only<ModifyPdpContextAcceptMs>;
-
 }  // namespace
 
-MessageRecord* parse_sm_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  // clang-format off
-  switch (msg[1]) {
-    case 0x41: return parse_sm_activate_pdp_context_request(msg, len, dir);
-    case 0x42: return parse_sm_activate_pdp_context_accept(msg, len, dir);
-    case 0x43: return parse_sm_activate_pdp_context_reject(msg, len, dir);
-    case 0x44: return parse_sm_request_pdp_context_activation(msg, len, dir);
-    case 0x45: return parse_sm_request_pdp_context_activation_reject(msg, len, dir);
-    case 0x46: return parse_sm_deactivate_pdp_context_request(msg, len, dir);
-    case 0x47: return parse_sm_deactivate_pdp_context_accept(msg, len, dir);
-    case 0x48: return parse_sm_modify_pdp_context_request_network(msg, len, dir);
-    case 0x49: return parse_sm_modify_pdp_context_accept_ms(msg, len, dir);
-    case 0x4A: return parse_sm_modify_pdp_context_request_ms(msg, len, dir);
-    case 0x4B: return parse_sm_modify_pdp_context_accept_network(msg, len, dir);
-    case 0x4C: return parse_sm_modify_pdp_context_reject(msg, len, dir);
-    case 0x4D: return parse_sm_activate_secondary_pdp_context_request(msg, len, dir);
-    case 0x4E: return parse_sm_activate_secondary_pdp_context_accept(msg, len, dir);
-    case 0x4F: return parse_sm_activate_secondary_pdp_context_reject(msg, len, dir);
-    case 0x50: return parse_sm_activate_aa_pdp_context_request(msg, len, dir);
-    case 0x51: return parse_sm_activate_aa_pdp_context_accept(msg, len, dir);
-    case 0x52: return parse_sm_activate_aa_pdp_context_reject(msg, len, dir);
-    case 0x53: return parse_sm_deactivate_aa_pdp_context_request(msg, len, dir);
-    case 0x54: return parse_sm_deactivate_aa_pdp_context_accept(msg, len, dir);
-    case 0x55: return parse_sm_status(msg, len, dir);
-    default: return nullptr;
-  }
-  // clang-format on
+void parse_sm_activate_aa_pdp_context_accept(ActivateAaPdpContextAccept& r, const uint8_t* msg, uint16_t len,
+                                             uint8_t dir) {
+  r.negotiated_qos.from_mobile = dir == 0;
+  r.direction = 0;
+  MessageReader in(msg, len);
+  if (!take_half(in, r.negotiated_llc_sapi, 0x0F)) return;
+  if (!take_qos(in, r.negotiated_qos)) return;
+  BitBuffer bits;
+  if (!in.take_lv_led(bits)) return;
+  decode_mobile_identity(r.allocated_ptmsi, bits);
+  if (!take_pdp_address(in, r.pdp_address)) return;
+  r.pdp_address.direction = dir;
+  if (!take_half(in, r.radio_priority, 0x07)) return;
+  walk_optional<Aapca>(r, in, kActivateAaPdpContextAcceptIes);
+}
+
+void parse_sm_deactivate_aa_pdp_context_request(DeactivateAaPdpContextRequest& r, const uint8_t* msg, uint16_t len,
+                                                uint8_t) {
+  MessageReader in(msg, len);
+  in.take_octet(r.aa_deactivation_cause);
+}
+
+void parse_sm_deactivate_aa_pdp_context_accept(DeactivateAaPdpContextAccept&, const uint8_t*, uint16_t, uint8_t) {}
+
+void parse_sm_status(SmStatus& r, const uint8_t* msg, uint16_t len, uint8_t) {
+  MessageReader in(msg, len);
+  in.take_octet(r.sm_cause);
 }
 
 }  // namespace l3

@@ -1,11 +1,9 @@
-#include "core/dispatch.h"
 #include "gmm/gprs_timer.h"
-#include "sm/sm_records.h"
+#include "sm/sm_messages.h"
 
 namespace l3 {
 
 namespace {
-
 // An element between tags of the message's own; the element's result is
 // ignored, so the closing tag follows even a block that stopped early.
 template <class F>
@@ -36,6 +34,7 @@ void render_context_request_head(const R& r, OutputText& out) {
   if (r.access_point_name.present) render_access_point_name(r.access_point_name.value, out);
   render_pco_if_present(r.pco, out);
 }
+}  // namespace
 
 int render_sm_activate_pdp_context_request(const ActivatePdpContextRequest& r, OutputText& out) {
   append_tag_text(out, "<Activate PDP Context Request>\n");
@@ -60,6 +59,7 @@ int render_sm_activate_pdp_context_accept(const ActivatePdpContextAccept& r, Out
   return 1;
 }
 
+namespace {
 // Cause and options, the shape of most rejects.
 int render_sm_cause_and_pco(const SmReject& r, OutputText& out, const char* open, const char* close) {
   append_tag_text(out, open);
@@ -68,6 +68,7 @@ int render_sm_cause_and_pco(const SmReject& r, OutputText& out, const char* open
   append_tag_text(out, close);
   return 1;
 }
+}  // namespace
 
 int render_sm_activate_pdp_context_reject(const SmReject& r, OutputText& out) {
   return render_sm_cause_and_pco(r, out, "<Activate PDP Context Reject>\n", "</Activate PDP Context Reject>\n");
@@ -98,12 +99,14 @@ int render_sm_deactivate_pdp_context_request(const DeactivatePdpContextRequest& 
   return 1;
 }
 
+namespace {
 int render_sm_pco_only(const SmPcoOnly& r, OutputText& out, const char* open, const char* close) {
   append_tag_text(out, open);
   render_pco_if_present(r.pco, out);
   append_tag_text(out, close);
   return 1;
 }
+}  // namespace
 
 int render_sm_deactivate_pdp_context_accept(const SmPcoOnly& r, OutputText& out) {
   return render_sm_pco_only(r, out, "<Deactivate PDP Context Accept>\n", "</Deactivate PDP Context Accept>\n");
@@ -277,12 +280,14 @@ int render_sm_activate_aa_pdp_context_reject(const SmReject& r, OutputText& out)
                                  "</Activate GSM AA PDP Context Reject>\n");
 }
 
+namespace {
 constexpr ValueText kAaDeactivationCauseTexts[] = {
     {1, "Server Address Voilation"},
     {2, "NetWork Overload"},
     {3, "NetWork Not Reachable"},
 };
 static_assert(well_formed(kAaDeactivationCauseTexts));
+}  // namespace
 
 int render_sm_deactivate_aa_pdp_context_request(const DeactivateAaPdpContextRequest& r, OutputText& out) {
   append_tag_text(out, "<Deactivate GSM PDP Context Request>\n");
@@ -303,42 +308,6 @@ int render_sm_status(const SmStatus& r, OutputText& out) {
   render_sm_cause(r.sm_cause, out, r.direction);
   append_tag_text(out, "</SM Status>\n");
   return 1;
-}
-
-template <class R>
-const R& as(const MessageRecord& r) {
-  return static_cast<const R&>(r);
-}
-
-}  // namespace
-
-int render_sm_message(const MessageRecord& r, OutputText& out, uint8_t) {
-  // clang-format off
-  switch (r.key & 0xFF) {
-    case 0x41: return render_sm_activate_pdp_context_request(as<ActivatePdpContextRequest>(r), out);
-    case 0x42: return render_sm_activate_pdp_context_accept(as<ActivatePdpContextAccept>(r), out);
-    case 0x43: return render_sm_activate_pdp_context_reject(as<SmReject>(r), out);
-    case 0x44: return render_sm_request_pdp_context_activation(as<RequestPdpContextActivation>(r), out);
-    case 0x45: return render_sm_request_pdp_context_activation_reject(as<SmReject>(r), out);
-    case 0x46: return render_sm_deactivate_pdp_context_request(as<DeactivatePdpContextRequest>(r), out);
-    case 0x47: return render_sm_deactivate_pdp_context_accept(as<SmPcoOnly>(r), out);
-    case 0x48: return render_sm_modify_pdp_context_request_network(as<ModifyPdpContextRequestNetwork>(r), out);
-    case 0x49: return render_sm_modify_pdp_context_accept_ms(as<SmPcoOnly>(r), out);
-    case 0x4A: return render_sm_modify_pdp_context_request_ms(as<ModifyPdpContextRequestMs>(r), out);
-    case 0x4B: return render_sm_modify_pdp_context_accept_network(as<ModifyPdpContextAcceptNetwork>(r), out);
-    case 0x4C: return render_sm_modify_pdp_context_reject(as<SmReject>(r), out);
-    case 0x4D: return render_sm_activate_secondary_pdp_context_request(as<ActivateSecondaryPdpContextRequest>(r), out);
-    case 0x4E: return render_sm_activate_secondary_pdp_context_accept(as<ActivateSecondaryPdpContextAccept>(r), out);
-    case 0x4F: return render_sm_activate_secondary_pdp_context_reject(as<SmReject>(r), out);
-    case 0x50: return render_sm_activate_aa_pdp_context_request(as<ActivateAaPdpContextRequest>(r), out);
-    case 0x51: return render_sm_activate_aa_pdp_context_accept(as<ActivateAaPdpContextAccept>(r), out);
-    case 0x52: return render_sm_activate_aa_pdp_context_reject(as<SmReject>(r), out);
-    case 0x53: return render_sm_deactivate_aa_pdp_context_request(as<DeactivateAaPdpContextRequest>(r), out);
-    case 0x54: return render_sm_deactivate_aa_pdp_context_accept(as<DeactivateAaPdpContextAccept>(r), out);
-    case 0x55: return render_sm_status(as<SmStatus>(r), out);
-    default: return 0;
-  }
-  // clang-format on
 }
 
 }  // namespace l3
