@@ -20,7 +20,6 @@ struct Item {
   std::string channel = "-";  // "SDCCH", "SACCH/TCH/F", ... or "-"
   uint8_t direction = 0;      // 0 network to mobile, 1 mobile to network
   std::vector<uint8_t> octets;
-  std::string where;          // "file:line" or "file: frame N" for messages on stderr
 };
 
 enum class Status { decoded, truncated, trailing, not_decoded, too_short, failed, too_long };

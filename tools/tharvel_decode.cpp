@@ -9,12 +9,17 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <deque>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -87,39 +92,47 @@ struct Options {
   std::vector<std::string> files;
 };
 
+// What one thread reuses from message to message, so decoding allocates
+// nothing once the buffers have grown.
+struct Scratch {
+  std::vector<char> buffer = std::vector<char>(4096);
+  Decoded decoded;
+  std::string json_document;
+};
+
 // One call of the library's decode function, growing the buffer when the document did not fit.
-int decode_into(const Item& item, uint8_t format, std::string& out, tharvel_result& result) {
+int decode_into(const Item& item, uint8_t format, Scratch& s, std::string& out, tharvel_result& result) {
   tharvel_options options{sizeof(tharvel_options), item.direction, format, 0, 0};
   result = tharvel_result{};
   result.size = sizeof result;
-  out.resize(4096);
-  int status = tharvel_decode(item.octets.data(), item.octets.size(), &options, out.data(), out.size(), &result);
-  if (result.needed >= out.size()) {
-    out.resize(result.needed + 1);
-    status = tharvel_decode(item.octets.data(), item.octets.size(), &options, out.data(), out.size(), &result);
+  int status = tharvel_decode(item.octets.data(), item.octets.size(), &options, s.buffer.data(), s.buffer.size(),
+                              &result);
+  if (result.needed >= s.buffer.size()) {
+    s.buffer.resize(result.needed + 1);
+    status = tharvel_decode(item.octets.data(), item.octets.size(), &options, s.buffer.data(), s.buffer.size(),
+                            &result);
   }
-  out.resize(std::min(result.needed, out.size() - 1));
+  out.assign(s.buffer.data(), std::min(result.needed, s.buffer.size() - 1));
   return status;
 }
 
 // The text document (filters and fields read it) and, for JSON output, the JSON one.
-Decoded decode(const Item& item, bool json, std::string* json_document) {
-  Decoded d;
+const Decoded& decode(const Item& item, bool json, Scratch& s) {
+  Decoded& d = s.decoded;
   tharvel_result result;
-  int status = decode_into(item, THARVEL_FORMAT_TEXT, d.document, result);
+  int status = decode_into(item, THARVEL_FORMAT_TEXT, s, d.document, result);
   d.status = status >= 0 && status < tharvel_cli::kStatusCount ? static_cast<Status>(status) : Status::failed;
   d.protocol = result.protocol != nullptr ? result.protocol : "";
   d.name = result.name != nullptr ? result.name : "";
-  if (json) decode_into(item, THARVEL_FORMAT_JSON, *json_document, result);
+  if (json) decode_into(item, THARVEL_FORMAT_JSON, s, s.json_document, result);
   return d;
 }
 
 // What the six value-extraction functions give for one message.
-std::string extraction(const Item& item) {
+void extraction(const Item& item, std::string& out) {
   uint8_t flag = item.direction != 0 ? 0 : 1;
   int32_t n = static_cast<int32_t>(item.octets.size());
   const uint8_t* p = item.octets.data();
-  std::string out;
   char line[512];
   auto add = [&](int len) { out.append(line, static_cast<size_t>(std::max(0, std::min<int>(len, sizeof line - 1)))); };
   // A message too short for any function leaves the blocks as given: start them absent.
@@ -153,11 +166,10 @@ std::string extraction(const Item& item) {
                     "Gain_CP_Data_Win_Data %d: header %d, reference %d, total %d, index %d, count %d, text \"%.*s\"\n",
                     r, s.user_data_header, s.concat_reference, s.concat_total, s.concat_index, s.char_count,
                     s.char_count > 0 && s.char_count < 256 ? s.char_count : 0, s.text));
-  return out;
 }
 
-std::string json_line(const Item& item, const Decoded& d, const std::string& json_document) {
-  std::string out = "{\"frame\":" + std::to_string(item.frame);
+void json_line(const Item& item, const Decoded& d, const std::string& json_document, std::string& out) {
+  out += "{\"frame\":" + std::to_string(item.frame);
   out += ",\"time\":";
   out += item.from_capture ? tharvel_cli::json_string(tharvel_cli::iso_time(item.time_sec, item.time_nsec)) : "null";
   out += ",\"arfcn\":" + (item.arfcn >= 0 ? std::to_string(item.arfcn) : std::string("null"));
@@ -170,46 +182,138 @@ std::string json_line(const Item& item, const Decoded& d, const std::string& jso
   out += ",\"hex\":" + tharvel_cli::json_string(tharvel_cli::field_column(item, d, "hex", ""));
   // The library's JSON tree; a document that is not one yet goes as a string.
   bool tree = !json_document.empty() && (json_document[0] == '{' || json_document[0] == '[');
-  out += ",\"document\":" + (tree ? json_document : tharvel_cli::json_string(json_document));
-  return out + "}\n";
+  out += ",\"document\":";
+  out += tree ? json_document : tharvel_cli::json_string(json_document);
+  out += "}\n";
 }
 
-struct Rendered {
-  bool wanted = false;
-  Status status = Status::failed;
-  std::string text;
+// A run of consecutive messages and what decoding them gave.
+struct Batch {
+  uint64_t sequence = 0;
+  size_t size = 0;           // items in use; the rest keep their buffers for the next batch
+  std::vector<Item> items;
+  std::string out;           // the output of the whole batch, in order
+  uint64_t printed = 0;
+  uint64_t by_status[tharvel_cli::kStatusCount] = {};
+
+  Item& next() {
+    if (size == items.size()) items.emplace_back();
+    return items[size++];
+  }
 };
 
-Rendered render(const Options& opt, const Item& item) {
-  Rendered r;
-  std::string json_document;
-  Decoded d = decode(item, opt.format == Format::json, &json_document);
-  r.status = d.status;
-  if (!opt.filter.matches(item, d)) return r;
-  r.wanted = opt.reports.empty();
-  if (!r.wanted) return r;
+// Decodes one message and appends its output; returns whether it was wanted.
+bool render(const Options& opt, const Item& item, Scratch& s, Batch& b) {
+  const Decoded& d = decode(item, opt.format == Format::json, s);
+  ++b.by_status[static_cast<int>(d.status)];
+  if (!opt.filter.matches(item, d) || !opt.reports.empty()) return false;
+  std::string& out = b.out;
   switch (opt.format) {
     case Format::document:
-      if (item.from_capture && !opt.bare) r.text = tharvel_cli::document_header(item);
-      r.text += d.document;
+      if (item.from_capture && !opt.bare) out += tharvel_cli::document_header(item);
+      out += d.document;
       break;
     case Format::summary:
-      r.text = tharvel_cli::summary_line(item, d);
+      out += tharvel_cli::summary_line(item, d);
       break;
     case Format::json:
-      r.text = json_line(item, d, json_document);
+      json_line(item, d, s.json_document, out);
       break;
     case Format::fields:
       for (size_t i = 0; i < opt.fields.size(); ++i) {
-        if (i > 0) r.text += opt.separator;
-        r.text += tharvel_cli::field_column(item, d, opt.fields[i], opt.aggregator);
+        if (i > 0) out += opt.separator;
+        out += tharvel_cli::field_column(item, d, opt.fields[i], opt.aggregator);
       }
-      r.text += '\n';
+      out += '\n';
       break;
   }
-  if (opt.extract) r.text += extraction(item);
-  return r;
+  if (opt.extract) extraction(item, out);
+  return true;
 }
+
+void render_batch(const Options& opt, Batch& b, Scratch& s) {
+  b.out.clear();
+  b.printed = 0;
+  std::fill(std::begin(b.by_status), std::end(b.by_status), 0);
+  for (size_t i = 0; i < b.size; ++i) b.printed += render(opt, b.items[i], s, b);
+}
+
+// Worker threads that decode batches while the reader goes on reading. At
+// most `depth` batches are out at once; they come back in the order given.
+class Pool {
+ public:
+  Pool(const Options& opt, unsigned workers) : opt_(opt), depth_(2 * workers + 2) {
+    for (unsigned i = 0; i < workers; ++i) threads_.emplace_back([this] { work(); });
+  }
+  ~Pool() {
+    {
+      std::lock_guard lock(mutex_);
+      closing_ = true;
+    }
+    work_ready_.notify_all();
+    for (std::thread& t : threads_) t.join();
+  }
+
+  bool full() {
+    std::lock_guard lock(mutex_);
+    return out_ >= depth_;
+  }
+  void submit(std::unique_ptr<Batch> b) {
+    {
+      std::lock_guard lock(mutex_);
+      b->sequence = submitted_++;
+      ++out_;
+      todo_.push_back(std::move(b));
+    }
+    work_ready_.notify_one();
+  }
+  // The oldest batch given, once decoded; null when none is out.
+  std::unique_ptr<Batch> take() {
+    std::unique_lock lock(mutex_);
+    if (out_ == 0) return nullptr;
+    done_ready_.wait(lock, [&] { return !done_.empty() && done_.front()->sequence == taken_; });
+    std::unique_ptr<Batch> b = std::move(done_.front());
+    done_.pop_front();
+    ++taken_;
+    --out_;
+    return b;
+  }
+
+ private:
+  void work() {
+    Scratch scratch;
+    for (;;) {
+      std::unique_ptr<Batch> b;
+      {
+        std::unique_lock lock(mutex_);
+        work_ready_.wait(lock, [&] { return closing_ || !todo_.empty(); });
+        if (todo_.empty()) return;
+        b = std::move(todo_.front());
+        todo_.pop_front();
+      }
+      render_batch(opt_, *b, scratch);
+      {
+        std::lock_guard lock(mutex_);
+        auto at = std::find_if(done_.begin(), done_.end(), [&](const auto& d) { return d->sequence > b->sequence; });
+        done_.insert(at, std::move(b));
+      }
+      done_ready_.notify_all();
+    }
+  }
+
+  const Options& opt_;
+  const size_t depth_;
+  std::mutex mutex_;
+  std::condition_variable work_ready_;
+  std::condition_variable done_ready_;
+  std::deque<std::unique_ptr<Batch>> todo_;
+  std::deque<std::unique_ptr<Batch>> done_;  // by sequence
+  uint64_t submitted_ = 0;
+  uint64_t taken_ = 0;
+  size_t out_ = 0;
+  bool closing_ = false;
+  std::vector<std::thread> threads_;
+};
 
 struct Counts {
   uint64_t packets = 0;
@@ -236,10 +340,14 @@ struct Counts {
 std::atomic<bool> g_stop{false};
 void on_signal(int) { g_stop = true; }
 
-// Decodes items in batches on worker threads and writes them in input order.
+// Decodes items in batches, on worker threads with -j 2 or more, and writes
+// each batch with one write, in input order. With -j 1 no thread is started.
 class Runner {
  public:
-  explicit Runner(const Options& opt) : opt_(opt), progress_(isatty(STDERR_FILENO) != 0 && !opt.quiet) {}
+  Runner(const Options& opt, unsigned jobs)
+      : opt_(opt), progress_(isatty(STDERR_FILENO) != 0 && !opt.quiet), batch_(std::make_unique<Batch>()) {
+    if (jobs > 1) pool_ = std::make_unique<Pool>(opt, jobs);
+  }
 
   Counts counts;
   int exit_code = 0;
@@ -247,42 +355,37 @@ class Runner {
 
   void fail(int code) { exit_code = std::max(exit_code, code); }
 
-  void add(Item&& item) {
+  // The item to fill for the next message.
+  Item& next() {
+    Item& item = batch_->next();
     item.index = counts.messages++;
-    batch_.push_back(std::move(item));
-    if (batch_.size() >= kBatch) flush();
+    return item;
+  }
+  void added() {
+    if (batch_->size >= kBatch) flush();
   }
 
-  // Decodes and writes what is queued.
-  void flush(bool every = false) {
-    if (batch_.empty()) return;
-    std::vector<Rendered> out(batch_.size());
-    unsigned workers = std::min<unsigned>(opt_.jobs, static_cast<unsigned>(batch_.size() / kPerWorker + 1));
-    if (workers <= 1) {
-      for (size_t i = 0; i < batch_.size(); ++i) out[i] = render(opt_, batch_[i]);
-    } else {
-      std::atomic<size_t> next{0};
-      auto work = [&] {
-        for (size_t i; (i = next.fetch_add(1)) < batch_.size();) out[i] = render(opt_, batch_[i]);
-      };
-      std::vector<std::thread> threads;
-      for (unsigned t = 1; t < workers; ++t) threads.emplace_back(work);
-      work();
-      for (std::thread& t : threads) t.join();
+  // Hands on what is queued; with `wait`, writes everything before returning.
+  void flush(bool wait = false) {
+    if (batch_->size > 0) {
+      if (pool_ == nullptr) {
+        render_batch(opt_, *batch_, scratch_);
+        write(*batch_);
+      } else {
+        pool_->submit(std::move(batch_));
+        batch_ = spare();
+        while (pool_->full()) recycle(pool_->take());
+      }
+      batch_->size = 0;
     }
-    for (const Rendered& r : out) {
-      ++counts.by_status[static_cast<int>(r.status)];
-      if (!r.wanted) continue;
-      ++counts.printed;
-      std::fwrite(r.text.data(), 1, r.text.size(), stdout);
-      if (every) std::fflush(stdout);
+    if (wait && pool_ != nullptr) {
+      while (auto b = pool_->take()) recycle(std::move(b));
     }
-    batch_.clear();
-    if (progress_) std::fprintf(stderr, "\r%llu messages decoded", static_cast<unsigned long long>(counts.messages));
   }
 
   void finish() {
-    flush();
+    flush(true);
+    pool_.reset();
     for (int kind : opt_.reports) {
       std::string text(tharvel_report_write(report, kind, opt_.report_format, nullptr, 0) + 1, '\0');
       text.resize(tharvel_report_write(report, kind, opt_.report_format, text.data(), text.size()));
@@ -291,7 +394,7 @@ class Runner {
     if (report != nullptr) tharvel_report_free(report);
     report = nullptr;
     std::fflush(stdout);
-    if (progress_ && counts.messages >= kBatch) std::fputs("\r\033[K", stderr);
+    if (progress_ && shown_progress_) std::fputs("\r\033[K", stderr);
     if (opt_.quiet) return;
     std::string line = "tharvel-decode: ";
     if (counts.packets > 0) line += std::to_string(counts.packets) + " packets, ";
@@ -332,19 +435,47 @@ class Runner {
   }
 
  private:
-  static constexpr size_t kBatch = 4096;
-  static constexpr size_t kPerWorker = 64;
+  static constexpr size_t kBatch = 1024;
+
+  void write(const Batch& b) {
+    for (int i = 0; i < tharvel_cli::kStatusCount; ++i) counts.by_status[i] += b.by_status[i];
+    counts.printed += b.printed;
+    std::fwrite(b.out.data(), 1, b.out.size(), stdout);
+    if (opt_.listen.size() > 0) std::fflush(stdout);
+    written_ += b.size;
+    if (progress_ && written_ >= kBatch) {
+      std::fprintf(stderr, "\r%llu messages decoded", static_cast<unsigned long long>(written_));
+      shown_progress_ = true;
+    }
+  }
+  void recycle(std::unique_ptr<Batch> b) {
+    write(*b);
+    b->size = 0;
+    spares_.push_back(std::move(b));
+  }
+  std::unique_ptr<Batch> spare() {
+    if (spares_.empty()) return std::make_unique<Batch>();
+    std::unique_ptr<Batch> b = std::move(spares_.back());
+    spares_.pop_back();
+    return b;
+  }
+
   const Options& opt_;
   bool progress_;
-  std::vector<Item> batch_;
+  bool shown_progress_ = false;
+  uint64_t written_ = 0;
+  Scratch scratch_;
+  std::unique_ptr<Batch> batch_;
+  std::vector<std::unique_ptr<Batch>> spares_;
+  std::unique_ptr<Pool> pool_;
 };
 
 void report(const std::string& where, const std::string& what) {
   std::fprintf(stderr, "tharvel-decode: %s: %s\n", where.c_str(), what.c_str());
 }
 
-Item item_of(const tharvel_frame& f, const std::string& name) {
-  Item item;
+// Fills an item in place, so its buffers are reused batch after batch.
+void fill(Item& item, const tharvel_frame& f) {
   item.frame = f.frame;
   item.from_capture = f.source != THARVEL_SOURCE_TEXT;
   item.direction = f.direction;
@@ -354,11 +485,12 @@ Item item_of(const tharvel_frame& f, const std::string& name) {
     item.time_nsec = f.time_nsec;
     item.arfcn = f.arfcn;
     item.channel = tharvel_capture_channel_name(&f);
-    item.where = name + ": frame " + std::to_string(f.frame);
   } else {
-    item.where = name + ":" + std::to_string(f.frame);
+    item.time_sec = 0;
+    item.time_nsec = 0;
+    item.arfcn = -1;
+    item.channel = "-";
   }
-  return item;
 }
 
 void add_counters(Counts& counts, const struct tharvel_capture_counters& c, bool text) {
@@ -412,7 +544,8 @@ void run_reader(Runner& run, tharvel_capture* cap, const std::string& name) {
     }
     seen_message = true;
     if (run.report != nullptr) tharvel_report_add(run.report, &f);
-    run.add(item_of(f, name));
+    fill(run.next(), f);
+    run.added();
   }
   struct tharvel_capture_counters c{};
   c.size = sizeof c;
@@ -505,7 +638,7 @@ int run_listen(Runner& run, const Options& opt) {
                                 static_cast<int32_t>(now.tv_nsec));
     while (tharvel_capture_next(cap, &f) == 1) {
       if (run.report != nullptr) tharvel_report_add(run.report, &f);
-      run.add(item_of(f, opt.listen));
+      fill(run.next(), f);
       run.flush(true);
     }
   }
@@ -617,7 +750,8 @@ int main(int argc, char** argv) {
   Options opt;
   int code = parse_command_line(argc, argv, opt);
   if (code >= 0) return code;
-  Runner run(opt);
+  // Live input is written message by message: no workers.
+  Runner run(opt, opt.listen.empty() ? opt.jobs : 1);
   if (!opt.reports.empty()) run.report = tharvel_report_new();
   if (opt.header && opt.format == Format::summary) std::fputs(tharvel_cli::kSummaryHeader, stdout);
   if (opt.header && opt.format == Format::fields) {
