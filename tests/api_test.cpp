@@ -139,7 +139,6 @@ TEST(Keys, CountsPerFamily) {
   }
   EXPECT_EQ(per_pd[3], 35);
   EXPECT_EQ(per_pd[5], 23);
-  EXPECT_EQ(per_pd[6], 71);
   EXPECT_EQ(per_pd[8], 23);
   EXPECT_EQ(per_pd[9], 3);
   EXPECT_EQ(per_pd[10], 21);

@@ -7,8 +7,6 @@ MessageRecord* parse_message(const uint8_t* msg, uint16_t length, uint8_t direct
   switch (msg[0] & 0x0F) {
     case kPdCc:
       return parse_cc_message(msg, length, direction);
-    case kPdRr:
-      return parse_rr_message(msg, length, direction);
     case kPdGmm:
       return parse_gmm_message(msg, length, direction);
     case kPdSms:
@@ -24,8 +22,6 @@ int render_message(const MessageRecord& r, OutputText& out, uint8_t direction) {
   switch ((r.key >> 8) & 0x0F) {
     case kPdCc:
       return render_cc_message(r, out, direction);
-    case kPdRr:
-      return render_rr_message(r, out, direction);
     case kPdGmm:
       return render_gmm_message(r, out, direction);
     case kPdSms:

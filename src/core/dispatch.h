@@ -19,7 +19,6 @@ MessageRecord* parse_message(const uint8_t* msg, uint16_t length, uint8_t direct
 // Family dispatch: a switch on the message type, nullptr for every type the
 // family does not decode.
 MessageRecord* parse_cc_message(const uint8_t* msg, uint16_t length, uint8_t direction);
-MessageRecord* parse_rr_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 MessageRecord* parse_gmm_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 MessageRecord* parse_sms_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 MessageRecord* parse_sm_message(const uint8_t* msg, uint16_t length, uint8_t direction);
@@ -28,7 +27,6 @@ MessageRecord* parse_sm_message(const uint8_t* msg, uint16_t length, uint8_t dir
 // family's parser, chosen by the record's key. direction is the caller's byte
 // (only CP-DATA reads it). Result 1, or 0 when a renderer stopped early.
 int render_cc_message(const MessageRecord& r, OutputText& out, uint8_t direction);
-int render_rr_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 int render_gmm_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 int render_sms_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 int render_sm_message(const MessageRecord& r, OutputText& out, uint8_t direction);
