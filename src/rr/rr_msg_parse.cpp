@@ -350,32 +350,11 @@ void decode_gprs_extension(GprsBroadcastInformation& g, const BitBuffer& b, uint
 // GPRS cell options then GPRS power control parameters, length-led.
 void decode_gprs_broadcast_information(GprsBroadcastInformation& g, const BitBuffer& b) {
   g.length = read_bits8(0, 8, b);
-  BitCursor c(b, 8);
-  g.nmo = static_cast<uint8_t>(c.bits(2));
-  g.t3168 = static_cast<uint8_t>(c.bits(3));
-  g.t3192 = static_cast<uint8_t>(c.bits(3));
-  g.drx_timer_max = static_cast<uint8_t>(c.bits(3));
-  g.access_burst_type = static_cast<uint8_t>(c.bits(1));
-  g.control_ack_type = static_cast<uint8_t>(c.bits(1));
-  g.bs_cv_max = static_cast<uint8_t>(c.bits(4));
-  g.pan_present = c.bit();
-  if (g.pan_present) {
-    g.pan_dec = static_cast<uint8_t>(c.bits(3));
-    g.pan_inc = static_cast<uint8_t>(c.bits(3));
-    g.pan_max = static_cast<uint8_t>(c.bits(3));
+  const uint32_t end = decode_gprs_cell_options(g.options, b, 8);
+  if (g.options.extension_present) {
+    decode_gprs_extension(g, b, end - g.options.extension_length - 1u, end < b.count ? end : b.count);
   }
-  g.extension_present = c.bit();
-  if (g.extension_present) {
-    g.extension_length = static_cast<uint8_t>(c.bits(6));
-    const uint32_t end = c.pos + g.extension_length + 1u;
-    decode_gprs_extension(g, b, c.pos, end < b.count ? end : b.count);
-    c.pos = end;
-  }
-  g.alpha = static_cast<uint8_t>(c.bits(4));
-  g.t_avg_w = static_cast<uint8_t>(c.bits(5));
-  g.t_avg_t = static_cast<uint8_t>(c.bits(5));
-  g.pc_meas_chan = static_cast<uint8_t>(c.bits(1));
-  g.n_avg_i = static_cast<uint8_t>(c.bits(4));
+  decode_gprs_power_control(g.power_control, b, end);
 }
 
 }  // namespace

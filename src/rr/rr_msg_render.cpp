@@ -3,6 +3,7 @@
 #include "rr/rr_msg.h"
 #include "rr/rr_msg_paging.h"
 #include "rr/rr_msg_records.h"
+#include "rr/si_elements.h"
 
 namespace l3 {
 
@@ -403,29 +404,23 @@ int render_handover_command(const AssignOrHandoverCommand& rec, OutputText& out,
 
 namespace {
 
-constexpr ValueText kT3192Texts[] = {
-    {0, "time 500 msec"}, {1, "time 1000 msec"}, {2, "time 1500 msec"}, {3, "time 0 msec"},
-    {4, "time 80 msec"},  {5, "time 120 msec"},  {6, "time 160 msec"},  {7, "time 200 msec"},
-};
-static_assert(well_formed(kT3192Texts));
-
 void render_gprs_broadcast_information(const GprsBroadcastInformation& g, OutputText& out) {
   out.append("<GSM_GPRS_Broadcast_Information>\n");
   write_field_u8("Length", g.length, out, 0);
   out.append("<GPRS_Cell_Options>\n");
-  write_field_u8("NMO", g.nmo, out, 0);
-  write_field_u8("T3168", g.t3168, out, 0);
-  render_value_block(out, "T3192", g.t3192, kT3192Texts);
-  write_field_u8("DRX_TIMER_MAX", g.drx_timer_max, out, 0);
-  write_field_u8("ACCESS_BURST_TYPE", g.access_burst_type, out, 0);
-  write_field_u8("CONTROL_ACK_TYPE", g.control_ack_type, out, 0);
-  write_field_u8("BS_CV_MAX", g.bs_cv_max, out, 0);
-  if (g.pan_present) {
-    write_field_u8("PAN_DEC", g.pan_dec, out, 0);
-    write_field_u8("PAN_INC", g.pan_inc, out, 0);
-    write_field_u8("PAN_MAX", g.pan_max, out, 0);
+  write_field_u8("NMO", g.options.nmo, out, 0);
+  write_field_u8("T3168", g.options.t3168, out, 0);
+  render_t3192(g.options.t3192, out);
+  write_field_u8("DRX_TIMER_MAX", g.options.drx_timer_max, out, 0);
+  write_field_u8("ACCESS_BURST_TYPE", g.options.access_burst_type, out, 0);
+  write_field_u8("CONTROL_ACK_TYPE", g.options.control_ack_type, out, 0);
+  write_field_u8("BS_CV_MAX", g.options.bs_cv_max, out, 0);
+  if (g.options.pan_present) {
+    write_field_u8("PAN_DEC", g.options.pan_dec, out, 0);
+    write_field_u8("PAN_INC", g.options.pan_inc, out, 0);
+    write_field_u8("PAN_MAX", g.options.pan_max, out, 0);
   }
-  if (g.extension_present) {
+  if (g.options.extension_present) {
     constexpr const char* kNames[] = {
         "EGPRS",
         "EGPRS_PACKET_CHANNEL_REQUEST",
@@ -444,7 +439,7 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
         "REDUCED_LATENCY_ACCESS",
     };
     out.append("<Extension_Information>\n");
-    write_field_u8("Length", g.extension_length, out, 0);
+    write_field_u8("Length", g.options.extension_length, out, 0);
     for (uint32_t i = 0; i < g.extension_count && i < std::size(g.extension_kind); ++i) {
       if (g.extension_kind[i] < std::size(kNames))
         write_field_u8(kNames[g.extension_kind[i]], g.extension_value[i], out, 0);
@@ -453,11 +448,11 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
   }
   out.append("</GPRS_Cell_Options>\n");
   out.append("<GPRS_Power_Control>\n");
-  render_rr_alpha(g.alpha, out);
-  write_field_u8("T_AVG_W", g.t_avg_w, out, 0);
-  write_field_u8("T_AVG_T", g.t_avg_t, out, 0);
-  write_field_u8("PC_MEAS_CHAN", g.pc_meas_chan, out, 0);
-  write_field_u8("N_AVG_I", g.n_avg_i, out, 0);
+  render_rr_alpha(g.power_control.alpha, out);
+  write_field_u8("T_AVG_W", g.power_control.t_avg_w, out, 0);
+  write_field_u8("T_AVG_T", g.power_control.t_avg_t, out, 0);
+  write_field_u8("PC_MEAS_CHAN", g.power_control.pc_meas_chan, out, 0);
+  write_field_u8("N_AVG_I", g.power_control.n_avg_i, out, 0);
   out.append("</GPRS_Power_Control>\n");
   out.append("</GSM_GPRS_Broadcast_Information>\n");
 }
