@@ -138,7 +138,6 @@ TEST(Keys, CountsPerFamily) {
     if (l3::key_accepted(static_cast<uint16_t>(key))) ++per_pd[key >> 8];
   }
   EXPECT_EQ(per_pd[5], 23);
-  EXPECT_EQ(per_pd[6], 71);
   EXPECT_EQ(per_pd[9], 3);
   EXPECT_STREQ(l3::message_name(0x67F), "Channel request");
   EXPECT_STREQ(l3::message_name(0xA48), "Modify PDP context request (network to MS)");

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "api/keys.h"
-#include "core/dispatch.h"
-#include "rr/rr_dispatch.h"
+#include "api/registry.h"
 #include "rr/rr_elements.h"
 #include "test_util.h"
 
@@ -16,30 +15,11 @@ namespace {
 
 using tharvel_test::octets;
 
-TEST(RrDispatch, EveryAcceptedRrKeyHasExactlyOneGroup) {
-  int si = 0, other = 0;
-  for (uint32_t type = 0; type <= 0xFF; ++type) {
-    const auto t = static_cast<uint8_t>(type);
-    const bool in_si = is_system_information_type(t);
-    const bool in_other = is_rr_other_type(t);
-    EXPECT_FALSE(in_si && in_other) << type;
-    EXPECT_EQ(in_si || in_other, key_accepted(static_cast<uint16_t>(0x600 | type))) << type;
-    si += in_si;
-    other += in_other;
-  }
-  EXPECT_EQ(si, 22);
-  EXPECT_EQ(other, 49);  // channel request included
-  EXPECT_TRUE(is_system_information_type(0x40));
-  EXPECT_FALSE(is_system_information_type(0x43));
-}
-
-TEST(RrDispatch, UndecodedTypesAndShortInputGiveNoRecord) {
+TEST(RrTable, UndecodedTypesGiveNoRecord) {
   for (uint8_t type : {0x0B, 0x0C, 0x25, 0x43, 0x45, 0x4A, 0x4F, 0x7E, 0x80, 0xFF}) {
     const uint8_t msg[] = {0x06, type, 0x00};
-    EXPECT_EQ(parse_rr_message(msg, 3, 0), nullptr) << int{type};
+    EXPECT_FALSE(ParsedMessage(msg, 3, 0)) << int{type};
   }
-  const uint8_t one[] = {0x06};
-  EXPECT_EQ(parse_rr_message(one, 1, 0), nullptr);
 }
 
 std::string render(const std::function<void(OutputText&)>& write) {

@@ -8,6 +8,7 @@
 #include "core/dispatch.h"
 #include "gmm/gmm_table.h"
 #include "mm/mm_table.h"
+#include "rr/rr_table.h"
 #include "sm/sm_table.h"
 
 namespace l3 {
@@ -23,7 +24,7 @@ constexpr auto join_sorted(const MessageRow (&... tables)[N]) {
   return all;
 }
 
-constexpr auto kAll = join_sorted(kCcMessages, kMmMessages, kGmmMessages, kSmMessages);
+constexpr auto kAll = join_sorted(kCcMessages, kMmMessages, kRrMessages, kGmmMessages, kSmMessages);
 
 constexpr bool ascending_unique() {
   for (size_t i = 1; i < kAll.size(); ++i) {

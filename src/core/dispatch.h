@@ -18,13 +18,11 @@ MessageRecord* parse_message(const uint8_t* msg, uint16_t length, uint8_t direct
 
 // Family dispatch: a switch on the message type, nullptr for every type the
 // family does not decode.
-MessageRecord* parse_rr_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 MessageRecord* parse_sms_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 
 // Family renderers: write the message's own tags for a record made by the
 // family's parser, chosen by the record's key. direction is the caller's byte
 // (only CP-DATA reads it). Result 1, or 0 when a renderer stopped early.
-int render_rr_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 int render_sms_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 
 // The renderer of the record's family.

@@ -309,36 +309,37 @@ Json eutran(const EutranParameters& p) {
   return list;
 }
 
-void read_si(Cell& c, const Frame& f, const MessageRecord& rec, uint8_t type) {
+// The table gives each type its record, so the switch on the type finds it.
+void read_si(Cell& c, const Frame& f, const ParsedMessage& rec, uint8_t type) {
   switch (type) {
     case kSi1: {
-      const auto& r = static_cast<const Si1&>(rec);
+      const auto& r = *rec.as<Si1>();
       if (r.fields >= 1) c.set(f, "cell_channels", arfcn_set(r.cell_channels));
       if (r.fields >= 2) set_rach(c, f, r.rach);
       break;
     }
     case kSi2: {
-      const auto& r = static_cast<const Si2&>(rec);
+      const auto& r = *rec.as<Si2>();
       if (r.fields >= 1) c.set(f, "si2_neighbours", arfcn_set(r.neighbours.list));
       if (r.fields >= 2) c.set(f, "ncc_permitted", r.ncc_permitted);
       if (r.fields >= 3) set_rach(c, f, r.rach);
       break;
     }
     case kSi2bis: {
-      const auto& r = static_cast<const Si2bis&>(rec);
+      const auto& r = *rec.as<Si2bis>();
       if (r.fields >= 1) c.set(f, "si2bis_neighbours", arfcn_set(r.neighbours.list));
       if (r.fields >= 2) set_rach(c, f, r.rach);
       break;
     }
     case kSi2ter: {
-      const auto& r = static_cast<const Si2ter&>(rec);
+      const auto& r = *rec.as<Si2ter>();
       if (r.fields >= 1) c.set(f, "si2ter_neighbours", arfcn_set(r.neighbours.list));
       if (r.rest.present && r.rest.fdd_present && r.rest.fdd_arfcn_present) c.set(f, "si2ter_utran_fdd_uarfcn", r.rest.fdd_arfcn);
       if (r.rest.present && r.rest.tdd_present && r.rest.tdd_arfcn_present) c.set(f, "si2ter_utran_tdd_uarfcn", r.rest.tdd_arfcn);
       break;
     }
     case kSi2quater: {
-      const auto& r = static_cast<const Si2quater&>(rec).rest;
+      const auto& r = rec.as<Si2quater>()->rest;
       if (!r.present) break;
       Json inst = Json::object();
       inst["utran_fdd"] = r.neighbours_3g.present ? utran(r.neighbours_3g.value.fdd, true) : Json::array();
@@ -357,7 +358,7 @@ void read_si(Cell& c, const Frame& f, const MessageRecord& rec, uint8_t type) {
       break;
     }
     case kSi3: {
-      const auto& r = static_cast<const Si3&>(rec);
+      const auto& r = *rec.as<Si3>();
       if (r.fields >= 3) {
         c.set(f, "t3212", r.control_channel.t3212);
         c.set(f, "att", r.control_channel.att);
@@ -368,7 +369,7 @@ void read_si(Cell& c, const Frame& f, const MessageRecord& rec, uint8_t type) {
       break;
     }
     case kSi4: {
-      const auto& r = static_cast<const Si4&>(rec);
+      const auto& r = *rec.as<Si4>();
       if (r.fields >= 2) set_selection(c, f, r.cell_selection);
       if (r.fields >= 3) set_rach(c, f, r.rach);
       if (r.rest_present) set_reselection(c, f, r.rest.selection);
@@ -376,27 +377,27 @@ void read_si(Cell& c, const Frame& f, const MessageRecord& rec, uint8_t type) {
     }
     case kSi5:
     case kSi5bis: {
-      const auto& r = static_cast<const Si5&>(rec);
+      const auto& r = *rec.as<Si5>();
       if (r.fields >= 1) c.set(f, type == kSi5 ? "si5_neighbours" : "si5bis_neighbours", arfcn_set(r.neighbours.list));
       break;
     }
     case kSi5ter: {
-      const auto& r = static_cast<const Si5ter&>(rec);
+      const auto& r = *rec.as<Si5ter>();
       if (r.fields >= 1) c.set(f, "si5ter_neighbours", arfcn_set(r.neighbours.list));
       break;
     }
     case kSi6: {
-      const auto& r = static_cast<const Si6&>(rec);
+      const auto& r = *rec.as<Si6>();
       if (r.fields >= 4) c.set(f, "ncc_permitted", r.ncc_permitted);
       break;
     }
     case kSi9: {
-      const auto& r = static_cast<const Si9&>(rec);
+      const auto& r = *rec.as<Si9>();
       if (r.fields >= 1) set_rach(c, f, r.rach);
       break;
     }
     case kSi13: {
-      const auto& r = static_cast<const Si13&>(rec).rest;
+      const auto& r = rec.as<Si13>()->rest;
       if (!r.present) break;
       c.set(f, "rac", r.rac);
       constexpr const char* kNmo[] = {"I", "II", "III", "reserved"};
@@ -409,14 +410,14 @@ void read_si(Cell& c, const Frame& f, const MessageRecord& rec, uint8_t type) {
 }
 
 // Instance counting of the multi-instance types.
-void count_instance(SiSeen& s, const MessageRecord& rec, uint8_t type) {
+void count_instance(SiSeen& s, const ParsedMessage& rec, uint8_t type) {
   if (type == kSi2quater) {
-    const auto& r = static_cast<const Si2quater&>(rec).rest;
+    const auto& r = rec.as<Si2quater>()->rest;
     if (!r.present) return;
     s.total = r.count + 1;
     s.instances.insert(r.index);
   } else if (type == kSi2ter) {
-    const auto& r = static_cast<const Si2ter&>(rec).rest;
+    const auto& r = rec.as<Si2ter>()->rest;
     if (!r.present) return;
     s.total = r.count + 1;
     s.instances.insert(r.index);
@@ -527,7 +528,6 @@ void CellTable::add(const Frame& f) {
   const uint16_t len = static_cast<uint16_t>(std::min<size_t>(f.length, 0xFFFF));
   const ParsedMessage parsed(f.octets, len, 0);
   if (!parsed) return;
-  const MessageRecord* rec = parsed.record();
   Cell* c = nullptr;
   // SI 3 and SI 6: cell identity then LAI; SI 4: LAI.
   if ((type == kSi3 || type == kSi6) && f.length >= 9) {
@@ -549,8 +549,8 @@ void CellTable::add(const Frame& f) {
   c->touch(f);
   SiSeen& s = c->seen[name];
   ++s.count;
-  count_instance(s, *rec, type);
-  read_si(*c, f, *rec, type);
+  count_instance(s, parsed, type);
+  read_si(*c, f, parsed, type);
 }
 
 const std::vector<std::string>& CellTable::columns() {

@@ -86,162 +86,126 @@ void take_trailing_starting_time(R& r, MessageReader& in) {
 
 }  // namespace
 
-MessageRecord* parse_additional_assignment(const uint8_t* msg, uint16_t len, uint8_t dir) {
+void parse_additional_assignment(AdditionalAssignment& r, const uint8_t* msg, uint16_t len, uint8_t) {
   using R = AdditionalAssignment;
   static constexpr OptionalIe<R> kIes[] = {
       {0x72, IeForm::tlv, 0, kLed<R, MobileAllocation, &R::mobile_allocation, decode_mobile_allocation>},
       {0x7C, IeForm::tv, 2, kValue<R, StartingTime, &R::starting_time, decode_starting_time>},
   };
   static_assert(ieis_unique<R>(kIes));
-  auto* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
-  if (!take_fixed(in, 3, r->channel, decode_channel_description)) return r;
-  walk_optional<R>(*r, in, kIes);
-  return r;
+  if (!take_fixed(in, 3, r.channel, decode_channel_description)) return;
+  walk_optional<R>(r, in, kIes);
 }
 
-MessageRecord* parse_rr_initialisation_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<RrInitialisationRequest>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_rr_initialisation_request(RrInitialisationRequest& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
   uint8_t o;
-  if (!in.take_octet(o)) return r;
-  r->cksn = o & 0x07;
-  r->mac_mode = (o >> 6) & 0x03;
-  r->channel_coding = (o >> 4) & 0x03;
-  if (!take_classmark2_fixed(in, r->classmark2, dir)) return r;
-  if (!take_u32(in, r->tlli)) return r;
-  if (!take_fixed(in, 5, r->request_description, decode_channel_request_description)) return r;
-  take_fixed(in, 2, r->measurement_results, decode_gprs_measurement_results);
-  return r;
+  if (!in.take_octet(o)) return;
+  r.cksn = o & 0x07;
+  r.mac_mode = (o >> 6) & 0x03;
+  r.channel_coding = (o >> 4) & 0x03;
+  if (!take_classmark2_fixed(in, r.classmark2, dir)) return;
+  if (!take_u32(in, r.tlli)) return;
+  if (!take_fixed(in, 5, r.request_description, decode_channel_request_description)) return;
+  take_fixed(in, 2, r.measurement_results, decode_gprs_measurement_results);
 }
 
 // The layout depends on the message's own T/D, downlink and TMA bits; the
 // starting time is looked for only right after the mobile allocation.
-MessageRecord* parse_immediate_assignment(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ImmediateAssignment>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_immediate_assignment(ImmediateAssignment& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   uint8_t o;
-  if (!in.take_octet(o)) return r;
-  r->page_mode = page_mode_of(o);
-  r->td = (o >> 4) & 1;
-  r->downlink = (o >> 5) & 1;
-  r->tma = (o >> 6) & 1;
-  if (!r->td && !r->downlink && !r->tma) {
-    if (!take_fixed(in, 3, r->channel, decode_channel_description)) return r;
-  } else if (r->td && !r->tma) {
-    if (!take_fixed(in, 3, r->packet_channel, decode_packet_channel_description)) return r;
+  if (!in.take_octet(o)) return;
+  r.page_mode = page_mode_of(o);
+  r.td = (o >> 4) & 1;
+  r.downlink = (o >> 5) & 1;
+  r.tma = (o >> 6) & 1;
+  if (!r.td && !r.downlink && !r.tma) {
+    if (!take_fixed(in, 3, r.channel, decode_channel_description)) return;
+  } else if (r.td && !r.tma) {
+    if (!take_fixed(in, 3, r.packet_channel, decode_packet_channel_description)) return;
   }
-  if (!take_fixed(in, 3, r->request_reference, decode_request_reference)) return r;
-  if (!in.take_octet(r->timing_advance)) return r;
-  if (!take_led(in, r->mobile_allocation, decode_mobile_allocation)) return r;
-  r->mobile_allocation_taken = 1;
+  if (!take_fixed(in, 3, r.request_reference, decode_request_reference)) return;
+  if (!in.take_octet(r.timing_advance)) return;
+  if (!take_led(in, r.mobile_allocation, decode_mobile_allocation)) return;
+  r.mobile_allocation_taken = 1;
   if (at_iei(in, 0x7C)) {
     in.skip(1);
-    r->starting_time.present = 1;
-    if (!take_fixed(in, 2, r->starting_time.value, decode_starting_time)) return r;
+    r.starting_time.present = 1;
+    if (!take_fixed(in, 2, r.starting_time.value, decode_starting_time)) return;
   }
-  decode_ia_rest_octets(r->rest, bits_of(in.here(), in.left()));
-  return r;
+  decode_ia_rest_octets(r.rest, bits_of(in.here(), in.left()));
 }
 
-MessageRecord* parse_immediate_assignment_extended(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ImmediateAssignmentExtended>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_immediate_assignment_extended(ImmediateAssignmentExtended& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   uint8_t o;
-  if (!in.take_octet(o)) return r;
-  r->page_mode = page_mode_of(o);
-  if (!take_fixed(in, 3, r->channel1, decode_channel_description)) return r;
-  if (!take_fixed(in, 3, r->request_reference1, decode_request_reference)) return r;
-  if (!in.take_octet(r->timing_advance1)) return r;
-  if (!take_fixed(in, 3, r->channel2, decode_channel_description)) return r;
-  if (!take_fixed(in, 3, r->request_reference2, decode_request_reference)) return r;
-  if (!in.take_octet(r->timing_advance2)) return r;
-  if (!take_led(in, r->mobile_allocation, decode_mobile_allocation)) return r;
-  take_trailing_starting_time(*r, in);
-  return r;
+  if (!in.take_octet(o)) return;
+  r.page_mode = page_mode_of(o);
+  if (!take_fixed(in, 3, r.channel1, decode_channel_description)) return;
+  if (!take_fixed(in, 3, r.request_reference1, decode_request_reference)) return;
+  if (!in.take_octet(r.timing_advance1)) return;
+  if (!take_fixed(in, 3, r.channel2, decode_channel_description)) return;
+  if (!take_fixed(in, 3, r.request_reference2, decode_request_reference)) return;
+  if (!in.take_octet(r.timing_advance2)) return;
+  if (!take_led(in, r.mobile_allocation, decode_mobile_allocation)) return;
+  take_trailing_starting_time(r, in);
 }
 
-MessageRecord* parse_immediate_assignment_reject(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ImmediateAssignmentReject>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_immediate_assignment_reject(ImmediateAssignmentReject& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   uint8_t o;
-  if (!in.take_octet(o)) return r;
-  r->page_mode = page_mode_of(o);
+  if (!in.take_octet(o)) return;
+  r.page_mode = page_mode_of(o);
   for (uint32_t i = 0; i < 4; ++i) {
-    if (!take_fixed(in, 3, r->request_reference[i], decode_request_reference)) return r;
-    if (!in.take_octet(r->wait_indication[i])) return r;
+    if (!take_fixed(in, 3, r.request_reference[i], decode_request_reference)) return;
+    if (!in.take_octet(r.wait_indication[i])) return;
   }
-  take_fixed(in, 3, r->rest, decode_iar_rest_octets);
-  return r;
+  take_fixed(in, 3, r.rest, decode_iar_rest_octets);
 }
 
-MessageRecord* parse_rr_cause_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<RrCauseMessage>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_rr_cause_message(RrCauseMessage& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  in.take_octet(r->cause);
-  return r;
+  in.take_octet(r.cause);
 }
 
-MessageRecord* parse_rr_one_octet_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<RrOneOctetMessage>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_rr_one_octet_message(RrOneOctetMessage& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  in.take_octet(r->value);
-  return r;
+  in.take_octet(r.value);
 }
 
-MessageRecord* parse_rr_empty_message(const uint8_t* msg, uint16_t, uint8_t dir) {
-  return new_record<RrEmptyMessage>(msg, dir);
-}
+void parse_rr_empty_message(RrEmptyMessage&, const uint8_t*, uint16_t, uint8_t) {}
 
-MessageRecord* parse_channel_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  return parse_rr_one_octet_message(msg, len, dir);
-}
-
-MessageRecord* parse_handover_complete(const uint8_t* msg, uint16_t len, uint8_t dir) {
+void parse_handover_complete(HandoverComplete& r, const uint8_t* msg, uint16_t len, uint8_t) {
   using R = HandoverComplete;
   static constexpr OptionalIe<R> kIes[] = {
       {0x77, IeForm::tlv, 0,
        kLed<R, MobileObservedTimeDifference, &R::time_difference, decode_mobile_observed_time_difference>},
   };
-  auto* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
-  if (!in.take_octet(r->cause)) return r;
-  walk_optional<R>(*r, in, kIes);
-  return r;
+  if (!in.take_octet(r.cause)) return;
+  walk_optional<R>(r, in, kIes);
 }
 
-MessageRecord* parse_ciphering_mode_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CipheringModeCommand>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_ciphering_mode_command(CipheringModeCommand& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   uint8_t o;
-  if (!in.take_octet(o)) return r;
-  r->setting = cipher_mode_setting_of(o);
-  r->cipher_response = (o >> 4) & 1;
-  return r;
+  if (!in.take_octet(o)) return;
+  r.setting = cipher_mode_setting_of(o);
+  r.cipher_response = (o >> 4) & 1;
 }
 
-MessageRecord* parse_ciphering_mode_complete(const uint8_t* msg, uint16_t len, uint8_t dir) {
+void parse_ciphering_mode_complete(CipheringModeComplete& r, const uint8_t* msg, uint16_t len, uint8_t) {
   using R = CipheringModeComplete;
   static constexpr OptionalIe<R> kIes[] = {
       {0x17, IeForm::tlv, 0, kLed<R, MobileIdentity, &R::identity, decode_mobile_identity>},
   };
-  auto* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
-  walk_optional<R>(*r, in, kIes);
-  return r;
+  walk_optional<R>(r, in, kIes);
 }
 
-MessageRecord* parse_configuration_change_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
+void parse_configuration_change_command(ConfigurationChangeCommand& r, const uint8_t* msg, uint16_t len, uint8_t) {
   using R = ConfigurationChangeCommand;
   static constexpr OptionalIe<R> kIes[] = {
       {0x63, IeForm::tv, 1, take_set_mode<R, 0>}, {0x11, IeForm::tv, 1, take_set_mode<R, 1>},
@@ -250,12 +214,9 @@ MessageRecord* parse_configuration_change_command(const uint8_t* msg, uint16_t l
       {0x17, IeForm::tv, 1, take_set_mode<R, 6>}, {0x18, IeForm::tv, 1, take_set_mode<R, 7>},
   };
   static_assert(ieis_unique<R>(kIes));
-  auto* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
-  if (!take_led(in, r->multislot, decode_multislot_allocation)) return r;
-  walk_optional<R>(*r, in, kIes);
-  return r;
+  if (!take_led(in, r.multislot, decode_multislot_allocation)) return;
+  walk_optional<R>(r, in, kIes);
 }
 
 namespace {
@@ -342,26 +303,20 @@ static_assert(handover_only_rows() == std::size(kHandoverOnlyIeis));  // no empt
 
 }  // namespace
 
-MessageRecord* parse_assignment_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<Aho>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_assignment_command(AssignOrHandoverCommand& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_fixed(in, 3, r->first_channel_after, decode_channel_description)) return r;
-  if (!take_fixed(in, 1, r->power, decode_power_command_access_type)) return r;
-  walk_optional<Aho>(*r, in, kAssignmentCommandIes);
-  return r;
+  if (!take_fixed(in, 3, r.first_channel_after, decode_channel_description)) return;
+  if (!take_fixed(in, 1, r.power, decode_power_command_access_type)) return;
+  walk_optional<Aho>(r, in, kAssignmentCommandIes);
 }
 
-MessageRecord* parse_handover_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<Aho>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_handover_command(AssignOrHandoverCommand& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_fixed(in, 2, r->cell, decode_cell_description)) return r;
-  if (!take_fixed(in, 3, r->first_channel_after, decode_channel_description)) return r;
-  if (!in.take_octet(r->handover_reference)) return r;
-  if (!take_fixed(in, 1, r->power, decode_power_command_access_type)) return r;
-  walk_optional<Aho>(*r, in, kHandoverCommandIes);
-  return r;
+  if (!take_fixed(in, 2, r.cell, decode_cell_description)) return;
+  if (!take_fixed(in, 3, r.first_channel_after, decode_channel_description)) return;
+  if (!in.take_octet(r.handover_reference)) return;
+  if (!take_fixed(in, 1, r.power, decode_power_command_access_type)) return;
+  walk_optional<Aho>(r, in, kHandoverCommandIes);
 }
 
 namespace {
@@ -395,37 +350,16 @@ void decode_gprs_extension(GprsBroadcastInformation& g, const BitBuffer& b, uint
 // GPRS cell options then GPRS power control parameters, length-led.
 void decode_gprs_broadcast_information(GprsBroadcastInformation& g, const BitBuffer& b) {
   g.length = read_bits8(0, 8, b);
-  BitCursor c(b, 8);
-  g.nmo = static_cast<uint8_t>(c.bits(2));
-  g.t3168 = static_cast<uint8_t>(c.bits(3));
-  g.t3192 = static_cast<uint8_t>(c.bits(3));
-  g.drx_timer_max = static_cast<uint8_t>(c.bits(3));
-  g.access_burst_type = static_cast<uint8_t>(c.bits(1));
-  g.control_ack_type = static_cast<uint8_t>(c.bits(1));
-  g.bs_cv_max = static_cast<uint8_t>(c.bits(4));
-  g.pan_present = c.bit();
-  if (g.pan_present) {
-    g.pan_dec = static_cast<uint8_t>(c.bits(3));
-    g.pan_inc = static_cast<uint8_t>(c.bits(3));
-    g.pan_max = static_cast<uint8_t>(c.bits(3));
+  const uint32_t end = decode_gprs_cell_options(g.options, b, 8);
+  if (g.options.extension_present) {
+    decode_gprs_extension(g, b, end - g.options.extension_length - 1u, end < b.count ? end : b.count);
   }
-  g.extension_present = c.bit();
-  if (g.extension_present) {
-    g.extension_length = static_cast<uint8_t>(c.bits(6));
-    const uint32_t end = c.pos + g.extension_length + 1u;
-    decode_gprs_extension(g, b, c.pos, end < b.count ? end : b.count);
-    c.pos = end;
-  }
-  g.alpha = static_cast<uint8_t>(c.bits(4));
-  g.t_avg_w = static_cast<uint8_t>(c.bits(5));
-  g.t_avg_t = static_cast<uint8_t>(c.bits(5));
-  g.pc_meas_chan = static_cast<uint8_t>(c.bits(1));
-  g.n_avg_i = static_cast<uint8_t>(c.bits(4));
+  decode_gprs_power_control(g.power_control, b, end);
 }
 
 }  // namespace
 
-MessageRecord* parse_dtm_assignment_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
+void parse_dtm_assignment_command(DtmAssignmentCommand& r, const uint8_t* msg, uint16_t len, uint8_t) {
   using R = DtmAssignmentCommand;
   static constexpr OptionalIe<R> kIes[] = {
       {0x10, IeForm::tv, 16, kValue<R, FrequencyList, &R::cell_channel, decode_cell_channel_description>},
@@ -440,34 +374,28 @@ MessageRecord* parse_dtm_assignment_command(const uint8_t* msg, uint16_t len, ui
       {0x17, IeForm::tlv, 0, kLed<R, MultiRateConfiguration, &R::multirate, decode_multirate_configuration>},
   };
   static_assert(ieis_unique<R>(kIes));
-  auto* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
-  if (!take_fixed(in, 1, r->power, decode_power_command)) return r;
-  if (!take_fixed(in, 3, r->channel, decode_channel_description)) return r;
-  if (!take_led(in, r->broadcast, decode_gprs_broadcast_information)) return r;
-  walk_optional<R>(*r, in, kIes);
-  return r;
+  if (!take_fixed(in, 1, r.power, decode_power_command)) return;
+  if (!take_fixed(in, 3, r.channel, decode_channel_description)) return;
+  if (!take_led(in, r.broadcast, decode_gprs_broadcast_information)) return;
+  walk_optional<R>(r, in, kIes);
 }
 
-MessageRecord* parse_rr_cell_change_order(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<RrCellChangeOrder>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_rr_cell_change_order(RrCellChangeOrder& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_fixed(in, 2, r->cell, decode_cell_description)) return r;
+  if (!take_fixed(in, 2, r.cell, decode_cell_description)) return;
   uint8_t o;
-  if (!in.take_octet(o)) return r;
-  r->nc_mode = o & 0x03;
-  if (!at_iei(in, 0x19)) return r;
+  if (!in.take_octet(o)) return;
+  r.nc_mode = o & 0x03;
+  if (!at_iei(in, 0x19)) return;
   in.skip(1);
   BitBuffer b;
-  if (!in.take_lv_led(b)) return r;
-  r->target_3g_cell.present = 1;
-  decode_3g_target_cell(r->target_3g_cell.value, b);
-  return r;
+  if (!in.take_lv_led(b)) return;
+  r.target_3g_cell.present = 1;
+  decode_3g_target_cell(r.target_3g_cell.value, b);
 }
 
-MessageRecord* parse_pdch_assignment_command(const uint8_t* msg, uint16_t len, uint8_t dir) {
+void parse_pdch_assignment_command(PdchAssignmentCommand& r, const uint8_t* msg, uint16_t len, uint8_t) {
   using R = PdchAssignmentCommand;
   static constexpr OptionalIe<R> kIes[] = {
       {0x05, IeForm::tlv, 0, kLed<R, FrequencyList, &R::list_after, decode_frequency_list>},
@@ -485,39 +413,34 @@ MessageRecord* parse_pdch_assignment_command(const uint8_t* msg, uint16_t len, u
       {0x7C, IeForm::tv, 2, kValue<R, StartingTime, &R::starting_time, decode_starting_time>},
   };
   static_assert(ieis_unique<R>(kIes));
-  auto* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
-  if (!take_fixed(in, 3, r->channel, decode_channel_description)) return r;
-  walk_optional<R>(*r, in, kIes);
-  return r;
+  if (!take_fixed(in, 3, r.channel, decode_channel_description)) return;
+  walk_optional<R>(r, in, kIes);
 }
 
 // Length-led elements of CHANNEL RELEASE are taken only with a minimum size;
 // the type 1 ranges have gaps (0x8D, 0xCD), so the walk is written out.
-MessageRecord* parse_channel_release(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ChannelRelease>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_channel_release(ChannelRelease& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!in.take_octet(r->cause)) return r;
+  if (!in.take_octet(r.cause)) return;
   while (in.has(1)) {
     const uint8_t iei = in.peek();
     if (iei >= 0x80 && iei <= 0x8F && iei != 0x8D) {
       in.skip(1);
-      r->group_cipher_key_number = {1, static_cast<uint8_t>(iei & 0x0F)};
+      r.group_cipher_key_number = {1, static_cast<uint8_t>(iei & 0x0F)};
       continue;
     }
     if (iei >= 0xC0 && iei <= 0xCF && iei != 0xCD) {
       in.skip(1);
-      r->gprs_resumption = {1, static_cast<uint8_t>(iei & 0x01)};
+      r.gprs_resumption = {1, static_cast<uint8_t>(iei & 0x01)};
       continue;
     }
     if (iei == 0x62) {
       // A fixed 16-octet list: the first list octet is not a length.
       IeView ie;
-      if (!take_ie(in, IeForm::tv, 16, ie)) return r;
-      r->cell_channel.present = 1;
-      decode_cell_channel_description(r->cell_channel.value, ie.value_bits());
+      if (!take_ie(in, IeForm::tv, 16, ie)) return;
+      r.cell_channel.present = 1;
+      decode_cell_channel_description(r.cell_channel.value, ie.value_bits());
       continue;
     }
     uint32_t min = 0;
@@ -533,39 +456,35 @@ MessageRecord* parse_channel_release(const uint8_t* msg, uint16_t len, uint8_t d
         min = 2;
         break;
       default:
-        return r;
+        return;
     }
     IeView ie;
-    if (!in.has(1u + min) || !take_ie(in, IeForm::tlv, 0, ie)) return r;
+    if (!in.has(1u + min) || !take_ie(in, IeForm::tlv, 0, ie)) return;
     const BitBuffer b = ie.length_led_bits();
     switch (iei) {
       case 0x73:
-        r->ba_range.present = 1;
-        decode_ba_range(r->ba_range.value, b);
+        r.ba_range.present = 1;
+        decode_ba_range(r.ba_range.value, b);
         break;
       case 0x74:
-        r->group_channel.present = 1;
-        decode_group_channel_description(r->group_channel.value, b);
+        r.group_channel.present = 1;
+        decode_group_channel_description(r.group_channel.value, b);
         break;
       case 0x75:
-        r->ba_list_pref.present = 1;
-        decode_ba_list_pref(r->ba_list_pref.value, b);
+        r.ba_list_pref.present = 1;
+        decode_ba_list_pref(r.ba_list_pref.value, b);
         break;
       default:
-        r->utran_freq_list.present = 1;
-        decode_utran_freq_list(r->utran_freq_list.value, b);
+        r.utran_freq_list.present = 1;
+        decode_utran_freq_list(r.utran_freq_list.value, b);
         break;
     }
   }
-  return r;
 }
 
-MessageRecord* parse_rr_channel_only_message(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<RrChannelOnlyMessage>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_rr_channel_only_message(RrChannelOnlyMessage& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  take_fixed(in, 3, r->channel, decode_channel_description);
-  return r;
+  take_fixed(in, 3, r.channel, decode_channel_description);
 }
 
 namespace {
@@ -598,75 +517,57 @@ void take_padded_rest(Rest& rest, MessageReader& in, void (*decode)(Rest&, const
 
 }  // namespace
 
-MessageRecord* parse_paging_request1(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<PagingRequest1>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_paging_request1(PagingRequest1& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_paging_octet(*r, in)) return r;
-  if (!take_led(in, r->identity1, decode_mobile_identity)) return r;
-  if (!take_trailing_identity(r->identity2, in)) return r;
-  take_padded_rest(r->rest, in, decode_p1_rest_octets);
-  return r;
+  if (!take_paging_octet(r, in)) return;
+  if (!take_led(in, r.identity1, decode_mobile_identity)) return;
+  if (!take_trailing_identity(r.identity2, in)) return;
+  take_padded_rest(r.rest, in, decode_p1_rest_octets);
 }
 
-MessageRecord* parse_paging_request2(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<PagingRequest2>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_paging_request2(PagingRequest2& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_paging_octet(*r, in)) return r;
-  if (!take_u32(in, r->tmsi1) || !take_u32(in, r->tmsi2)) return r;
-  if (!take_trailing_identity(r->identity3, in)) return r;
-  take_padded_rest(r->rest, in, decode_p2_rest_octets);
-  return r;
+  if (!take_paging_octet(r, in)) return;
+  if (!take_u32(in, r.tmsi1) || !take_u32(in, r.tmsi2)) return;
+  if (!take_trailing_identity(r.identity3, in)) return;
+  take_padded_rest(r.rest, in, decode_p2_rest_octets);
 }
 
-MessageRecord* parse_paging_request3(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<PagingRequest3>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_paging_request3(PagingRequest3& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_paging_octet(*r, in)) return r;
-  for (uint32_t& t : r->tmsi) {
-    if (!take_u32(in, t)) return r;
+  if (!take_paging_octet(r, in)) return;
+  for (uint32_t& t : r.tmsi) {
+    if (!take_u32(in, t)) return;
   }
-  take_fixed(in, 3, r->rest, decode_p3_rest_octets);
-  return r;
+  take_fixed(in, 3, r.rest, decode_p3_rest_octets);
 }
 
-MessageRecord* parse_paging_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<PagingResponse>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_paging_response(PagingResponse& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
   uint8_t o;
-  if (!in.take_octet(o)) return r;
-  r->cksn = o & 0x07;
-  if (!take_classmark2_lv(in, r->classmark2, dir)) return r;
-  take_led(in, r->identity, decode_mobile_identity);
-  return r;
+  if (!in.take_octet(o)) return;
+  r.cksn = o & 0x07;
+  if (!take_classmark2_lv(in, r.classmark2, dir)) return;
+  take_led(in, r.identity, decode_mobile_identity);
 }
 
-MessageRecord* parse_notification_nch(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<NotificationNch>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_notification_nch(NotificationNch& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   // The NT/N rest octets fill the block; a shorter message gives what it holds.
-  decode_nt_n_rest_octets(*r, bits_of(in.here(), in.left() < 20 ? in.left() : 20));
-  return r;
+  decode_nt_n_rest_octets(r, bits_of(in.here(), in.left() < 20 ? in.left() : 20));
 }
 
-MessageRecord* parse_rr_notification_response(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<RrNotificationResponse>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_rr_notification_response(RrNotificationResponse& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
-  if (!take_classmark2_lv(in, r->classmark2, dir)) return r;
-  if (!take_led(in, r->identity, decode_mobile_identity)) return r;
+  if (!take_classmark2_lv(in, r.classmark2, dir)) return;
+  if (!take_led(in, r.identity, decode_mobile_identity)) return;
   BitBuffer b;
-  if (!in.take_v(5, b)) return r;
+  if (!in.take_v(5, b)) return;
   BitCursor c(b);
-  decode_rr_group_call_ref(r->group_call, c);
-  return r;
+  decode_rr_group_call_ref(r.group_call, c);
 }
 
-MessageRecord* parse_packet_notification(const uint8_t* msg, uint16_t len, uint8_t dir) {
+void parse_packet_notification(PacketNotification& r, const uint8_t* msg, uint16_t len, uint8_t) {
   using R = PacketNotification;
   static constexpr OptionalIe<R> kIes[] = {
       {0x10, IeForm::tv, 4,
@@ -676,158 +577,116 @@ MessageRecord* parse_packet_notification(const uint8_t* msg, uint16_t len, uint8
        }},
       {0x11, IeForm::tlv, 0, kLed<R, MobileIdentity, &R::identity, decode_mobile_identity>},
   };
-  auto* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
-  walk_optional<R>(*r, in, kIes);
-  return r;
+  walk_optional<R>(r, in, kIes);
 }
 
 // Its optional elements come in a fixed order, each looked for once.
-MessageRecord* parse_channel_mode_modify(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ChannelModeModify>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_channel_mode_modify(ChannelModeModify& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_fixed(in, 3, r->channel, decode_channel_description)) return r;
-  if (!in.take_octet(r->mode)) return r;
+  if (!take_fixed(in, 3, r.channel, decode_channel_description)) return;
+  if (!in.take_octet(r.mode)) return;
   BitBuffer b;
   if (at_iei(in, 0x01)) {
     in.skip(1);
-    if (!in.take_lv_led(b)) return r;
-    r->vgcs_target_mode.present = 1;
-    decode_vgcs_target_mode(r->vgcs_target_mode.value, b);
+    if (!in.take_lv_led(b)) return;
+    r.vgcs_target_mode.present = 1;
+    decode_vgcs_target_mode(r.vgcs_target_mode.value, b);
   }
   if (at_iei(in, 0x03)) {
     in.skip(1);
-    if (!in.take_lv_led(b)) return r;
-    r->multirate.present = 1;
-    decode_multirate_configuration(r->multirate.value, b);
+    if (!in.take_lv_led(b)) return;
+    r.multirate.present = 1;
+    decode_multirate_configuration(r.multirate.value, b);
   }
-  return r;
 }
 
-MessageRecord* parse_channel_mode_modify_ack(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ChannelModeModify>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_channel_mode_modify_ack(ChannelModeModify& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_fixed(in, 3, r->channel, decode_channel_description)) return r;
-  in.take_octet(r->mode);
-  return r;
+  if (!take_fixed(in, 3, r.channel, decode_channel_description)) return;
+  in.take_octet(r.mode);
 }
 
-MessageRecord* parse_frequency_redefinition(const uint8_t* msg, uint16_t len, uint8_t dir) {
+void parse_frequency_redefinition(FrequencyRedefinition& r, const uint8_t* msg, uint16_t len, uint8_t) {
   using R = FrequencyRedefinition;
   static constexpr OptionalIe<R> kIes[] = {
       {0x62, IeForm::tv, 16, kValue<R, FrequencyList, &R::cell_channel, decode_cell_channel_description>},
   };
-  auto* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
-  if (!take_fixed(in, 3, r->channel, decode_channel_description)) return r;
-  if (!take_led(in, r->mobile_allocation, decode_mobile_allocation)) return r;
-  if (!take_fixed(in, 2, r->starting_time, decode_starting_time)) return r;
-  walk_optional<R>(*r, in, kIes);
-  return r;
+  if (!take_fixed(in, 3, r.channel, decode_channel_description)) return;
+  if (!take_led(in, r.mobile_allocation, decode_mobile_allocation)) return;
+  if (!take_fixed(in, 2, r.starting_time, decode_starting_time)) return;
+  walk_optional<R>(r, in, kIes);
 }
 
-MessageRecord* parse_measurement_report(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<MeasurementReport>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_measurement_report(MeasurementReport& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  take_fixed(in, 16, r->results, decode_measurement_results);
-  return r;
+  take_fixed(in, 16, r.results, decode_measurement_results);
 }
 
-MessageRecord* parse_classmark_change(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ClassmarkChange>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_classmark_change(ClassmarkChange& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
-  if (!take_classmark2_fixed(in, r->classmark2, dir)) return r;
+  if (!take_classmark2_fixed(in, r.classmark2, dir)) return;
   // Classmark 3 (IEI 0x20) needs at least one value octet.
-  if (!at_iei(in, 0x20) || !in.has(3)) return r;
+  if (!at_iei(in, 0x20) || !in.has(3)) return;
   in.skip(1);
   BitBuffer b;
-  if (in.take_lv_led(b)) decode_classmark3(r->classmark3, b);
-  return r;
+  if (in.take_lv_led(b)) decode_classmark3(r.classmark3, b);
 }
 
-MessageRecord* parse_classmark_enquiry(const uint8_t* msg, uint16_t len, uint8_t dir) {
+void parse_classmark_enquiry(ClassmarkEnquiry& r, const uint8_t* msg, uint16_t len, uint8_t) {
   using R = ClassmarkEnquiry;
   static constexpr OptionalIe<R> kIes[] = {{0x10, IeForm::tlv, 0, store_octet<R, &R::mask>}};
-  auto* r = new_record<R>(msg, dir);
-  if (r == nullptr) return nullptr;
   MessageReader in(msg, len);
-  walk_optional<R>(*r, in, kIes);
-  return r;
+  walk_optional<R>(r, in, kIes);
 }
 
-MessageRecord* parse_extended_measurement_report(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ExtendedMeasurementReport>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_extended_measurement_report(ExtendedMeasurementReport& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  take_fixed(in, 16, r->results, decode_extended_measurement_results);
-  return r;
+  take_fixed(in, 16, r.results, decode_extended_measurement_results);
 }
 
-MessageRecord* parse_extended_measurement_order(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ExtendedMeasurementOrder>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_extended_measurement_order(ExtendedMeasurementOrder& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  take_fixed(in, 16, r->list, decode_extended_measurement_frequency_list);
-  return r;
+  take_fixed(in, 16, r.list, decode_extended_measurement_frequency_list);
 }
 
-MessageRecord* parse_gprs_suspension_request(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<GprsSuspensionRequest>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_gprs_suspension_request(GprsSuspensionRequest& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_u32(in, r->tlli)) return r;
-  if (!take_fixed(in, 6, r->routing_area, decode_rr_routing_area)) return r;
-  in.take_octet(r->cause);
-  return r;
+  if (!take_u32(in, r.tlli)) return;
+  if (!take_fixed(in, 6, r.routing_area, decode_rr_routing_area)) return;
+  in.take_octet(r.cause);
 }
 
-MessageRecord* parse_dtm_information(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<DtmInformation>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_dtm_information(DtmInformation& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_fixed(in, 6, r->routing_area, decode_rr_routing_area)) return r;
+  if (!take_fixed(in, 6, r.routing_area, decode_rr_routing_area)) return;
   BitBuffer b;
-  if (!in.take_lv_led(b)) return r;
-  decode_dtm_information_details(r->details, b);
-  return r;
+  if (!in.take_lv_led(b)) return;
+  decode_dtm_information_details(r.details, b);
 }
 
-MessageRecord* parse_vgcs_uplink_grant(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<VgcsUplinkGrant>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_vgcs_uplink_grant(VgcsUplinkGrant& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
-  if (!take_fixed(in, 3, r->request_reference, decode_request_reference)) return r;
-  in.take_octet(r->timing_advance);
-  return r;
+  if (!take_fixed(in, 3, r.request_reference, decode_request_reference)) return;
+  in.take_octet(r.timing_advance);
 }
 
-MessageRecord* parse_talker_indication(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<TalkerIndication>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_talker_indication(TalkerIndication& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
-  if (!take_classmark2_fixed(in, r->classmark2, dir)) return r;
-  take_led(in, r->identity, decode_mobile_identity);
-  return r;
+  if (!take_classmark2_fixed(in, r.classmark2, dir)) return;
+  take_led(in, r.identity, decode_mobile_identity);
 }
 
-MessageRecord* parse_application_information(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<ApplicationInformation>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_application_information(ApplicationInformation& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   uint8_t o;
-  if (!in.take_octet(o)) return r;
-  r->apdu_id = o & 0x0F;
-  r->apdu_flags = (o >> 4) & 0x0F;
+  if (!in.take_octet(o)) return;
+  r.apdu_id = o & 0x0F;
+  r.apdu_flags = (o >> 4) & 0x0F;
   const uint8_t* data;
   uint32_t n;
-  if (in.take_lv(data, n)) copy_octets(r->data, data, n);
-  return r;
+  if (in.take_lv(data, n)) copy_octets(r.data, data, n);
 }
 
 }  // namespace l3

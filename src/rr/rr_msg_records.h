@@ -9,6 +9,7 @@
 #include "rr/ia_rest_octets.h"
 #include "rr/rr_elements.h"
 #include "rr/rr_msg_elements.h"
+#include "rr/rest_octets_gprs.h"
 
 namespace l3 {
 
@@ -129,29 +130,13 @@ struct AssignOrHandoverCommand : MessageRecord {
 
 struct GprsBroadcastInformation {
   uint8_t length;
-  uint8_t nmo;
-  uint8_t t3168;
-  uint8_t t3192;
-  uint8_t drx_timer_max;
-  uint8_t access_burst_type;
-  uint8_t control_ack_type;
-  uint8_t bs_cv_max;
-  uint8_t pan_present;
-  uint8_t pan_dec;
-  uint8_t pan_inc;
-  uint8_t pan_max;
+  GprsCellOptions options;  // its extension fields are read again below, all of them
   // Extension information, up to the release 7 fields: each field that lies
   // inside the announced length, in order (kind from GprsExtensionField).
-  uint8_t extension_present;
-  uint8_t extension_length;
   uint8_t extension_count;
   uint8_t extension_kind[16];
   uint8_t extension_value[16];
-  uint8_t alpha;
-  uint8_t t_avg_w;
-  uint8_t t_avg_t;
-  uint8_t pc_meas_chan;
-  uint8_t n_avg_i;
+  GprsPowerControl power_control;
 };
 
 enum GprsExtensionField : uint8_t {

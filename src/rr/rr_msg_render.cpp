@@ -3,6 +3,7 @@
 #include "rr/rr_msg.h"
 #include "rr/rr_msg_paging.h"
 #include "rr/rr_msg_records.h"
+#include "rr/si_elements.h"
 
 namespace l3 {
 
@@ -13,11 +14,6 @@ void render_rr_cause_element(uint8_t cause, OutputText& out) {
 }
 
 namespace {
-
-template <class R>
-const R& as(const MessageRecord& rec) {
-  return static_cast<const R&>(rec);
-}
 
 void open_message(const char* tag, OutputText& out) {
   out.push('<');
@@ -96,8 +92,7 @@ void render_mobile_time_difference(const MobileObservedTimeDifference& m, Output
 
 }  // namespace
 
-int render_additional_assignment(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<AdditionalAssignment>(rec);
+int render_additional_assignment(const AdditionalAssignment& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_channel_description(r.channel, out);
   if (r.mobile_allocation.present) render_mobile_allocation(r.mobile_allocation.value, out);
@@ -105,7 +100,7 @@ int render_additional_assignment(const MessageRecord& rec, OutputText& out, cons
   return close_message(tag, out);
 }
 
-int render_rr_initialisation_request(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_rr_initialisation_request(const RrInitialisationRequest& r, OutputText& out, const char* tag) {
   constexpr ValueText kCs[] = {{0, "CS1"}, {1, "CS2"}, {2, "CS3"}, {3, "CS4"}};
   constexpr ValueText kMacMode[] = {
       {0, "Dynamic Allocation"},
@@ -113,7 +108,6 @@ int render_rr_initialisation_request(const MessageRecord& rec, OutputText& out, 
       {2, "Fixed Allocation, not half duplex mode"},
       {3, "Fixed Allocation, half duplex mode"},
   };
-  const auto& r = as<RrInitialisationRequest>(rec);
   open_message(tag, out);
   render_rr_cksn(r.cksn, out);
   out.append("<Channel_Coding_Requested>\n");
@@ -131,8 +125,7 @@ int render_rr_initialisation_request(const MessageRecord& rec, OutputText& out, 
   return close_message(tag, out);
 }
 
-int render_immediate_assignment(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<ImmediateAssignment>(rec);
+int render_immediate_assignment(const ImmediateAssignment& r, OutputText& out, const char* tag) {
   const bool dedicated = !r.td && !r.downlink && !r.tma;
   const bool tbf = r.td && !r.tma;
   const char* text;
@@ -165,8 +158,7 @@ int render_immediate_assignment(const MessageRecord& rec, OutputText& out, const
   return close_message(tag, out);
 }
 
-int render_immediate_assignment_extended(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<ImmediateAssignmentExtended>(rec);
+int render_immediate_assignment_extended(const ImmediateAssignmentExtended& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_page_mode_immediate(r.page_mode, out);
   render_channel_description(r.channel1, out);
@@ -180,9 +172,8 @@ int render_immediate_assignment_extended(const MessageRecord& rec, OutputText& o
   return close_message(tag, out);
 }
 
-int render_immediate_assignment_reject(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_immediate_assignment_reject(const ImmediateAssignmentReject& r, OutputText& out, const char* tag) {
   constexpr const char* kWait[] = {"Wait_Indication1", "Wait_Indication2", "Wait_Indication3", "Wait_Indication4"};
-  const auto& r = as<ImmediateAssignmentReject>(rec);
   open_message(tag, out);
   render_page_mode(r.page_mode, out);
   for (uint32_t i = 0; i < 4; ++i) {
@@ -193,54 +184,52 @@ int render_immediate_assignment_reject(const MessageRecord& rec, OutputText& out
   return close_message(tag, out);
 }
 
-int render_rr_cause_message(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_rr_cause_message(const RrCauseMessage& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
-  render_rr_cause_element(as<RrCauseMessage>(rec).cause, out);
+  render_rr_cause_element(rec.cause, out);
   return close_message(tag, out);
 }
 
-int render_rr_cause_only(const MessageRecord& rec, OutputText& out, const char*) {
-  render_rr_cause_element(as<RrCauseMessage>(rec).cause, out);
+int render_rr_cause_only(const RrCauseMessage& rec, OutputText& out, const char*) {
+  render_rr_cause_element(rec.cause, out);
   return 1;
 }
 
-int render_dtm_reject(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_dtm_reject(const RrOneOctetMessage& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
-  write_field_u8("DTM wait indication", as<RrOneOctetMessage>(rec).value, out, 0);
+  write_field_u8("DTM wait indication", rec.value, out, 0);
   return close_message(tag, out);
 }
 
-int render_physical_information(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_physical_information(const RrOneOctetMessage& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
   out.append("<Timing_Advance>\n");
-  write_field_u8("value", as<RrOneOctetMessage>(rec).value, out, 0);
+  write_field_u8("value", rec.value, out, 0);
   out.append("</Timing_Advance>\n");
   return close_message(tag, out);
 }
 
-int render_channel_request(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_channel_request(const RrOneOctetMessage& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
   out.append("<AccordingtoEstablishmentcause>\n");
-  append_value_note(as<RrOneOctetMessage>(rec).value, out, 0);
+  append_value_note(rec.value, out, 0);
   out.append("</AccordingtoEstablishmentcause>\n");
   return close_message(tag, out);
 }
 
-int render_rr_empty_message(const MessageRecord&, OutputText& out, const char* tag) {
+int render_rr_empty_message(const RrEmptyMessage&, OutputText& out, const char* tag) {
   open_message(tag, out);
   return close_message(tag, out);
 }
 
-int render_handover_complete(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<HandoverComplete>(rec);
+int render_handover_complete(const HandoverComplete& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_rr_cause_element(r.cause, out);
   if (r.time_difference.present) render_mobile_time_difference(r.time_difference.value, out);
   return close_message(tag, out);
 }
 
-int render_ciphering_mode_command(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<CipheringModeCommand>(rec);
+int render_ciphering_mode_command(const CipheringModeCommand& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_cipher_mode_setting(r.setting, out);
   out.append("<Cipher_Response>\n");
@@ -250,18 +239,16 @@ int render_ciphering_mode_command(const MessageRecord& rec, OutputText& out, con
   return close_message(tag, out);
 }
 
-int render_ciphering_mode_complete(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<CipheringModeComplete>(rec);
+int render_ciphering_mode_complete(const CipheringModeComplete& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   if (r.identity.present) render_mobile_identity(r.identity.value, out);
   return close_message(tag, out);
 }
 
-int render_configuration_change_command(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_configuration_change_command(const ConfigurationChangeCommand& r, OutputText& out, const char* tag) {
   constexpr const char* kSets[] = {"Mode_of_Channel_Set1", "Mode_of_Channel_Set2", "Mode_of_Channel_Set3",
                                    "Mode_of_Channel_Set4", "Mode_of_Channel_Set5", "Mode_of_Channel_Set6",
                                    "Mode_of_Channel_Set7", "Mode_of_Channel_Set8"};
-  const auto& r = as<ConfigurationChangeCommand>(rec);
   open_message(tag, out);
   render_multislot_allocation(r.multislot, out);
   for (uint32_t i = 0; i < std::size(kSets); ++i) {
@@ -407,39 +394,33 @@ int render_assign_or_handover(const AssignOrHandoverCommand& r, OutputText& out,
 
 }  // namespace
 
-int render_assignment_command(const MessageRecord& rec, OutputText& out, const char* tag) {
-  return render_assign_or_handover(as<AssignOrHandoverCommand>(rec), out, tag, false);
+int render_assignment_command(const AssignOrHandoverCommand& rec, OutputText& out, const char* tag) {
+  return render_assign_or_handover(rec, out, tag, false);
 }
 
-int render_handover_command(const MessageRecord& rec, OutputText& out, const char* tag) {
-  return render_assign_or_handover(as<AssignOrHandoverCommand>(rec), out, tag, true);
+int render_handover_command(const AssignOrHandoverCommand& rec, OutputText& out, const char* tag) {
+  return render_assign_or_handover(rec, out, tag, true);
 }
 
 namespace {
-
-constexpr ValueText kT3192Texts[] = {
-    {0, "time 500 msec"}, {1, "time 1000 msec"}, {2, "time 1500 msec"}, {3, "time 0 msec"},
-    {4, "time 80 msec"},  {5, "time 120 msec"},  {6, "time 160 msec"},  {7, "time 200 msec"},
-};
-static_assert(well_formed(kT3192Texts));
 
 void render_gprs_broadcast_information(const GprsBroadcastInformation& g, OutputText& out) {
   out.append("<GSM_GPRS_Broadcast_Information>\n");
   write_field_u8("Length", g.length, out, 0);
   out.append("<GPRS_Cell_Options>\n");
-  write_field_u8("NMO", g.nmo, out, 0);
-  write_field_u8("T3168", g.t3168, out, 0);
-  render_value_block(out, "T3192", g.t3192, kT3192Texts);
-  write_field_u8("DRX_TIMER_MAX", g.drx_timer_max, out, 0);
-  write_field_u8("ACCESS_BURST_TYPE", g.access_burst_type, out, 0);
-  write_field_u8("CONTROL_ACK_TYPE", g.control_ack_type, out, 0);
-  write_field_u8("BS_CV_MAX", g.bs_cv_max, out, 0);
-  if (g.pan_present) {
-    write_field_u8("PAN_DEC", g.pan_dec, out, 0);
-    write_field_u8("PAN_INC", g.pan_inc, out, 0);
-    write_field_u8("PAN_MAX", g.pan_max, out, 0);
+  write_field_u8("NMO", g.options.nmo, out, 0);
+  write_field_u8("T3168", g.options.t3168, out, 0);
+  render_t3192(g.options.t3192, out);
+  write_field_u8("DRX_TIMER_MAX", g.options.drx_timer_max, out, 0);
+  write_field_u8("ACCESS_BURST_TYPE", g.options.access_burst_type, out, 0);
+  write_field_u8("CONTROL_ACK_TYPE", g.options.control_ack_type, out, 0);
+  write_field_u8("BS_CV_MAX", g.options.bs_cv_max, out, 0);
+  if (g.options.pan_present) {
+    write_field_u8("PAN_DEC", g.options.pan_dec, out, 0);
+    write_field_u8("PAN_INC", g.options.pan_inc, out, 0);
+    write_field_u8("PAN_MAX", g.options.pan_max, out, 0);
   }
-  if (g.extension_present) {
+  if (g.options.extension_present) {
     constexpr const char* kNames[] = {
         "EGPRS",
         "EGPRS_PACKET_CHANNEL_REQUEST",
@@ -458,7 +439,7 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
         "REDUCED_LATENCY_ACCESS",
     };
     out.append("<Extension_Information>\n");
-    write_field_u8("Length", g.extension_length, out, 0);
+    write_field_u8("Length", g.options.extension_length, out, 0);
     for (uint32_t i = 0; i < g.extension_count && i < std::size(g.extension_kind); ++i) {
       if (g.extension_kind[i] < std::size(kNames))
         write_field_u8(kNames[g.extension_kind[i]], g.extension_value[i], out, 0);
@@ -467,19 +448,18 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
   }
   out.append("</GPRS_Cell_Options>\n");
   out.append("<GPRS_Power_Control>\n");
-  render_rr_alpha(g.alpha, out);
-  write_field_u8("T_AVG_W", g.t_avg_w, out, 0);
-  write_field_u8("T_AVG_T", g.t_avg_t, out, 0);
-  write_field_u8("PC_MEAS_CHAN", g.pc_meas_chan, out, 0);
-  write_field_u8("N_AVG_I", g.n_avg_i, out, 0);
+  render_rr_alpha(g.power_control.alpha, out);
+  write_field_u8("T_AVG_W", g.power_control.t_avg_w, out, 0);
+  write_field_u8("T_AVG_T", g.power_control.t_avg_t, out, 0);
+  write_field_u8("PC_MEAS_CHAN", g.power_control.pc_meas_chan, out, 0);
+  write_field_u8("N_AVG_I", g.power_control.n_avg_i, out, 0);
   out.append("</GPRS_Power_Control>\n");
   out.append("</GSM_GPRS_Broadcast_Information>\n");
 }
 
 }  // namespace
 
-int render_dtm_assignment_command(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<DtmAssignmentCommand>(rec);
+int render_dtm_assignment_command(const DtmAssignmentCommand& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_power_command(r.power.fpc, r.power.power_level, out);
   render_channel_description(r.channel, out);
@@ -495,8 +475,7 @@ int render_dtm_assignment_command(const MessageRecord& rec, OutputText& out, con
   return close_message(tag, out);
 }
 
-int render_rr_cell_change_order(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<RrCellChangeOrder>(rec);
+int render_rr_cell_change_order(const RrCellChangeOrder& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_cell_description(r.cell, out);
   out.append("<NC_mode>\n");
@@ -510,8 +489,7 @@ int render_rr_cell_change_order(const MessageRecord& rec, OutputText& out, const
   return close_message(tag, out);
 }
 
-int render_pdch_assignment_command(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<PdchAssignmentCommand>(rec);
+int render_pdch_assignment_command(const PdchAssignmentCommand& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   out.append("<Description_of_the_Channel_after_time>\n");
   render_channel_description(r.channel, out);
@@ -577,8 +555,7 @@ void render_group_channel_description(const GroupChannelDescription& g, OutputTe
 
 }  // namespace
 
-int render_channel_release(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<ChannelRelease>(rec);
+int render_channel_release(const ChannelRelease& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_rr_cause_element(r.cause, out);
   if (r.ba_range.present) render_ba_range(r.ba_range.value, out);
@@ -600,9 +577,9 @@ int render_channel_release(const MessageRecord& rec, OutputText& out, const char
   return close_message(tag, out);
 }
 
-int render_partial_release(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_partial_release(const RrChannelOnlyMessage& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
-  render_channel_description(as<RrChannelOnlyMessage>(rec).channel, out);
+  render_channel_description(rec.channel, out);
   return close_message(tag, out);
 }
 
@@ -630,8 +607,7 @@ void render_numbered_tmsi(uint32_t i, uint32_t tmsi, OutputText& out) {
 
 }  // namespace
 
-int render_paging_request1(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<PagingRequest1>(rec);
+int render_paging_request1(const PagingRequest1& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_paging_head(r, out);
   render_mobile_identity(r.identity1, out);
@@ -640,8 +616,7 @@ int render_paging_request1(const MessageRecord& rec, OutputText& out, const char
   return close_message(tag, out);
 }
 
-int render_paging_request2(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<PagingRequest2>(rec);
+int render_paging_request2(const PagingRequest2& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_paging_head(r, out);
   render_numbered_tmsi(0, r.tmsi1, out);
@@ -651,8 +626,7 @@ int render_paging_request2(const MessageRecord& rec, OutputText& out, const char
   return close_message(tag, out);
 }
 
-int render_paging_request3(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<PagingRequest3>(rec);
+int render_paging_request3(const PagingRequest3& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_paging_head(r, out);
   for (uint32_t i = 0; i < std::size(r.tmsi); ++i) render_numbered_tmsi(i, r.tmsi[i], out);
@@ -660,8 +634,7 @@ int render_paging_request3(const MessageRecord& rec, OutputText& out, const char
   return close_message(tag, out);
 }
 
-int render_paging_response(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<PagingResponse>(rec);
+int render_paging_response(const PagingResponse& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_rr_cksn(r.cksn, out);
   render_classmark2(r.classmark2, out);
@@ -669,14 +642,13 @@ int render_paging_response(const MessageRecord& rec, OutputText& out, const char
   return close_message(tag, out);
 }
 
-int render_notification_nch(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_notification_nch(const NotificationNch& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
-  render_nt_n_rest_octets(as<NotificationNch>(rec), out);
+  render_nt_n_rest_octets(rec, out);
   return close_message(tag, out);
 }
 
-int render_rr_notification_response(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<RrNotificationResponse>(rec);
+int render_rr_notification_response(const RrNotificationResponse& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_classmark2(r.classmark2, out);
   render_mobile_identity(r.identity, out);
@@ -684,16 +656,14 @@ int render_rr_notification_response(const MessageRecord& rec, OutputText& out, c
   return close_message(tag, out);
 }
 
-int render_packet_notification(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<PacketNotification>(rec);
+int render_packet_notification(const PacketNotification& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   if (r.identity.present) render_mobile_identity(r.identity.value, out);
   if (r.ptmsi.present) render_rr_tmsi(r.ptmsi.value, out);
   return close_message(tag, out);
 }
 
-int render_channel_mode_modify(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<ChannelModeModify>(rec);
+int render_channel_mode_modify(const ChannelModeModify& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_channel_description2(r.channel, out);
   render_channel_mode(r.mode, out);
@@ -702,16 +672,14 @@ int render_channel_mode_modify(const MessageRecord& rec, OutputText& out, const 
   return close_message(tag, out);
 }
 
-int render_channel_mode_modify_ack(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<ChannelModeModify>(rec);
+int render_channel_mode_modify_ack(const ChannelModeModify& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_channel_description2(r.channel, out);
   render_channel_mode(r.mode, out);
   return close_message(tag, out);
 }
 
-int render_frequency_redefinition(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<FrequencyRedefinition>(rec);
+int render_frequency_redefinition(const FrequencyRedefinition& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_channel_description2(r.channel, out);
   render_mobile_allocation(r.mobile_allocation, out);
@@ -720,22 +688,20 @@ int render_frequency_redefinition(const MessageRecord& rec, OutputText& out, con
   return close_message(tag, out);
 }
 
-int render_measurement_report(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_measurement_report(const MeasurementReport& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
-  render_measurement_results(as<MeasurementReport>(rec).results, out);
+  render_measurement_results(rec.results, out);
   return close_message(tag, out);
 }
 
-int render_classmark_change(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<ClassmarkChange>(rec);
+int render_classmark_change(const ClassmarkChange& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_classmark2(r.classmark2, out);
   if (r.classmark3.present) render_classmark3(r.classmark3, out);
   return close_message(tag, out);
 }
 
-int render_classmark_enquiry(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<ClassmarkEnquiry>(rec);
+int render_classmark_enquiry(const ClassmarkEnquiry& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   if (r.mask.present) {
     const uint8_t utran = (r.mask.value >> 4) & 0x07;
@@ -752,19 +718,19 @@ int render_classmark_enquiry(const MessageRecord& rec, OutputText& out, const ch
   return close_message(tag, out);
 }
 
-int render_extended_measurement_report(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_extended_measurement_report(const ExtendedMeasurementReport& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
-  render_extended_measurement_results(as<ExtendedMeasurementReport>(rec).results, out);
+  render_extended_measurement_results(rec.results, out);
   return close_message(tag, out);
 }
 
-int render_extended_measurement_order(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_extended_measurement_order(const ExtendedMeasurementOrder& rec, OutputText& out, const char* tag) {
   open_message(tag, out);
-  render_extended_measurement_frequency_list(as<ExtendedMeasurementOrder>(rec).list, out);
+  render_extended_measurement_frequency_list(rec.list, out);
   return close_message(tag, out);
 }
 
-int render_gprs_suspension_request(const MessageRecord& rec, OutputText& out, const char* tag) {
+int render_gprs_suspension_request(const GprsSuspensionRequest& r, OutputText& out, const char* tag) {
   constexpr ValueText kCauses[] = {
       {0, "Emergency call"},
       {1, "Location Area Update"},
@@ -775,7 +741,6 @@ int render_gprs_suspension_request(const MessageRecord& rec, OutputText& out, co
       {6, "DTM not supported in the cell"},
   };
   static_assert(well_formed(kCauses));
-  const auto& r = as<GprsSuspensionRequest>(rec);
   open_message(tag, out);
   render_rr_tlli(r.tlli, out);
   render_rr_routing_area(r.routing_area, out);
@@ -787,32 +752,28 @@ int render_gprs_suspension_request(const MessageRecord& rec, OutputText& out, co
   return close_message(tag, out);
 }
 
-int render_dtm_information(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<DtmInformation>(rec);
+int render_dtm_information(const DtmInformation& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_rr_routing_area(r.routing_area, out);
   render_dtm_information_details(r.details, out);
   return close_message(tag, out);
 }
 
-int render_vgcs_uplink_grant(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<VgcsUplinkGrant>(rec);
+int render_vgcs_uplink_grant(const VgcsUplinkGrant& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_request_reference(r.request_reference, out);
   render_timing_advance(r.timing_advance, out);
   return close_message(tag, out);
 }
 
-int render_talker_indication(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<TalkerIndication>(rec);
+int render_talker_indication(const TalkerIndication& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   render_classmark2(r.classmark2, out);
   render_mobile_identity(r.identity, out);
   return close_message(tag, out);
 }
 
-int render_application_information(const MessageRecord& rec, OutputText& out, const char* tag) {
-  const auto& r = as<ApplicationInformation>(rec);
+int render_application_information(const ApplicationInformation& r, OutputText& out, const char* tag) {
   open_message(tag, out);
   out.append("<APDU_ID>\n");
   out.append("<Protocol_identifier>\n");

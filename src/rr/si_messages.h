@@ -139,42 +139,42 @@ static_assert(std::is_trivially_copyable_v<Si1> && std::is_trivially_copyable_v<
 
 // One parser and one renderer per layout; types that share a layout share
 // the parser (SI 7/8, 14/15, 16/17, 18/20), the renderer writes the name.
-MessageRecord* parse_si1(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si2(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si2bis(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si2ter(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si2quater(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si3(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si4(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si5(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si5bis(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si5ter(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si6(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si7(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si9(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si13(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si14(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si16(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si18(const uint8_t* msg, uint16_t len, uint8_t dir);
-MessageRecord* parse_si19(const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si1(Si1& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si2(Si2& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si2bis(Si2bis& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si2ter(Si2ter& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si2quater(Si2quater& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si3(Si3& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si4(Si4& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si5(Si5& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si5bis(Si5& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si5ter(Si5ter& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si6(Si6& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si7(Si7& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si9(Si9& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si13(Si13& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si14(Si14& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si16(Si16& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si18(Si18& r, const uint8_t* msg, uint16_t len, uint8_t dir);
+void parse_si19(Si19& r, const uint8_t* msg, uint16_t len, uint8_t dir);
 
 // Each writes the message's elements between "<name>\n" and "</name>\n".
-int render_si1(const MessageRecord& r, OutputText& out, const char* name);
-int render_si2(const MessageRecord& r, OutputText& out, const char* name);
-int render_si2bis(const MessageRecord& r, OutputText& out, const char* name);
-int render_si2ter(const MessageRecord& r, OutputText& out, const char* name);
-int render_si2quater(const MessageRecord& r, OutputText& out, const char* name);
-int render_si3(const MessageRecord& r, OutputText& out, const char* name);
-int render_si4(const MessageRecord& r, OutputText& out, const char* name);
-int render_si5(const MessageRecord& r, OutputText& out, const char* name);
-int render_si5ter(const MessageRecord& r, OutputText& out, const char* name);
-int render_si6(const MessageRecord& r, OutputText& out, const char* name);
-int render_si7(const MessageRecord& r, OutputText& out, const char* name);
-int render_si9(const MessageRecord& r, OutputText& out, const char* name);
-int render_si13(const MessageRecord& r, OutputText& out, const char* name);
-int render_si14(const MessageRecord& r, OutputText& out, const char* name);
-int render_si16(const MessageRecord& r, OutputText& out, const char* name);
-int render_si18(const MessageRecord& r, OutputText& out, const char* name);
-int render_si19(const MessageRecord& r, OutputText& out, const char* name);
+int render_si1(const Si1& r, OutputText& out, const char* name);
+int render_si2(const Si2& r, OutputText& out, const char* name);
+int render_si2bis(const Si2bis& r, OutputText& out, const char* name);
+int render_si2ter(const Si2ter& r, OutputText& out, const char* name);
+int render_si2quater(const Si2quater& r, OutputText& out, const char* name);
+int render_si3(const Si3& r, OutputText& out, const char* name);
+int render_si4(const Si4& r, OutputText& out, const char* name);
+int render_si5(const Si5& r, OutputText& out, const char* name);
+int render_si5ter(const Si5ter& r, OutputText& out, const char* name);
+int render_si6(const Si6& r, OutputText& out, const char* name);
+int render_si7(const Si7& r, OutputText& out, const char* name);
+int render_si9(const Si9& r, OutputText& out, const char* name);
+int render_si13(const Si13& r, OutputText& out, const char* name);
+int render_si14(const Si14& r, OutputText& out, const char* name);
+int render_si16(const Si16& r, OutputText& out, const char* name);
+int render_si18(const Si18& r, OutputText& out, const char* name);
+int render_si19(const Si19& r, OutputText& out, const char* name);
 
 }  // namespace l3

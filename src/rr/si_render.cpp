@@ -23,8 +23,7 @@ void render_lai(const LocationAreaId& lai, OutputText& out) { render_location_ar
 
 }  // namespace
 
-int render_si1(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si1&>(m);
+int render_si1(const Si1& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.fields > 0) render_cell_channel_description(r.cell_channels, out);
   if (r.fields > 1) render_rach_control(r.rach, out);
@@ -32,8 +31,7 @@ int render_si1(const MessageRecord& m, OutputText& out, const char* name) {
   return close_message(out, name);
 }
 
-int render_si2(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si2&>(m);
+int render_si2(const Si2& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.fields > 0) render_neighbour_cell_description(r.neighbours, out);
   if (r.fields > 1) write_field_int("NCC_permitted", r.ncc_permitted, out, 0);
@@ -41,31 +39,27 @@ int render_si2(const MessageRecord& m, OutputText& out, const char* name) {
   return close_message(out, name);
 }
 
-int render_si2bis(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si2bis&>(m);
+int render_si2bis(const Si2bis& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.fields > 0) render_neighbour_cell_description(r.neighbours, out);
   if (r.fields > 1) render_rach_control(r.rach, out);
   return close_message(out, name);
 }
 
-int render_si2ter(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si2ter&>(m);
+int render_si2ter(const Si2ter& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.fields > 0) render_neighbour_cell_description2(r.neighbours, out);
   render_si2ter_rest_octets(r.rest, out);
   return close_message(out, name);
 }
 
-int render_si2quater(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si2quater&>(m);
+int render_si2quater(const Si2quater& r, OutputText& out, const char* name) {
   open_message(out, name);
   render_si2quater_rest_octets(r.rest, out);
   return close_message(out, name);
 }
 
-int render_si3(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si3&>(m);
+int render_si3(const Si3& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.fields > 0) render_cell_identity(r.cell_identity, out);
   if (r.fields > 1) render_lai(r.lai, out);
@@ -77,8 +71,7 @@ int render_si3(const MessageRecord& m, OutputText& out, const char* name) {
   return close_message(out, name);
 }
 
-int render_si4(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si4&>(m);
+int render_si4(const Si4& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.fields > 0) render_lai(r.lai, out);
   if (r.fields > 1) render_cell_selection_parameters(r.cell_selection, out);
@@ -89,22 +82,19 @@ int render_si4(const MessageRecord& m, OutputText& out, const char* name) {
   return close_message(out, name);
 }
 
-int render_si5(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si5&>(m);
+int render_si5(const Si5& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.fields > 0) render_neighbour_cell_description(r.neighbours, out);
   return close_message(out, name);
 }
 
-int render_si5ter(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si5ter&>(m);
+int render_si5ter(const Si5ter& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.fields > 0) render_neighbour_cell_description2(r.neighbours, out);
   return close_message(out, name);
 }
 
-int render_si6(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si6&>(m);
+int render_si6(const Si6& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.fields > 0) render_cell_identity(r.cell_identity, out);
   if (r.fields > 1) render_lai(r.lai, out);
@@ -114,8 +104,7 @@ int render_si6(const MessageRecord& m, OutputText& out, const char* name) {
   return close_message(out, name);
 }
 
-int render_si7(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si7&>(m);
+int render_si7(const Si7& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.rest_present) {
     // SI 7 and 8 carry the S part alone; the O block stays empty.
@@ -125,41 +114,40 @@ int render_si7(const MessageRecord& m, OutputText& out, const char* name) {
   return close_message(out, name);
 }
 
-int render_si9(const MessageRecord& m, OutputText& out, const char* name) {
-  const auto& r = static_cast<const Si9&>(m);
+int render_si9(const Si9& r, OutputText& out, const char* name) {
   open_message(out, name);
   if (r.fields > 0) render_rach_control(r.rach, out);
   if (r.rest_present) render_si9_rest_octets(r.rest, out);
   return close_message(out, name);
 }
 
-int render_si13(const MessageRecord& m, OutputText& out, const char* name) {
+int render_si13(const Si13& m, OutputText& out, const char* name) {
   open_message(out, name);
-  render_si13_rest_octets(static_cast<const Si13&>(m).rest, out);
+  render_si13_rest_octets(m.rest, out);
   return close_message(out, name);
 }
 
-int render_si14(const MessageRecord& m, OutputText& out, const char* name) {
+int render_si14(const Si14& m, OutputText& out, const char* name) {
   open_message(out, name);
-  render_si14_rest_octets(static_cast<const Si14&>(m).rest, out);
+  render_si14_rest_octets(m.rest, out);
   return close_message(out, name);
 }
 
-int render_si16(const MessageRecord& m, OutputText& out, const char* name) {
+int render_si16(const Si16& m, OutputText& out, const char* name) {
   open_message(out, name);
-  render_si16_rest_octets(static_cast<const Si16&>(m).rest, out);
+  render_si16_rest_octets(m.rest, out);
   return close_message(out, name);
 }
 
-int render_si18(const MessageRecord& m, OutputText& out, const char* name) {
+int render_si18(const Si18& m, OutputText& out, const char* name) {
   open_message(out, name);
-  render_si18_rest_octets(static_cast<const Si18&>(m).rest, out);
+  render_si18_rest_octets(m.rest, out);
   return close_message(out, name);
 }
 
-int render_si19(const MessageRecord& m, OutputText& out, const char* name) {
+int render_si19(const Si19& m, OutputText& out, const char* name) {
   open_message(out, name);
-  render_si19_rest_octets(static_cast<const Si19&>(m).rest, out);
+  render_si19_rest_octets(m.rest, out);
   return close_message(out, name);
 }
 
