@@ -141,7 +141,6 @@ TEST(Keys, CountsPerFamily) {
   EXPECT_EQ(per_pd[5], 23);
   EXPECT_EQ(per_pd[6], 71);
   EXPECT_EQ(per_pd[8], 23);
-  EXPECT_EQ(per_pd[9], 3);
   EXPECT_EQ(per_pd[10], 21);
   EXPECT_STREQ(l3::message_name(0x67F), "Channel request");
   EXPECT_STREQ(l3::message_name(0xA48), "Modify PDP context request (network to MS)");

@@ -6,6 +6,7 @@
 #include "api/keys.h"
 #include "core/dispatch.h"
 #include "mm/mm_table.h"
+#include "sms/sms_table.h"
 
 namespace l3 {
 
@@ -20,7 +21,7 @@ constexpr auto join_sorted(const MessageRow (&... tables)[N]) {
   return all;
 }
 
-constexpr auto kAll = join_sorted(kMmMessages);
+constexpr auto kAll = join_sorted(kMmMessages, kSmsMessages);
 
 constexpr bool ascending_unique() {
   for (size_t i = 1; i < kAll.size(); ++i) {

@@ -11,8 +11,6 @@ MessageRecord* parse_message(const uint8_t* msg, uint16_t length, uint8_t direct
       return parse_rr_message(msg, length, direction);
     case kPdGmm:
       return parse_gmm_message(msg, length, direction);
-    case kPdSms:
-      return parse_sms_message(msg, length, direction);
     case kPdSm:
       return parse_sm_message(msg, length, direction);
     default:
@@ -28,8 +26,6 @@ int render_message(const MessageRecord& r, OutputText& out, uint8_t direction) {
       return render_rr_message(r, out, direction);
     case kPdGmm:
       return render_gmm_message(r, out, direction);
-    case kPdSms:
-      return render_sms_message(r, out, direction);
     case kPdSm:
       return render_sm_message(r, out, direction);
     default:

@@ -21,7 +21,6 @@ MessageRecord* parse_message(const uint8_t* msg, uint16_t length, uint8_t direct
 MessageRecord* parse_cc_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 MessageRecord* parse_rr_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 MessageRecord* parse_gmm_message(const uint8_t* msg, uint16_t length, uint8_t direction);
-MessageRecord* parse_sms_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 MessageRecord* parse_sm_message(const uint8_t* msg, uint16_t length, uint8_t direction);
 
 // Family renderers: write the message's own tags for a record made by the
@@ -30,7 +29,6 @@ MessageRecord* parse_sm_message(const uint8_t* msg, uint16_t length, uint8_t dir
 int render_cc_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 int render_rr_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 int render_gmm_message(const MessageRecord& r, OutputText& out, uint8_t direction);
-int render_sms_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 int render_sm_message(const MessageRecord& r, OutputText& out, uint8_t direction);
 
 // The renderer of the record's family.
