@@ -261,6 +261,18 @@ void set_flag(R& r, const IeView&) {
   (r.*M).value = 1;
 }
 
+// Length-led take, the one helper of its role: an LV element whose decoder
+// reads the length octet too. Mandatory part: take_length_led below (false,
+// part untouched, when the element is not whole). Optional row:
+// decode_length_led (marks the slot present, then decodes).
+template <class T>
+bool take_length_led(MessageReader& in, T& part, void (*decode)(T&, const BitBuffer&)) {
+  BitBuffer bits;
+  if (!in.take_lv_led(bits)) return false;
+  decode(part, bits);
+  return true;
+}
+
 template <class R, class T, Opt<T> R::*M, void (*D)(T&, const BitBuffer&)>
 void decode_length_led(R& r, const IeView& ie) {
   (r.*M).present = 1;

@@ -46,11 +46,9 @@ void parse_cp_data(CpDataRecord& r, const uint8_t* msg, uint16_t len, uint8_t di
     parse_rp_ack_or_error(r, in);
     return;
   }
+  if (!take_length_led(in, r.rp_originator, decode_rp_address)) return;
+  if (!take_length_led(in, r.rp_destination, decode_rp_address)) return;
   BitBuffer bits;
-  if (!in.take_lv_led(bits)) return;
-  decode_rp_address(r.rp_originator, bits);
-  if (!in.take_lv_led(bits)) return;
-  decode_rp_address(r.rp_destination, bits);
   if (!in.take_lv_led(bits)) return;
   decode_tpdu(r.tpdu, bits, dir);
 }
