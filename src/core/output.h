@@ -151,8 +151,9 @@ int render_value_block(OutputText& out, CText name, uint32_t value, std::span<co
 
 // One helper per role for renderers (families use these, not local twins):
 //   opening tag    open_tag_named / close_tag_named: "<name>\n" / "</name>\n",
-//                  the name through append_tag_text (same bytes as
-//                  append_tag_text(out, "<name>\n")).
+//                  the name rewritten on its own by append_tag_text, as
+//                  render_value_block does (same bytes as the whole text
+//                  "<name>\n" unless '/' is among the name's first two).
 //   message frame  open_message_frame / close_message_frame(out, name): the
 //                  message's own tags, name verbatim; the close returns 1, the
 //                  renderer's result, and is written even after a block
