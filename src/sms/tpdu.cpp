@@ -306,14 +306,9 @@ void decode_report_tpdu(TpduRecord& t, const BitBuffer& b, bool submit_report, b
 
 namespace {
 
-constexpr ValueText kBitTexts[] = {
-    {0, "0"},
-    {1, "1"},
-};
-static_assert(well_formed(kBitTexts));
-
+// A one-bit TP flag: its value as the text.
 int render_bit(OutputText& out, const char* name, uint8_t value) {
-  return render_value_block(out, name, value, kBitTexts, "error");
+  return render_boolean_field(out, name, value, "0", "1");
 }
 
 constexpr ValueText kMtiTexts[] = {
@@ -341,17 +336,17 @@ constexpr ValueText kAlphabetTexts[] = {
 static_assert(well_formed(kAlphabetTexts));
 
 int render_dcs(const TpduRecord& t, OutputText& out) {
-  append_tag_text(out, "<TP_DSC>\n");
+  open_tag_named(out, "TP_DSC");
   if (t.coding_group == 0) {
-    append_tag_text(out, "<Coding Indicator>\n");
+    open_tag_named(out, "Coding Indicator");
     append_value_note(static_cast<uint8_t>(0), out, 0);
     out.append("General Coding Indicator");
-    append_tag_text(out, "</Coding Indicator>\n");
+    close_tag_named(out, "Coding Indicator");
   }
   write_field_u8("Data Compressed", t.compressed, out, 0);
   if (t.class_present) render_value_block(out, "Class", t.message_class, kClassTexts);
   render_value_block(out, "Alphabet Used", t.alphabet, kAlphabetTexts);
-  append_tag_text(out, "</TP_DSC>\n");
+  close_tag_named(out, "TP_DSC");
   return 1;
 }
 
@@ -365,62 +360,62 @@ void append_scts_triple(OutputText& out, const uint8_t* o) {
 }
 
 int render_scts(const TpduRecord& t, OutputText& out) {
-  append_tag_text(out, "<TP_SCTS>\n");
-  append_tag_text(out, "<Date yy mm dd>\n");
+  open_tag_named(out, "TP_SCTS");
+  open_tag_named(out, "Date yy mm dd");
   append_scts_triple(out, t.scts);
-  append_tag_text(out, "</Date yy mm dd>\n");
-  append_tag_text(out, "<Time  hh mm ss >\n");
+  close_tag_named(out, "Date yy mm dd");
+  open_tag_named(out, "Time  hh mm ss ");
   append_scts_triple(out, t.scts + 3);
-  append_tag_text(out, "</Time  hh mm ss >\n");
+  close_tag_named(out, "Time  hh mm ss ");
   write_field_u8("Time Zone", t.scts[6], out, 0);
-  append_tag_text(out, "</TP_SCTS>\n");
+  close_tag_named(out, "TP_SCTS");
   return 1;
 }
 
 int render_validity_period(OutputText& out) {
-  append_tag_text(out, "<TP SCTS>\n");
+  open_tag_named(out, "TP SCTS");
   write_field_int("dummy", 0, out, 0);
-  append_tag_text(out, "</TP SCTS>\n");
+  close_tag_named(out, "TP SCTS");
   return 1;
 }
 
 int render_user_data_header(const TpduRecord& t, OutputText& out) {
-  append_tag_text(out, "<User Data Header>\n");
+  open_tag_named(out, "User Data Header");
   write_field_u8("Header Length", t.header_length, out, 0);
   if (t.app_port.present) {
-    append_tag_text(out, "<Application Port 16Bit>\n");
+    open_tag_named(out, "Application Port 16Bit");
     write_field_u16("DestinationPort", t.app_port.value.destination, out, 0);
     write_field_u16("OriginatorPort", t.app_port.value.originator, out, 0);
-    append_tag_text(out, "</Application Port 16Bit>\n");
+    close_tag_named(out, "Application Port 16Bit");
   }
   if (t.concat8.present) {
-    append_tag_text(out, "<Concatenation Short Message Info 8Bit>\n");
+    open_tag_named(out, "Concatenation Short Message Info 8Bit");
     write_field_u8("ReferenceNumber", t.concat8.value.reference, out, 0);
     write_field_u8("Total Number", t.concat8.value.total, out, 0);
     write_field_u8("Curr Index", t.concat8.value.index, out, 0);
-    append_tag_text(out, "</Concatenation Short Message Info 8Bit>\n");
+    close_tag_named(out, "Concatenation Short Message Info 8Bit");
   }
   if (t.concat16.present) {
-    append_tag_text(out, "<Concatenation Short Message Info 16Bit>\n");
+    open_tag_named(out, "Concatenation Short Message Info 16Bit");
     write_field_u16("ReferenceNumber", t.concat16.value.reference, out, 0);
     write_field_u16("Total Number", t.concat16.value.total, out, 0);
     write_field_u16("Curr Index", t.concat16.value.index, out, 0);
-    append_tag_text(out, "</Concatenation Short Message Info 16Bit>\n");
+    close_tag_named(out, "Concatenation Short Message Info 16Bit");
   }
-  append_tag_text(out, "</User Data Header>\n");
+  close_tag_named(out, "User Data Header");
   return 1;
 }
 
 int render_user_data(const TpduRecord& t, OutputText& out) {
-  append_tag_text(out, "<TPDU SMS>\n");
+  open_tag_named(out, "TPDU SMS");
   write_field_u8("TPDU UserData Length", t.char_count, out, 0);
-  append_tag_text(out, "<TPDU UserData Content>\n");
+  open_tag_named(out, "TPDU UserData Content");
   for (uint32_t i = 1; i <= t.char_count && i < std::size(t.text); ++i) {
     uint8_t c = t.text[i];
     out.push(c >= 0x21 && c <= 0x7E ? static_cast<char>(c) : '_');
   }
-  append_tag_text(out, "</TPDU UserData Content>\n");
-  append_tag_text(out, "</TPDU SMS>\n");
+  close_tag_named(out, "TPDU UserData Content");
+  close_tag_named(out, "TPDU SMS");
   return 1;
 }
 
