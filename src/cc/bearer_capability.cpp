@@ -359,10 +359,10 @@ constexpr TailStyle kBackupStyle = {
 
 // One acceptable channel coding bit: the masked bit (or 0/1) as its number.
 void coding_bit(OutputText& out, const char* name, uint8_t bit, const TailStyle& s, const char* yes, const char* no) {
-  open_tag(out, name);
+  open_tag_named(out, name);
   append_value_note(bit, out, s.boolean_coding_bits ? 1 : 0);
   out.append(bit != 0 ? yes : no);
-  close_tag(out, name);
+  close_tag_named(out, name);
 }
 
 // Octets 4 to 7; 0 when a value without text cut the element short.
@@ -378,10 +378,10 @@ int render_tail(const BearerTail& t, uint8_t direction, const TailStyle& s, Outp
     if (!render_value_block(out, "Establishment", t.establishment, kEstablishmentTexts)) return 0;
   }
   if (t.octet5_present) {
-    open_tag(out, "Access identity");
+    open_tag_named(out, "Access identity");
     if (s.access_subtitle) out.append("<subtitle>Access identity</subtitle>\n");
     append_value_text(text_or(kAccessIdentityTexts, t.access_identity, "reserved"), out, t.access_identity, 1);
-    close_tag(out, "Access identity");
+    close_tag_named(out, "Access identity");
     render_value_block(out, "Rate adaption", t.rate_adaption, kRateAdaptionTexts);
     render_value_block(out, "Signalling access protocol", t.signalling_access_protocol, kSignallingAccessTexts,
                        "reserved");
@@ -430,14 +430,14 @@ int render_tail(const BearerTail& t, uint8_t direction, const TailStyle& s, Outp
   // Channel codings and the wanted rate are what the mobile asks for: only its side shows them.
   if (direction == 0 && t.octet6e_present) {
     const uint8_t codings = t.acceptable_channel_codings;
-    open_tag(out, "Acceptable channel codings");
+    open_tag_named(out, "Acceptable channel codings");
     coding_bit(out, "Acceptable channel codings bit 7", codings & 0x8, s, "TCH/F14.4 acceptable",
                "TCH/F14.4 not acceptable");
     coding_bit(out, "Acceptable channel codings bit 5", codings & 0x2, s, "TCH/F9.6 acceptable",
                "TCH/F9.6 not acceptable");
     coding_bit(out, "Acceptable channel codings bit 4", codings & 0x1, s, "TCH/F4.8 acceptable",
                "TCH/F4.8 not acceptable");
-    close_tag(out, "Acceptable channel codings");
+    close_tag_named(out, "Acceptable channel codings");
     render_value_block(out, s.max_traffic_channels, t.max_traffic_channels, kMaxTrafficChannelsTexts);
   }
   if (t.octet6f_present) {
@@ -446,11 +446,11 @@ int render_tail(const BearerTail& t, uint8_t direction, const TailStyle& s, Outp
   }
   if (direction == 0 && t.octet6g_present) {
     const uint8_t codings = t.acceptable_codings_extended;
-    open_tag(out, "Acceptable Channel Codings extended");
+    open_tag_named(out, "Acceptable Channel Codings extended");
     coding_bit(out, "bit 7", codings & 0x4, s, "TCH/F28.8 acceptable", "TCH/F28.8 not acceptable");
     coding_bit(out, "bit 6", codings & 0x2, s, "TCH/F32.0 acceptable", "TCH/F32.0 not acceptable");
     coding_bit(out, "bit 5", codings & 0x1, s, "TCH/F43.2 acceptable", "TCH/F43.2 not acceptable");
-    close_tag(out, "Acceptable Channel Codings extended");
+    close_tag_named(out, "Acceptable Channel Codings extended");
     render_value_block(out, "Channel Coding Asymmetry Indication", t.asymmetry, s.asymmetry_texts);
   }
   if (t.octet7_present) {

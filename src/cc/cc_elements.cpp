@@ -350,10 +350,10 @@ static_assert(well_formed(kUserUserPdTexts) && covers(kUserUserPdTexts, 0, 255))
 
 int render_user_user(const UserUserInfo& uu, OutputText& out) {
   append_plain(out, "<User_user>\n");
-  open_tag(out, "User_user_protocol_discriminator");
+  open_tag_named(out, "User_user_protocol_discriminator");
   append_value_text(text_or(kUserUserPdTexts, uu.protocol_discriminator, ""), out, uu.protocol_discriminator, 1);
   if (uu.protocol_discriminator == 3) return 0;  // hosts expect the element cut short after this text
-  close_tag(out, "User_user_protocol_discriminator");
+  close_tag_named(out, "User_user_protocol_discriminator");
   append_plain(out, "<User_user_information>\n");
   write_field_octets("Information", uu.octets, out, uu.count, 0);
   append_plain(out, "</User_user_information>\n");
@@ -396,9 +396,9 @@ constexpr ValueText kPresentationTexts[] = {
 };
 
 void render_number_digits(const BcdNumber& n, OutputText& out) {
-  open_tag(out, "Number digit");
+  open_tag_named(out, "Number digit");
   out.append(n.text);
-  close_tag(out, "Number digit");
+  close_tag_named(out, "Number digit");
 }
 
 // Type of number, screening and presentation, shared by three numbers.

@@ -7,20 +7,6 @@ namespace l3 {
 
 namespace {
 
-// "<name>\n" (rewritten), the element, "</name>\n": the closing tag is written
-// even when the element stopped early.
-template <class T>
-void wrapped(OutputText& out, const char* name, const T& e, int (*render)(const T&, OutputText&)) {
-  open_tag(out, name);
-  render(e, out);
-  close_tag(out, name);
-}
-
-template <class T>
-void wrapped(OutputText& out, const char* name, const Opt<T>& e, int (*render)(const T&, OutputText&)) {
-  if (e.present) wrapped(out, name, e.value, render);
-}
-
 // CC-ESTABLISHMENT's sub-message frame: <submsg>, a subtitle line, the element.
 template <class T>
 void submsg(OutputText& out, const char* subtitle_line, const Opt<T>& e, int (*render)(const T&, OutputText&)) {
@@ -76,8 +62,8 @@ int render_cc_alerting(const CcAlerting& r, OutputText& out) {
 int render_cc_call_proceeding(const CcCallProceeding& r, OutputText& out) {
   append_tag_text(out, "<Call Proceeding>\n");
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
-  wrapped(out, "Bearer capability 1", r.bc1, render_bearer_capability);
-  wrapped(out, "Bearer capability 2", r.bc2, render_bearer_capability);
+  wrap_element(out, "<Bearer capability 1>\n", "</Bearer capability 1>\n", r.bc1, render_bearer_capability);
+  wrap_element(out, "<Bearer capability 2>\n", "</Bearer capability 2>\n", r.bc2, render_bearer_capability);
   if (r.facility.present) render_facility(r.facility.value, out);
   if (r.progress.present && r.direction != 0) render_progress_indicator(r.progress.value, out);
   if (r.priority.present) render_priority(r.priority.value, out);
@@ -97,8 +83,8 @@ int render_cc_progress(const CcProgress& r, OutputText& out) {
 int render_cc_establishment(const CcEstablishment& r, OutputText& out) {
   append_tag_text(out, "<CC Establishment>\n");
   if (r.repeat1.present) render_bc_repeat_indicator(r.repeat1.value, out);
-  wrapped(out, "Bearer capability 1", r.bc1, render_bearer_capability);
-  wrapped(out, "Bearer capability 2", r.bc2, render_bearer_capability);
+  wrap_element(out, "<Bearer capability 1>\n", "</Bearer capability 1>\n", r.bc1, render_bearer_capability);
+  wrap_element(out, "<Bearer capability 2>\n", "</Bearer capability 2>\n", r.bc2, render_bearer_capability);
   if (r.facility.present) render_facility(r.facility.value, out);
   if (r.calling_subaddress.present) render_calling_party_subaddress(r.calling_subaddress.value, out);
   if (r.called_number.present) render_called_party_number(r.called_number.value, out);
@@ -114,8 +100,10 @@ int render_cc_establishment(const CcEstablishment& r, OutputText& out) {
   no_detail_block(out, r.clir_suppression, "CLIR suppression");
   no_detail_block(out, r.clir_invocation, "CLIR Invocation");
   if (r.cc_capabilities.present) render_cc_capabilities(r.cc_capabilities.value, out);
-  wrapped(out, "Facility advanced recall alignment", r.facility_advanced_recall, render_facility);
-  submsg(out, "<subtitle>Facility recall alignment Not essential</subtitle>\n", r.facility_recall_not_essential, render_facility);
+  wrap_element(out, "<Facility advanced recall alignment>\n", "</Facility advanced recall alignment>\n",
+               r.facility_advanced_recall, render_facility);
+  submsg(out, "<subtitle>Facility recall alignment Not essential</subtitle>\n", r.facility_recall_not_essential,
+         render_facility);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
   append_tag_text(out, "</CC Establishment>\n");
@@ -129,20 +117,26 @@ int render_cc_setup(const CcSetup& r, OutputText& out) {
   if (r.repeat2.present) render_llc_repeat_indicator(r.repeat2.value, out);
   if (r.repeat3.present) render_hlc_repeat_indicator(r.repeat3.value, out);
   if (r.facility.present) render_facility(r.facility.value, out);
-  wrapped(out, "Bearer capability1", r.bc1, render_bearer_capability);
-  wrapped(out, "Bearer capability2", r.bc2, render_bearer_capability);
-  wrapped(out, "Low layer compatibility I", r.llc1, render_low_layer_compatibility);
-  wrapped(out, "Low layer compatibility II", r.llc2, render_low_layer_compatibility);
-  wrapped(out, "High layer compatibility I", r.hlc1, render_high_layer_compatibility);
-  wrapped(out, "High layer compatibility II", r.hlc2, render_high_layer_compatibility);
+  wrap_element(out, "<Bearer capability1>\n", "</Bearer capability1>\n", r.bc1, render_bearer_capability);
+  wrap_element(out, "<Bearer capability2>\n", "</Bearer capability2>\n", r.bc2, render_bearer_capability);
+  wrap_element(out, "<Low layer compatibility I>\n", "</Low layer compatibility I>\n", r.llc1,
+               render_low_layer_compatibility);
+  wrap_element(out, "<Low layer compatibility II>\n", "</Low layer compatibility II>\n", r.llc2,
+               render_low_layer_compatibility);
+  wrap_element(out, "<High layer compatibility I>\n", "</High layer compatibility I>\n", r.hlc1,
+               render_high_layer_compatibility);
+  wrap_element(out, "<High layer compatibility II>\n", "</High layer compatibility II>\n", r.hlc2,
+               render_high_layer_compatibility);
   if (r.user_user.present) render_user_user(r.user_user.value, out);
   if (r.ss_version.present && mobile_side) render_ss_version(r.ss_version.value, out);
   if (r.calling_subaddress.present) render_calling_party_subaddress(r.calling_subaddress.value, out);
   if (r.called_subaddress.present) render_called_party_subaddress(r.called_subaddress.value, out);
   if (r.called_number.present) render_called_party_number(r.called_number.value, out);
   if (mobile_side) {
-    wrapped(out, "Facility advanced recall alignment", r.facility_advanced_recall, render_facility);
-    wrapped(out, "Facility recall alignment Not essential", r.facility_recall_not_essential, render_facility);
+    wrap_element(out, "<Facility advanced recall alignment>\n", "</Facility advanced recall alignment>\n",
+                 r.facility_advanced_recall, render_facility);
+    wrap_element(out, "<Facility recall alignment Not essential>\n", "</Facility recall alignment Not essential>\n",
+                 r.facility_recall_not_essential, render_facility);
   }
   if (r.cc_capabilities.present && !mobile_side) render_cc_capabilities(r.cc_capabilities.value, out);
   if (mobile_side) {
@@ -173,8 +167,8 @@ int render_cc_setup(const CcSetup& r, OutputText& out) {
 int render_cc_establishment_confirmed(const CcEstablishmentConfirmed& r, OutputText& out) {
   append_tag_text(out, "<CC Establishment Confirmed>\n");
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
-  wrapped(out, "Bearer capability 1", r.bc1, render_bearer_capability);
-  wrapped(out, "Bearer capability 2", r.bc2, render_bearer_capability);
+  wrap_element(out, "<Bearer capability 1>\n", "</Bearer capability 1>\n", r.bc1, render_bearer_capability);
+  wrap_element(out, "<Bearer capability 2>\n", "</Bearer capability 2>\n", r.bc2, render_bearer_capability);
   if (r.cause.present) render_cause(r.cause.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
   append_tag_text(out, "</CC Establishment Confirmed>\n");
@@ -198,8 +192,8 @@ int render_cc_connect(const CcConnect& r, OutputText& out) {
 int render_cc_call_confirmed(const CcCallConfirmed& r, OutputText& out) {
   append_tag_text(out, "<Call Confirm>\n");
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
-  wrapped(out, "Bearer capability 1", r.bc1, render_bearer_capability);
-  wrapped(out, "Bearer capability 2", r.bc2, render_bearer_capability);
+  wrap_element(out, "<Bearer capability 1>\n", "</Bearer capability 1>\n", r.bc1, render_bearer_capability);
+  wrap_element(out, "<Bearer capability 2>\n", "</Bearer capability 2>\n", r.bc2, render_bearer_capability);
   if (r.cause.present) render_cause(r.cause.value, out);
   if (r.cc_capabilities.present) render_cc_capabilities(r.cc_capabilities.value, out);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
@@ -229,7 +223,7 @@ int render_cc_recall(const CcRecall& r, OutputText& out) {
 
 int render_cc_emergency_setup(const CcEmergencySetup& r, OutputText& out) {
   append_tag_text(out, "<Emergency Setup>\n");
-  wrapped(out, "Bearer capability", r.bc, render_bearer_capability);
+  wrap_element(out, "<Bearer capability>\n", "</Bearer capability>\n", r.bc, render_bearer_capability);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
   if (r.emergency_category.present) write_field_u8("Emergency category", r.emergency_category.value.value, out, 0);
@@ -252,7 +246,7 @@ int render_cc_user_information(const CcUserInformation& r, OutputText& out) {
 
 int render_cc_modify_reject(const CcModifyReject& r, OutputText& out) {
   append_tag_text(out, "<Modify Reject>\n");
-  wrapped(out, "Bearer capability", r.bc, render_bearer_capability);
+  wrap_element(out, "<Bearer capability>\n", "</Bearer capability>\n", r.bc, render_bearer_capability);
   render_cause(r.cause, out);
   if (r.llc.present) render_low_layer_compatibility(r.llc.value, out);
   if (r.hlc.present) render_high_layer_compatibility(r.hlc.value, out);
@@ -264,7 +258,7 @@ namespace {
 
 // MODIFY and MODIFY COMPLETE; only MODIFY can carry the immediate modification flag.
 void render_modify_body(const CcModify& r, OutputText& out) {
-  wrapped(out, "Bearer capability", r.bc, render_bearer_capability);
+  wrap_element(out, "<Bearer capability>\n", "</Bearer capability>\n", r.bc, render_bearer_capability);
   if (r.llc.present) render_low_layer_compatibility(r.llc.value, out);
   if (r.hlc.present) render_high_layer_compatibility(r.hlc.value, out);
   if (r.hlc.value.reverse_call_setup_direction) text_block(out, "Reverse call setup direction", "no detail");
@@ -290,15 +284,15 @@ int render_cc_modify_complete(const CcModify& r, OutputText& out) {
 namespace {
 
 int outer_only(OutputText& out, const char* name) {
-  open_tag(out, name);
-  close_tag(out, name);
+  open_tag_named(out, name);
+  close_tag_named(out, name);
   return 1;
 }
 
 int cause_message(const CcCauseOnly& r, OutputText& out, const char* name) {
-  open_tag(out, name);
+  open_tag_named(out, name);
   render_cause(r.cause, out);
-  close_tag(out, name);
+  close_tag_named(out, name);
   return 1;
 }
 
@@ -359,9 +353,9 @@ int render_cc_release(const CcRelease& r, OutputText& out) {
 namespace {
 
 int dtmf_message(const CcDtmf& r, OutputText& out, const char* name) {
-  open_tag(out, name);
+  open_tag_named(out, name);
   if (r.keypad.present) write_field_u8("Keypad facility", r.keypad.value, out, 1);
-  close_tag(out, name);
+  close_tag_named(out, name);
   return 1;
 }
 
@@ -431,16 +425,16 @@ constexpr ValueText kMultiPartyStateTexts[] = {
 int render_cc_status(const CcStatus& r, OutputText& out) {
   append_tag_text(out, "<CC Status>\n");
   render_cause(r.cause, out);
-  open_tag(out, "Call state");
+  open_tag_named(out, "Call state");
   render_value_block(out, "CodingStandard", r.call_state_coding, kCallStateCodingTexts);
   // A call state without a text ends the whole message here; hosts expect it.
   if (!render_value_block(out, "call state value", r.call_state_value, kCallStateTexts)) return 0;
-  close_tag(out, "Call state");
+  close_tag_named(out, "Call state");
   if (r.auxiliary_states.present) {
-    open_tag(out, "Auxiliary states");
+    open_tag_named(out, "Auxiliary states");
     render_value_block(out, "Hold auxiliary state", r.auxiliary_states.value.hold, kHoldStateTexts);
     render_value_block(out, "Multi party auxiliary state", r.auxiliary_states.value.multi_party, kMultiPartyStateTexts);
-    close_tag(out, "Auxiliary states");
+    close_tag_named(out, "Auxiliary states");
   }
   append_tag_text(out, "</CC Status>\n");
   return 1;

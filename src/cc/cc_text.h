@@ -7,25 +7,11 @@
 
 namespace l3 {
 
-// "<name>\n" and "</name>\n" with the name through append_tag_text. Names
-// without blanks or punctuation read the same on the verbatim path.
-inline void open_tag(OutputText& out, const char* name) {
-  out.push('<');
-  append_tag_text(out, name);
-  out.append(">\n", 2);
-}
-
-inline void close_tag(OutputText& out, const char* name) {
-  out.append("</", 2);
-  append_tag_text(out, name);
-  out.append(">\n", 2);
-}
-
 // <name>\n, a text without a number, </name>\n.
 inline void text_block(OutputText& out, const char* name, const char* text) {
-  open_tag(out, name);
+  open_tag_named(out, name);
   out.append(text);
-  close_tag(out, name);
+  close_tag_named(out, name);
 }
 
 // A field named N holding a text: <N>text</N>\n (no line feed after the
@@ -35,7 +21,7 @@ inline void text_field(OutputText& out, const char* name, const char* text) {
   append_tag_text(out, name);
   out.push('>');
   out.append(text);
-  close_tag(out, name);
+  close_tag_named(out, name);
 }
 
 }  // namespace l3

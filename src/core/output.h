@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "core/record.h"
+
 namespace l3 {
 
 // A NUL-terminated text with its length. Converts from const char*; for a
@@ -193,6 +195,20 @@ void wrap_element(OutputText& out, const char* open, const char* close, F&& elem
   append_tag_text(out, open);
   element();
   append_tag_text(out, close);
+}
+
+// The same around a part and its renderer; an absent optional part writes
+// nothing.
+template <class T>
+void wrap_element(OutputText& out, const char* open, const char* close, const T& part,
+                  int (*render)(const T&, OutputText&)) {
+  wrap_element(out, open, close, [&] { render(part, out); });
+}
+
+template <class T>
+void wrap_element(OutputText& out, const char* open, const char* close, const Opt<T>& part,
+                  int (*render)(const T&, OutputText&)) {
+  if (part.present) wrap_element(out, open, close, part.value, render);
 }
 
 // <name>\n, (value) and text1 for value 1 else text0, </name>\n; tags through

@@ -5,15 +5,6 @@
 namespace l3 {
 
 namespace {
-// Tag-text opening, the element, tag-text closing.
-template <class T>
-void render_wrapped(OutputText& out, const char* open, const T& part, int (*render)(const T&, OutputText&),
-                    const char* close) {
-  append_tag_text(out, open);
-  render(part, out);
-  append_tag_text(out, close);
-}
-
 void render_timer(OutputText& out, const char* open, uint8_t timer, const char* close) {
   append_tag_text(out, open);
   render_gprs_timer(timer, out);
@@ -45,7 +36,7 @@ int render_gmm_attach_request(const GmmAttachRequest& r, OutputText& out) {
   render_attach_type(r.attach_type, out);
   render_ciphering_key_sequence_number(r.cksn, out, r.direction);
   render_drx_parameter(r.drx, out);
-  render_wrapped(out, "<P_TMSI or IMSI>\n", r.identity, render_mobile_identity, "</P_TMSI or IMSI>\n");
+  wrap_element(out, "<P_TMSI or IMSI>\n", "</P_TMSI or IMSI>\n", r.identity, render_mobile_identity);
   append_plain(out, "<Old>\n");
   render_routing_area_identification(r.old_rai, out);
   append_plain(out, "</Old>\n");
@@ -83,11 +74,10 @@ int render_gmm_attach_accept(const GmmAttachAccept& r, OutputText& out) {
                  "</Negotiated READY timervalue>\n");
   }
   if (r.allocated_ptmsi.present) {
-    render_wrapped(out, "<Allocated P_TMSI>\n", r.allocated_ptmsi.value, render_mobile_identity,
-                   "</Allocated P_TMSI>\n");
+    wrap_element(out, "<Allocated P_TMSI>\n", "</Allocated P_TMSI>\n", r.allocated_ptmsi.value, render_mobile_identity);
   }
   if (r.ms_identity.present) {
-    render_wrapped(out, "<MS identity>\n", r.ms_identity.value, render_mobile_identity, "</MS identity>\n");
+    wrap_element(out, "<MS identity>\n", "</MS identity>\n", r.ms_identity.value, render_mobile_identity);
   }
   if (r.cause.present) render_gmm_cause(r.cause.value, out);
   if (r.t3302.present) render_t3302_value(r.t3302.value.value, out);
@@ -190,11 +180,10 @@ int render_gmm_routing_area_update_accept(const GmmRoutingAreaUpdateAccept& r, O
   render_routing_area_identification(r.rai, out);
   if (r.ptmsi_signature.present) render_ptmsi_signature(r.ptmsi_signature.value, out);
   if (r.allocated_ptmsi.present) {
-    render_wrapped(out, "<Allocated P-TMSI>\n", r.allocated_ptmsi.value, render_mobile_identity,
-                   "</Allocated P-TMSI>\n");
+    wrap_element(out, "<Allocated P-TMSI>\n", "</Allocated P-TMSI>\n", r.allocated_ptmsi.value, render_mobile_identity);
   }
   if (r.ms_identity.present) {
-    render_wrapped(out, "<MS identity>\n", r.ms_identity.value, render_mobile_identity, "</MS identity>\n");
+    wrap_element(out, "<MS identity>\n", "</MS identity>\n", r.ms_identity.value, render_mobile_identity);
   }
   if (r.receive_npdu_numbers.present) {
     // The list's entries are not written, only its element.
@@ -276,7 +265,7 @@ int render_gmm_cause_message(const GmmCauseOnly& r, OutputText& out, const char*
 
 int render_gmm_ptmsi_reallocation_command(const GmmPtmsiReallocationCommand& r, OutputText& out) {
   append_tag_text(out, "<P_TMSI Reallocation Command>\n");
-  render_wrapped(out, "<Allocated P TMSI>\n", r.allocated_ptmsi, render_mobile_identity, "</Allocated P TMSI>\n");
+  wrap_element(out, "<Allocated P TMSI>\n", "</Allocated P TMSI>\n", r.allocated_ptmsi, render_mobile_identity);
   render_routing_area_identification(r.rai, out);
   render_force_to_standby(r.force_to_standby, out);
   if (r.ptmsi_signature.present) render_ptmsi_signature(r.ptmsi_signature.value, out);

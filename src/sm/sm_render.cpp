@@ -4,15 +4,6 @@
 namespace l3 {
 
 namespace {
-// An element between tags of the message's own; the element's result is
-// ignored, so the closing tag follows even a block that stopped early.
-template <class F>
-void wrapped(OutputText& out, const char* open, F&& element, const char* close) {
-  append_tag_text(out, open);
-  element();
-  append_tag_text(out, close);
-}
-
 void render_pco_if_present(const Opt<Pco>& pco, OutputText& out) {
   if (pco.present) render_protocol_configuration_options(pco.value, out);
 }
@@ -22,15 +13,13 @@ bool packet_flow_identifier_given(const Opt<PacketFlowIdentifier>& p) { return p
 // The request of a primary context and of an AA context share their head.
 template <class R>
 void render_context_request_head(const R& r, OutputText& out) {
-  wrapped(
-      out, "<Requested NSAPI>\n", [&] { render_nsapi(r.requested_nsapi, out); }, "</Requested NSAPI>\n");
-  wrapped(
-      out, "<Requested LLC SAPI>\n", [&] { render_llc_sapi(r.requested_llc_sapi, out); }, "</Requested LLC SAPI>\n");
-  wrapped(
-      out, "<Requested QoS>\n", [&] { render_quality_of_service(r.requested_qos, out); }, "</Requested QoS>\n");
-  wrapped(
-      out, "<Requested PDP address>\n", [&] { render_pdp_address(r.requested_pdp_address, out); },
-      "</Requested PDP address>\n");
+  wrap_element(out, "<Requested NSAPI>\n", "</Requested NSAPI>\n", [&] { render_nsapi(r.requested_nsapi, out); });
+  wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
+               [&] { render_llc_sapi(r.requested_llc_sapi, out); });
+  wrap_element(out, "<Requested QoS>\n", "</Requested QoS>\n",
+               [&] { render_quality_of_service(r.requested_qos, out); });
+  wrap_element(out, "<Requested PDP address>\n", "</Requested PDP address>\n",
+               [&] { render_pdp_address(r.requested_pdp_address, out); });
   if (r.access_point_name.present) render_access_point_name(r.access_point_name.value, out);
   render_pco_if_present(r.pco, out);
 }
@@ -45,10 +34,10 @@ int render_sm_activate_pdp_context_request(const ActivatePdpContextRequest& r, O
 
 int render_sm_activate_pdp_context_accept(const ActivatePdpContextAccept& r, OutputText& out) {
   out.append("<Activate_PDP_Context_Accept>\n");
-  wrapped(
-      out, "<Negotiated LLC SAPI>\n", [&] { render_llc_sapi(r.negotiated_llc_sapi, out); }, "</Negotiated LLC SAPI>\n");
-  wrapped(
-      out, "<Negotiated QoS>\n", [&] { render_quality_of_service(r.negotiated_qos, out); }, "</Negotiated QoS>\n");
+  wrap_element(out, "<Negotiated LLC SAPI>\n", "</Negotiated LLC SAPI>\n",
+               [&] { render_llc_sapi(r.negotiated_llc_sapi, out); });
+  wrap_element(out, "<Negotiated QoS>\n", "</Negotiated QoS>\n",
+               [&] { render_quality_of_service(r.negotiated_qos, out); });
   render_sm_radio_priority(r.radio_priority, out);
   if (r.pdp_address.present) render_pdp_address(r.pdp_address.value, out);
   render_pco_if_present(r.pco, out);
@@ -76,9 +65,8 @@ int render_sm_activate_pdp_context_reject(const SmReject& r, OutputText& out) {
 
 int render_sm_request_pdp_context_activation(const RequestPdpContextActivation& r, OutputText& out) {
   append_tag_text(out, "<Request PDP Context Activation>\n");
-  wrapped(
-      out, "<Offered PDP address>\n", [&] { render_pdp_address(r.offered_pdp_address, out); },
-      "</Offered PDP address>\n");
+  wrap_element(out, "<Offered PDP address>\n", "</Offered PDP address>\n",
+               [&] { render_pdp_address(r.offered_pdp_address, out); });
   if (r.access_point_name.present) render_access_point_name(r.access_point_name.value, out);
   render_pco_if_present(r.pco, out);
   append_tag_text(out, "</Request PDP Context Activation>\n");
@@ -115,10 +103,9 @@ int render_sm_deactivate_pdp_context_accept(const SmPcoOnly& r, OutputText& out)
 int render_sm_modify_pdp_context_request_network(const ModifyPdpContextRequestNetwork& r, OutputText& out) {
   append_tag_text(out, "<Modify PDP Context Request DL>\n");
   render_sm_radio_priority(r.radio_priority, out);
-  wrapped(
-      out, "<Requested LLC SAPI>\n", [&] { render_llc_sapi(r.requested_llc_sapi, out); }, "</Requested LLC SAPI>\n");
-  wrapped(
-      out, "<New QoS>\n", [&] { render_quality_of_service(r.new_qos, out); }, "</New QoS>\n");
+  wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
+               [&] { render_llc_sapi(r.requested_llc_sapi, out); });
+  wrap_element(out, "<New QoS>\n", "</New QoS>\n", [&] { render_quality_of_service(r.new_qos, out); });
   if (r.pdp_address.present) render_pdp_address(r.pdp_address.value, out);
   if (packet_flow_identifier_given(r.packet_flow_identifier)) {
     render_packet_flow_identifier(r.packet_flow_identifier.value.value, out);
@@ -135,18 +122,15 @@ int render_sm_modify_pdp_context_accept_ms(const SmPcoOnly& r, OutputText& out) 
 int render_sm_modify_pdp_context_request_ms(const ModifyPdpContextRequestMs& r, OutputText& out) {
   append_tag_text(out, "<Modify PDP Context Request UL>\n");
   if (r.requested_llc_sapi.present) {
-    wrapped(
-        out, "<Requested LLC SAPI>\n", [&] { render_llc_sapi(r.requested_llc_sapi.value, out); },
-        "</Requested LLC SAPI>\n");
+    wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
+                 [&] { render_llc_sapi(r.requested_llc_sapi.value, out); });
   }
   if (r.requested_new_qos.present) {
-    wrapped(
-        out, "<Requested new QoS>\n", [&] { render_quality_of_service(r.requested_new_qos.value, out); },
-        "</Requested new QoS>\n");
+    wrap_element(out, "<Requested new QoS>\n", "</Requested new QoS>\n",
+                 [&] { render_quality_of_service(r.requested_new_qos.value, out); });
   }
   if (r.new_tft.present) {
-    wrapped(
-        out, "<New TFT>\n", [&] { render_traffic_flow_template(r.new_tft.value, out); }, "</New TFT>\n");
+    wrap_element(out, "<New TFT>\n", "</New TFT>\n", [&] { render_traffic_flow_template(r.new_tft.value, out); });
   }
   render_pco_if_present(r.pco, out);
   append_tag_text(out, "</Modify PDP Context Request UL>\n");
@@ -157,19 +141,16 @@ int render_sm_modify_pdp_context_accept_network(const ModifyPdpContextAcceptNetw
   append_tag_text(out, "<Modify PDP Context Accept DL>\n");
   if (r.negotiated_qos.present) {
     // Hosts know the negotiated QoS of this message under the request's name.
-    wrapped(
-        out, "<Requested new QoS>\n", [&] { render_quality_of_service(r.negotiated_qos.value, out); },
-        "</Requested new QoS>\n");
+    wrap_element(out, "<Requested new QoS>\n", "</Requested new QoS>\n",
+                 [&] { render_quality_of_service(r.negotiated_qos.value, out); });
   }
   if (r.negotiated_llc_sapi.present) {
-    wrapped(
-        out, "<Negotiated LLC SAPI>\n", [&] { render_llc_sapi(r.negotiated_llc_sapi.value, out); },
-        "</Negotiated LLC SAPI>\n");
+    wrap_element(out, "<Negotiated LLC SAPI>\n", "</Negotiated LLC SAPI>\n",
+                 [&] { render_llc_sapi(r.negotiated_llc_sapi.value, out); });
   }
   if (r.new_radio_priority.present) {
-    wrapped(
-        out, "<New radio priority>\n", [&] { render_sm_radio_priority(r.new_radio_priority.value, out); },
-        "</New radio priority>\n");
+    wrap_element(out, "<New radio priority>\n", "</New radio priority>\n",
+                 [&] { render_sm_radio_priority(r.new_radio_priority.value, out); });
   }
   if (packet_flow_identifier_given(r.packet_flow_identifier)) {
     render_packet_flow_identifier(r.packet_flow_identifier.value.value, out);
@@ -181,12 +162,10 @@ int render_sm_modify_pdp_context_accept_network(const ModifyPdpContextAcceptNetw
 
 int render_sm_modify_pdp_context_reject(const SmReject& r, OutputText& out) {
   append_tag_text(out, "<Modify_PDP_Context_Reject>\n");
-  wrapped(
-      out, "<SM cause>\n", [&] { render_sm_cause(r.sm_cause, out, r.direction); }, "</SM cause>\n");
+  wrap_element(out, "<SM cause>\n", "</SM cause>\n", [&] { render_sm_cause(r.sm_cause, out, r.direction); });
   if (r.pco.present) {
-    wrapped(
-        out, "<Protocol configuration options>\n", [&] { render_protocol_configuration_options(r.pco.value, out); },
-        "</Protocol configuration options>\n");
+    wrap_element(out, "<Protocol configuration options>\n", "</Protocol configuration options>\n",
+                 [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
   append_tag_text(out, "</Modify_PDP_Context_Reject>\n");
   return 1;
@@ -194,14 +173,12 @@ int render_sm_modify_pdp_context_reject(const SmReject& r, OutputText& out) {
 
 int render_sm_activate_secondary_pdp_context_request(const ActivateSecondaryPdpContextRequest& r, OutputText& out) {
   append_tag_text(out, "<Activate AA PDP Context Request>\n");
-  wrapped(
-      out, "<Requested NSAPI>\n", [&] { render_nsapi(r.requested_nsapi, out); }, "</Requested NSAPI>\n");
-  wrapped(
-      out, "<Requested LLC SAPI>\n", [&] { render_llc_sapi(r.requested_llc_sapi, out); }, "</Requested LLC SAPI>\n");
-  wrapped(
-      out, "<Requested QoS>\n", [&] { render_quality_of_service(r.requested_qos, out); }, "</Requested QoS>\n");
-  wrapped(
-      out, "<Linked TI>\n", [&] { render_not_implemented(out); }, "</Linked TI>\n");
+  wrap_element(out, "<Requested NSAPI>\n", "</Requested NSAPI>\n", [&] { render_nsapi(r.requested_nsapi, out); });
+  wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
+               [&] { render_llc_sapi(r.requested_llc_sapi, out); });
+  wrap_element(out, "<Requested QoS>\n", "</Requested QoS>\n",
+               [&] { render_quality_of_service(r.requested_qos, out); });
+  wrap_element(out, "<Linked TI>\n", "</Linked TI>\n", [&] { render_not_implemented(out); });
   if (r.tft.present) render_traffic_flow_template(r.tft.value, out);
   render_pco_if_present(r.pco, out);
   append_tag_text(out, "</Activate AA PDP Context Request>\n");
@@ -210,22 +187,19 @@ int render_sm_activate_secondary_pdp_context_request(const ActivateSecondaryPdpC
 
 int render_sm_activate_secondary_pdp_context_accept(const ActivateSecondaryPdpContextAccept& r, OutputText& out) {
   append_tag_text(out, "<Activate AA PDP Context Accept>\n");
-  wrapped(
-      out, "<Negotiated LLC SAPI>\n", [&] { render_llc_sapi(r.negotiated_llc_sapi, out); }, "</Negotiated LLC SAPI>\n");
-  wrapped(
-      out, "<Negotiated QoS>\n", [&] { render_quality_of_service(r.negotiated_qos, out); }, "</Negotiated QoS>\n");
-  wrapped(
-      out, "<Radio priority>\n", [&] { render_sm_radio_priority(r.radio_priority, out); }, "</Radio priority>\n");
+  wrap_element(out, "<Negotiated LLC SAPI>\n", "</Negotiated LLC SAPI>\n",
+               [&] { render_llc_sapi(r.negotiated_llc_sapi, out); });
+  wrap_element(out, "<Negotiated QoS>\n", "</Negotiated QoS>\n",
+               [&] { render_quality_of_service(r.negotiated_qos, out); });
+  wrap_element(out, "<Radio priority>\n", "</Radio priority>\n",
+               [&] { render_sm_radio_priority(r.radio_priority, out); });
   if (packet_flow_identifier_given(r.packet_flow_identifier)) {
-    wrapped(
-        out, "<Packet Flow Identifier>\n",
-        [&] { render_packet_flow_identifier(r.packet_flow_identifier.value.value, out); },
-        "</Packet Flow Identifier>\n");
+    wrap_element(out, "<Packet Flow Identifier>\n", "</Packet Flow Identifier>\n",
+                 [&] { render_packet_flow_identifier(r.packet_flow_identifier.value.value, out); });
   }
   if (r.pco.present) {
-    wrapped(
-        out, "<Protocol configuration options>\n", [&] { render_protocol_configuration_options(r.pco.value, out); },
-        "</Protocol configuration options>\n");
+    wrap_element(out, "<Protocol configuration options>\n", "</Protocol configuration options>\n",
+                 [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
   append_tag_text(out, "</Activate AA PDP Context Accept>\n");
   return 1;
@@ -235,9 +209,8 @@ int render_sm_activate_secondary_pdp_context_reject(const SmReject& r, OutputTex
   append_tag_text(out, "<Activate AA PDP Context Reject>\n");
   render_sm_cause(r.sm_cause, out, r.direction);
   if (r.pco.present) {
-    wrapped(
-        out, "<Protocol configuration options>\n", [&] { render_protocol_configuration_options(r.pco.value, out); },
-        "</Protocol configuration options>\n");
+    wrap_element(out, "<Protocol configuration options>\n", "</Protocol configuration options>\n",
+                 [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
   append_tag_text(out, "</Activate AA PDP Context Reject>\n");
   return 1;
@@ -247,9 +220,8 @@ int render_sm_activate_aa_pdp_context_request(const ActivateAaPdpContextRequest&
   append_tag_text(out, "<Activate GSM AA PDP Context Request>\n");
   render_context_request_head(r, out);
   if (r.requested_aa_ready_timer.present) {
-    wrapped(
-        out, "<AA READY timer value>\n", [&] { render_gprs_timer(r.requested_aa_ready_timer.value, out); },
-        "</AA READY timer value>\n");
+    wrap_element(out, "<AA READY timer value>\n", "</AA READY timer value>\n",
+                 [&] { render_gprs_timer(r.requested_aa_ready_timer.value, out); });
   }
   append_tag_text(out, "</Activate GSM AA PDP Context Request>\n");
   return 1;
@@ -257,19 +229,18 @@ int render_sm_activate_aa_pdp_context_request(const ActivateAaPdpContextRequest&
 
 int render_sm_activate_aa_pdp_context_accept(const ActivateAaPdpContextAccept& r, OutputText& out) {
   append_tag_text(out, "<Activate GSM AA PDP Context Accept>\n");
-  wrapped(
-      out, "<Negotiated LLC SAPI>\n", [&] { render_llc_sapi(r.negotiated_llc_sapi, out); }, "</Negotiated LLC SAPI>\n");
-  wrapped(
-      out, "<Negotiated QoS>\n", [&] { render_quality_of_service(r.negotiated_qos, out); }, "</Negotiated QoS>\n");
-  wrapped(
-      out, "<Allocated P TMSI>\n", [&] { render_mobile_identity(r.allocated_ptmsi, out); }, "</Allocated P TMSI>\n");
+  wrap_element(out, "<Negotiated LLC SAPI>\n", "</Negotiated LLC SAPI>\n",
+               [&] { render_llc_sapi(r.negotiated_llc_sapi, out); });
+  wrap_element(out, "<Negotiated QoS>\n", "</Negotiated QoS>\n",
+               [&] { render_quality_of_service(r.negotiated_qos, out); });
+  wrap_element(out, "<Allocated P TMSI>\n", "</Allocated P TMSI>\n",
+               [&] { render_mobile_identity(r.allocated_ptmsi, out); });
   render_pdp_address(r.pdp_address, out);
   render_sm_radio_priority(r.radio_priority, out);
   render_pco_if_present(r.pco, out);
   if (r.negotiated_aa_ready_timer.present) {
-    wrapped(
-        out, "<Negotiated AA READY timer value>\n", [&] { render_gprs_timer(r.negotiated_aa_ready_timer.value, out); },
-        "</Negotiated AA READY timer value>\n");
+    wrap_element(out, "<Negotiated AA READY timer value>\n", "</Negotiated AA READY timer value>\n",
+                 [&] { render_gprs_timer(r.negotiated_aa_ready_timer.value, out); });
   }
   append_tag_text(out, "</Activate GSM AA PDP Context Accept>\n");
   return 1;
