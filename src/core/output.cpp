@@ -32,24 +32,49 @@ void OutputText::cut_to_empty() {
 
 namespace {
 
-// Decimal digits of v at p, most significant first; returns the end.
-char* put_udec(char* p, uint32_t v) {
+// Two decimal digits for each value below 100.
+constexpr auto kDigitPairs = [] {
+  struct Table {
+    char c[200];
+  } t{};
+  for (int i = 0; i < 100; ++i) {
+    t.c[2 * i] = static_cast<char>('0' + i / 10);
+    t.c[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return t;
+}();
+
+inline char* put_pair(char* p, uint32_t v) {
+  std::memcpy(p, kDigitPairs.c + 2 * v, 2);
+  return p + 2;
+}
+
+// Decimal digits of v at p, most significant first; returns the end. Most
+// numbers are below 10, nearly all below 100.
+inline char* put_udec(char* p, uint32_t v) {
   if (v < 10) {
     *p = static_cast<char>('0' + v);
     return p + 1;
   }
+  if (v < 100) return put_pair(p, v);
   const int n = 1 + (v >= 10) + (v >= 100) + (v >= 1000) + (v >= 10000) + (v >= 100000) + (v >= 1000000) +
                 (v >= 10000000) + (v >= 100000000) + (v >= 1000000000);
   char* end = p + n;
   char* q = end;
-  do {
-    *--q = static_cast<char>('0' + v % 10);
-    v /= 10;
-  } while (v != 0);
+  while (v >= 100) {
+    q -= 2;
+    put_pair(q, v % 100);
+    v /= 100;
+  }
+  if (v >= 10) {
+    put_pair(q - 2, v);
+  } else {
+    q[-1] = static_cast<char>('0' + v);
+  }
   return end;
 }
 
-char* put_dec(char* p, int32_t v) {
+inline char* put_dec(char* p, int32_t v) {
   if (v < 0) *p++ = '-';
   return put_udec(p, v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v));
 }
@@ -57,7 +82,7 @@ char* put_dec(char* p, int32_t v) {
 constexpr char kHexDigits[] = "0123456789abcdef";
 
 // Lower-case hexadecimal digits of v at p without leading zeros; returns the end.
-char* put_hex(char* p, uint32_t v) {
+inline char* put_hex(char* p, uint32_t v) {
   int n = 1;
   while (n < 8 && (v >> (4 * n)) != 0) ++n;
   for (int i = n - 1; i >= 0; --i) *p++ = kHexDigits[(v >> (4 * i)) & 0xF];
@@ -186,22 +211,63 @@ void append_tag_name_again(OutputText& out, const TagName& tag) {
 }
 
 // The value of a field writer, itself rewritten: a minus sign becomes _sub_.
-void append_field_number(OutputText& out, int64_t v, bool hex) {
-  append_formatted<15>(out, [v, hex](char* p) {
-    if (hex) {
-      *p++ = '0';
-      *p++ = 'x';
-      return put_hex(p, static_cast<uint32_t>(v));
-    }
-    if (v < 0) {
-      std::memcpy(p, "_sub_", 5);
-      p += 5;
-    }
-    return put_udec(p, static_cast<uint32_t>(v < 0 ? -v : v));
-  });
+// At most kFieldNumber characters.
+constexpr size_t kFieldNumber = 15;
+
+inline char* put_field_number(char* p, int64_t v, bool hex) {
+  if (hex) {
+    *p++ = '0';
+    *p++ = 'x';
+    return put_hex(p, static_cast<uint32_t>(v));
+  }
+  if (v < 0) {
+    std::memcpy(p, "_sub_", 5);
+    p += 5;
+  }
+  return put_udec(p, static_cast<uint32_t>(v < 0 ? -v : v));
 }
 
+void append_field_number(OutputText& out, int64_t v, bool hex) {
+  append_formatted<kFieldNumber>(out, [v, hex](char* p) { return put_field_number(p, v, hex); });
+}
+
+// Ready bytes of a compile-time tag: inline copies in overlapping blocks,
+// never past dst + n.
+inline char* copy_ready(char* dst, const char* src, size_t n) {
+  if (n >= 16) {
+    for (size_t i = 0; i + 16 < n; i += 16) std::memcpy(dst + i, src + i, 16);
+    std::memcpy(dst + n - 16, src + n - 16, 16);
+  } else if (n >= 8) {
+    std::memcpy(dst, src, 8);
+    std::memcpy(dst + n - 8, src + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(dst, src, 4);
+    std::memcpy(dst + n - 4, src + n - 4, 4);
+  } else {
+    for (size_t i = 0; i < n; ++i) dst[i] = src[i];
+  }
+  return dst + n;
+}
+
+// One reservation for the whole element when it fits; the checked appends
+// otherwise (near the end of a bounded buffer), which keep what fits.
 int write_field(CText name, int64_t value, OutputText& out, int hex) {
+  if (char* d = out.reserve(10 * name.size + 6 + kFieldNumber)) {
+    char* p = d;
+    *p++ = '<';
+    const size_t n = rewrite_tag_text(name.text, 0, name.size, p);
+    p += n;
+    *p++ = '>';
+    p = put_field_number(p, value, (hex & 0xFF) != 0);
+    *p++ = '<';
+    *p++ = '/';
+    std::memcpy(p, d + 1, n);
+    p += n;
+    *p++ = '>';
+    *p++ = '\n';
+    out.commit(static_cast<size_t>(p - d));
+    return 1;
+  }
   out.push('<');
   const TagName tag = append_tag_name(out, name);
   out.push('>');
@@ -212,13 +278,32 @@ int write_field(CText name, int64_t value, OutputText& out, int hex) {
   return 1;
 }
 
+int write_field(TagText tag, int64_t value, OutputText& out, int hex) {
+  if (char* d = out.reserve(tag.open_len + tag.close_len + kFieldNumber)) {
+    char* p = copy_ready(d, tag.open, tag.open_len);
+    p = put_field_number(p, value, (hex & 0xFF) != 0);
+    p = copy_ready(p, tag.close, tag.close_len);
+    out.commit(static_cast<size_t>(p - d));
+    return 1;
+  }
+  out.append(tag.open, tag.open_len);
+  append_field_number(out, value, (hex & 0xFF) != 0);
+  out.append(tag.close, tag.close_len);
+  return 1;
+}
+
+// "(number)" at p: at most kNote characters.
+constexpr size_t kNote = 13;
+
+inline char* put_note(char* p, int32_t number) {
+  *p++ = '(';
+  p = put_dec(p, number);
+  *p++ = ')';
+  return p;
+}
+
 void append_note(OutputText& out, int32_t number) {
-  append_formatted<13>(out, [number](char* p) {
-    *p++ = '(';
-    p = put_dec(p, number);
-    *p++ = ')';
-    return p;
-  });
+  append_formatted<kNote>(out, [number](char* p) { return put_note(p, number); });
 }
 
 bool boolean_mode_on(int flag) { return (flag & 0xFF) == 1; }
@@ -368,6 +453,88 @@ int render_boolean_field(OutputText& out, CText name, uint32_t value, CText text
   out.append("</", 2);
   append_tag_name_again(out, tag);
   out.append(">\n", 2);
+  return 1;
+}
+
+int append_tag_text(OutputText& out, ReadyTagText text) {
+  out.append(text.text, text.size);
+  return 1;
+}
+
+int write_field_u8(TagText name, uint32_t value, OutputText& out, int hex) {
+  return write_field(name, value & 0xFF, out, hex);
+}
+
+int write_field_u16(TagText name, uint32_t value, OutputText& out, int hex) {
+  return write_field(name, value & 0xFFFF, out, hex);
+}
+
+int write_field_s8(TagText name, uint32_t value, OutputText& out, int hex) {
+  return write_field(name, static_cast<int8_t>(value & 0xFF), out, hex);
+}
+
+int write_field_int(TagText name, int32_t value, OutputText& out, int hex) {
+  return write_field(name, value, out, hex);
+}
+
+int write_field_octets(TagText name, const uint8_t* octets, OutputText& out, int count, int compact) {
+  out.append(name.open, name.open_len);
+  out.append("0x", 2);
+  if (compact & 0xFF) {
+    for (int i = 1; i <= count; ++i) append_hex(out, octets[i]);
+  } else if (char* p = count > 0 ? out.reserve(2 * static_cast<size_t>(count)) : nullptr) {
+    for (int i = 1; i <= count; ++i) {
+      const uint8_t v = octets[i];
+      *p++ = v < 0x10 ? ' ' : kHexDigits[v >> 4];
+      *p++ = kHexDigits[v & 0xF];
+    }
+    out.commit(2 * static_cast<size_t>(count));
+  } else {
+    for (int i = 1; i <= count; ++i) append_hex_2(out, octets[i]);
+  }
+  out.append(name.close, name.close_len);
+  return 1;
+}
+
+int write_field_ints(TagText name, const int32_t* values, OutputText& out, int count, int compact) {
+  out.append(name.open, name.open_len);
+  out.append("0x", 2);
+  for (int i = 1; i <= count; ++i) {
+    uint32_t v = static_cast<uint32_t>(values[i]);
+    if (!(compact & 0xFF) && v < 0x10) out.push(' ');
+    append_hex(out, v);
+  }
+  out.append(name.close, name.close_len);
+  return 1;
+}
+
+// The whole block in one reservation when it fits.
+int render_value_block(OutputText& out, TagText name, uint32_t value, std::span<const ValueText> table,
+                       CText fallback) {
+  const CText text = text_or(table, value, fallback);
+  const size_t most = name.open_len + 1 + kNote + (text.text != nullptr ? text.size + name.close_len : 0);
+  if (char* d = out.reserve(most)) {
+    char* p = copy_ready(d, name.open, name.open_len + 1);
+    p = put_note(p, static_cast<int32_t>(value));
+    if (text.text != nullptr) {
+      std::memcpy(p, text.text, text.size);
+      p = copy_ready(p + text.size, name.close, name.close_len);
+    }
+    out.commit(static_cast<size_t>(p - d));
+    return text.text != nullptr ? 1 : 0;
+  }
+  out.append(name.open, name.open_len + 1);
+  append_note(out, static_cast<int32_t>(value));
+  if (text.text == nullptr) return 0;
+  out.append(text);
+  out.append(name.close, name.close_len);
+  return 1;
+}
+
+int render_boolean_field(OutputText& out, TagText name, uint32_t value, CText text0, CText text1) {
+  out.append(name.open, name.open_len + 1);
+  append_value_text(value == 1 ? text1 : text0, out, value, 1);
+  out.append(name.close, name.close_len);
   return 1;
 }
 

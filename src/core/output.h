@@ -2,6 +2,7 @@
 // buffer through these.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -220,5 +221,114 @@ inline int append_plain(OutputText& out, const char* text) {
   out.append(text);
   return 1;
 }
+
+// Tags rewritten at compile time: the same rule as append_tag_text, applied
+// to a literal once, so a renderer copies ready bytes.
+namespace tag_detail {
+
+constexpr size_t rewritten_size(const char* s, size_t n) {
+  size_t m = 0;
+  for (size_t i = 0; i < n; ++i) m += (s[i] == '-' || s[i] == '+') ? 5 : 1;
+  return m;
+}
+
+constexpr char* rewrite(const char* s, size_t n, char* out) {
+  for (size_t i = 0; i < n; ++i) {
+    const char c = s[i];
+    const char* more = c == '-' ? "_sub_" : c == '+' ? "_and_" : nullptr;
+    if (more != nullptr) {
+      for (int k = 0; k < 5; ++k) *out++ = more[k];
+    } else if (c == ' ' || c == ',' || c == '(' || c == ')' || (c == '/' && i != 1)) {
+      *out++ = '_';
+    } else {
+      *out++ = c;
+    }
+  }
+  return out;
+}
+
+// A literal as a template argument.
+template <size_t N>
+struct Literal {
+  char s[N];
+  consteval Literal(const char (&t)[N]) {
+    for (size_t i = 0; i < N; ++i) s[i] = t[i];
+  }
+  static constexpr size_t size = N - 1;
+};
+
+// "<name>\n</name>\n" with the name rewritten.
+template <Literal L>
+struct FieldBytes {
+  static constexpr size_t n = rewritten_size(L.s, L.size);
+  static constexpr auto bytes = [] {
+    std::array<char, 2 * n + 7> b{};
+    char* p = b.data();
+    *p++ = '<';
+    p = rewrite(L.s, L.size, p);
+    *p++ = '>';
+    *p++ = '\n';
+    *p++ = '<';
+    *p++ = '/';
+    p = rewrite(L.s, L.size, p);
+    *p++ = '>';
+    *p++ = '\n';
+    return b;
+  }();
+};
+
+// Several literals, each rewritten on its own, one after the other.
+template <Literal... L>
+struct TextBytes {
+  static constexpr size_t n = (rewritten_size(L.s, L.size) + ...);
+  static constexpr auto bytes = [] {
+    std::array<char, n + 1> b{};
+    char* p = b.data();
+    ((p = rewrite(L.s, L.size, p)), ...);
+    return b;
+  }();
+};
+
+}  // namespace tag_detail
+
+// An element name ready for output: open is "<name>" (followed in storage by
+// '\n'), close is "</name>\n".
+struct TagText {
+  const char* open;
+  uint32_t open_len;
+  const char* close;
+  uint32_t close_len;
+};
+
+// A text rewritten as append_tag_text would, ready for a plain copy.
+struct ReadyTagText {
+  const char* text;
+  size_t size;
+};
+
+template <tag_detail::Literal L>
+inline constexpr TagText kTagOf{tag_detail::FieldBytes<L>::bytes.data(),
+                                static_cast<uint32_t>(tag_detail::FieldBytes<L>::n + 2),
+                                tag_detail::FieldBytes<L>::bytes.data() + tag_detail::FieldBytes<L>::n + 3,
+                                static_cast<uint32_t>(tag_detail::FieldBytes<L>::n + 4)};
+
+template <tag_detail::Literal... L>
+inline constexpr ReadyTagText kTagTextOf{tag_detail::TextBytes<L...>::bytes.data(), tag_detail::TextBytes<L...>::n};
+
+// L3_TAG("Foo bar") for the field writers; L3_TAG_TEXT("<A>\n", "</B>\n") for
+// append_tag_text, adjacent literals merged into one copy.
+#define L3_TAG(lit) (::l3::kTagOf<lit>)
+#define L3_TAG_TEXT(...) (::l3::kTagTextOf<__VA_ARGS__>)
+
+int append_tag_text(OutputText& out, ReadyTagText text);
+int write_field_u8(TagText name, uint32_t value, OutputText& out, int hex);
+int write_field_u16(TagText name, uint32_t value, OutputText& out, int hex);
+int write_field_s8(TagText name, uint32_t value, OutputText& out, int hex);
+int write_field_int(TagText name, int32_t value, OutputText& out, int hex);
+int write_field_octets(TagText name, const uint8_t* octets, OutputText& out, int count, int compact);
+int write_field_ints(TagText name, const int32_t* values, OutputText& out, int count, int compact);
+int render_value_block(OutputText& out, TagText name, uint32_t value, std::span<const ValueText> table,
+                       CText fallback = nullptr);
+int render_boolean_field(OutputText& out, TagText name, uint32_t value, CText text0, CText text1);
 
 }  // namespace l3
