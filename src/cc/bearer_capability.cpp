@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "cc/cc_text.h"
+#include "core/output.h"
 
 namespace l3 {
 
@@ -368,28 +369,28 @@ void coding_bit(OutputText& out, const char* name, uint8_t bit, const TailStyle&
 // Octets 4 to 7; 0 when a value without text cut the element short.
 int render_tail(const BearerTail& t, uint8_t direction, const TailStyle& s, OutputText& out) {
   if (t.octet4_present) {
-    if (!render_value_block(out, "compress", t.compression,
+    if (!render_value_block(out, L3_TAG("compress"), t.compression,
                             direction == 0 ? kCompressUplinkTexts : kCompressDownlinkTexts))
       return 0;
-    if (!render_value_block(out, "Structure", t.structure, kStructureTexts, "reserved")) return 0;
-    if (!render_value_block(out, "DuplexMode", t.duplex_mode, kDuplexTexts)) return 0;
-    if (!render_value_block(out, "Configuration", t.configuration, kConfigurationTexts)) return 0;
-    if (!render_value_block(out, "NIRR", t.nirr, kNirrTexts)) return 0;
-    if (!render_value_block(out, "Establishment", t.establishment, kEstablishmentTexts)) return 0;
+    if (!render_value_block(out, L3_TAG("Structure"), t.structure, kStructureTexts, "reserved")) return 0;
+    if (!render_value_block(out, L3_TAG("DuplexMode"), t.duplex_mode, kDuplexTexts)) return 0;
+    if (!render_value_block(out, L3_TAG("Configuration"), t.configuration, kConfigurationTexts)) return 0;
+    if (!render_value_block(out, L3_TAG("NIRR"), t.nirr, kNirrTexts)) return 0;
+    if (!render_value_block(out, L3_TAG("Establishment"), t.establishment, kEstablishmentTexts)) return 0;
   }
   if (t.octet5_present) {
     open_tag_named(out, "Access identity");
     if (s.access_subtitle) out.append("<subtitle>Access identity</subtitle>\n");
     append_value_text(text_or(kAccessIdentityTexts, t.access_identity, "reserved"), out, t.access_identity, 1);
     close_tag_named(out, "Access identity");
-    render_value_block(out, "Rate adaption", t.rate_adaption, kRateAdaptionTexts);
-    render_value_block(out, "Signalling access protocol", t.signalling_access_protocol, kSignallingAccessTexts,
+    render_value_block(out, L3_TAG("Rate adaption"), t.rate_adaption, kRateAdaptionTexts);
+    render_value_block(out, L3_TAG("Signalling access protocol"), t.signalling_access_protocol, kSignallingAccessTexts,
                        "reserved");
   }
   if (t.octet5a_present) {
-    render_value_block(out, "Other ITC", t.other_itc, kOtherItcTexts, "reserved");
+    render_value_block(out, L3_TAG("Other ITC"), t.other_itc, kOtherItcTexts, "reserved");
     if (t.rate_adaption == 3)
-      render_value_block(out, "Other rate adaption", t.other_rate_adaption, kOtherRateAdaptionTexts);
+      render_value_block(out, L3_TAG("Other rate adaption"), t.other_rate_adaption, kOtherRateAdaptionTexts);
   }
   if (t.octet5b_present) {
     if (!render_value_block(out, s.rate_adaption_header, t.rate_adaption_header, kRaHeaderTexts)) return 0;
@@ -400,24 +401,24 @@ int render_tail(const BearerTail& t, uint8_t direction, const TailStyle& s, Outp
     if (!render_value_block(out, s.inband, t.inband_negotiation, kInbandTexts)) return 0;
   }
   if (t.octet6_present) {
-    render_value_block(out, "Layer 1 identity", t.layer1_identity, kLayer1IdentityTexts, "reserved");
+    render_value_block(out, L3_TAG("Layer 1 identity"), t.layer1_identity, kLayer1IdentityTexts, "reserved");
     render_value_block(out, s.layer1_protocol, t.layer1_protocol, kLayer1ProtocolTexts, "reserved");
-    if (!render_value_block(out, "Synchronous_asynchronous", t.synchronous, kSynchronousTexts)) return 0;
+    if (!render_value_block(out, L3_TAG("Synchronous_asynchronous"), t.synchronous, kSynchronousTexts)) return 0;
   }
   if (t.octet6a_present) {
     if (!render_value_block(out, s.stop_bits, t.stop_bits, kStopBitsTexts)) return 0;
-    if (!render_value_block(out, "Negotiation", t.negotiation, s.negotiation_texts)) return 0;
+    if (!render_value_block(out, L3_TAG("Negotiation"), t.negotiation, s.negotiation_texts)) return 0;
     if (!render_value_block(out, s.data_bits, t.data_bits, s.data_bits_texts)) return 0;
     render_value_block(out, s.user_rate, t.user_rate, kUserRateTexts, "Reserved");
   }
   if (t.octet6b_present) {
     if (!render_value_block(out, s.intermediate_rate, t.intermediate_rate, kIntermediateRateTexts)) return 0;
-    if (!render_value_block(out, "NIC on TX", t.nic_tx, kNicTxTexts)) return 0;
-    if (!render_value_block(out, "NIC on RX", t.nic_rx, kNicRxTexts)) return 0;
-    render_value_block(out, "Parity information", t.parity, kParityTexts, "Reserved");
+    if (!render_value_block(out, L3_TAG("NIC on TX"), t.nic_tx, kNicTxTexts)) return 0;
+    if (!render_value_block(out, L3_TAG("NIC on RX"), t.nic_rx, kNicRxTexts)) return 0;
+    render_value_block(out, L3_TAG("Parity information"), t.parity, kParityTexts, "Reserved");
   }
   if (t.octet6c_present) {
-    render_value_block(out, "Connection element", t.connection_element, kConnectionElementTexts);
+    render_value_block(out, L3_TAG("Connection element"), t.connection_element, kConnectionElementTexts);
     if (!render_value_block(out, s.modem_type, t.modem_type, kModemTypeTexts)) {
       out.append("Reserved");
       return 0;  // hosts expect the element cut short after an unknown modem type
@@ -451,11 +452,11 @@ int render_tail(const BearerTail& t, uint8_t direction, const TailStyle& s, Outp
     coding_bit(out, "bit 6", codings & 0x2, s, "TCH/F32.0 acceptable", "TCH/F32.0 not acceptable");
     coding_bit(out, "bit 5", codings & 0x1, s, "TCH/F43.2 acceptable", "TCH/F43.2 not acceptable");
     close_tag_named(out, "Acceptable Channel Codings extended");
-    render_value_block(out, "Channel Coding Asymmetry Indication", t.asymmetry, s.asymmetry_texts);
+    render_value_block(out, L3_TAG("Channel Coding Asymmetry Indication"), t.asymmetry, s.asymmetry_texts);
   }
   if (t.octet7_present) {
-    render_value_block(out, "Layer 2 identity", t.layer2_identity, kLayer2IdentityTexts, "Reserved");
-    render_value_block(out, "User information layer 2 protocol", t.layer2_protocol, s.layer2_protocol_texts,
+    render_value_block(out, L3_TAG("Layer 2 identity"), t.layer2_identity, kLayer2IdentityTexts, "Reserved");
+    render_value_block(out, L3_TAG("User information layer 2 protocol"), t.layer2_protocol, s.layer2_protocol_texts,
                        "Reserved");
   }
   return 1;
@@ -510,16 +511,16 @@ static_assert(well_formed(kTransferCapabilityTexts) && well_formed(kSpeechVersio
 
 int render_octet3(const BearerCapability& bc, OutputText& out) {
   if (bc.direction != 0) {
-    write_field_u8("Radiochannel Requirement", bc.radio_channel_requirement, out, 0);
+    write_field_u8(L3_TAG("Radiochannel Requirement"), bc.radio_channel_requirement, out, 0);
   } else {
     std::span<const ValueText> texts = bc.transfer_capability != 0 ? std::span<const ValueText>(kRadioDataTexts)
                                        : bc.speech_count != 0 ? std::span<const ValueText>(kRadioSpeechVersionTexts)
                                                               : std::span<const ValueText>(kRadioSpeechTexts);
-    if (!render_value_block(out, "Radiochannel Requirement", bc.radio_channel_requirement, texts)) return 0;
+    if (!render_value_block(out, L3_TAG("Radiochannel Requirement"), bc.radio_channel_requirement, texts)) return 0;
   }
-  if (!render_value_block(out, "Coding standard", bc.coding_standard, kCodingStandardTexts)) return 0;
-  if (!render_value_block(out, "Transfer mode", bc.transfer_mode, kTransferModeTexts)) return 0;
-  render_value_block(out, "Information transfer capability", bc.transfer_capability, kTransferCapabilityTexts,
+  if (!render_value_block(out, L3_TAG("Coding standard"), bc.coding_standard, kCodingStandardTexts)) return 0;
+  if (!render_value_block(out, L3_TAG("Transfer mode"), bc.transfer_mode, kTransferModeTexts)) return 0;
+  render_value_block(out, L3_TAG("Information transfer capability"), bc.transfer_capability, kTransferCapabilityTexts,
                      "reserved");
   return 1;
 }
@@ -569,9 +570,10 @@ int render_bearer_capability(const BearerCapability& bc, OutputText& out) {
   if (bc.octet3_present && !render_octet3(bc, out)) return 0;
   for (uint32_t i = 0; i < bc.speech_count && i < std::size(bc.speech); ++i) {
     const SpeechOctet& s = bc.speech[i];
-    if (!render_value_block(out, "Coding", s.coding, kSpeechCodingTexts)) return 0;
-    if (i == 0 && !render_value_block(out, "CTM text telephony indication", s.ctm, kCtmTexts)) return 0;
-    render_value_block(out, "Speech version indication", s.speech_version, kSpeechVersionTexts, "speech version tbd");
+    if (!render_value_block(out, L3_TAG("Coding"), s.coding, kSpeechCodingTexts)) return 0;
+    if (i == 0 && !render_value_block(out, L3_TAG("CTM text telephony indication"), s.ctm, kCtmTexts)) return 0;
+    render_value_block(out, L3_TAG("Speech version indication"), s.speech_version, kSpeechVersionTexts,
+                       "speech version tbd");
   }
   if (!render_tail(bc.tail, bc.direction, kBearerStyle, out)) return 0;
   out.append("</GSM_Bearer_Capability>\n");

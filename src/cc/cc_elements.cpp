@@ -1,9 +1,10 @@
 #include "cc/cc_elements.h"
-#include "mm/shared_elements.h"
 
 #include <iterator>
 
 #include "cc/cc_text.h"
+#include "core/output.h"
+#include "mm/shared_elements.h"
 
 namespace l3 {
 
@@ -262,11 +263,11 @@ static_assert(covers(kCauseValueTexts, 0, 127));  // every 7-bit cause has a tex
 
 int render_cause(const CauseInfo& c, OutputText& out) {
   append_plain(out, "<Cause>\n");
-  render_value_block(out, "CodingStandard", c.coding_standard, kCauseCodingTexts);
-  if (!render_value_block(out, "Location", c.location, kCauseLocationTexts)) return 0;
-  if (c.recommendation_present) write_field_u8("Recommendation", c.recommendation, out, 0);
-  if (c.cause_value_present) render_value_block(out, "Cause value", c.cause_value, kCauseValueTexts);
-  if (c.diagnostics_present) write_field_octets("Diagnostic", c.diagnostics, out, c.diagnostic_count, 0);
+  render_value_block(out, L3_TAG("CodingStandard"), c.coding_standard, kCauseCodingTexts);
+  if (!render_value_block(out, L3_TAG("Location"), c.location, kCauseLocationTexts)) return 0;
+  if (c.recommendation_present) write_field_u8(L3_TAG("Recommendation"), c.recommendation, out, 0);
+  if (c.cause_value_present) render_value_block(out, L3_TAG("Cause value"), c.cause_value, kCauseValueTexts);
+  if (c.diagnostics_present) write_field_octets(L3_TAG("Diagnostic"), c.diagnostics, out, c.diagnostic_count, 0);
   append_plain(out, "</Cause>\n");
   return 1;
 }
@@ -301,29 +302,29 @@ constexpr ValueText kProgressDescriptionTexts[] = {
 
 int render_progress_indicator(const ProgressInfo& p, OutputText& out) {
   append_plain(out, "<Progress_Indicator>\n");
-  render_value_block(out, "coding_standard", p.coding_standard, kProgressCodingTexts);
-  render_value_block(out, "location", p.location, kProgressLocationTexts, "reserved");
-  render_value_block(out, "Progress_description", p.description, kProgressDescriptionTexts, "Unspecific");
+  render_value_block(out, L3_TAG("coding_standard"), p.coding_standard, kProgressCodingTexts);
+  render_value_block(out, L3_TAG("location"), p.location, kProgressLocationTexts, "reserved");
+  render_value_block(out, L3_TAG("Progress_description"), p.description, kProgressDescriptionTexts, "Unspecific");
   append_plain(out, "</Progress_Indicator>\n");
   return 1;
 }
 
 int render_facility(const Facility& f, OutputText& out) {
   append_plain(out, "<GSM_Facility>\n");
-  write_field_octets("Facility", f.octets, out, f.length, 0);
+  write_field_octets(L3_TAG("Facility"), f.octets, out, f.length, 0);
   append_plain(out, "</GSM_Facility>\n");
   return 1;
 }
 
 int render_ss_version(const SsVersion& v, OutputText& out) {
   append_plain(out, "<SS_version>\n");
-  write_field_octets("SsVersion", v.octets, out, v.length, 0);
+  write_field_octets(L3_TAG("SsVersion"), v.octets, out, v.length, 0);
   append_plain(out, "</SS_version>\n");
   return 1;
 }
 
 int render_low_layer_compatibility(const LowLayerCompat& llc, OutputText& out) {
-  return write_field_octets("Low layer compatibility", llc.octets, out, llc.length, 0);
+  return write_field_octets(L3_TAG("Low layer compatibility"), llc.octets, out, llc.length, 0);
 }
 
 namespace {
@@ -355,7 +356,7 @@ int render_user_user(const UserUserInfo& uu, OutputText& out) {
   if (uu.protocol_discriminator == 3) return 0;  // hosts expect the element cut short after this text
   close_tag_named(out, "User_user_protocol_discriminator");
   append_plain(out, "<User_user_information>\n");
-  write_field_octets("Information", uu.octets, out, uu.count, 0);
+  write_field_octets(L3_TAG("Information"), uu.octets, out, uu.count, 0);
   append_plain(out, "</User_user_information>\n");
   append_plain(out, "</User_user>\n");
   return 1;
@@ -403,17 +404,17 @@ void render_number_digits(const BcdNumber& n, OutputText& out) {
 
 // Type of number, screening and presentation, shared by three numbers.
 void render_number_fields(const BcdNumber& n, OutputText& out) {
-  render_value_block(out, "Type of number", n.type_of_number, kTypeOfNumberTexts);
-  render_value_block(out, "Screeningindicator", n.screening, kScreeningTexts);
-  render_value_block(out, "Presentationindicator", n.presentation, kPresentationTexts);
+  render_value_block(out, L3_TAG("Type of number"), n.type_of_number, kTypeOfNumberTexts);
+  render_value_block(out, L3_TAG("Screeningindicator"), n.screening, kScreeningTexts);
+  render_value_block(out, L3_TAG("Presentationindicator"), n.presentation, kPresentationTexts);
 }
 
 }  // namespace
 
 int render_called_party_number(const BcdNumber& n, OutputText& out) {
   append_plain(out, "<CalledPartyBCDNum>\n");
-  render_value_block(out, "Number Planidentification", n.numbering_plan, kNumberingPlanTexts, "Reserved");
-  render_value_block(out, "Type of number", n.type_of_number, kTypeOfNumberTexts);
+  render_value_block(out, L3_TAG("Number Planidentification"), n.numbering_plan, kNumberingPlanTexts, "Reserved");
+  render_value_block(out, L3_TAG("Type of number"), n.type_of_number, kTypeOfNumberTexts);
   render_number_digits(n, out);
   append_plain(out, "</CalledPartyBCDNum>\n");
   return 1;
@@ -421,7 +422,7 @@ int render_called_party_number(const BcdNumber& n, OutputText& out) {
 
 int render_calling_party_number(const BcdNumber& n, OutputText& out) {
   append_plain(out, "<CallingPartyBCDNum>\n");
-  render_value_block(out, "Number_planidentification", n.numbering_plan, kNumberingPlanTexts, "Reserved");
+  render_value_block(out, L3_TAG("Number_planidentification"), n.numbering_plan, kNumberingPlanTexts, "Reserved");
   render_number_fields(n, out);
   render_number_digits(n, out);
   append_plain(out, "</CallingPartyBCDNum>\n");
@@ -429,17 +430,17 @@ int render_calling_party_number(const BcdNumber& n, OutputText& out) {
 }
 
 int render_connected_number(const BcdNumber& n, OutputText& out) {
-  append_tag_text(out, "<Connected number>\n");
-  render_value_block(out, "Number planidentification", n.numbering_plan, kNumberingPlanTexts, "Reserved");
+  append_tag_text(out, L3_TAG_TEXT("<Connected number>\n"));
+  render_value_block(out, L3_TAG("Number planidentification"), n.numbering_plan, kNumberingPlanTexts, "Reserved");
   render_number_fields(n, out);
   text_field(out, "Number digit", n.text);
-  append_tag_text(out, "</Connected number>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Connected number>\n"));
   return 1;
 }
 
 int render_redirecting_party_number(const BcdNumber& n, OutputText& out) {
   append_plain(out, "<Redirecting_Party_BCD_Num>\n");
-  render_value_block(out, "Number planidentification", n.numbering_plan, kNumberingPlanTexts, "Reserved");
+  render_value_block(out, L3_TAG("Number planidentification"), n.numbering_plan, kNumberingPlanTexts, "Reserved");
   render_number_fields(n, out);
   text_field(out, "BCDSTR", n.text);
   append_plain(out, "</Redirecting_Party_BCD_Num>\n");
@@ -453,39 +454,38 @@ constexpr ValueText kOddEvenTexts[] = {{0, "even number of address signals"}, {1
 
 // Called and redirecting party subaddresses share their fields.
 void render_subaddress_fields(const SubaddressInfo& s, OutputText& out) {
-  render_value_block(out, "Type of subaddress", s.type, kSubaddressTypeTexts, "reserved");
-  render_value_block(out, "odd_even_indicator", s.odd_even, kOddEvenTexts);
-  append_tag_text(out, "<Subaddress information>\n");
-  write_field_octets("Subaddress", s.octets, out, s.count, 0);
-  append_tag_text(out, "</Subaddress information>\n");
+  render_value_block(out, L3_TAG("Type of subaddress"), s.type, kSubaddressTypeTexts, "reserved");
+  render_value_block(out, L3_TAG("odd_even_indicator"), s.odd_even, kOddEvenTexts);
+  append_tag_text(out, L3_TAG_TEXT("<Subaddress information>\n"));
+  write_field_octets(L3_TAG("Subaddress"), s.octets, out, s.count, 0);
+  append_tag_text(out, L3_TAG_TEXT("</Subaddress information>\n"));
 }
 
 }  // namespace
 
 int render_connected_subaddress(const SubaddressInfo& s, OutputText& out) {
-  append_tag_text(out, "<Connected subaddress>\n");
-  render_value_block(out, "Type of subaddress", s.type, kSubaddressTypeTexts, "reserved");
+  append_tag_text(out, L3_TAG_TEXT("<Connected subaddress>\n"));
+  render_value_block(out, L3_TAG("Type of subaddress"), s.type, kSubaddressTypeTexts, "reserved");
   text_block(out, "odd even indicator", text_or(kOddEvenTexts, s.odd_even, ""));
-  append_tag_text(out, "<Subaddress information>\n");
-  write_field_octets("Subaddress", s.octets, out, s.count, 0);
-  append_tag_text(out, "</Subaddress information>\n");
-  append_tag_text(out, "</Connected subaddress>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Subaddress information>\n"));
+  write_field_octets(L3_TAG("Subaddress"), s.octets, out, s.count, 0);
+  append_tag_text(out, L3_TAG_TEXT("</Subaddress information>\n", "</Connected subaddress>\n"));
   return 1;
 }
 
 int render_calling_party_subaddress(const SubaddressInfo& s, OutputText& out) {
   append_plain(out, "<CallingPartySubaddress>\n");
-  render_value_block(out, "Type of subaddress", s.type, kSubaddressTypeTexts, "reserved");
-  render_value_block(out, "odd even indicator", s.odd_even, kOddEvenTexts);
-  write_field_octets("Subaddress information", s.octets, out, s.count, 0);
+  render_value_block(out, L3_TAG("Type of subaddress"), s.type, kSubaddressTypeTexts, "reserved");
+  render_value_block(out, L3_TAG("odd even indicator"), s.odd_even, kOddEvenTexts);
+  write_field_octets(L3_TAG("Subaddress information"), s.octets, out, s.count, 0);
   append_plain(out, "</CallingPartySubaddress>\n");
   return 1;
 }
 
 int render_called_party_subaddress(const SubaddressInfo& s, OutputText& out) {
-  append_tag_text(out, "<CalledPartySubaddress>\n");
+  append_tag_text(out, L3_TAG_TEXT("<CalledPartySubaddress>\n"));
   render_subaddress_fields(s, out);
-  append_tag_text(out, "</CalledPartySubaddress>\n");
+  append_tag_text(out, L3_TAG_TEXT("</CalledPartySubaddress>\n"));
   return 1;
 }
 
@@ -498,11 +498,11 @@ int render_redirecting_party_subaddress(const SubaddressInfo& s, OutputText& out
 
 int render_high_layer_compatibility(const HighLayerInfo& h, OutputText& out) {
   append_plain(out, "<High_Layer_Comp>\n");
-  write_field_u8("CodingStandard", h.coding_standard, out, 0);
-  write_field_u8("Interpretation", h.interpretation, out, 0);
-  write_field_u8("presentat method of protocolprofile", h.presentation_method, out, 0);
-  write_field_u8("High layer characteristics", h.characteristics, out, 0);
-  write_field_u8("Extended high layer characteristics identification", h.extended_characteristics, out, 0);
+  write_field_u8(L3_TAG("CodingStandard"), h.coding_standard, out, 0);
+  write_field_u8(L3_TAG("Interpretation"), h.interpretation, out, 0);
+  write_field_u8(L3_TAG("presentat method of protocolprofile"), h.presentation_method, out, 0);
+  write_field_u8(L3_TAG("High layer characteristics"), h.characteristics, out, 0);
+  write_field_u8(L3_TAG("Extended high layer characteristics identification"), h.extended_characteristics, out, 0);
   append_plain(out, "</High_Layer_Comp>\n");
   return 1;
 }
@@ -534,19 +534,19 @@ constexpr ValueText kHlcRepeatTexts[] = {
 }  // namespace
 
 int render_bc_repeat_indicator(uint8_t value, OutputText& out) {
-  return render_value_block(out, "RepeatIndicator", value, kBcRepeatTexts, "reserved");
+  return render_value_block(out, L3_TAG("RepeatIndicator"), value, kBcRepeatTexts, "reserved");
 }
 
 int render_llc_repeat_indicator(uint8_t value, OutputText& out) {
   append_plain(out, "<CCLLCRepeatIndicator>\n");
-  render_value_block(out, "Repeat_Indicator", value, kLlcRepeatTexts, "reserved");
+  render_value_block(out, L3_TAG("Repeat_Indicator"), value, kLlcRepeatTexts, "reserved");
   append_plain(out, "</CCLLCRepeatIndicator>\n");
   return 1;
 }
 
 int render_hlc_repeat_indicator(uint8_t value, OutputText& out) {
   append_plain(out, "<CCHLCRepeatIndicator>\n");
-  render_value_block(out, "HLC Repeat Indicator", value, kHlcRepeatTexts, "reserved");
+  render_value_block(out, L3_TAG("HLC Repeat Indicator"), value, kHlcRepeatTexts, "reserved");
   append_plain(out, "</CCHLCRepeatIndicator>\n");
   return 1;
 }
@@ -573,54 +573,54 @@ constexpr ValueText kAllowedActionsTexts[] = {
 }  // namespace
 
 int render_priority(uint8_t value, OutputText& out) {
-  return render_value_block(out, "Priority Granted", value, kCallPriorityTexts);
+  return render_value_block(out, L3_TAG("Priority Granted"), value, kCallPriorityTexts);
 }
 
 int render_network_cc_capabilities(const ShortElement& e, OutputText& out) {
-  append_tag_text(out, "<Network Call Control Capabilities>\n");
-  if (!render_value_block(out, "NetworkCCCapabilities", e.value, kNetworkCcCapabilityTexts)) return 0;
-  append_tag_text(out, "</Network Call Control Capabilities>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Network Call Control Capabilities>\n"));
+  if (!render_value_block(out, L3_TAG("NetworkCCCapabilities"), e.value, kNetworkCcCapabilityTexts)) return 0;
+  append_tag_text(out, L3_TAG_TEXT("</Network Call Control Capabilities>\n"));
   return 1;
 }
 
 int render_cc_capabilities(const CcCapabilitiesInfo& c, OutputText& out) {
   append_plain(out, "<Call_Control_Capabilities>\n");
-  if (!render_value_block(out, "DTMF", c.dtmf, kDtmfTexts)) return 0;
-  if (!render_value_block(out, "PCP", c.pcp, kPcpTexts)) return 0;
-  append_tag_text(out, "<Maximum number of supported bearers>\n");
+  if (!render_value_block(out, L3_TAG("DTMF"), c.dtmf, kDtmfTexts)) return 0;
+  if (!render_value_block(out, L3_TAG("PCP"), c.pcp, kPcpTexts)) return 0;
+  append_tag_text(out, L3_TAG_TEXT("<Maximum number of supported bearers>\n"));
   append_value_note(c.max_bearers, out, 0);
   if (c.max_bearers != 0) {
-    write_field_u8("MaximumNumberOfSupportedBearers", c.max_bearers, out, 0);
+    write_field_u8(L3_TAG("MaximumNumberOfSupportedBearers"), c.max_bearers, out, 0);
   } else {
     out.append("1");
   }
-  append_tag_text(out, "</Maximum number of supported bearers>\n");
-  write_field_u8("Maximum number of speech bearers", c.max_speech_bearers, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("</Maximum number of supported bearers>\n"));
+  write_field_u8(L3_TAG("Maximum number of speech bearers"), c.max_speech_bearers, out, 0);
   append_plain(out, "</Call_Control_Capabilities>\n");
   return 1;
 }
 
 int render_allowed_actions(const ShortElement& e, OutputText& out) {
-  return render_value_block(out, "Allowed actions CCBS", e.value, kAllowedActionsTexts);
+  return render_value_block(out, L3_TAG("Allowed actions CCBS"), e.value, kAllowedActionsTexts);
 }
 
 int render_stream_identifier(const ShortElement& e, OutputText& out) {
-  if (e.length != 0) write_field_u8("StreamIdentifier", e.value, out, 0);
+  if (e.length != 0) write_field_u8(L3_TAG("StreamIdentifier"), e.value, out, 0);
   return 1;
 }
 
 int render_supported_codecs(const CodecList& c, OutputText& out) {
-  append_tag_text(out, "<SupportedCodecList>\n");
+  append_tag_text(out, L3_TAG_TEXT("<SupportedCodecList>\n"));
   for (uint32_t i = 0; i < c.count && i < std::size(c.entries); ++i) {
     const CodecEntry& e = c.entries[i];
     append_plain(out, "<System_Identification>\n");
-    write_field_u8("SysID", e.system_id, out, 0);
-    append_tag_text(out, "<Codec Bitmap List>\n");
-    write_field_octets("Bitmap", e.bitmap, out, e.bitmap_length, 0);
-    append_tag_text(out, "</Codec Bitmap List>\n");
+    write_field_u8(L3_TAG("SysID"), e.system_id, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<Codec Bitmap List>\n"));
+    write_field_octets(L3_TAG("Bitmap"), e.bitmap, out, e.bitmap_length, 0);
+    append_tag_text(out, L3_TAG_TEXT("</Codec Bitmap List>\n"));
     append_plain(out, "</System_Identification>\n");
   }
-  append_tag_text(out, "</SupportedCodecList>\n");
+  append_tag_text(out, L3_TAG_TEXT("</SupportedCodecList>\n"));
   return 1;
 }
 

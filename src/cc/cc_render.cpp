@@ -2,6 +2,7 @@
 #include "cc/cc_messages.h"
 #include "cc/cc_records.h"
 #include "cc/cc_text.h"
+#include "core/output.h"
 
 namespace l3 {
 
@@ -60,7 +61,7 @@ int render_cc_alerting(const CcAlerting& r, OutputText& out) {
 }
 
 int render_cc_call_proceeding(const CcCallProceeding& r, OutputText& out) {
-  append_tag_text(out, "<Call Proceeding>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Call Proceeding>\n"));
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
   wrap_element(out, "<Bearer capability 1>\n", "</Bearer capability 1>\n", r.bc1, render_bearer_capability);
   wrap_element(out, "<Bearer capability 2>\n", "</Bearer capability 2>\n", r.bc2, render_bearer_capability);
@@ -68,7 +69,7 @@ int render_cc_call_proceeding(const CcCallProceeding& r, OutputText& out) {
   if (r.progress.present && r.direction != 0) render_progress_indicator(r.progress.value, out);
   if (r.priority.present) render_priority(r.priority.value, out);
   if (r.network_cc_capabilities.present) render_network_cc_capabilities(r.network_cc_capabilities.value, out);
-  append_tag_text(out, "</Call Proceeding>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Call Proceeding>\n"));
   return 1;
 }
 
@@ -81,7 +82,7 @@ int render_cc_progress(const CcProgress& r, OutputText& out) {
 }
 
 int render_cc_establishment(const CcEstablishment& r, OutputText& out) {
-  append_tag_text(out, "<CC Establishment>\n");
+  append_tag_text(out, L3_TAG_TEXT("<CC Establishment>\n"));
   if (r.repeat1.present) render_bc_repeat_indicator(r.repeat1.value, out);
   wrap_element(out, "<Bearer capability 1>\n", "</Bearer capability 1>\n", r.bc1, render_bearer_capability);
   wrap_element(out, "<Bearer capability 2>\n", "</Bearer capability 2>\n", r.bc2, render_bearer_capability);
@@ -106,7 +107,7 @@ int render_cc_establishment(const CcEstablishment& r, OutputText& out) {
          render_facility);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
-  append_tag_text(out, "</CC Establishment>\n");
+  append_tag_text(out, L3_TAG_TEXT("</CC Establishment>\n"));
   return 1;
 }
 
@@ -146,12 +147,12 @@ int render_cc_setup(const CcSetup& r, OutputText& out) {
     no_detail_block(out, r.clir_invocation, "CLIR_Invocation");
   } else {
     if (r.progress.present) render_progress_indicator(r.progress.value, out);
-    if (r.signal.present) render_value_block(out, "Signal", r.signal.value, kSignalTexts, "reserved");
+    if (r.signal.present) render_value_block(out, L3_TAG("Signal"), r.signal.value, kSignalTexts, "reserved");
     if (r.priority.present) render_priority(r.priority.value, out);
-    if (r.alert.present) render_value_block(out, "Alert", r.alert.value.value, kAlertTexts, "reserved");
+    if (r.alert.present) render_value_block(out, L3_TAG("Alert"), r.alert.value.value, kAlertTexts, "reserved");
     if (r.network_cc_capabilities.present) render_network_cc_capabilities(r.network_cc_capabilities.value, out);
     if (r.cause_of_no_cli.present) {
-      render_value_block(out, "Cause_of_No_CLI", r.cause_of_no_cli.value.value, kCauseOfNoCliTexts, "reserved");
+      render_value_block(out, L3_TAG("Cause_of_No_CLI"), r.cause_of_no_cli.value.value, kCauseOfNoCliTexts, "reserved");
     }
     if (r.backup_bc.present) render_backup_bearer_capability(r.backup_bc.value, out);
   }
@@ -165,13 +166,13 @@ int render_cc_setup(const CcSetup& r, OutputText& out) {
 }
 
 int render_cc_establishment_confirmed(const CcEstablishmentConfirmed& r, OutputText& out) {
-  append_tag_text(out, "<CC Establishment Confirmed>\n");
+  append_tag_text(out, L3_TAG_TEXT("<CC Establishment Confirmed>\n"));
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
   wrap_element(out, "<Bearer capability 1>\n", "</Bearer capability 1>\n", r.bc1, render_bearer_capability);
   wrap_element(out, "<Bearer capability 2>\n", "</Bearer capability 2>\n", r.bc2, render_bearer_capability);
   if (r.cause.present) render_cause(r.cause.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
-  append_tag_text(out, "</CC Establishment Confirmed>\n");
+  append_tag_text(out, L3_TAG_TEXT("</CC Establishment Confirmed>\n"));
   return 1;
 }
 
@@ -190,7 +191,7 @@ int render_cc_connect(const CcConnect& r, OutputText& out) {
 }
 
 int render_cc_call_confirmed(const CcCallConfirmed& r, OutputText& out) {
-  append_tag_text(out, "<Call Confirm>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Call Confirm>\n"));
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
   wrap_element(out, "<Bearer capability 1>\n", "</Bearer capability 1>\n", r.bc1, render_bearer_capability);
   wrap_element(out, "<Bearer capability 2>\n", "</Bearer capability 2>\n", r.bc2, render_bearer_capability);
@@ -198,14 +199,14 @@ int render_cc_call_confirmed(const CcCallConfirmed& r, OutputText& out) {
   if (r.cc_capabilities.present) render_cc_capabilities(r.cc_capabilities.value, out);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
-  append_tag_text(out, "</Call Confirm>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Call Confirm>\n"));
   return 1;
 }
 
 int render_cc_start_cc(const CcStartCc& r, OutputText& out) {
-  append_tag_text(out, "<Start CC>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Start CC>\n"));
   if (r.cc_capabilities.present) render_cc_capabilities(r.cc_capabilities.value, out);
-  append_tag_text(out, "</Start CC>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Start CC>\n"));
   return 1;
 }
 
@@ -215,19 +216,20 @@ constexpr ValueText kRecallTypeTexts[] = {{0, 6, "CCBS"}, {7, "reserved"}};
 
 int render_cc_recall(const CcRecall& r, OutputText& out) {
   append_plain(out, "<Recall>\n");
-  render_value_block(out, "Recall Type", r.recall_type, kRecallTypeTexts);
+  render_value_block(out, L3_TAG("Recall Type"), r.recall_type, kRecallTypeTexts);
   render_facility(r.facility, out);
   append_plain(out, "</Recall>\n");
   return 1;
 }
 
 int render_cc_emergency_setup(const CcEmergencySetup& r, OutputText& out) {
-  append_tag_text(out, "<Emergency Setup>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Emergency Setup>\n"));
   wrap_element(out, "<Bearer capability>\n", "</Bearer capability>\n", r.bc, render_bearer_capability);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
-  if (r.emergency_category.present) write_field_u8("Emergency category", r.emergency_category.value.value, out, 0);
-  append_tag_text(out, "</Emergency Setup>\n");
+  if (r.emergency_category.present)
+    write_field_u8(L3_TAG("Emergency category"), r.emergency_category.value.value, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("</Emergency Setup>\n"));
   return 1;
 }
 
@@ -237,20 +239,20 @@ int render_cc_connect_acknowledge(const CcHeaderOnly&, OutputText& out) {
 }
 
 int render_cc_user_information(const CcUserInformation& r, OutputText& out) {
-  append_tag_text(out, "<CC User Information>\n");
+  append_tag_text(out, L3_TAG_TEXT("<CC User Information>\n"));
   render_user_user(r.user_user, out);
   if (r.more_data.present) text_block(out, "More data", "User Information will followed");
-  append_tag_text(out, "</CC User Information>\n");
+  append_tag_text(out, L3_TAG_TEXT("</CC User Information>\n"));
   return 1;
 }
 
 int render_cc_modify_reject(const CcModifyReject& r, OutputText& out) {
-  append_tag_text(out, "<Modify Reject>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Modify Reject>\n"));
   wrap_element(out, "<Bearer capability>\n", "</Bearer capability>\n", r.bc, render_bearer_capability);
   render_cause(r.cause, out);
   if (r.llc.present) render_low_layer_compatibility(r.llc.value, out);
   if (r.hlc.present) render_high_layer_compatibility(r.hlc.value, out);
-  append_tag_text(out, "</Modify Reject>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Modify Reject>\n"));
   return 1;
 }
 
@@ -275,9 +277,9 @@ int render_cc_modify(const CcModify& r, OutputText& out) {
 }
 
 int render_cc_modify_complete(const CcModify& r, OutputText& out) {
-  append_tag_text(out, "<Modify Complete>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Modify Complete>\n"));
   render_modify_body(r, out);
-  append_tag_text(out, "</Modify Complete>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Modify Complete>\n"));
   return 1;
 }
 
@@ -330,12 +332,12 @@ int render_cc_disconnect(const CcDisconnect& r, OutputText& out) {
 }
 
 int render_cc_release_complete(const CcReleaseComplete& r, OutputText& out) {
-  append_tag_text(out, "<Release Complete>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Release Complete>\n"));
   if (r.cause.present) render_cause(r.cause.value, out);
   if (r.facility.present) render_facility(r.facility.value, out);
   if (r.user_user.present) render_user_user(r.user_user.value, out);
   if (r.ss_version.present && r.direction == 0) render_ss_version(r.ss_version.value, out);
-  append_tag_text(out, "</Release Complete>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Release Complete>\n"));
   return 1;
 }
 
@@ -354,7 +356,7 @@ namespace {
 
 int dtmf_message(const CcDtmf& r, OutputText& out, const char* name) {
   open_tag_named(out, name);
-  if (r.keypad.present) write_field_u8("Keypad facility", r.keypad.value, out, 1);
+  if (r.keypad.present) write_field_u8(L3_TAG("Keypad facility"), r.keypad.value, out, 1);
   close_tag_named(out, name);
   return 1;
 }
@@ -369,16 +371,16 @@ int render_cc_start_dtmf_acknowledge(const CcDtmf& r, OutputText& out) {
 }
 
 int render_cc_congestion_control(const CcCongestionControl& r, OutputText& out) {
-  append_tag_text(out, "<CC Congestion Control>\n");
-  render_value_block(out, "Congestion level", r.congestion_level, kCongestionLevelTexts, "reserved");
+  append_tag_text(out, L3_TAG_TEXT("<CC Congestion Control>\n"));
+  render_value_block(out, L3_TAG("Congestion level"), r.congestion_level, kCongestionLevelTexts, "reserved");
   if (r.cause.present) render_cause(r.cause.value, out);
-  append_tag_text(out, "</CC Congestion Control>\n");
+  append_tag_text(out, L3_TAG_TEXT("</CC Congestion Control>\n"));
   return 1;
 }
 
 int render_cc_facility(const CcFacility& r, OutputText& out) {
   append_plain(out, "<Facility>\n");
-  write_field_octets("Facility", r.facility.octets, out, r.facility.length, 0);
+  write_field_octets(L3_TAG("Facility"), r.facility.octets, out, r.facility.length, 0);
   if (r.ss_version.present && r.direction == 0) render_ss_version(r.ss_version.value, out);
   append_plain(out, "</Facility>\n");
   return 1;
@@ -423,20 +425,21 @@ constexpr ValueText kMultiPartyStateTexts[] = {
 }  // namespace
 
 int render_cc_status(const CcStatus& r, OutputText& out) {
-  append_tag_text(out, "<CC Status>\n");
+  append_tag_text(out, L3_TAG_TEXT("<CC Status>\n"));
   render_cause(r.cause, out);
   open_tag_named(out, "Call state");
-  render_value_block(out, "CodingStandard", r.call_state_coding, kCallStateCodingTexts);
+  render_value_block(out, L3_TAG("CodingStandard"), r.call_state_coding, kCallStateCodingTexts);
   // A call state without a text ends the whole message here; hosts expect it.
-  if (!render_value_block(out, "call state value", r.call_state_value, kCallStateTexts)) return 0;
+  if (!render_value_block(out, L3_TAG("call state value"), r.call_state_value, kCallStateTexts)) return 0;
   close_tag_named(out, "Call state");
   if (r.auxiliary_states.present) {
     open_tag_named(out, "Auxiliary states");
-    render_value_block(out, "Hold auxiliary state", r.auxiliary_states.value.hold, kHoldStateTexts);
-    render_value_block(out, "Multi party auxiliary state", r.auxiliary_states.value.multi_party, kMultiPartyStateTexts);
+    render_value_block(out, L3_TAG("Hold auxiliary state"), r.auxiliary_states.value.hold, kHoldStateTexts);
+    render_value_block(out, L3_TAG("Multi party auxiliary state"), r.auxiliary_states.value.multi_party,
+                       kMultiPartyStateTexts);
     close_tag_named(out, "Auxiliary states");
   }
-  append_tag_text(out, "</CC Status>\n");
+  append_tag_text(out, L3_TAG_TEXT("</CC Status>\n"));
   return 1;
 }
 
@@ -446,7 +449,7 @@ constexpr ValueText kNotificationTexts[] = {{0, "User suspended"}, {1, "User res
 
 int render_cc_notify(const CcNotify& r, OutputText& out) {
   append_plain(out, "<Notify>\n");
-  render_value_block(out, "Notification indicator", r.notification_indicator, kNotificationTexts, "Reserved");
+  render_value_block(out, L3_TAG("Notification indicator"), r.notification_indicator, kNotificationTexts, "Reserved");
   append_plain(out, "</Notify>\n");
   return 1;
 }

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "core/output.h"
+
 namespace l3 {
 
 void decode_drx_parameter(DrxParameter& d, const BitBuffer& b) {
@@ -152,7 +154,7 @@ constexpr uint32_t kFirstNsapi = 5;
 }  // namespace
 
 int render_attach_type(uint8_t v, OutputText& out) {
-  return render_value_block(out, "Attach Type", v, kAttachTypeTexts, "GPRS attach");
+  return render_value_block(out, L3_TAG("Attach Type"), v, kAttachTypeTexts, "GPRS attach");
 }
 
 int render_attach_result(uint8_t v, OutputText& out) {
@@ -165,29 +167,31 @@ int render_force_to_standby(uint8_t v, OutputText& out) {
 }
 
 int render_drx_parameter(const DrxParameter& d, OutputText& out) {
-  append_tag_text(out, "<DRX Parameter>");
-  write_field_u8("SPLIT PG CYCLE CODE", d.split_pg_cycle_code, out, 0);
-  if (render_value_block(out, "SPLIT on CCCH", d.split_on_ccch, kSplitOnCcchTexts) == 0) return 0;
-  render_value_block(out, "non DRX timer", d.non_drx_timer, kNonDrxTimerTexts);
-  append_tag_text(out, "</DRX Parameter>");
+  append_tag_text(out, L3_TAG_TEXT("<DRX Parameter>"));
+  write_field_u8(L3_TAG("SPLIT PG CYCLE CODE"), d.split_pg_cycle_code, out, 0);
+  if (render_value_block(out, L3_TAG("SPLIT on CCCH"), d.split_on_ccch, kSplitOnCcchTexts) == 0) return 0;
+  render_value_block(out, L3_TAG("non DRX timer"), d.non_drx_timer, kNonDrxTimerTexts);
+  append_tag_text(out, L3_TAG_TEXT("</DRX Parameter>"));
   return 1;
 }
 
 int render_routing_area_identification(const RoutingAreaId& r, OutputText& out) {
-  append_tag_text(out, "<Routing area identification>");
-  write_field_int("MCC", r.mcc, out, 0);
-  write_field_u8("MNC", r.mnc, out, 0);
-  write_field_u16("LAC", r.lac, out, 0);
-  write_field_u8("RAC", r.rac, out, 0);
-  append_tag_text(out, "</Routing area identification>");
+  append_tag_text(out, L3_TAG_TEXT("<Routing area identification>"));
+  write_field_int(L3_TAG("MCC"), r.mcc, out, 0);
+  write_field_u8(L3_TAG("MNC"), r.mnc, out, 0);
+  write_field_u16(L3_TAG("LAC"), r.lac, out, 0);
+  write_field_u8(L3_TAG("RAC"), r.rac, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("</Routing area identification>"));
   return 1;
 }
 
 int render_ptmsi_signature(uint32_t signature, OutputText& out) {
-  return write_field_u8("P TMSI signature", signature & 0xFF, out, 0);
+  return write_field_u8(L3_TAG("P TMSI signature"), signature & 0xFF, out, 0);
 }
 
-int render_ptmsi_signature2(uint8_t v, OutputText& out) { return write_field_u8("P TMSI signature 2", v, out, 0); }
+int render_ptmsi_signature2(uint8_t v, OutputText& out) {
+  return write_field_u8(L3_TAG("P TMSI signature 2"), v, out, 0);
+}
 
 int render_tmsi_status(uint8_t v, OutputText& out) {
   // Closed here so that the elements after it do not nest inside it.
@@ -195,7 +199,7 @@ int render_tmsi_status(uint8_t v, OutputText& out) {
 }
 
 int render_ps_lcs_capability(uint8_t v, OutputText& out) {
-  append_tag_text(out, "<PS LCS Capability>");
+  append_tag_text(out, L3_TAG_TEXT("<PS LCS Capability>"));
   for (const LcsFlag& f : kPsLcsFlags) {
     int32_t bit = v & f.mask;
     append_plain(out, f.open);
@@ -203,7 +207,7 @@ int render_ps_lcs_capability(uint8_t v, OutputText& out) {
     out.append(bit != 0 ? f.text1 : f.text0);
     append_plain(out, f.close);
   }
-  append_tag_text(out, "</PS LCS Capability>");
+  append_tag_text(out, L3_TAG_TEXT("</PS LCS Capability>"));
   return 1;
 }
 
@@ -225,13 +229,15 @@ int render_gmm_cause(uint8_t v, OutputText& out) {
 }
 
 int render_network_feature_support(uint8_t v, OutputText& out) {
-  return render_value_block(out, "Network Feature support", v, kNetworkFeatureSupportTexts, "Reserved");
+  return render_value_block(out, L3_TAG("Network Feature support"), v, kNetworkFeatureSupportTexts, "Reserved");
 }
 
-int render_ac_reference_number(uint8_t v, OutputText& out) { return write_field_u8("A_C reference number", v, out, 0); }
+int render_ac_reference_number(uint8_t v, OutputText& out) {
+  return write_field_u8(L3_TAG("A_C reference number"), v, out, 0);
+}
 
 int render_pdp_context_status(const PdpContextStatus& s, OutputText& out) {
-  append_tag_text(out, "<PDP Context Status>");
+  append_tag_text(out, L3_TAG_TEXT("<PDP Context Status>"));
   for (size_t i = 0; i < std::size(kNsapiTags); ++i) {
     int32_t bit = static_cast<int32_t>((s.nsapis >> (kFirstNsapi + i)) & 1u);
     append_plain(out, kNsapiTags[i].open);
@@ -239,7 +245,7 @@ int render_pdp_context_status(const PdpContextStatus& s, OutputText& out) {
     out.append(bit != 0 ? "PDP context is not PDP-INACTIVE" : "PDP context is PDP-INACTIVE");
     append_plain(out, kNsapiTags[i].close);
   }
-  append_tag_text(out, "</PDP Context Status>");
+  append_tag_text(out, L3_TAG_TEXT("</PDP Context Status>"));
   return 1;
 }
 

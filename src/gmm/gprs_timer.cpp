@@ -1,5 +1,7 @@
 #include "gmm/gprs_timer.h"
 
+#include "core/output.h"
+
 namespace l3 {
 namespace {
 
@@ -26,22 +28,22 @@ void render_timer_body(uint8_t timer, OutputText& out, std::span<const ValueText
   // Three bits: every unit has a row.
   out.append(text_or(units, static_cast<uint32_t>(unit), ""));
   append_plain(out, "</Unit>\n");
-  write_field_int("Timer value", timer & 0x1F, out, 0);
+  write_field_int(L3_TAG("Timer value"), timer & 0x1F, out, 0);
 }
 
 }  // namespace
 
 int render_gprs_timer(uint8_t timer, OutputText& out) {
-  append_tag_text(out, "<GPRS Timer>");
+  append_tag_text(out, L3_TAG_TEXT("<GPRS Timer>"));
   render_timer_body(timer, out, kGprsTimerUnitTexts);
-  append_tag_text(out, "</GPRS Timer>");
+  append_tag_text(out, L3_TAG_TEXT("</GPRS Timer>"));
   return 1;
 }
 
 int render_t3302_value(uint8_t timer, OutputText& out) {
-  append_tag_text(out, "<T3302 Value>\n");
+  append_tag_text(out, L3_TAG_TEXT("<T3302 Value>\n"));
   render_timer_body(timer, out, kT3302UnitTexts);
-  append_tag_text(out, "</T3302 Value>\n");
+  append_tag_text(out, L3_TAG_TEXT("</T3302 Value>\n"));
   return 1;
 }
 

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "core/output.h"
+
 namespace l3 {
 
 void decode_ms_network_capability(MsNetworkCapability& c, const BitBuffer& b) {
@@ -188,19 +190,19 @@ void render_flag(OutputText& out, CText open, uint8_t value, CText text0, CText 
 }  // namespace
 
 int render_ms_network_capability(const MsNetworkCapability& c, OutputText& out) {
-  append_tag_text(out, "<MS Network Capability>");
+  append_tag_text(out, L3_TAG_TEXT("<MS Network Capability>"));
   for (const CapabilityFlag& f : kNetworkCapabilityFlags) {
     render_flag(out, f.open, c.*f.field, f.text0, f.text1, f.close, f.tag_text);
   }
-  append_tag_text(out, "<SS Screening Indicator>\n");
+  append_tag_text(out, L3_TAG_TEXT("<SS Screening Indicator>\n"));
   append_value_note(c.ss_screening_indicator, out, 0);
   // Two bits: every value has a row.
   out.append(text_or(kSsScreeningTexts, c.ss_screening_indicator, ""));
-  append_tag_text(out, "</SS Screening Indicator>\n");
+  append_tag_text(out, L3_TAG_TEXT("</SS Screening Indicator>\n"));
   render_flag(out, "<LCS VA capability>\n", c.lcs_va,
               "LCS value added location request notification capability not supported",
               "LCS value added location request notification capability supported", "</LCS VA capability>\n", true);
-  append_tag_text(out, "</MS Network Capability>");
+  append_tag_text(out, L3_TAG_TEXT("</MS Network Capability>"));
   return 1;
 }
 
@@ -231,13 +233,13 @@ static_assert(std::size(kA5Tags) == std::size(RadioAccessEntry{}.a5));
 
 void render_value_part(const RadioAccessEntry& e, OutputText& out) {
   append_plain(out, "<MSRACapabilityValuePart>\n");
-  write_field_u8("RF Capability", e.rf_power_capability, out, 0);
+  write_field_u8(L3_TAG("RF Capability"), e.rf_power_capability, out, 0);
   if (e.has_a5_bits) {
-    append_tag_text(out, "<A5 bits>\n");
+    append_tag_text(out, L3_TAG_TEXT("<A5 bits>\n"));
     for (size_t i = 0; i < std::size(kA5Tags); ++i) {
       render_flag(out, kA5Tags[i].open, e.a5[i], kA5Tags[i].text0, kA5Tags[i].text1, kA5Tags[i].close, false);
     }
-    append_tag_text(out, "</A5 bits>\n");
+    append_tag_text(out, L3_TAG_TEXT("</A5 bits>\n"));
   }
   render_flag(out, "<ES IND>", e.es_ind, "controlled early Classmark Sending option is not implemented",
               "controlled early Classmark Sending option is implemented", "</ES IND>", true);
@@ -247,17 +249,17 @@ void render_value_part(const RadioAccessEntry& e, OutputText& out) {
   render_flag(out, "<VBS>", e.vbs, "no VBS capability or no notifications wanted",
               "VBS capability and notifications wanted", "</VBS>", false);
   if (e.has_multislot_capability) {
-    append_tag_text(out, "<Multislot capability>");
-    if (e.has_hscsd_class) write_field_u8("HSCSD Multi Slot Class", e.hscsd_multislot_class, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<Multislot capability>"));
+    if (e.has_hscsd_class) write_field_u8(L3_TAG("HSCSD Multi Slot Class"), e.hscsd_multislot_class, out, 0);
     if (e.has_gprs_class) {
-      write_field_u8("GPRS Multi Slot Class", e.gprs_multislot_class, out, 0);
-      write_field_u8("Ext Dynamic Alloc Capability", e.gprs_extended_dynamic_allocation, out, 0);
+      write_field_u8(L3_TAG("GPRS Multi Slot Class"), e.gprs_multislot_class, out, 0);
+      write_field_u8(L3_TAG("Ext Dynamic Alloc Capability"), e.gprs_extended_dynamic_allocation, out, 0);
     }
     if (e.has_sms_values) {
-      write_field_u8("SMS", e.sms_value, out, 0);
-      write_field_u8("SM", e.sm_value, out, 0);
+      write_field_u8(L3_TAG("SMS"), e.sms_value, out, 0);
+      write_field_u8(L3_TAG("SM"), e.sm_value, out, 0);
     }
-    append_tag_text(out, "</Multislot capability>");
+    append_tag_text(out, L3_TAG_TEXT("</Multislot capability>"));
   }
   append_plain(out, "</MSRACapabilityValuePart>\n");
 }
@@ -265,29 +267,28 @@ void render_value_part(const RadioAccessEntry& e, OutputText& out) {
 }  // namespace
 
 int render_ms_radio_access_capability(const MsRadioAccessCapability& c, OutputText& out) {
-  append_tag_text(out, "<MS Radio Access Capability>");
+  append_tag_text(out, L3_TAG_TEXT("<MS Radio Access Capability>"));
   for (size_t k = 1; k <= c.count && k < std::size(c.entries); ++k) {
     const RadioAccessEntry& e = c.entries[k];
     append_plain(out, "<Index>");
-    append_tag_text(out, "<Access Tech Type>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Access Tech Type>\n"));
     append_value_note(e.access_technology_type, out, 0);
     out.append(text_or(kAccessTechnologyTexts, e.access_technology_type, "Unknow"));
-    append_tag_text(out, "</Access Tech Type>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Access Tech Type>\n"));
     if (e.has_value_part) render_value_part(e, out);
     for (size_t i = 0; i < e.additional_count && i < std::size(e.additional); ++i) {
       const AdditionalAccessTechnology& a = e.additional[i];
-      append_tag_text(out, "<Additional access technology>\n");
-      append_tag_text(out, "<Access Tech Type>\n");
+      append_tag_text(out, L3_TAG_TEXT("<Additional access technology>\n", "<Access Tech Type>\n"));
       append_value_note(a.access_technology_type, out, 0);
       out.append(text_or(kAccessTechnologyTexts, a.access_technology_type, "Unknow"));
-      append_tag_text(out, "</Access Tech Type>\n");
-      write_field_u8("GMSK Power Class", a.gmsk_power_class, out, 0);
-      write_field_u8("8PSK Power Class", a.psk8_power_class, out, 0);
-      append_tag_text(out, "</Additional access technology>\n");
+      append_tag_text(out, L3_TAG_TEXT("</Access Tech Type>\n"));
+      write_field_u8(L3_TAG("GMSK Power Class"), a.gmsk_power_class, out, 0);
+      write_field_u8(L3_TAG("8PSK Power Class"), a.psk8_power_class, out, 0);
+      append_tag_text(out, L3_TAG_TEXT("</Additional access technology>\n"));
     }
     append_plain(out, "</Index>\n");
   }
-  append_tag_text(out, "</MS Radio Access Capability>");
+  append_tag_text(out, L3_TAG_TEXT("</MS Radio Access Capability>"));
   return 1;
 }
 

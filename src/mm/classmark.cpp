@@ -1,5 +1,6 @@
 #include "mm/classmark.h"
 
+#include "core/output.h"
 #include "core/record.h"
 
 namespace l3 {
@@ -15,12 +16,12 @@ constexpr ValueText kRevisionLevelTexts[] = {
 static_assert(well_formed(kRevisionLevelTexts));
 
 int render_revision_level(uint8_t value, OutputText& out) {
-  append_tag_text(out, "<Revision level>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Revision level>\n"));
   append_value_note(value, out, 0);
   const CText text = find_text(kRevisionLevelTexts, value);
   if (text.text == nullptr) return 0;
   out.append(text);
-  append_tag_text(out, "</Revision level>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Revision level>\n"));
   return 1;
 }
 
@@ -41,31 +42,25 @@ constexpr BitField kEsInd2 = {"ESIND", "Controlled Early Classmark Sending imple
                               "Controlled Early Classmark Sending not implemented"};
 constexpr BitField kA51 = {"A5_1", "not available", "available"};
 constexpr BitField kPsCapability = {"PS capability", "present", "not present"};
-constexpr BitField kSmCapability = {"SM capability",
-                                    "Mobile station supports mobile terminated point to point SMS",
+constexpr BitField kSmCapability = {"SM capability", "Mobile station supports mobile terminated point to point SMS",
                                     "Mobile station does not support mobile terminated point to point SMS"};
-constexpr BitField kVbs = {"VBS notification reception",
-                           "VBS capability and notifications wanted", "no VBS capability or no notifications wanted"};
-constexpr BitField kVgcs = {"VGCS notification reception",
-                            "VGCS capability and notifications wanted",
+constexpr BitField kVbs = {"VBS notification reception", "VBS capability and notifications wanted",
+                           "no VBS capability or no notifications wanted"};
+constexpr BitField kVgcs = {"VGCS notification reception", "VGCS capability and notifications wanted",
                             "no VGCS capability or no notifications wanted"};
 constexpr BitField kCm3 = {"CM3", "The MS supports options that are indicated in classmark 3 IE",
                            "The MS does not support any options that are indicated in CM3"};
-constexpr BitField kLcsVa = {"LCS VA capability",
-                             "LCS value added location request notification capability supported",
+constexpr BitField kLcsVa = {"LCS VA capability", "LCS value added location request notification capability supported",
                              "LCS value added location request notification capability not supported"};
 constexpr BitField kUcs2 = {"UCS2 treatment  reception",
                             "the ME has no preference between the use of the default alphabet and the use of UCS2.",
                             "the ME has a preference for the default alphabet over UCS2."};
-constexpr BitField kSolsa = {"SoLSA", "The ME supports SoLSA",
-                             "The ME does not support SoLSA"};
+constexpr BitField kSolsa = {"SoLSA", "The ME supports SoLSA", "The ME does not support SoLSA"};
 constexpr BitField kCmsp = {"CMSP",
                             "Network initiated MO CM connection request supported for at least one CM protocol.",
                             "Network initiated MO CM connection request not supported."};
-constexpr BitField kA53 = {"A5_3", "encryption algorithm A5/3 available",
-                           "encryption algorithm A5/3 not available"};
-constexpr BitField kA52 = {"A5_2", "encryption algorithm A5/2 available",
-                           "encryption algorithm A5/2 not available"};
+constexpr BitField kA53 = {"A5_3", "encryption algorithm A5/3 available", "encryption algorithm A5/3 not available"};
+constexpr BitField kA52 = {"A5_2", "encryption algorithm A5/2 available", "encryption algorithm A5/2 not available"};
 
 }  // namespace
 
@@ -81,7 +76,7 @@ int render_classmark1(const Classmark1& c, OutputText& out) {
   if (render_revision_level(c.revision_level, out) == 0) return 0;
   render_bit(kEsInd1, c.es_ind, out);
   render_bit(kA51, c.a5_1, out);
-  write_field_u8("RF Power Capability", c.rf_power_capability, out, 0);
+  write_field_u8(L3_TAG("RF Power Capability"), c.rf_power_capability, out, 0);
   out.append("</MobileStationClassmark1>\n");
   return 1;
 }
@@ -111,17 +106,17 @@ void decode_classmark2(Classmark2& c, const BitBuffer& b, uint8_t direction) {
 }
 
 int render_classmark2(const Classmark2& c, OutputText& out) {
-  append_tag_text(out, "<Mobile Station Classmark 2>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Mobile Station Classmark 2>\n"));
   if (render_revision_level(c.revision_level, out) == 0) return 0;
   render_bit(kEsInd2, c.es_ind, out);
   render_bit(kA51, c.a5_1, out);
-  write_field_u8("RF Power Capability", c.rf_power_capability, out, 0);
+  write_field_u8(L3_TAG("RF Power Capability"), c.rf_power_capability, out, 0);
   render_bit(kPsCapability, c.ps_capability, out);
-  write_field_u8("SS Screening Indicator", c.ss_screening_indicator, out, 0);
+  write_field_u8(L3_TAG("SS Screening Indicator"), c.ss_screening_indicator, out, 0);
   render_bit(kSmCapability, c.sm_capability, out);
   render_bit(kVbs, c.vbs_notification, out);
   render_bit(kVgcs, c.vgcs_notification, out);
-  write_field_u8("FC Frequency Capability reception", c.fc_frequency_capability, out, 0);
+  write_field_u8(L3_TAG("FC Frequency Capability reception"), c.fc_frequency_capability, out, 0);
   render_bit(kCm3, c.cm3, out);
   if (c.extended == 1) {
     render_bit(kLcsVa, c.lcs_va_capability, out);
@@ -131,7 +126,7 @@ int render_classmark2(const Classmark2& c, OutputText& out) {
   render_bit(kCmsp, c.cmsp, out);
   render_bit(kA53, c.a5_3, out);
   render_bit(kA52, c.a5_2, out);
-  append_tag_text(out, "</Mobile Station Classmark 2>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Mobile Station Classmark 2>\n"));
   return 1;
 }
 

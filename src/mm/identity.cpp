@@ -1,5 +1,7 @@
 #include "mm/identity.h"
 
+#include "core/output.h"
+
 namespace l3 {
 
 namespace {
@@ -64,22 +66,18 @@ void decode_mobile_identity(MobileIdentity& id, const BitBuffer& b) {
 }
 
 int render_mobile_identity(const MobileIdentity& id, OutputText& out) {
-  append_tag_text(out, "<Mobile Identity>");
-  append_tag_text(out, "<Type of identity>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Mobile Identity>", "<Type of identity>\n"));
   append_value_note(id.type, out, 0);
   const char* type_text = find_text(kIdentityTypeTexts, id.type);
   if (type_text == nullptr) return 0;
   out.append(type_text);
-  append_tag_text(out, "</Type of identity>\n");
-  append_tag_text(out, "<odd even indication>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Type of identity>\n", "<odd even indication>\n"));
   append_value_note(id.odd_even, out, 0);
   out.append(id.odd_even == 0 ? "even" : "odd");
-  append_tag_text(out, "</odd even indication>\n");
-  append_tag_text(out, "<Identity Digits>\n");
+  append_tag_text(out, L3_TAG_TEXT("</odd even indication>\n", "<Identity Digits>\n"));
   if (id.text[0] != '\0') out.append("0x");
   out.append(id.text, strnlen(id.text, sizeof id.text));
-  append_tag_text(out, "</Identity Digits>\n");
-  append_tag_text(out, "</Mobile Identity>");
+  append_tag_text(out, L3_TAG_TEXT("</Identity Digits>\n", "</Mobile Identity>"));
   return 1;
 }
 
@@ -96,11 +94,11 @@ void decode_routing_area_identification(RoutingAreaId& rai, const BitBuffer& b) 
 }
 
 int render_location_area_id(const LocationAreaId& lai, OutputText& out) {
-  append_tag_text(out, "<Location area identification>\n");
-  write_field_int("MCC", lai.mcc, out, 0);
-  write_field_u8("MNC", lai.mnc, out, 0);
-  write_field_u16("LAC", lai.lac, out, 0);
-  append_tag_text(out, "</Location area identification>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Location area identification>\n"));
+  write_field_int(L3_TAG("MCC"), lai.mcc, out, 0);
+  write_field_u8(L3_TAG("MNC"), lai.mnc, out, 0);
+  write_field_u16(L3_TAG("LAC"), lai.lac, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("</Location area identification>\n"));
   return 1;
 }
 
@@ -116,8 +114,8 @@ int render_plmn_entries(std::span<const Plmn> entries, uint8_t count, OutputText
   out.append("<PLMNList>\n");
   for (size_t k = 1; k <= count && k < entries.size(); ++k) {
     out.append("<PLMN>\n");
-    write_field_int("MCC", entries[k].mcc, out, 0);
-    write_field_u8("MNC", entries[k].mnc, out, 0);
+    write_field_int(L3_TAG("MCC"), entries[k].mcc, out, 0);
+    write_field_u8(L3_TAG("MNC"), entries[k].mnc, out, 0);
     out.append("</PLMN>\n");
   }
   out.append("</PLMNList>\n");
@@ -125,7 +123,7 @@ int render_plmn_entries(std::span<const Plmn> entries, uint8_t count, OutputText
 }
 
 int render_ciphering_key_sequence_number(uint8_t value, OutputText& out, uint8_t direction) {
-  append_tag_text(out, "<ciphering key sequence number>\n");
+  append_tag_text(out, L3_TAG_TEXT("<ciphering key sequence number>\n"));
   append_value_note(value, out, 0);
   if (value > 7) return 0;
   if (value < 7) {
@@ -133,18 +131,18 @@ int render_ciphering_key_sequence_number(uint8_t value, OutputText& out, uint8_t
   } else {
     out.append(direction == 0 ? "No key is available" : "Reserved");
   }
-  append_tag_text(out, "</ciphering key sequence number>\n");
+  append_tag_text(out, L3_TAG_TEXT("</ciphering key sequence number>\n"));
   return 1;
 }
 
 int render_autn(const Autn& autn, OutputText& out) {
-  append_tag_text(out, "<Authentication AUTN parameter>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Authentication AUTN parameter>\n"));
   out.append("<submsg>\n");
   for (size_t i = 1; i <= autn.count && i < std::size(autn.octets); ++i) {
-    write_field_u8("AuthenticationAUTN", autn.octets[i], out, 1);
+    write_field_u8(L3_TAG("AuthenticationAUTN"), autn.octets[i], out, 1);
   }
   out.append("</submsg>\n");
-  append_tag_text(out, "</Authentication AUTN parameter>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Authentication AUTN parameter>\n"));
   return 1;
 }
 
@@ -186,19 +184,18 @@ static_assert(well_formed(kCallPriorityTexts));
 }  // namespace
 
 int render_group_call_reference(const GroupCallReference& g, OutputText& out) {
-  append_tag_text(out, "<Call Reference>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Call Reference>\n"));
   // The 27 reference bits read as one binary number, shown in hexadecimal.
-  write_field_int("Binary Code for Call Reference", static_cast<int32_t>(g.call_reference), out, 1);
-  append_tag_text(out, "<Service Flag>\n");
+  write_field_int(L3_TAG("Binary Code for Call Reference"), static_cast<int32_t>(g.call_reference), out, 1);
+  append_tag_text(out, L3_TAG_TEXT("<Service Flag>\n"));
   append_value_note(g.service_flag, out, 0);
   out.append(g.service_flag == 1 ? "VGCS" : "VBS");
-  append_tag_text(out, "</Service Flag>\n");
-  append_tag_text(out, "<Acknowledgement Flag>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Service Flag>\n", "<Acknowledgement Flag>\n"));
   append_value_note(g.acknowledgement_flag, out, 0);
   out.append(g.acknowledgement_flag == 1 ? "Required" : "Not Required");
-  append_tag_text(out, "</Acknowledgement Flag>\n");
-  if (render_value_block(out, "Call Priority", g.call_priority, kCallPriorityTexts) == 0) return 0;
-  append_tag_text(out, "<Ciphering Information>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Acknowledgement Flag>\n"));
+  if (render_value_block(out, L3_TAG("Call Priority"), g.call_priority, kCallPriorityTexts) == 0) return 0;
+  append_tag_text(out, L3_TAG_TEXT("<Ciphering Information>\n"));
   append_value_note(g.ciphering_information, out, 0);
   if (g.ciphering_information > 15) return 0;
   if (g.ciphering_information == 0) {
@@ -207,8 +204,7 @@ int render_group_call_reference(const GroupCallReference& g, OutputText& out) {
     out.append("Ciphering with Cipher key Number ");
     out.push(kDigitChars[g.ciphering_information]);
   }
-  append_tag_text(out, "</Ciphering Information>\n");
-  append_tag_text(out, "</Call Reference>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Ciphering Information>\n", "</Call Reference>\n"));
   return 1;
 }
 

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <span>
 
+#include "core/output.h"
 #include "core/record.h"
 
 namespace l3 {
@@ -279,7 +280,7 @@ int render_qos_field(OutputText& out, const QosField& f, const QualityOfService&
 }  // namespace
 
 int render_quality_of_service(const QualityOfService& q, OutputText& out) {
-  append_tag_text(out, "<Quality of service>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Quality of service>\n"));
   for (const QosField& f : kQosFields) {
     if (render_qos_field(out, f, q) == 0) return 0;
   }
@@ -287,10 +288,10 @@ int render_quality_of_service(const QualityOfService& q, OutputText& out) {
   // towards it); the frame's real direction says who sent it, else the caller's byte.
   const bool from_mobile = real_direction() ? q.from_mobile != 0 : q.direction == 0;
   if (from_mobile) {
-    render_value_block(out, "Source Statistics Descriptor", q.source_statistics_descriptor, kSourceStatisticsTexts,
-                       "unknown");
+    render_value_block(out, L3_TAG("Source Statistics Descriptor"), q.source_statistics_descriptor,
+                       kSourceStatisticsTexts, "unknown");
   }
-  append_tag_text(out, "</Quality of service>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Quality of service>\n"));
   return 1;
 }
 

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "core/output.h"
+
 namespace l3 {
 
 namespace {
@@ -134,47 +136,45 @@ static_assert(well_formed(kPdpTypeNumberTexts));
 }  // namespace
 
 int render_pdp_address(const PdpAddress& a, OutputText& out) {
-  append_tag_text(out, "<Packet data protocol address>\n");
-  append_tag_text(out, "<PDP type>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Packet data protocol address>\n", "<PDP type>\n"));
   append_value_note(a.pdp_type_organisation, out, 0);
   if (a.pdp_type_organisation == 15 && a.direction == 0) {
     out.append("Empty PDP type");
   } else {
     out.append(text_or(kPdpTypeOrganisationTexts, a.pdp_type_organisation, "reserved"));
   }
-  append_tag_text(out, "</PDP type>\n");
-  append_tag_text(out, "<PDP type number value>\n");
+  append_tag_text(out, L3_TAG_TEXT("</PDP type>\n", "<PDP type number value>\n"));
   append_value_note(a.pdp_type_number, out, 0);
   out.append(text_or(kPdpTypeNumberTexts, a.pdp_type_number, "reserved"));
-  append_tag_text(out, "</PDP type number value>\n");
+  append_tag_text(out, L3_TAG_TEXT("</PDP type number value>\n"));
   if (a.address_length > 2) {
-    append_tag_text(out, "<Address information>\n");
-    write_field_u8("Address Length", a.address_length, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<Address information>\n"));
+    write_field_u8(L3_TAG("Address Length"), a.address_length, out, 0);
     out.append("<Address>\n");
     for (uint32_t i = 1; i <= stored(a.address_length, kPdpAddressOctets); ++i) {
       append_dec(out, a.address[i]);
       out.push('.');  // an IPv4 address ends with a dot too: hosts expect it
     }
     out.append("</Address>\n");
-    append_tag_text(out, "</Address information>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Address information>\n"));
   }
-  append_tag_text(out, "</Packet data protocol address>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Packet data protocol address>\n"));
   return 1;
 }
 
 int render_access_point_name(const AccessPointName& a, OutputText& out) {
-  append_tag_text(out, "<Access Point Name>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Access Point Name>\n"));
   for (uint32_t i = 1; i <= stored(a.count, kApnOctets); ++i) {
     uint8_t c = a.octets[i];
     // Label lengths, blanks, controls and every octet from 128 up show as "_".
     out.push(c == 127 || static_cast<int8_t>(c) <= 32 ? '_' : static_cast<char>(c));
   }
-  append_tag_text(out, "</Access Point Name>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Access Point Name>\n"));
   return 1;
 }
 
 int render_protocol_configuration_options(const ProtocolConfigurationOptions& p, OutputText& out) {
-  append_tag_text(out, "<Protocol Configuration Options>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Protocol Configuration Options>\n"));
   out.append("<Configurationprotocol>\n");
   append_value_note(p.configuration_protocol, out, 0);
   out.append(p.configuration_protocol == 0 ? "PPP for use with IP PDP type" : "PPP\n");
@@ -183,13 +183,13 @@ int render_protocol_configuration_options(const ProtocolConfigurationOptions& p,
     out.append("<protocols>\n");
     for (uint32_t i = 1; i <= stored(p.count, kPcoEntries); ++i) {
       const PcoEntry& e = p.entries[i];
-      write_field_u16("Protocol ID", e.protocol_id, out, 1);
-      write_field_octets("Protocol contents", p.contents(e), out, static_cast<int>(stored(e.length, kPcoContentOctets)),
-                         0);
+      write_field_u16(L3_TAG("Protocol ID"), e.protocol_id, out, 1);
+      write_field_octets(L3_TAG("Protocol contents"), p.contents(e), out,
+                         static_cast<int>(stored(e.length, kPcoContentOctets)), 0);
     }
     out.append("</protocols>\n");
   }
-  append_tag_text(out, "</Protocol Configuration Options>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Protocol Configuration Options>\n"));
   return 1;
 }
 
@@ -210,29 +210,30 @@ static_assert(well_formed(kTftOperationCodeTexts));
 
 int render_traffic_flow_template(const TrafficFlowTemplate& t, OutputText& out) {
   out.append("<TrafficFlowTemplate>\n");
-  if (render_value_block(out, "TFT operation code", t.tft_operation_code, kTftOperationCodeTexts) == 0) return 0;
+  if (render_value_block(out, L3_TAG("TFT operation code"), t.tft_operation_code, kTftOperationCodeTexts) == 0)
+    return 0;
   if (t.number_of_packet_filters != 0) {
-    append_tag_text(out, "<Packet filter>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Packet filter>\n"));
     for (uint32_t i = 1; i <= stored(t.number_of_packet_filters, kPacketFilters); ++i) {
       const PacketFilter& f = t.filters[i];
-      write_field_u8("Packet filter identifier", f.identifier, out, 1);
-      write_field_u8("Packet filter evaluation precedence", f.evaluation_precedence, out, 1);
-      write_field_octets("Packet filter contents", f.contents, out,
+      write_field_u8(L3_TAG("Packet filter identifier"), f.identifier, out, 1);
+      write_field_u8(L3_TAG("Packet filter evaluation precedence"), f.evaluation_precedence, out, 1);
+      write_field_octets(L3_TAG("Packet filter contents"), f.contents, out,
                          static_cast<int>(stored(f.length, kTftContentOctets)), 0);
     }
-    append_tag_text(out, "</Packet filter>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Packet filter>\n"));
   }
-  append_tag_text(out, "<E bit>\n");
+  append_tag_text(out, L3_TAG_TEXT("<E bit>\n"));
   append_value_note(t.e_bit, out, 0);
   out.append(t.e_bit == 0 ? "parameters list is not included" : "parameters list is included");
-  append_tag_text(out, "</E bit>\n");
+  append_tag_text(out, L3_TAG_TEXT("</E bit>\n"));
   if (t.e_bit == 1 && t.parameter_count != 0) {
     out.append("<Parameters>\n");
     for (uint32_t i = 1; i <= stored(t.parameter_count, kTftParameters); ++i) {
       const TftParameter& q = t.parameters[i];
-      write_field_u8("Parameter identifier", q.identifier, out, 1);
-      write_field_octets("Parameter contents", q.contents, out, static_cast<int>(stored(q.length, kTftContentOctets)),
-                         0);
+      write_field_u8(L3_TAG("Parameter identifier"), q.identifier, out, 1);
+      write_field_octets(L3_TAG("Parameter contents"), q.contents, out,
+                         static_cast<int>(stored(q.length, kTftContentOctets)), 0);
     }
     out.append("</Parameters>\n");
   }
@@ -320,28 +321,28 @@ int render_sm_cause(uint32_t cause, OutputText& out, uint8_t direction) {
 }
 
 int render_packet_flow_identifier(uint32_t value, OutputText& out) {
-  return render_value_block(out, "Packet Flow Identifier", value, kPacketFlowIdentifierTexts, "dynamically assigned");
+  return render_value_block(out, L3_TAG("Packet Flow Identifier"), value, kPacketFlowIdentifierTexts,
+                            "dynamically assigned");
 }
 
 int render_tear_down_indicator(uint32_t value, OutputText& out) {
-  return render_value_block(out, "Tear Down Indicator", value, kTearDownIndicatorTexts);
+  return render_value_block(out, L3_TAG("Tear Down Indicator"), value, kTearDownIndicatorTexts);
 }
 
 int render_sm_radio_priority(uint32_t value, OutputText& out) {
-  return render_value_block(out, "Radio priority", value, kSmRadioPriorityTexts, "priority level 4");
+  return render_value_block(out, L3_TAG("Radio priority"), value, kSmRadioPriorityTexts, "priority level 4");
 }
 
 int render_nsapi(uint32_t value, OutputText& out) {
-  return render_value_block(out, "Network service access point identifier", value, kNsapiTexts);
+  return render_value_block(out, L3_TAG("Network service access point identifier"), value, kNsapiTexts);
 }
 
 int render_llc_sapi(uint32_t value, OutputText& out) {
-  return render_value_block(out, "LLC service access point identifier", value, kLlcSapiTexts);
+  return render_value_block(out, L3_TAG("LLC service access point identifier"), value, kLlcSapiTexts);
 }
 
 int render_not_implemented(OutputText& out) {
-  append_tag_text(out, "<NOT IMPLEMENTED>\n");
-  append_tag_text(out, "</NOT IMPLEMENTED>\n");
+  append_tag_text(out, L3_TAG_TEXT("<NOT IMPLEMENTED>\n", "</NOT IMPLEMENTED>\n"));
   return 1;
 }
 

@@ -1,3 +1,4 @@
+#include "core/output.h"
 #include "gmm/gprs_timer.h"
 #include "sm/sm_messages.h"
 
@@ -26,9 +27,9 @@ void render_context_request_head(const R& r, OutputText& out) {
 }  // namespace
 
 int render_sm_activate_pdp_context_request(const ActivatePdpContextRequest& r, OutputText& out) {
-  append_tag_text(out, "<Activate PDP Context Request>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Activate PDP Context Request>\n"));
   render_context_request_head(r, out);
-  append_tag_text(out, "</Activate PDP Context Request>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Activate PDP Context Request>\n"));
   return 1;
 }
 
@@ -64,12 +65,12 @@ int render_sm_activate_pdp_context_reject(const SmReject& r, OutputText& out) {
 }
 
 int render_sm_request_pdp_context_activation(const RequestPdpContextActivation& r, OutputText& out) {
-  append_tag_text(out, "<Request PDP Context Activation>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Request PDP Context Activation>\n"));
   wrap_element(out, "<Offered PDP address>\n", "</Offered PDP address>\n",
                [&] { render_pdp_address(r.offered_pdp_address, out); });
   if (r.access_point_name.present) render_access_point_name(r.access_point_name.value, out);
   render_pco_if_present(r.pco, out);
-  append_tag_text(out, "</Request PDP Context Activation>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Request PDP Context Activation>\n"));
   return 1;
 }
 
@@ -79,11 +80,11 @@ int render_sm_request_pdp_context_activation_reject(const SmReject& r, OutputTex
 }
 
 int render_sm_deactivate_pdp_context_request(const DeactivatePdpContextRequest& r, OutputText& out) {
-  append_tag_text(out, "<Deactivate PDP Context Request>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Deactivate PDP Context Request>\n"));
   render_sm_cause(r.sm_cause, out, r.direction);
   if (r.tear_down_indicator.present) render_tear_down_indicator(r.tear_down_indicator.value, out);
   render_pco_if_present(r.pco, out);
-  append_tag_text(out, "</Deactivate PDP Context Request>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Deactivate PDP Context Request>\n"));
   return 1;
 }
 
@@ -101,7 +102,7 @@ int render_sm_deactivate_pdp_context_accept(const SmPcoOnly& r, OutputText& out)
 }
 
 int render_sm_modify_pdp_context_request_network(const ModifyPdpContextRequestNetwork& r, OutputText& out) {
-  append_tag_text(out, "<Modify PDP Context Request DL>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Modify PDP Context Request DL>\n"));
   render_sm_radio_priority(r.radio_priority, out);
   wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
                [&] { render_llc_sapi(r.requested_llc_sapi, out); });
@@ -111,7 +112,7 @@ int render_sm_modify_pdp_context_request_network(const ModifyPdpContextRequestNe
     render_packet_flow_identifier(r.packet_flow_identifier.value.value, out);
   }
   render_pco_if_present(r.pco, out);
-  append_tag_text(out, "</Modify PDP Context Request DL>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Modify PDP Context Request DL>\n"));
   return 1;
 }
 
@@ -120,7 +121,7 @@ int render_sm_modify_pdp_context_accept_ms(const SmPcoOnly& r, OutputText& out) 
 }
 
 int render_sm_modify_pdp_context_request_ms(const ModifyPdpContextRequestMs& r, OutputText& out) {
-  append_tag_text(out, "<Modify PDP Context Request UL>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Modify PDP Context Request UL>\n"));
   if (r.requested_llc_sapi.present) {
     wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
                  [&] { render_llc_sapi(r.requested_llc_sapi.value, out); });
@@ -133,12 +134,12 @@ int render_sm_modify_pdp_context_request_ms(const ModifyPdpContextRequestMs& r, 
     wrap_element(out, "<New TFT>\n", "</New TFT>\n", [&] { render_traffic_flow_template(r.new_tft.value, out); });
   }
   render_pco_if_present(r.pco, out);
-  append_tag_text(out, "</Modify PDP Context Request UL>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Modify PDP Context Request UL>\n"));
   return 1;
 }
 
 int render_sm_modify_pdp_context_accept_network(const ModifyPdpContextAcceptNetwork& r, OutputText& out) {
-  append_tag_text(out, "<Modify PDP Context Accept DL>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Modify PDP Context Accept DL>\n"));
   if (r.negotiated_qos.present) {
     // Hosts know the negotiated QoS of this message under the request's name.
     wrap_element(out, "<Requested new QoS>\n", "</Requested new QoS>\n",
@@ -156,23 +157,23 @@ int render_sm_modify_pdp_context_accept_network(const ModifyPdpContextAcceptNetw
     render_packet_flow_identifier(r.packet_flow_identifier.value.value, out);
   }
   render_pco_if_present(r.pco, out);
-  append_tag_text(out, "</Modify PDP Context Accept DL>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Modify PDP Context Accept DL>\n"));
   return 1;
 }
 
 int render_sm_modify_pdp_context_reject(const SmReject& r, OutputText& out) {
-  append_tag_text(out, "<Modify_PDP_Context_Reject>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Modify_PDP_Context_Reject>\n"));
   wrap_element(out, "<SM cause>\n", "</SM cause>\n", [&] { render_sm_cause(r.sm_cause, out, r.direction); });
   if (r.pco.present) {
     wrap_element(out, "<Protocol configuration options>\n", "</Protocol configuration options>\n",
                  [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
-  append_tag_text(out, "</Modify_PDP_Context_Reject>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Modify_PDP_Context_Reject>\n"));
   return 1;
 }
 
 int render_sm_activate_secondary_pdp_context_request(const ActivateSecondaryPdpContextRequest& r, OutputText& out) {
-  append_tag_text(out, "<Activate AA PDP Context Request>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Activate AA PDP Context Request>\n"));
   wrap_element(out, "<Requested NSAPI>\n", "</Requested NSAPI>\n", [&] { render_nsapi(r.requested_nsapi, out); });
   wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
                [&] { render_llc_sapi(r.requested_llc_sapi, out); });
@@ -181,12 +182,12 @@ int render_sm_activate_secondary_pdp_context_request(const ActivateSecondaryPdpC
   wrap_element(out, "<Linked TI>\n", "</Linked TI>\n", [&] { render_not_implemented(out); });
   if (r.tft.present) render_traffic_flow_template(r.tft.value, out);
   render_pco_if_present(r.pco, out);
-  append_tag_text(out, "</Activate AA PDP Context Request>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Activate AA PDP Context Request>\n"));
   return 1;
 }
 
 int render_sm_activate_secondary_pdp_context_accept(const ActivateSecondaryPdpContextAccept& r, OutputText& out) {
-  append_tag_text(out, "<Activate AA PDP Context Accept>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Activate AA PDP Context Accept>\n"));
   wrap_element(out, "<Negotiated LLC SAPI>\n", "</Negotiated LLC SAPI>\n",
                [&] { render_llc_sapi(r.negotiated_llc_sapi, out); });
   wrap_element(out, "<Negotiated QoS>\n", "</Negotiated QoS>\n",
@@ -201,34 +202,34 @@ int render_sm_activate_secondary_pdp_context_accept(const ActivateSecondaryPdpCo
     wrap_element(out, "<Protocol configuration options>\n", "</Protocol configuration options>\n",
                  [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
-  append_tag_text(out, "</Activate AA PDP Context Accept>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Activate AA PDP Context Accept>\n"));
   return 1;
 }
 
 int render_sm_activate_secondary_pdp_context_reject(const SmReject& r, OutputText& out) {
-  append_tag_text(out, "<Activate AA PDP Context Reject>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Activate AA PDP Context Reject>\n"));
   render_sm_cause(r.sm_cause, out, r.direction);
   if (r.pco.present) {
     wrap_element(out, "<Protocol configuration options>\n", "</Protocol configuration options>\n",
                  [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
-  append_tag_text(out, "</Activate AA PDP Context Reject>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Activate AA PDP Context Reject>\n"));
   return 1;
 }
 
 int render_sm_activate_aa_pdp_context_request(const ActivateAaPdpContextRequest& r, OutputText& out) {
-  append_tag_text(out, "<Activate GSM AA PDP Context Request>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Activate GSM AA PDP Context Request>\n"));
   render_context_request_head(r, out);
   if (r.requested_aa_ready_timer.present) {
     wrap_element(out, "<AA READY timer value>\n", "</AA READY timer value>\n",
                  [&] { render_gprs_timer(r.requested_aa_ready_timer.value, out); });
   }
-  append_tag_text(out, "</Activate GSM AA PDP Context Request>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Activate GSM AA PDP Context Request>\n"));
   return 1;
 }
 
 int render_sm_activate_aa_pdp_context_accept(const ActivateAaPdpContextAccept& r, OutputText& out) {
-  append_tag_text(out, "<Activate GSM AA PDP Context Accept>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Activate GSM AA PDP Context Accept>\n"));
   wrap_element(out, "<Negotiated LLC SAPI>\n", "</Negotiated LLC SAPI>\n",
                [&] { render_llc_sapi(r.negotiated_llc_sapi, out); });
   wrap_element(out, "<Negotiated QoS>\n", "</Negotiated QoS>\n",
@@ -242,7 +243,7 @@ int render_sm_activate_aa_pdp_context_accept(const ActivateAaPdpContextAccept& r
     wrap_element(out, "<Negotiated AA READY timer value>\n", "</Negotiated AA READY timer value>\n",
                  [&] { render_gprs_timer(r.negotiated_aa_ready_timer.value, out); });
   }
-  append_tag_text(out, "</Activate GSM AA PDP Context Accept>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Activate GSM AA PDP Context Accept>\n"));
   return 1;
 }
 
@@ -261,23 +262,22 @@ static_assert(well_formed(kAaDeactivationCauseTexts));
 }  // namespace
 
 int render_sm_deactivate_aa_pdp_context_request(const DeactivateAaPdpContextRequest& r, OutputText& out) {
-  append_tag_text(out, "<Deactivate GSM PDP Context Request>\n");
-  render_value_block(out, "AA Deactivation Cause", r.aa_deactivation_cause, kAaDeactivationCauseTexts,
+  append_tag_text(out, L3_TAG_TEXT("<Deactivate GSM PDP Context Request>\n"));
+  render_value_block(out, L3_TAG("AA Deactivation Cause"), r.aa_deactivation_cause, kAaDeactivationCauseTexts,
                      "Normal Unspecified");
-  append_tag_text(out, "</Deactivate GSM PDP Context Request>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Deactivate GSM PDP Context Request>\n"));
   return 1;
 }
 
 int render_sm_deactivate_aa_pdp_context_accept(const DeactivateAaPdpContextAccept&, OutputText& out) {
-  append_tag_text(out, "<Deactivate GSM PDP Context Accept>\n");
-  append_tag_text(out, "</Deactivate GSM PDP Context Accept>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Deactivate GSM PDP Context Accept>\n", "</Deactivate GSM PDP Context Accept>\n"));
   return 1;
 }
 
 int render_sm_status(const SmStatus& r, OutputText& out) {
-  append_tag_text(out, "<SM Status>\n");
+  append_tag_text(out, L3_TAG_TEXT("<SM Status>\n"));
   render_sm_cause(r.sm_cause, out, r.direction);
-  append_tag_text(out, "</SM Status>\n");
+  append_tag_text(out, L3_TAG_TEXT("</SM Status>\n"));
   return 1;
 }
 

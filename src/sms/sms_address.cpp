@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "core/output.h"
+
 namespace l3 {
 
 namespace {
@@ -56,8 +58,8 @@ uint32_t decode_tp_address(RpAddress& a, const BitBuffer& b, uint32_t at) {
 }
 
 int render_address_fields(const RpAddress& a, OutputText& out) {
-  render_value_block(out, "Type of Number", a.type_of_number, kTypeOfNumberTexts, "Reserved for extension");
-  render_value_block(out, "Number Plan Identification", a.numbering_plan, kNumberingPlanTexts,
+  render_value_block(out, L3_TAG("Type of Number"), a.type_of_number, kTypeOfNumberTexts, "Reserved for extension");
+  render_value_block(out, L3_TAG("Number Plan Identification"), a.numbering_plan, kNumberingPlanTexts,
                      "Reserved for extension");
   open_tag_named(out, "Address Digits");
   for (uint32_t i = 1; i <= a.digit_count && i < std::size(a.digits); ++i) append_udec(out, a.digits[i]);

@@ -1,5 +1,6 @@
 #include "sms/sms_render.h"
 
+#include "core/output.h"
 #include "sms/sms_address.h"
 #include "sms/tpdu.h"
 
@@ -67,23 +68,23 @@ static_assert(well_formed(kRpCauseTexts));
 
 int render_cp_data(const CpDataRecord& r, OutputText& out, uint8_t direction) {
   open_tag_named(out, "CP Data");
-  write_field_u8("RPDU Length", r.cp_user_data_length, out, 0);
-  render_value_block(out, "Message type indicator", r.rp_message_type,
+  write_field_u8(L3_TAG("RPDU Length"), r.cp_user_data_length, out, 0);
+  render_value_block(out, L3_TAG("Message type indicator"), r.rp_message_type,
                      direction == 0 ? std::span<const ValueText>(kRpTypeFromMsTexts) : kRpTypeFromNetworkTexts,
                      "Reserved");
-  write_field_u8("Message Reference", r.rp_message_reference, out, 0);
+  write_field_u8(L3_TAG("Message Reference"), r.rp_message_reference, out, 0);
   if (r.rp_originator.present) {
-    write_field_u8("Originator Address Length", r.rp_originator.digit_count, out, 0);
+    write_field_u8(L3_TAG("Originator Address Length"), r.rp_originator.digit_count, out, 0);
     render_address_fields(r.rp_originator, out);
   }
   if (r.rp_destination.present) {
-    write_field_u8("Destination Address Length", r.rp_destination.digit_count, out, 0);
+    write_field_u8(L3_TAG("Destination Address Length"), r.rp_destination.digit_count, out, 0);
     render_address_fields(r.rp_destination, out);
   }
   if (r.rp_cause.present) {
     open_tag_named(out, "RP Cause");
-    render_value_block(out, "Cause value", r.rp_cause.value, kRpCauseTexts, "unspecified");
-    if (r.rp_diagnostic_present) write_field_u8("Diagnostic", r.rp_diagnostic, out, 0);
+    render_value_block(out, L3_TAG("Cause value"), r.rp_cause.value, kRpCauseTexts, "unspecified");
+    if (r.rp_diagnostic_present) write_field_u8(L3_TAG("Diagnostic"), r.rp_diagnostic, out, 0);
     close_tag_named(out, "RP Cause");
   }
   if (r.tpdu.present && render_tpdu(r.tpdu, out, direction) == 0) return 1;
@@ -99,7 +100,7 @@ int render_cp_ack(const CpAckRecord&, OutputText& out) {
 
 int render_cp_error(const CpErrorRecord& r, OutputText& out) {
   open_tag_named(out, "CP Error");
-  render_value_block(out, "CP Cause", r.cp_cause.value, kCpCauseTexts, "Protocol error, unspecified");
+  render_value_block(out, L3_TAG("CP Cause"), r.cp_cause.value, kCpCauseTexts, "Protocol error, unspecified");
   close_tag_named(out, "CP Error");
   return 1;
 }

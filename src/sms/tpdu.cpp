@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "sms/sms_address.h"
 
 namespace l3 {
@@ -343,9 +344,9 @@ int render_dcs(const TpduRecord& t, OutputText& out) {
     out.append("General Coding Indicator");
     close_tag_named(out, "Coding Indicator");
   }
-  write_field_u8("Data Compressed", t.compressed, out, 0);
-  if (t.class_present) render_value_block(out, "Class", t.message_class, kClassTexts);
-  render_value_block(out, "Alphabet Used", t.alphabet, kAlphabetTexts);
+  write_field_u8(L3_TAG("Data Compressed"), t.compressed, out, 0);
+  if (t.class_present) render_value_block(out, L3_TAG("Class"), t.message_class, kClassTexts);
+  render_value_block(out, L3_TAG("Alphabet Used"), t.alphabet, kAlphabetTexts);
   close_tag_named(out, "TP_DSC");
   return 1;
 }
@@ -367,39 +368,39 @@ int render_scts(const TpduRecord& t, OutputText& out) {
   open_tag_named(out, "Time  hh mm ss ");
   append_scts_triple(out, t.scts + 3);
   close_tag_named(out, "Time  hh mm ss ");
-  write_field_u8("Time Zone", t.scts[6], out, 0);
+  write_field_u8(L3_TAG("Time Zone"), t.scts[6], out, 0);
   close_tag_named(out, "TP_SCTS");
   return 1;
 }
 
 int render_validity_period(OutputText& out) {
   open_tag_named(out, "TP SCTS");
-  write_field_int("dummy", 0, out, 0);
+  write_field_int(L3_TAG("dummy"), 0, out, 0);
   close_tag_named(out, "TP SCTS");
   return 1;
 }
 
 int render_user_data_header(const TpduRecord& t, OutputText& out) {
   open_tag_named(out, "User Data Header");
-  write_field_u8("Header Length", t.header_length, out, 0);
+  write_field_u8(L3_TAG("Header Length"), t.header_length, out, 0);
   if (t.app_port.present) {
     open_tag_named(out, "Application Port 16Bit");
-    write_field_u16("DestinationPort", t.app_port.value.destination, out, 0);
-    write_field_u16("OriginatorPort", t.app_port.value.originator, out, 0);
+    write_field_u16(L3_TAG("DestinationPort"), t.app_port.value.destination, out, 0);
+    write_field_u16(L3_TAG("OriginatorPort"), t.app_port.value.originator, out, 0);
     close_tag_named(out, "Application Port 16Bit");
   }
   if (t.concat8.present) {
     open_tag_named(out, "Concatenation Short Message Info 8Bit");
-    write_field_u8("ReferenceNumber", t.concat8.value.reference, out, 0);
-    write_field_u8("Total Number", t.concat8.value.total, out, 0);
-    write_field_u8("Curr Index", t.concat8.value.index, out, 0);
+    write_field_u8(L3_TAG("ReferenceNumber"), t.concat8.value.reference, out, 0);
+    write_field_u8(L3_TAG("Total Number"), t.concat8.value.total, out, 0);
+    write_field_u8(L3_TAG("Curr Index"), t.concat8.value.index, out, 0);
     close_tag_named(out, "Concatenation Short Message Info 8Bit");
   }
   if (t.concat16.present) {
     open_tag_named(out, "Concatenation Short Message Info 16Bit");
-    write_field_u16("ReferenceNumber", t.concat16.value.reference, out, 0);
-    write_field_u16("Total Number", t.concat16.value.total, out, 0);
-    write_field_u16("Curr Index", t.concat16.value.index, out, 0);
+    write_field_u16(L3_TAG("ReferenceNumber"), t.concat16.value.reference, out, 0);
+    write_field_u16(L3_TAG("Total Number"), t.concat16.value.total, out, 0);
+    write_field_u16(L3_TAG("Curr Index"), t.concat16.value.index, out, 0);
     close_tag_named(out, "Concatenation Short Message Info 16Bit");
   }
   close_tag_named(out, "User Data Header");
@@ -408,7 +409,7 @@ int render_user_data_header(const TpduRecord& t, OutputText& out) {
 
 int render_user_data(const TpduRecord& t, OutputText& out) {
   open_tag_named(out, "TPDU SMS");
-  write_field_u8("TPDU UserData Length", t.char_count, out, 0);
+  write_field_u8(L3_TAG("TPDU UserData Length"), t.char_count, out, 0);
   open_tag_named(out, "TPDU UserData Content");
   for (uint32_t i = 1; i <= t.char_count && i < std::size(t.text); ++i) {
     uint8_t c = t.text[i];
@@ -430,9 +431,9 @@ void render_submit(const TpduRecord& t, OutputText& out) {
   render_bit(out, "TP_SRR", t.srr);
   render_validity_period(out);
   render_bit(out, "TP RD", t.rd);
-  if (t.mr.present) write_field_u8("TP MR", t.mr.value, out, 0);
+  if (t.mr.present) write_field_u8(L3_TAG("TP MR"), t.mr.value, out, 0);
   if (t.da.present) render_address(out, "Destination Address Length", t.da);
-  write_field_u8("TP PID", t.pid, out, 0);
+  write_field_u8(L3_TAG("TP PID"), t.pid, out, 0);
   render_dcs(t, out);
   render_user_data(t, out);
 }
@@ -442,7 +443,7 @@ void render_deliver(const TpduRecord& t, OutputText& out) {
   render_bit(out, "TP SRI", t.sri);
   render_bit(out, "TP Reply Path  TP RP ", t.reply_path);
   if (t.oa.present) render_address(out, "Originator Address Length", t.oa);
-  write_field_u8("TP PID", t.pid, out, 0);
+  write_field_u8(L3_TAG("TP PID"), t.pid, out, 0);
   render_dcs(t, out);
   if (t.scts_present) render_scts(t, out);
   if (t.udhi) render_user_data_header(t, out);
@@ -452,10 +453,10 @@ void render_deliver(const TpduRecord& t, OutputText& out) {
 void render_status_report(const TpduRecord& t, OutputText& out) {
   if (t.udhi) render_user_data_header(t, out);
   render_bit(out, "TP MMS", t.mms);
-  if (t.mr.present) write_field_u8("TP MR", t.mr.value, out, 0);
+  if (t.mr.present) write_field_u8(L3_TAG("TP MR"), t.mr.value, out, 0);
   if (t.ra.present) render_address(out, "Destination Address Length", t.ra);
   if (t.scts_present) render_scts(t, out);
-  write_field_u8("TP PID", t.pid, out, 0);
+  write_field_u8(L3_TAG("TP PID"), t.pid, out, 0);
   render_dcs(t, out);
   render_user_data(t, out);
 }
@@ -463,10 +464,10 @@ void render_status_report(const TpduRecord& t, OutputText& out) {
 // Parameters the indicator does not announce are not shown.
 void render_report(const TpduRecord& t, OutputText& out) {
   render_bit(out, "TP UDHI", t.udhi);
-  if (t.fcs.present) write_field_u8("TP FCS", t.fcs.value, out, 0);
-  write_field_u8("TP PI", t.parameter_indicator, out, 0);
+  if (t.fcs.present) write_field_u8(L3_TAG("TP FCS"), t.fcs.value, out, 0);
+  write_field_u8(L3_TAG("TP PI"), t.parameter_indicator, out, 0);
   if (t.scts_present) render_scts(t, out);
-  if (t.parameters_read & 0x01) write_field_u8("TP PID", t.pid, out, 0);
+  if (t.parameters_read & 0x01) write_field_u8(L3_TAG("TP PID"), t.pid, out, 0);
   if (t.parameters_read & 0x02) render_dcs(t, out);
   if (t.parameters_read & 0x04) {
     if (t.udhi) render_user_data_header(t, out);
@@ -477,15 +478,15 @@ void render_report(const TpduRecord& t, OutputText& out) {
 }  // namespace
 
 int render_tpdu(const TpduRecord& t, OutputText& out, uint8_t direction) {
-  write_field_u8("TPDU Length", t.length, out, 0);
+  write_field_u8(L3_TAG("TPDU Length"), t.length, out, 0);
   if (t.report != 0) {
     append_tag_text(out, t.report == 1 ? "<SMS DELIVER REPORT>\n" : "<SMS SUBMIT REPORT>\n");
-    render_value_block(out, "TP MTI", t.mti, kMtiTexts);
+    render_value_block(out, L3_TAG("TP MTI"), t.mti, kMtiTexts);
     render_report(t, out);
     append_tag_text(out, t.report == 1 ? "</SMS DELIVER REPORT>\n" : "</SMS SUBMIT REPORT>\n");
     return 1;
   }
-  render_value_block(out, "TP MTI", t.mti, kMtiTexts);
+  render_value_block(out, L3_TAG("TP MTI"), t.mti, kMtiTexts);
   if (t.mti == 3) return 0;  // hosts expect the CP-DATA block left open here
   if (direction == 0) {
     if (t.mti == 1) render_submit(t, out);
