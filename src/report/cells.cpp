@@ -309,37 +309,48 @@ Json eutran(const EutranParameters& p) {
   return list;
 }
 
-// The table gives each type its record, so the switch on the type finds it.
+// The table gives each type its record; a row that changed its record reads
+// nothing rather than the wrong one.
 void read_si(Cell& c, const Frame& f, const ParsedMessage& rec, uint8_t type) {
   switch (type) {
     case kSi1: {
-      const auto& r = *rec.as<Si1>();
+      const auto* p = rec.as<Si1>();
+      if (p == nullptr) break;
+      const auto& r = *p;
       if (r.fields >= 1) c.set(f, "cell_channels", arfcn_set(r.cell_channels));
       if (r.fields >= 2) set_rach(c, f, r.rach);
       break;
     }
     case kSi2: {
-      const auto& r = *rec.as<Si2>();
+      const auto* p = rec.as<Si2>();
+      if (p == nullptr) break;
+      const auto& r = *p;
       if (r.fields >= 1) c.set(f, "si2_neighbours", arfcn_set(r.neighbours.list));
       if (r.fields >= 2) c.set(f, "ncc_permitted", r.ncc_permitted);
       if (r.fields >= 3) set_rach(c, f, r.rach);
       break;
     }
     case kSi2bis: {
-      const auto& r = *rec.as<Si2bis>();
+      const auto* p = rec.as<Si2bis>();
+      if (p == nullptr) break;
+      const auto& r = *p;
       if (r.fields >= 1) c.set(f, "si2bis_neighbours", arfcn_set(r.neighbours.list));
       if (r.fields >= 2) set_rach(c, f, r.rach);
       break;
     }
     case kSi2ter: {
-      const auto& r = *rec.as<Si2ter>();
+      const auto* p = rec.as<Si2ter>();
+      if (p == nullptr) break;
+      const auto& r = *p;
       if (r.fields >= 1) c.set(f, "si2ter_neighbours", arfcn_set(r.neighbours.list));
       if (r.rest.present && r.rest.fdd_present && r.rest.fdd_arfcn_present) c.set(f, "si2ter_utran_fdd_uarfcn", r.rest.fdd_arfcn);
       if (r.rest.present && r.rest.tdd_present && r.rest.tdd_arfcn_present) c.set(f, "si2ter_utran_tdd_uarfcn", r.rest.tdd_arfcn);
       break;
     }
     case kSi2quater: {
-      const auto& r = rec.as<Si2quater>()->rest;
+      const auto* p = rec.as<Si2quater>();
+      if (p == nullptr) break;
+      const auto& r = p->rest;
       if (!r.present) break;
       Json inst = Json::object();
       inst["utran_fdd"] = r.neighbours_3g.present ? utran(r.neighbours_3g.value.fdd, true) : Json::array();
@@ -358,7 +369,9 @@ void read_si(Cell& c, const Frame& f, const ParsedMessage& rec, uint8_t type) {
       break;
     }
     case kSi3: {
-      const auto& r = *rec.as<Si3>();
+      const auto* p = rec.as<Si3>();
+      if (p == nullptr) break;
+      const auto& r = *p;
       if (r.fields >= 3) {
         c.set(f, "t3212", r.control_channel.t3212);
         c.set(f, "att", r.control_channel.att);
@@ -369,7 +382,9 @@ void read_si(Cell& c, const Frame& f, const ParsedMessage& rec, uint8_t type) {
       break;
     }
     case kSi4: {
-      const auto& r = *rec.as<Si4>();
+      const auto* p = rec.as<Si4>();
+      if (p == nullptr) break;
+      const auto& r = *p;
       if (r.fields >= 2) set_selection(c, f, r.cell_selection);
       if (r.fields >= 3) set_rach(c, f, r.rach);
       if (r.rest_present) set_reselection(c, f, r.rest.selection);
@@ -377,27 +392,37 @@ void read_si(Cell& c, const Frame& f, const ParsedMessage& rec, uint8_t type) {
     }
     case kSi5:
     case kSi5bis: {
-      const auto& r = *rec.as<Si5>();
+      const auto* p = rec.as<Si5>();
+      if (p == nullptr) break;
+      const auto& r = *p;
       if (r.fields >= 1) c.set(f, type == kSi5 ? "si5_neighbours" : "si5bis_neighbours", arfcn_set(r.neighbours.list));
       break;
     }
     case kSi5ter: {
-      const auto& r = *rec.as<Si5ter>();
+      const auto* p = rec.as<Si5ter>();
+      if (p == nullptr) break;
+      const auto& r = *p;
       if (r.fields >= 1) c.set(f, "si5ter_neighbours", arfcn_set(r.neighbours.list));
       break;
     }
     case kSi6: {
-      const auto& r = *rec.as<Si6>();
+      const auto* p = rec.as<Si6>();
+      if (p == nullptr) break;
+      const auto& r = *p;
       if (r.fields >= 4) c.set(f, "ncc_permitted", r.ncc_permitted);
       break;
     }
     case kSi9: {
-      const auto& r = *rec.as<Si9>();
+      const auto* p = rec.as<Si9>();
+      if (p == nullptr) break;
+      const auto& r = *p;
       if (r.fields >= 1) set_rach(c, f, r.rach);
       break;
     }
     case kSi13: {
-      const auto& r = rec.as<Si13>()->rest;
+      const auto* p = rec.as<Si13>();
+      if (p == nullptr) break;
+      const auto& r = p->rest;
       if (!r.present) break;
       c.set(f, "rac", r.rac);
       constexpr const char* kNmo[] = {"I", "II", "III", "reserved"};
@@ -412,13 +437,15 @@ void read_si(Cell& c, const Frame& f, const ParsedMessage& rec, uint8_t type) {
 // Instance counting of the multi-instance types.
 void count_instance(SiSeen& s, const ParsedMessage& rec, uint8_t type) {
   if (type == kSi2quater) {
-    const auto& r = rec.as<Si2quater>()->rest;
-    if (!r.present) return;
+    const auto* p = rec.as<Si2quater>();
+    if (p == nullptr || !p->rest.present) return;
+    const auto& r = p->rest;
     s.total = r.count + 1;
     s.instances.insert(r.index);
   } else if (type == kSi2ter) {
-    const auto& r = rec.as<Si2ter>()->rest;
-    if (!r.present) return;
+    const auto* p = rec.as<Si2ter>();
+    if (p == nullptr || !p->rest.present) return;
+    const auto& r = p->rest;
     s.total = r.count + 1;
     s.instances.insert(r.index);
   }
