@@ -1,6 +1,7 @@
 #include "api/json.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,8 @@ struct Node {
   int first = -1;
   int last = -1;
   int next = -1;
+  int next_same = -1;  // the next sibling of the same name
+  int last_same = -1;  // of a group's first member: its last member
   bool closed = false;
 };
 
@@ -28,10 +31,9 @@ class Tree {
     size_t i = 0;
     size_t text_start = 0;
     while (i < doc.size()) {
-      if (doc[i] != '<') {
-        ++i;
-        continue;
-      }
+      const void* lt = std::memchr(doc.data() + i, '<', doc.size() - i);
+      if (lt == nullptr) break;
+      i = static_cast<size_t>(static_cast<const char*>(lt) - doc.data());
       size_t end = i + 1;
       bool closing = end < doc.size() && doc[end] == '/';
       if (closing) ++end;
@@ -65,7 +67,7 @@ class Tree {
     add_text(open.back(), doc.substr(text_start));
   }
 
-  const std::vector<Node>& nodes() const { return nodes_; }
+  std::vector<Node>& nodes() { return nodes_; }
 
  private:
   int add(int parent, const Node& n) {
@@ -115,17 +117,33 @@ size_t utf8_length(std::string_view t, size_t i) {
     if ((byte(i + k) & 0xC0) != 0x80) return 0;
   }
   uint8_t c1 = byte(i + 1);
-  if (c == 0xE0 && c1 < 0xA0) return 0;  // overlong
+  if (c == 0xE0 && c1 < 0xA0) return 0;   // overlong
   if (c == 0xED && c1 >= 0xA0) return 0;  // surrogates
-  if (c == 0xF0 && c1 < 0x90) return 0;  // overlong
+  if (c == 0xF0 && c1 < 0x90) return 0;   // overlong
   if (c == 0xF4 && c1 >= 0x90) return 0;  // past U+10FFFF
   return n;
+}
+
+// True when none of the eight bytes at p is a control character, '"', '\\',
+// DEL or above: the bytes JSON takes as they are.
+bool plain8(const char* p) {
+  uint64_t x;
+  std::memcpy(&x, p, 8);
+  constexpr uint64_t kOnes = 0x0101010101010101u;
+  constexpr uint64_t kHigh = 0x8080808080808080u;
+  auto zero_byte = [](uint64_t v) { return (v - kOnes) & ~v & kHigh; };
+  const uint64_t below_space = (x - kOnes * 0x20) & ~x & kHigh;
+  const uint64_t special = zero_byte(x ^ (kOnes * '"')) | zero_byte(x ^ (kOnes * '\\')) | zero_byte(x ^ (kOnes * 0x7F));
+  return ((x & kHigh) | below_space | special) == 0;
 }
 
 void append_escaped(OutputText& out, std::string_view t) {
   static constexpr char kHex[] = "0123456789abcdef";
   size_t run = 0;  // start of the bytes that pass as they are
   for (size_t i = 0; i < t.size();) {
+    // Eight plain bytes at a time: most text needs no escape.
+    while (i + 8 <= t.size() && plain8(t.data() + i)) i += 8;
+    if (i >= t.size()) break;
     uint8_t c = static_cast<uint8_t>(t[i]);
     if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
       ++i;
@@ -201,7 +219,7 @@ void append_leaf(OutputText& out, std::string_view name, std::string_view t) {
 
 class Writer {
  public:
-  Writer(const std::vector<Node>& nodes, OutputText& out) : nodes_(nodes), out_(out) {}
+  Writer(std::vector<Node>& nodes, OutputText& out) : nodes_(nodes), out_(out) { heads_.reserve(64); }
 
   void element(int id) {
     const Node& n = nodes_[id];
@@ -246,20 +264,29 @@ class Writer {
   // document ended inside it.
   void members(int id) {
     const Node& n = nodes_[id];
-    // Distinct names per element are few: a linear search finds the group.
-    std::vector<std::vector<int>> groups;
+    // Distinct names per element are few: a linear search over the group
+    // heads finds a child's group. The heads of every open element share one
+    // stack, so no element allocates.
+    const size_t base = heads_.size();
     bool text = false;
     for (int c = n.first; c >= 0; c = nodes_[c].next) {
-      const Node& child = nodes_[c];
+      Node& child = nodes_[c];
       if (child.name.empty()) {
         text = text || !blank(child.text);
         continue;
       }
-      size_t g = 0;
-      while (g < groups.size() && nodes_[groups[g][0]].name != child.name) ++g;
-      if (g == groups.size()) groups.emplace_back();
-      groups[g].push_back(c);
+      size_t g = base;
+      while (g < heads_.size() && nodes_[heads_[g]].name != child.name) ++g;
+      if (g == heads_.size()) {
+        heads_.push_back(c);
+        child.last_same = c;
+      } else {
+        Node& head = nodes_[heads_[g]];
+        nodes_[head.last_same].next_same = c;
+        head.last_same = c;
+      }
     }
+    const size_t end = heads_.size();
     out_.push('{');
     bool comma = false;
     auto key = [&](std::string_view k) {
@@ -272,19 +299,21 @@ class Writer {
       key("_text");
       joined_text(n);
     }
-    for (const std::vector<int>& g : groups) {
-      key(nodes_[g[0]].name);
-      if (g.size() == 1) {
-        element(g[0]);
+    for (size_t g = base; g < end; ++g) {
+      const int head = heads_[g];  // heads_ grows and shrinks below: index, not reference
+      key(nodes_[head].name);
+      if (nodes_[head].next_same < 0) {
+        element(head);
         continue;
       }
       out_.push('[');
-      for (size_t k = 0; k < g.size(); ++k) {
-        if (k > 0) out_.push(',');
-        element(g[k]);
+      for (int c = head; c >= 0; c = nodes_[c].next_same) {
+        if (c != head) out_.push(',');
+        element(c);
       }
       out_.push(']');
     }
+    heads_.resize(base);
     if (!n.closed) {
       key("_open");
       out_.append("true", 4);
@@ -292,8 +321,9 @@ class Writer {
     out_.push('}');
   }
 
-  const std::vector<Node>& nodes_;
+  std::vector<Node>& nodes_;
   OutputText& out_;
+  std::vector<int> heads_;
 };
 
 }  // namespace
