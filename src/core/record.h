@@ -39,7 +39,10 @@ struct DecodeProbe {
   bool ran_out = false;
   bool real_direction = false;
 };
-inline thread_local DecodeProbe* decode_probe = nullptr;
+// Initial-exec: readers look at it on every element, and the shared library's
+// default model would call __tls_get_addr each time. One pointer fits the
+// static TLS that glibc keeps for libraries loaded later.
+inline thread_local DecodeProbe* decode_probe __attribute__((tls_model("initial-exec"))) = nullptr;
 
 inline void note_ran_out() {
   if (decode_probe != nullptr) decode_probe->ran_out = true;
