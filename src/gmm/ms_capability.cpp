@@ -110,57 +110,60 @@ void decode_ms_radio_access_capability(MsRadioAccessCapability& c, const BitBuff
 
 namespace {
 
+// Tags rewritten at compile time; the rows whose tags were once copied as
+// they are hold no character the rewrite changes.
 struct CapabilityFlag {
   uint8_t MsNetworkCapability::*field;
-  CText open;
+  ReadyTagText open;
   CText text0;
   CText text1;
-  CText close;
-  bool tag_text;  // tags through append_tag_text, else plain
+  ReadyTagText close;
 };
 
 constexpr CapabilityFlag kNetworkCapabilityFlags[] = {
-    {&MsNetworkCapability::gea1, "<GPRS Encryption Algorithm GEA1>\n", "encryption algorithm GEA/1 not available",
-     "encryption algorithm GEA/1 available", "</GPRS Encryption Algorithm GEA1>\n", true},
-    {&MsNetworkCapability::sm_dedicated, "<SM capabilities via dedicated channels>\n",
+    {&MsNetworkCapability::gea1, L3_TAG_TEXT("<GPRS Encryption Algorithm GEA1>\n"),
+     "encryption algorithm GEA/1 not available", "encryption algorithm GEA/1 available",
+     L3_TAG_TEXT("</GPRS Encryption Algorithm GEA1>\n")},
+    {&MsNetworkCapability::sm_dedicated, L3_TAG_TEXT("<SM capabilities via dedicated channels>\n"),
      "Mobile station does not support mobile terminated point to point SMS via "
      "dedicated signalling channels",
      "Mobile station supports mobile terminated point to point SMS via "
      "dedicated signalling channels",
-     "</SM capabilities via dedicated channels>\n", true},
-    {&MsNetworkCapability::sm_gprs, "<SM capabilities via GPRS channels>\n",
+     L3_TAG_TEXT("</SM capabilities via dedicated channels>\n")},
+    {&MsNetworkCapability::sm_gprs, L3_TAG_TEXT("<SM capabilities via GPRS channels>\n"),
      "Mobile station does not support mobile terminated point to point SMS via "
      "GPRS packet data channels",
      "Mobile station supports mobile terminated point to point SMS via GPRS "
      "packet data channels",
-     "</SM capabilities via GPRS channels>\n", true},
-    {&MsNetworkCapability::ucs2, "<UCS2 support>\n", "the ME has a preference for the default alphabet over UCS2",
+     L3_TAG_TEXT("</SM capabilities via GPRS channels>\n")},
+    {&MsNetworkCapability::ucs2, L3_TAG_TEXT("<UCS2 support>\n"),
+     "the ME has a preference for the default alphabet over UCS2",
      "the ME has no preference between the use of the default alphabet and the "
      "use of UCS2",
-     "</UCS2 support>\n", true},
-    {&MsNetworkCapability::solsa, "<SoLSA Capability>\n", "The ME does not support SoLSA", "The ME supports SoLSA",
-     "</SoLSA Capability>\n", true},
-    {&MsNetworkCapability::revision_level, "<Revision level indicator>\n",
+     L3_TAG_TEXT("</UCS2 support>\n")},
+    {&MsNetworkCapability::solsa, L3_TAG_TEXT("<SoLSA Capability>\n"), "The ME does not support SoLSA",
+     "The ME supports SoLSA", L3_TAG_TEXT("</SoLSA Capability>\n")},
+    {&MsNetworkCapability::revision_level, L3_TAG_TEXT("<Revision level indicator>\n"),
      "used by a mobile station not supporting R99 or later versions of the "
      "protocol",
      "used by a mobile station supporting R99 or later versions of the "
      "protocol",
-     "</Revision level indicator>\n", true},
-    {&MsNetworkCapability::pfc_feature_mode, "<PFC Feature mode>\n",
+     L3_TAG_TEXT("</Revision level indicator>\n")},
+    {&MsNetworkCapability::pfc_feature_mode, L3_TAG_TEXT("<PFC Feature mode>\n"),
      "Mobile station does not support BSS packet flow procedures",
-     "Mobile station does support BSS packet flow procedures", "</PFC Feature mode>\n", true},
-    {&MsNetworkCapability::gea2, "<GEA2>\n", "encryption algorithm GEA/2 not available",
-     "encryption algorithm GEA/2 available", "</GEA2>\n", false},
-    {&MsNetworkCapability::gea3, "<GEA3>\n", "encryption algorithm GEA/3 not available",
-     "encryption algorithm GEA/3 available", "</GEA3>\n", false},
-    {&MsNetworkCapability::gea4, "<GEA4>\n", "encryption algorithm GEA/4 not available",
-     "encryption algorithm GEA/4 available", "</GEA4>\n", false},
-    {&MsNetworkCapability::gea5, "<GEA5>\n", "encryption algorithm GEA/5 not available",
-     "encryption algorithm GEA/5 available", "</GEA5>\n", false},
-    {&MsNetworkCapability::gea6, "<GEA6>\n", "encryption algorithm GEA/6 not available",
-     "encryption algorithm GEA/6 available", "</GEA6>\n", false},
-    {&MsNetworkCapability::gea7, "<GEA7>\n", "encryption algorithm GEA/7 not available",
-     "encryption algorithm GEA/7 available", "</GEA7>\n", false},
+     "Mobile station does support BSS packet flow procedures", L3_TAG_TEXT("</PFC Feature mode>\n")},
+    {&MsNetworkCapability::gea2, L3_TAG_TEXT("<GEA2>\n"), "encryption algorithm GEA/2 not available",
+     "encryption algorithm GEA/2 available", L3_TAG_TEXT("</GEA2>\n")},
+    {&MsNetworkCapability::gea3, L3_TAG_TEXT("<GEA3>\n"), "encryption algorithm GEA/3 not available",
+     "encryption algorithm GEA/3 available", L3_TAG_TEXT("</GEA3>\n")},
+    {&MsNetworkCapability::gea4, L3_TAG_TEXT("<GEA4>\n"), "encryption algorithm GEA/4 not available",
+     "encryption algorithm GEA/4 available", L3_TAG_TEXT("</GEA4>\n")},
+    {&MsNetworkCapability::gea5, L3_TAG_TEXT("<GEA5>\n"), "encryption algorithm GEA/5 not available",
+     "encryption algorithm GEA/5 available", L3_TAG_TEXT("</GEA5>\n")},
+    {&MsNetworkCapability::gea6, L3_TAG_TEXT("<GEA6>\n"), "encryption algorithm GEA/6 not available",
+     "encryption algorithm GEA/6 available", L3_TAG_TEXT("</GEA6>\n")},
+    {&MsNetworkCapability::gea7, L3_TAG_TEXT("<GEA7>\n"), "encryption algorithm GEA/7 not available",
+     "encryption algorithm GEA/7 available", L3_TAG_TEXT("</GEA7>\n")},
 };
 
 constexpr ValueText kSsScreeningTexts[] = {
@@ -171,20 +174,12 @@ constexpr ValueText kSsScreeningTexts[] = {
 };
 static_assert(well_formed(kSsScreeningTexts));
 
-void append_tag(OutputText& out, CText tag, bool tag_text) {
-  if (tag_text) {
-    append_tag_text(out, tag);
-  } else {
-    out.append(tag);
-  }
-}
-
 // Open tag, (value), the text for 1 or for any other value, close tag.
-void render_flag(OutputText& out, CText open, uint8_t value, CText text0, CText text1, CText close, bool tag_text) {
-  append_tag(out, open, tag_text);
+void render_flag(OutputText& out, ReadyTagText open, uint8_t value, CText text0, CText text1, ReadyTagText close) {
+  append_tag_text(out, open);
   append_value_note(value, out, 0);
   out.append(value == 1 ? text1 : text0);
-  append_tag(out, close, tag_text);
+  append_tag_text(out, close);
 }
 
 }  // namespace
@@ -192,16 +187,17 @@ void render_flag(OutputText& out, CText open, uint8_t value, CText text0, CText 
 int render_ms_network_capability(const MsNetworkCapability& c, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<MS Network Capability>"));
   for (const CapabilityFlag& f : kNetworkCapabilityFlags) {
-    render_flag(out, f.open, c.*f.field, f.text0, f.text1, f.close, f.tag_text);
+    render_flag(out, f.open, c.*f.field, f.text0, f.text1, f.close);
   }
   append_tag_text(out, L3_TAG_TEXT("<SS Screening Indicator>\n"));
   append_value_note(c.ss_screening_indicator, out, 0);
   // Two bits: every value has a row.
   out.append(text_or(kSsScreeningTexts, c.ss_screening_indicator, ""));
   append_tag_text(out, L3_TAG_TEXT("</SS Screening Indicator>\n"));
-  render_flag(out, "<LCS VA capability>\n", c.lcs_va,
+  render_flag(out, L3_TAG_TEXT("<LCS VA capability>\n"), c.lcs_va,
               "LCS value added location request notification capability not supported",
-              "LCS value added location request notification capability supported", "</LCS VA capability>\n", true);
+              "LCS value added location request notification capability supported",
+              L3_TAG_TEXT("</LCS VA capability>\n"));
   append_tag_text(out, L3_TAG_TEXT("</MS Network Capability>"));
   return 1;
 }
@@ -214,20 +210,27 @@ constexpr ValueText kAccessTechnologyTexts[] = {
 static_assert(well_formed(kAccessTechnologyTexts));
 
 struct A5Tags {
-  CText open;
+  ReadyTagText open;
   CText text0;
   CText text1;
-  CText close;
+  ReadyTagText close;
 };
 
 constexpr A5Tags kA5Tags[] = {
-    {"<A5_1>", "Encryption algolithm A5/1 not available", "Encryption algolithm A5/1 available", "</A5_1>"},
-    {"<A5_2>", "Encryption algolithm A5/2 not available", "Encryption algolithm A5/2 available", "</A5_2>"},
-    {"<A5_3>", "Encryption algolithm A5/3 not available", "Encryption algolithm A5/3 available", "</A5_3>"},
-    {"<A5_4>", "Encryption algolithm A5/4 not available", "Encryption algolithm A5/4 available", "</A5_4>"},
-    {"<A5_5>", "Encryption algolithm A5/5 not available", "Encryption algolithm A5/5 available", "</A5_5>"},
-    {"<A5_6>", "Encryption algolithm A5/6 not available", "Encryption algolithm A5/6 available", "</A5_6>"},
-    {"<A5_7>", "Encryption algolithm A5/7 not available", "Encryption algolithm A5/7 available", "</A5_7>"},
+    {L3_TAG_TEXT("<A5_1>"), "Encryption algolithm A5/1 not available", "Encryption algolithm A5/1 available",
+     L3_TAG_TEXT("</A5_1>")},
+    {L3_TAG_TEXT("<A5_2>"), "Encryption algolithm A5/2 not available", "Encryption algolithm A5/2 available",
+     L3_TAG_TEXT("</A5_2>")},
+    {L3_TAG_TEXT("<A5_3>"), "Encryption algolithm A5/3 not available", "Encryption algolithm A5/3 available",
+     L3_TAG_TEXT("</A5_3>")},
+    {L3_TAG_TEXT("<A5_4>"), "Encryption algolithm A5/4 not available", "Encryption algolithm A5/4 available",
+     L3_TAG_TEXT("</A5_4>")},
+    {L3_TAG_TEXT("<A5_5>"), "Encryption algolithm A5/5 not available", "Encryption algolithm A5/5 available",
+     L3_TAG_TEXT("</A5_5>")},
+    {L3_TAG_TEXT("<A5_6>"), "Encryption algolithm A5/6 not available", "Encryption algolithm A5/6 available",
+     L3_TAG_TEXT("</A5_6>")},
+    {L3_TAG_TEXT("<A5_7>"), "Encryption algolithm A5/7 not available", "Encryption algolithm A5/7 available",
+     L3_TAG_TEXT("</A5_7>")},
 };
 static_assert(std::size(kA5Tags) == std::size(RadioAccessEntry{}.a5));
 
@@ -237,17 +240,18 @@ void render_value_part(const RadioAccessEntry& e, OutputText& out) {
   if (e.has_a5_bits) {
     append_tag_text(out, L3_TAG_TEXT("<A5 bits>\n"));
     for (size_t i = 0; i < std::size(kA5Tags); ++i) {
-      render_flag(out, kA5Tags[i].open, e.a5[i], kA5Tags[i].text0, kA5Tags[i].text1, kA5Tags[i].close, false);
+      render_flag(out, kA5Tags[i].open, e.a5[i], kA5Tags[i].text0, kA5Tags[i].text1, kA5Tags[i].close);
     }
     append_tag_text(out, L3_TAG_TEXT("</A5 bits>\n"));
   }
-  render_flag(out, "<ES IND>", e.es_ind, "controlled early Classmark Sending option is not implemented",
-              "controlled early Classmark Sending option is implemented", "</ES IND>", true);
-  render_flag(out, "<PS>", e.ps, "PS capability not present", "PS capability present", "</PS>", false);
-  render_flag(out, "<VGCS>", e.vgcs, "no VGCS capability or no notifications wanted",
-              "VGCS capability and notifications wanted", "</VGCS>", false);
-  render_flag(out, "<VBS>", e.vbs, "no VBS capability or no notifications wanted",
-              "VBS capability and notifications wanted", "</VBS>", false);
+  render_flag(out, L3_TAG_TEXT("<ES IND>"), e.es_ind, "controlled early Classmark Sending option is not implemented",
+              "controlled early Classmark Sending option is implemented", L3_TAG_TEXT("</ES IND>"));
+  render_flag(out, L3_TAG_TEXT("<PS>"), e.ps, "PS capability not present", "PS capability present",
+              L3_TAG_TEXT("</PS>"));
+  render_flag(out, L3_TAG_TEXT("<VGCS>"), e.vgcs, "no VGCS capability or no notifications wanted",
+              "VGCS capability and notifications wanted", L3_TAG_TEXT("</VGCS>"));
+  render_flag(out, L3_TAG_TEXT("<VBS>"), e.vbs, "no VBS capability or no notifications wanted",
+              "VBS capability and notifications wanted", L3_TAG_TEXT("</VBS>"));
   if (e.has_multislot_capability) {
     append_tag_text(out, L3_TAG_TEXT("<Multislot capability>"));
     if (e.has_hscsd_class) write_field_u8(L3_TAG("HSCSD Multi Slot Class"), e.hscsd_multislot_class, out, 0);
