@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "api/registry.h"
-#include "rr/rr_msg_elements.h"
+#include "rr/elements/rr_msg_elements.h"
 #include "test_util.h"
 
 namespace l3 {

@@ -6,8 +6,8 @@
 #include <cstddef>
 
 #include "core/message_table.h"
-#include "rr/rr_msg.h"
-#include "rr/si_messages.h"
+#include "rr/messages/rr_msg.h"
+#include "rr/si/si_messages.h"
 
 namespace l3 {
 

@@ -2,7 +2,7 @@
 // of NOTIFICATION/NCH. The paging blocks flag their groups with L/H bits (the
 // filler reads as absent); the NT/N block and the group call parts use plain
 // bits.
-#include "rr/rr_msg_paging.h"
+#include "rr/rest_octets/paging_rest_octets.h"
 
 #include <iterator>
 

@@ -5,7 +5,7 @@
 
 #include "core/output.h"
 #include "core/record.h"
-#include "rr/rr_msg_records.h"
+#include "rr/messages/rr_msg_records.h"
 
 namespace l3 {
 

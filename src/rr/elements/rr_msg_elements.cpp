@@ -1,4 +1,4 @@
-#include "rr/rr_msg_elements.h"
+#include "rr/elements/rr_msg_elements.h"
 #include "mm/shared_elements.h"
 
 #include <iterator>

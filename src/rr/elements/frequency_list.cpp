@@ -1,4 +1,4 @@
-#include "rr/frequency_list.h"
+#include "rr/elements/frequency_list.h"
 
 #include <iterator>
 

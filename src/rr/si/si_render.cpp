@@ -1,4 +1,4 @@
-#include "rr/si_messages.h"
+#include "rr/si/si_messages.h"
 
 namespace l3 {
 

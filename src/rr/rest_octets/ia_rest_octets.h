@@ -9,7 +9,7 @@
 
 #include "core/bits.h"
 #include "core/output.h"
-#include "rr/rr_elements.h"
+#include "rr/elements/rr_elements.h"
 
 namespace l3 {
 

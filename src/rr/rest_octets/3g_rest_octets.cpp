@@ -1,9 +1,9 @@
-#include "rr/rest_octets_3g.h"
+#include "rr/rest_octets/3g_rest_octets.h"
 
 #include <iterator>
 
-#include "rr/rest_octets.h"
-#include "rr/si_elements.h"
+#include "rr/rest_octets/si_rest_octets.h"
+#include "rr/si/si_elements.h"
 
 namespace l3 {
 

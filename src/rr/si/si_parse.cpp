@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "rr/si_messages.h"
+#include "rr/si/si_messages.h"
 
 namespace l3 {
 

@@ -1,10 +1,10 @@
-#include "rr/rest_octets_gprs.h"
+#include "rr/rest_octets/gprs_rest_octets.h"
 
 #include <cmath>
 #include <iterator>
 
-#include "rr/rest_octets.h"
-#include "rr/si_elements.h"
+#include "rr/rest_octets/si_rest_octets.h"
+#include "rr/si/si_elements.h"
 
 namespace l3 {
 

@@ -1,4 +1,4 @@
-#include "rr/si_elements.h"
+#include "rr/si/si_elements.h"
 #include "mm/shared_elements.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "rr/rr_msg_records.h"
+#include "rr/messages/rr_msg_records.h"
 
 namespace l3 {
 

@@ -1,4 +1,4 @@
-#include "rr/rr_elements.h"
+#include "rr/elements/rr_elements.h"
 
 #include <iterator>
 

@@ -1,8 +1,8 @@
-#include "rr/ia_rest_octets.h"
+#include "rr/rest_octets/ia_rest_octets.h"
 
 #include <iterator>
 
-#include "rr/rr_msg_elements.h"
+#include "rr/elements/rr_msg_elements.h"
 
 namespace l3 {
 

@@ -1,9 +1,9 @@
 #include <array>
 #include <iterator>
 
-#include "rr/rr_msg.h"
-#include "rr/rr_msg_paging.h"
-#include "rr/rr_msg_records.h"
+#include "rr/messages/rr_msg.h"
+#include "rr/rest_octets/paging_rest_octets.h"
+#include "rr/messages/rr_msg_records.h"
 
 namespace l3 {
 

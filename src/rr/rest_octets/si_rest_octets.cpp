@@ -1,8 +1,8 @@
-#include "rr/rest_octets.h"
+#include "rr/rest_octets/si_rest_octets.h"
 
 #include <iterator>
 
-#include "rr/si_elements.h"
+#include "rr/si/si_elements.h"
 
 namespace l3 {
 
