@@ -1,13 +1,12 @@
 #include "rr/elements/rr_msg_elements.h"
-#include "mm/shared_elements.h"
 
 #include <iterator>
+
+#include "mm/shared_elements.h"
 
 namespace l3 {
 
 namespace {
-
-void open_tag(OutputText& out, const char* text) { append_tag_text(out, text); }
 
 // Bit 0 of a length-led buffer's value, and the value's last bit + 1.
 constexpr uint32_t kValueStart = 8;
@@ -15,7 +14,6 @@ uint32_t value_end(const BitBuffer& b) {
   uint32_t end = 8u + 8u * read_bits8(0, 8, b);
   return end < b.count ? end : b.count;
 }
-
 
 void append_fixed6(OutputText& out, uint32_t tenths) {
   // "%f" of tenths / 10 for 0..10.
@@ -52,10 +50,10 @@ void render_rr_p0(uint8_t value, OutputText& out) {
 }
 
 void render_rr_alpha(uint8_t value, OutputText& out) {
-  open_tag(out, "<ALPHA>\n");
+  append_tag_text(out, "<ALPHA>\n");
   append_value_note(value, out, 0);
   append_fixed6(out, value < 10 ? value : 10);
-  open_tag(out, "</ALPHA>\n");
+  append_tag_text(out, "</ALPHA>\n");
 }
 
 void render_rr_egprs_window_size(uint8_t value, OutputText& out) {
@@ -71,42 +69,42 @@ void render_rr_egprs_window_size(uint8_t value, OutputText& out) {
 
 void render_rr_channel_coding_command(uint8_t value, OutputText& out) {
   constexpr ValueText kTexts[] = {{0, "CS-1"}, {1, "CS-2"}, {2, "CS-3"}, {3, "CS-4"}};
-  open_tag(out, "<CHANNEL_CODING_COMMAND>\n");
+  append_tag_text(out, "<CHANNEL_CODING_COMMAND>\n");
   append_value_note(value, out, 0);
   out.append(text_or(kTexts, value, ""));
-  open_tag(out, "<CHANNEL_CODING_COMMAND>\n");  // hosts expect the open tag repeated here
+  append_tag_text(out, "<CHANNEL_CODING_COMMAND>\n");  // hosts expect the open tag repeated here
 }
 
 void render_rr_cksn(uint8_t cksn, OutputText& out) {
-  open_tag(out, "<Ciphering_Key_Sequence_Number>\n");
-  open_tag(out, "<key_sequence>\n");
+  append_tag_text(out, "<Ciphering_Key_Sequence_Number>\n");
+  append_tag_text(out, "<key_sequence>\n");
   append_value_text(cksn == 7 ? "No key is available" : "through Possible values for the ciphering key sequence number",
                     out, cksn, 1);
-  open_tag(out, "</key_sequence>\n");
-  open_tag(out, "</Ciphering_Key_Sequence_Number>\n");
+  append_tag_text(out, "</key_sequence>\n");
+  append_tag_text(out, "</Ciphering_Key_Sequence_Number>\n");
 }
 
 void render_rr_tlli(uint32_t tlli, OutputText& out) {
-  open_tag(out, "<TLLI>\n");
+  append_tag_text(out, "<TLLI>\n");
   append_tag_text(out, "0x");
   append_hex(out, tlli);
-  open_tag(out, "</TLLI>\n");
+  append_tag_text(out, "</TLLI>\n");
 }
 
 void render_rr_tmsi(uint32_t tmsi, OutputText& out) {
-  open_tag(out, "<TMSI_P_TMSI>\n");
+  append_tag_text(out, "<TMSI_P_TMSI>\n");
   out.append("0x");
   append_hex(out, tmsi);
-  open_tag(out, "</TMSI_P_TMSI>\n");
+  append_tag_text(out, "</TMSI_P_TMSI>\n");
 }
 
 void render_rr_max_lapdm(uint8_t value, OutputText& out) {
-  open_tag(out, "<MAX_LAPDm>\n");
+  append_tag_text(out, "<MAX_LAPDm>\n");
   append_value_note(value, out, 0);
   out.append("Any message segmented in up to");
   append_dec(out, value + 5);
   out.append("LAPDm frames");
-  open_tag(out, "</MAX_LAPDm>\n");
+  append_tag_text(out, "</MAX_LAPDm>\n");
 }
 
 int render_group_cipher_key_number(uint8_t value, OutputText& out) {
@@ -117,14 +115,14 @@ int render_group_cipher_key_number(uint8_t value, OutputText& out) {
       {12, "cipher key numberC"}, {13, "cipher key numberD"}, {14, "cipher key numberE"}, {15, "cipher key numberF"},
   };
   static_assert(well_formed(kTexts));
-  open_tag(out, "<Group_cipher_key_number>\n");
+  append_tag_text(out, "<Group_cipher_key_number>\n");
   const char* text = find_text(kTexts, value);
   if (text == nullptr) {
     append_value_note(value, out, 0);
     return 0;
   }
   append_value_text(text, out, value, 1);
-  open_tag(out, "</Group_cipher_key_number>\n");
+  append_tag_text(out, "</Group_cipher_key_number>\n");
   return 1;
 }
 
@@ -137,18 +135,18 @@ void decode_rr_group_call_ref(RrGroupCallRef& g, BitCursor& c) {
 }
 
 void render_rr_group_call_ref(const RrGroupCallRef& g, OutputText& out) {
-  open_tag(out, "<Group_Call_reference>\n");
+  append_tag_text(out, "<Group_Call_reference>\n");
   write_field_int("Binary coding", static_cast<int32_t>(g.binary_code), out, 0);
-  open_tag(out, "<SF>\n");
+  append_tag_text(out, "<SF>\n");
   append_value_text(g.sf == 1 ? "group call reference" : "broadcast call reference", out, g.sf, 1);
-  open_tag(out, "</SF>\n");
-  open_tag(out, "<AF>\n");
+  append_tag_text(out, "</SF>\n");
+  append_tag_text(out, "<AF>\n");
   append_value_text(g.af == 1 ? "acknowledgement is required" : "acknowledgement is not required", out, g.af, 1);
-  open_tag(out, "</AF>\n");
-  open_tag(out, "<Call_priority>\n");
+  append_tag_text(out, "</AF>\n");
+  append_tag_text(out, "<Call_priority>\n");
   append_value_text(text_or(kCallPriorityTexts, g.call_priority, ""), out, g.call_priority, 1);
-  open_tag(out, "</Call_priority>\n");
-  open_tag(out, "<Ciphering_information>\n");
+  append_tag_text(out, "</Call_priority>\n");
+  append_tag_text(out, "<Ciphering_information>\n");
   if (g.ciphering_info == 0) {
     append_value_text("no ciphering", out, 0, 1);
   } else {
@@ -156,8 +154,8 @@ void render_rr_group_call_ref(const RrGroupCallRef& g, OutputText& out) {
     out.append("ciphering_with_cipher_key_number");
     append_hex(out, g.ciphering_info);
   }
-  open_tag(out, "</Ciphering_information>\n");
-  open_tag(out, "</Group_Call_reference>\n");
+  append_tag_text(out, "</Ciphering_information>\n");
+  append_tag_text(out, "</Group_Call_reference>\n");
 }
 
 void decode_channel_request_description(ChannelRequestDescription& d, const BitBuffer& b) {
@@ -172,7 +170,7 @@ void decode_channel_request_description(ChannelRequestDescription& d, const BitB
 void render_channel_request_description(const ChannelRequestDescription& d, OutputText& out) {
   constexpr ValueText kPriority[] = {
       {0, "Priority Level 1"}, {1, "Priority Level 2"}, {2, "Priority Level 3"}, {3, "Priority Level 4"}};
-  open_tag(out, "<Channel_Request_Description>\n");
+  append_tag_text(out, "<Channel_Request_Description>\n");
   render_boolean_field(out, "MT_MO", d.mt_mo, "Mobile originated", "Mobile terminated");
   render_value_block(out, "PRIORITY", d.priority, kPriority, "");
   render_boolean_field(out, "RLC_MODE", d.rlc_mode, "RLC acknowledged mode", "RLC unacknowledged mode");
@@ -180,7 +178,7 @@ void render_channel_request_description(const ChannelRequestDescription& d, Outp
                        "LLC frame is not SACK or NACK");
   write_field_u16("Requested_bandwidth", d.requested_bandwidth, out, 0);
   write_field_u16("RLC_Octet_Count", d.rlc_octet_count, out, 0);
-  open_tag(out, "</Channel_Request_Description>\n");
+  append_tag_text(out, "</Channel_Request_Description>\n");
 }
 
 void decode_gprs_measurement_results(GprsMeasurementResults& m, const BitBuffer& b) {
@@ -190,11 +188,11 @@ void decode_gprs_measurement_results(GprsMeasurementResults& m, const BitBuffer&
 }
 
 void render_gprs_measurement_results(const GprsMeasurementResults& m, OutputText& out) {
-  open_tag(out, "<GPRS_Measurement_Results>\n");
+  append_tag_text(out, "<GPRS_Measurement_Results>\n");
   write_field_u8("C_VALUE", m.c_value, out, 0);
   write_field_u8("RXQUAL", m.rxqual, out, 0);
   write_field_u8("SIGN_VAR", m.sign_var, out, 0);
-  open_tag(out, "</GPRS_Measurement_Results>\n");
+  append_tag_text(out, "</GPRS_Measurement_Results>\n");
 }
 
 void decode_multislot_allocation(MultislotAllocation& m, const BitBuffer& b) {
@@ -217,14 +215,14 @@ void decode_multislot_allocation(MultislotAllocation& m, const BitBuffer& b) {
 }
 
 void render_multislot_allocation(const MultislotAllocation& m, OutputText& out) {
-  open_tag(out, "<Description_of_the_multislot_configuration>\n");
+  append_tag_text(out, "<Description_of_the_multislot_configuration>\n");
   write_field_u8("Length_of_the_multislot_allocation", m.length, out, 0);
   write_field_u8("DA", m.da, out, 0);
   if (m.ua_present) write_field_u8("UA", m.ua, out, 0);
   for (uint32_t i = 0; i < m.set_count && i < std::size(m.channel_sets); ++i) {
     write_field_u8("Channel_set", m.channel_sets[i], out, 0);
   }
-  open_tag(out, "</Description_of_the_multislot_configuration>\n");
+  append_tag_text(out, "</Description_of_the_multislot_configuration>\n");
 }
 
 void decode_multirate_configuration(MultiRateConfiguration& m, const BitBuffer& b) {
@@ -245,29 +243,29 @@ int render_multirate_configuration(const MultiRateConfiguration& m, OutputText& 
   constexpr const char* kRates[] = {"12,2", "10,2", "7,95", "7,40", "6,70", "5,90", "5,15", "4,75"};
   constexpr const char* kThreshold[] = {"Threshold1", "Threshold2", "Threshold3"};
   constexpr const char* kHysteresis[] = {"Hysteresis1", "Hysteresis2", "Hysteresis3"};
-  open_tag(out, "<MultiRate_configuration>\n");
+  append_tag_text(out, "<MultiRate_configuration>\n");
   write_field_u8("Length", m.length, out, 0);
-  open_tag(out, "<MR_version>\n");
+  append_tag_text(out, "<MR_version>\n");
   append_value_text(m.mr_version == 1 ? "Adaptive Multirate speech version1" : "reserved", out, m.mr_version, 1);
-  open_tag(out, "</MR_version>\n");
+  append_tag_text(out, "</MR_version>\n");
   render_boolean_field(out, "NSCB", m.nscb, "Noise_Suppression_can_be_used_(default)",
                        "Noise_Suppression_shall_be_turned_off");
   render_boolean_field(out, "ICMI", m.icmi,
                        "The initial codec mode is defined by the implicit rule provided in GSM05.09",
                        "The initial codec mode is defined by the Start Mode field");
   write_field_u8("Start_Mode", m.start_mode, out, 0);
-  open_tag(out, "<Set_of_AMR_codec_modes>\n");
+  append_tag_text(out, "<Set_of_AMR_codec_modes>\n");
   for (uint32_t i = 0; i < std::size(kRates); ++i) {
     out.append(kRates[i]);
     out.append((m.codec_set >> (7 - i)) & 1u ? "kbit per s codec rate is part of the subset\n"
                                              : "kbit per s codec rate is not part of the subset\n");
   }
-  open_tag(out, "</Set_of_AMR_codec_modes>\n");
+  append_tag_text(out, "</Set_of_AMR_codec_modes>\n");
   for (uint32_t i = 0; i < 3 && m.length >= 4 + i; ++i) {
     write_field_u8(kThreshold[i], m.threshold[i], out, 0);
     write_field_u8(kHysteresis[i], m.hysteresis[i], out, 0);
   }
-  open_tag(out, "</MultiRate_configuration>\n");
+  append_tag_text(out, "</MultiRate_configuration>\n");
   return 1;
 }
 
@@ -286,17 +284,17 @@ void decode_dynamic_arfcn_mapping_element(DynamicArfcnMappingElement& m, const B
 }
 
 void render_dynamic_arfcn_mapping_element(const DynamicArfcnMappingElement& m, OutputText& out) {
-  open_tag(out, "<Dynamic_ARFCN_Mapping>\n");
+  append_tag_text(out, "<Dynamic_ARFCN_Mapping>\n");
   for (uint32_t i = 0; i < m.count && i < std::size(m.entries); ++i) {
     const DynamicArfcnMappingElement::Entry& e = m.entries[i];
-    open_tag(out, "<DYNAMIC_ARFCN_MAPPING_Description>\n");
+    append_tag_text(out, "<DYNAMIC_ARFCN_MAPPING_Description>\n");
     write_field_u8("GSM_Band", e.gsm_band, out, 0);
     write_field_u16("ARFCN_FIRST", e.arfcn_first, out, 0);
     write_field_u16("BAND_OFFSET", e.band_offset, out, 0);
     write_field_u8("ARFCN_RANGE", e.arfcn_range, out, 0);
-    open_tag(out, "</DYNAMIC_ARFCN_MAPPING_Description>\n");
+    append_tag_text(out, "</DYNAMIC_ARFCN_MAPPING_Description>\n");
   }
-  open_tag(out, "</Dynamic_ARFCN_Mapping>\n");
+  append_tag_text(out, "</Dynamic_ARFCN_Mapping>\n");
 }
 
 void decode_3g_target_cell(Target3gCell& t, const BitBuffer& b) {
@@ -325,26 +323,26 @@ void decode_3g_target_cell(Target3gCell& t, const BitBuffer& b) {
 
 int render_3g_target_cell(const Target3gCell& t, OutputText& out) {
   constexpr ValueText kBandwidthTdd[] = {{0, "speed3.84Mcps"}, {1, "speed1.28Mcps"}};
-  open_tag(out, "<3G_Target_Cell>\n");
+  append_tag_text(out, "<3G_Target_Cell>\n");
   write_field_u8("LENGTH", t.length, out, 0);
   if (t.fdd_present) {
-    open_tag(out, "<3G_UTRAN_FDD>\n");
+    append_tag_text(out, "<3G_UTRAN_FDD>\n");
     write_field_u16("FDD_ARFCN", t.fdd_arfcn, out, 0);
     write_field_u8("Diversity", t.fdd_diversity, out, 0);
     if (t.fdd_bandwidth_present) write_field_u8("Bandwidth_FDD", t.fdd_bandwidth, out, 0);
     write_field_u16("SCRAMBLING_CODE", t.scrambling_code, out, 0);
-    open_tag(out, "</3G_UTRAN_FDD>\n");
+    append_tag_text(out, "</3G_UTRAN_FDD>\n");
   }
   if (t.tdd_present) {
-    open_tag(out, "<3G_UTRAN_TDD>\n");
+    append_tag_text(out, "<3G_UTRAN_TDD>\n");
     write_field_u16("TDD-ARFCN", t.tdd_arfcn, out, 0);
     write_field_u8("Diversity", t.tdd_diversity, out, 0);
     if (t.tdd_bandwidth_present) render_value_block(out, "Bandwidth_TDD", t.tdd_bandwidth, kBandwidthTdd, "error");
     write_field_u8("Cell Parameter", t.cell_parameter, out, 0);
     write_field_u8("Sync Case", t.sync_case, out, 0);
-    open_tag(out, "</3G_UTRAN_TDD>\n");
+    append_tag_text(out, "</3G_UTRAN_TDD>\n");
   }
-  open_tag(out, "</3G_Target_Cell>\n");
+  append_tag_text(out, "</3G_Target_Cell>\n");
   return 1;
 }
 
@@ -362,14 +360,14 @@ void decode_ba_range(BaRange& r, const BitBuffer& b) {
 }
 
 void render_ba_range(const BaRange& r, OutputText& out) {
-  open_tag(out, "<BA_Range>\n");
+  append_tag_text(out, "<BA_Range>\n");
   write_field_u8("Length", r.length, out, 0);
   write_field_u8("Number of Ranges", r.number_of_ranges, out, 0);
   for (uint32_t i = 0; i < r.count && i < std::size(r.lower); ++i) {
     write_field_u16("RANGE_LOWER", r.lower[i], out, 0);
     write_field_u16("RANGE_HIGHER", r.higher[i], out, 0);
   }
-  open_tag(out, "</BA_Range>\n");
+  append_tag_text(out, "</BA_Range>\n");
 }
 
 void decode_ba_list_pref(BaListPref& p, const BitBuffer& b) {
@@ -388,16 +386,16 @@ void decode_ba_list_pref(BaListPref& p, const BitBuffer& b) {
 }
 
 void render_ba_list_pref(const BaListPref& p, OutputText& out) {
-  open_tag(out, "<BA_List_Pref>\n");
+  append_tag_text(out, "<BA_List_Pref>\n");
   write_field_u8("Length", p.length, out, 0);
   for (uint32_t i = 0; i < p.range_count && i < std::size(p.range_lower); ++i) {
-    open_tag(out, "<RANGE_LIMITS>\n");
+    append_tag_text(out, "<RANGE_LIMITS>\n");
     write_field_u16("RANGE LOWER", p.range_lower[i], out, 0);
     write_field_u16("RANGE UPPER", p.range_upper[i], out, 0);
-    open_tag(out, "</RANGE_LIMITS>\n");
+    append_tag_text(out, "</RANGE_LIMITS>\n");
   }
   for (uint32_t i = 0; i < p.freq_count && i < std::size(p.freqs); ++i) write_field_u16("BA_FREQ", p.freqs[i], out, 0);
-  open_tag(out, "</BA_List_Pref>\n");
+  append_tag_text(out, "</BA_List_Pref>\n");
 }
 
 void decode_utran_freq_list(UtranFreqList& u, const BitBuffer& b) {
@@ -410,11 +408,11 @@ void decode_utran_freq_list(UtranFreqList& u, const BitBuffer& b) {
 }
 
 void render_utran_freq_list(const UtranFreqList& u, OutputText& out) {
-  open_tag(out, "<UTRAN_Freq_List>\n");
+  append_tag_text(out, "<UTRAN_Freq_List>\n");
   write_field_u8("Length", u.length, out, 0);
   for (uint32_t i = 0; i < u.fdd_count && i < std::size(u.fdd); ++i) write_field_u16("FDD_ARFCN", u.fdd[i], out, 0);
   for (uint32_t i = 0; i < u.tdd_count && i < std::size(u.tdd); ++i) write_field_u16("FDD_ARFCN", u.tdd[i], out, 0);
-  open_tag(out, "</UTRAN_Freq_List>\n");
+  append_tag_text(out, "</UTRAN_Freq_List>\n");
 }
 
 void decode_rr_routing_area(RrRoutingArea& r, const BitBuffer& b) {
@@ -452,12 +450,12 @@ void render_digits(const char* name, const uint8_t (&d)[3], bool third_may_be_f,
 }  // namespace
 
 void render_rr_routing_area(const RrRoutingArea& r, OutputText& out) {
-  open_tag(out, "<Routeing_Area_Identification>\n");
+  append_tag_text(out, "<Routeing_Area_Identification>\n");
   render_digits("MCC", r.mcc, false, out);
   render_digits("MNC", r.mnc, true, out);
   write_field_u16("LAC", r.lac, out, 0);
   write_field_u8("RAC", r.rac, out, 0);
-  open_tag(out, "</Routeing_Area_Identification>\n");
+  append_tag_text(out, "</Routeing_Area_Identification>\n");
 }
 
 void decode_measurement_results(MeasurementResults& m, const BitBuffer& b) {
@@ -479,7 +477,7 @@ void decode_measurement_results(MeasurementResults& m, const BitBuffer& b) {
 }
 
 void render_measurement_results(const MeasurementResults& m, OutputText& out) {
-  open_tag(out, "<Measurement_Results>\n");
+  append_tag_text(out, "<Measurement_Results>\n");
   render_boolean_field(out, "BA_USED", m.ba_used,
                        "BCCH allocation is not used for the coding of BCCH-FREQ-NCELL fields",
                        "BCCH allocation used for the coding of BCCH-FREQ-NCELL fields");
@@ -493,7 +491,7 @@ void render_measurement_results(const MeasurementResults& m, OutputText& out) {
   write_field_u8("RXLEV SUB SERVING CELL", m.rxlev_sub, out, 0);
   write_field_u8("RXQUAL FULL SERVING CELL", m.rxqual_full, out, 0);
   write_field_u8("RXQUAL SUB SERVING CELL", m.rxqual_sub, out, 0);
-  open_tag(out, "<NO_NCELL_M>\n");
+  append_tag_text(out, "<NO_NCELL_M>\n");
   if (m.no_ncell_m == 0) {
     append_value_text("No neighbour cell measurement result", out, 0, 1);
   } else if (m.no_ncell_m == 7) {
@@ -503,11 +501,11 @@ void render_measurement_results(const MeasurementResults& m, OutputText& out) {
     out.append("Number of neighbour cell measurements");
     append_dec(out, m.no_ncell_m);
   }
-  open_tag(out, "</NO_NCELL_M>\n");
+  append_tag_text(out, "</NO_NCELL_M>\n");
   for (uint8_t v : m.rxlev_ncell) write_field_u8("RXLEV_NCELL", v, out, 0);
   for (uint8_t v : m.bcch_freq_ncell) write_field_u8("BCCH-FREQ-NCELL", v, out, 0);
   for (uint8_t v : m.bsic_ncell) write_field_u8("BSIC_NCELL", v, out, 0);
-  open_tag(out, "</Measurement_Results>\n");
+  append_tag_text(out, "</Measurement_Results>\n");
 }
 
 void decode_extended_measurement_results(ExtendedMeasurementResults& m, const BitBuffer& b) {
@@ -676,13 +674,13 @@ void decode_packet_timing_advance(PacketTimingAdvance& t, BitCursor& c) {
 }
 
 void render_packet_timing_advance(const PacketTimingAdvance& t, OutputText& out) {
-  open_tag(out, "<Packet_Timing_Advance>\n");
+  append_tag_text(out, "<Packet_Timing_Advance>\n");
   if (t.value_present) write_field_u8("TIMING_ADVANCE_VALUE", t.value, out, 0);
   if (t.index_present) {
     write_field_u8("TIMING_ADVANCE_INDEX", t.index, out, 0);
     write_field_u8("TIMING_ADVANCE_TIMESLOT_NUMBER", t.timeslot, out, 0);
   }
-  open_tag(out, "</Packet_Timing_Advance>\n");
+  append_tag_text(out, "</Packet_Timing_Advance>\n");
 }
 
 }  // namespace
@@ -787,14 +785,14 @@ void render_uplink_timeslots(const RrPacketUplinkAssignment& a, OutputText& out)
 void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, OutputText& out) {
   constexpr ValueText kAllocation[] = {
       {0, "extension"}, {1, "Dynamic Allocation"}, {2, "Single Block Allocation"}, {3, "Fixed Allocation"}};
-  open_tag(out, "<RR_Packet_Uplink_Assignment>\n");
+  append_tag_text(out, "<RR_Packet_Uplink_Assignment>\n");
   write_field_u8("Length", a.length, out, 0);
   render_rr_channel_coding_command(a.channel_coding_command, out);
   write_field_u8("TLLI_BLOCK_CHANNEL_CODING", a.tlli_block_channel_coding, out, 0);
   render_packet_timing_advance(a.timing_advance, out);
   render_value_block(out, "Allocation", a.allocation, kAllocation);
   if (a.allocation == 1) {
-    open_tag(out, "<Dynamic_Allocation>\n");
+    append_tag_text(out, "<Dynamic_Allocation>\n");
     write_field_u8("Extended_Dynamic_Allocation", a.extended_dynamic, out, 0);
     if (a.p0_present) {
       render_rr_p0(a.p0, out);
@@ -810,9 +808,9 @@ void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, Outpu
       append_plain(out, "<RLC_DATA_BLOCKS_GRANTED>\n");  // hosts expect the open tag repeated here
     }
     render_uplink_timeslots(a, out);
-    open_tag(out, "</Dynamic_Allocation>\n");
+    append_tag_text(out, "</Dynamic_Allocation>\n");
   } else if (a.allocation == 2) {
-    open_tag(out, "<Single_Block_Allocation>\n");
+    append_tag_text(out, "<Single_Block_Allocation>\n");
     write_field_u8("TIMESLOT_NUMBER", a.sb_timeslot, out, 0);
     if (a.sb_alpha_present) {
       render_rr_alpha(a.sb_alpha, out);
@@ -823,16 +821,16 @@ void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, Outpu
       write_field_u8("BTS_PWR_CTRL_MODE", a.sb_bts_pwr_ctrl_mode, out, 0);
       write_field_u8("PR_MODE", a.sb_pr_mode, out, 0);
     }
-    open_tag(out, "</Single_Block_Allocation>\n");
+    append_tag_text(out, "</Single_Block_Allocation>\n");
   }
   if (a.egprs_present) {
-    open_tag(out, "<EGPRS_Parameters>\n");
+    append_tag_text(out, "<EGPRS_Parameters>\n");
     render_rr_egprs_window_size(a.egprs_window_size, out);
     write_field_u8("EGPRS_CHANNEL_CODING_COMMAND", a.egprs_channel_coding_command, out, 0);
     if (a.bep_period2_present) write_field_u8("BEP_PERIOD2", a.bep_period2, out, 0);
-    open_tag(out, "</EGPRS_Parameters>\n");
+    append_tag_text(out, "</EGPRS_Parameters>\n");
   }
-  open_tag(out, "</RR_Packet_Uplink_Assignment>\n");
+  append_tag_text(out, "</RR_Packet_Uplink_Assignment>\n");
 }
 
 void decode_rr_packet_downlink_assignment(RrPacketDownlinkAssignment& a, const BitBuffer& b) {
@@ -878,7 +876,7 @@ void decode_rr_packet_downlink_assignment(RrPacketDownlinkAssignment& a, const B
 void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, OutputText& out) {
   constexpr const char* kGamma[] = {"GAMMA_TN0", "GAMMA_TN1", "GAMMA_TN2", "GAMMA_TN3",
                                     "GAMMA_TN4", "GAMMA_TN5", "GAMMA_TN6", "GAMMA_TN7"};
-  open_tag(out, "<Packet_Downlink_Assignment>\n");
+  append_tag_text(out, "<Packet_Downlink_Assignment>\n");
   write_field_u8("Length", a.length, out, 0);
   write_field_u8("MAC_MODE", a.mac_mode, out, 0);
   write_field_u8("RLC_MODE", a.rlc_mode, out, 0);
@@ -890,12 +888,12 @@ void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, O
     write_field_u8("PR_MODE", a.pr_mode, out, 0);
   }
   if (a.power_control_present) {
-    open_tag(out, "<Power_Control_Parameters>\n");
+    append_tag_text(out, "<Power_Control_Parameters>\n");
     render_rr_alpha(a.alpha, out);
     for (uint32_t i = 0; i < std::size(kGamma); ++i) {
       if (a.gamma_present[i]) write_field_u8(kGamma[i], a.gamma[i], out, 0);
     }
-    open_tag(out, "</Power_Control_Parameters>\n");
+    append_tag_text(out, "</Power_Control_Parameters>\n");
   }
   if (a.tfi_present) write_field_u8("DOWNLINK_TFI_ASSIGNMENT", a.tfi, out, 0);
   if (a.measurement_present) {
@@ -908,7 +906,7 @@ void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, O
     write_field_u8("LINK_QUALITY_MEASUREMENT_MODE", a.link_quality_measurement_mode, out, 0);
     if (a.bep_period2_present) write_field_u8("BEP_PERIOD2", a.bep_period2, out, 0);
   }
-  open_tag(out, "</Packet_Downlink_Assignment>\n");
+  append_tag_text(out, "</Packet_Downlink_Assignment>\n");
 }
 
 void decode_dtm_information_details(DtmInformationDetails& d, const BitBuffer& b) {
@@ -936,9 +934,9 @@ void render_dtm_information_details(const DtmInformationDetails& d, OutputText& 
   render_rr_max_lapdm(d.max_lapdm, out);
   if (d.txpwr_present) write_field_u8("GPRS_MS_TXPWR_MAX_CCH", d.gprs_ms_txpwr_max_cch, out, 0);
   if (d.cell_identity_present) {
-    open_tag(out, "<Cell_Identity>\n");
+    append_tag_text(out, "<Cell_Identity>\n");
     write_field_u16("Cell Identity", d.cell_identity, out, 0);
-    open_tag(out, "</Cell_Identity>\n");
+    append_tag_text(out, "</Cell_Identity>\n");
   }
   if (d.mbms_present) {
     render_boolean_field(out, "DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT", d.dedicated_mode_mbms_notification,

@@ -2,8 +2,8 @@
 #include <iterator>
 
 #include "rr/messages/rr_msg.h"
-#include "rr/rest_octets/paging_rest_octets.h"
 #include "rr/messages/rr_msg_records.h"
+#include "rr/rest_octets/paging_rest_octets.h"
 
 namespace l3 {
 
@@ -64,14 +64,6 @@ bool take_fixed(MessageReader& in, uint32_t n, T& part, void (*decode)(T&, const
   return true;
 }
 
-template <class T>
-bool take_led(MessageReader& in, T& part, void (*decode)(T&, const BitBuffer&)) {
-  BitBuffer b;
-  if (!in.take_lv_led(b)) return false;
-  decode(part, b);
-  return true;
-}
-
 // A single optional element looked for at one fixed place (no free walk).
 bool at_iei(const MessageReader& in, uint8_t iei) { return in.has(1) && in.peek() == iei; }
 
@@ -128,7 +120,7 @@ void parse_immediate_assignment(ImmediateAssignment& r, const uint8_t* msg, uint
   }
   if (!take_fixed(in, 3, r.request_reference, decode_request_reference)) return;
   if (!in.take_octet(r.timing_advance)) return;
-  if (!take_led(in, r.mobile_allocation, decode_mobile_allocation)) return;
+  if (!take_length_led(in, r.mobile_allocation, decode_mobile_allocation)) return;
   r.mobile_allocation_taken = 1;
   if (at_iei(in, 0x7C)) {
     in.skip(1);
@@ -149,7 +141,7 @@ void parse_immediate_assignment_extended(ImmediateAssignmentExtended& r, const u
   if (!take_fixed(in, 3, r.channel2, decode_channel_description)) return;
   if (!take_fixed(in, 3, r.request_reference2, decode_request_reference)) return;
   if (!in.take_octet(r.timing_advance2)) return;
-  if (!take_led(in, r.mobile_allocation, decode_mobile_allocation)) return;
+  if (!take_length_led(in, r.mobile_allocation, decode_mobile_allocation)) return;
   take_trailing_starting_time(r, in);
 }
 
@@ -215,7 +207,7 @@ void parse_configuration_change_command(ConfigurationChangeCommand& r, const uin
   };
   static_assert(ieis_unique<R>(kIes));
   MessageReader in(msg, len);
-  if (!take_led(in, r.multislot, decode_multislot_allocation)) return;
+  if (!take_length_led(in, r.multislot, decode_multislot_allocation)) return;
   walk_optional<R>(r, in, kIes);
 }
 
@@ -377,7 +369,7 @@ void parse_dtm_assignment_command(DtmAssignmentCommand& r, const uint8_t* msg, u
   MessageReader in(msg, len);
   if (!take_fixed(in, 1, r.power, decode_power_command)) return;
   if (!take_fixed(in, 3, r.channel, decode_channel_description)) return;
-  if (!take_led(in, r.broadcast, decode_gprs_broadcast_information)) return;
+  if (!take_length_led(in, r.broadcast, decode_gprs_broadcast_information)) return;
   walk_optional<R>(r, in, kIes);
 }
 
@@ -520,7 +512,7 @@ void take_padded_rest(Rest& rest, MessageReader& in, void (*decode)(Rest&, const
 void parse_paging_request1(PagingRequest1& r, const uint8_t* msg, uint16_t len, uint8_t) {
   MessageReader in(msg, len);
   if (!take_paging_octet(r, in)) return;
-  if (!take_led(in, r.identity1, decode_mobile_identity)) return;
+  if (!take_length_led(in, r.identity1, decode_mobile_identity)) return;
   if (!take_trailing_identity(r.identity2, in)) return;
   take_padded_rest(r.rest, in, decode_p1_rest_octets);
 }
@@ -548,7 +540,7 @@ void parse_paging_response(PagingResponse& r, const uint8_t* msg, uint16_t len, 
   if (!in.take_octet(o)) return;
   r.cksn = o & 0x07;
   if (!take_classmark2_lv(in, r.classmark2, dir)) return;
-  take_led(in, r.identity, decode_mobile_identity);
+  take_length_led(in, r.identity, decode_mobile_identity);
 }
 
 void parse_notification_nch(NotificationNch& r, const uint8_t* msg, uint16_t len, uint8_t) {
@@ -560,7 +552,7 @@ void parse_notification_nch(NotificationNch& r, const uint8_t* msg, uint16_t len
 void parse_rr_notification_response(RrNotificationResponse& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
   if (!take_classmark2_lv(in, r.classmark2, dir)) return;
-  if (!take_led(in, r.identity, decode_mobile_identity)) return;
+  if (!take_length_led(in, r.identity, decode_mobile_identity)) return;
   BitBuffer b;
   if (!in.take_v(5, b)) return;
   BitCursor c(b);
@@ -614,7 +606,7 @@ void parse_frequency_redefinition(FrequencyRedefinition& r, const uint8_t* msg, 
   };
   MessageReader in(msg, len);
   if (!take_fixed(in, 3, r.channel, decode_channel_description)) return;
-  if (!take_led(in, r.mobile_allocation, decode_mobile_allocation)) return;
+  if (!take_length_led(in, r.mobile_allocation, decode_mobile_allocation)) return;
   if (!take_fixed(in, 2, r.starting_time, decode_starting_time)) return;
   walk_optional<R>(r, in, kIes);
 }
@@ -675,7 +667,7 @@ void parse_vgcs_uplink_grant(VgcsUplinkGrant& r, const uint8_t* msg, uint16_t le
 void parse_talker_indication(TalkerIndication& r, const uint8_t* msg, uint16_t len, uint8_t dir) {
   MessageReader in(msg, len);
   if (!take_classmark2_fixed(in, r.classmark2, dir)) return;
-  take_led(in, r.identity, decode_mobile_identity);
+  take_length_led(in, r.identity, decode_mobile_identity);
 }
 
 void parse_application_information(ApplicationInformation& r, const uint8_t* msg, uint16_t len, uint8_t) {

@@ -6,10 +6,10 @@
 #include "core/record.h"
 #include "mm/shared_elements.h"
 #include "rr/elements/frequency_list.h"
-#include "rr/rest_octets/ia_rest_octets.h"
 #include "rr/elements/rr_elements.h"
 #include "rr/elements/rr_msg_elements.h"
 #include "rr/rest_octets/gprs_rest_octets.h"
+#include "rr/rest_octets/ia_rest_octets.h"
 
 namespace l3 {
 

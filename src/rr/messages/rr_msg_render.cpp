@@ -1,8 +1,8 @@
 #include <iterator>
 
 #include "rr/messages/rr_msg.h"
-#include "rr/rest_octets/paging_rest_octets.h"
 #include "rr/messages/rr_msg_records.h"
+#include "rr/rest_octets/paging_rest_octets.h"
 #include "rr/si/si_elements.h"
 
 namespace l3 {
@@ -14,32 +14,6 @@ void render_rr_cause_element(uint8_t cause, OutputText& out) {
 }
 
 namespace {
-
-void open_message(const char* tag, OutputText& out) {
-  out.push('<');
-  out.append(tag);
-  out.append(">\n");
-}
-
-int close_message(const char* tag, OutputText& out) {
-  out.append("</");
-  out.append(tag);
-  out.append(">\n");
-  return 1;
-}
-
-// A wrapper passed through append_tag_text, open and close.
-void wrap_open(const char* name, OutputText& out) {
-  out.push('<');
-  append_tag_text(out, name);
-  out.append(">\n");
-}
-
-void wrap_close(const char* name, OutputText& out) {
-  out.append("</");
-  append_tag_text(out, name);
-  out.append(">\n");
-}
 
 void render_fpc(uint8_t fpc, OutputText& out) { render_boolean_field(out, "FPC", fpc, "FPC not in use", "FPC in use"); }
 
@@ -93,11 +67,11 @@ void render_mobile_time_difference(const MobileObservedTimeDifference& m, Output
 }  // namespace
 
 int render_additional_assignment(const AdditionalAssignment& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_channel_description(r.channel, out);
   if (r.mobile_allocation.present) render_mobile_allocation(r.mobile_allocation.value, out);
   if (r.starting_time.present) render_starting_time(r.starting_time.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_rr_initialisation_request(const RrInitialisationRequest& r, OutputText& out, const char* tag) {
@@ -108,7 +82,7 @@ int render_rr_initialisation_request(const RrInitialisationRequest& r, OutputTex
       {2, "Fixed Allocation, not half duplex mode"},
       {3, "Fixed Allocation, half duplex mode"},
   };
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_rr_cksn(r.cksn, out);
   out.append("<Channel_Coding_Requested>\n");
   out.append("<CS>\n");
@@ -122,7 +96,7 @@ int render_rr_initialisation_request(const RrInitialisationRequest& r, OutputTex
   render_rr_tlli(r.tlli, out);
   render_channel_request_description(r.request_description, out);
   render_gprs_measurement_results(r.measurement_results, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_immediate_assignment(const ImmediateAssignment& r, OutputText& out, const char* tag) {
@@ -140,7 +114,7 @@ int render_immediate_assignment(const ImmediateAssignment& r, OutputText& out, c
                         "identified in the IA Rest Octets IE"
                       : "the first message of two in a two-message assignment of an uplink TBF";
   }
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_page_mode_immediate(r.page_mode, out);
   out.append("<Dedicated_mode_or_TBF>\n");
   write_field_u8("TMA", r.tma, out, 0);
@@ -155,11 +129,11 @@ int render_immediate_assignment(const ImmediateAssignment& r, OutputText& out, c
   if (r.mobile_allocation_taken) render_mobile_allocation(r.mobile_allocation, out);
   if (r.starting_time.present) render_starting_time(r.starting_time.value, out);
   if (r.rest.present) render_ia_rest_octets(r.rest, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_immediate_assignment_extended(const ImmediateAssignmentExtended& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_page_mode_immediate(r.page_mode, out);
   render_channel_description(r.channel1, out);
   render_request_reference(r.request_reference1, out);
@@ -169,25 +143,25 @@ int render_immediate_assignment_extended(const ImmediateAssignmentExtended& r, O
   render_timing_advance(r.timing_advance2, out);
   render_mobile_allocation(r.mobile_allocation, out);
   if (r.starting_time.present) render_starting_time(r.starting_time.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_immediate_assignment_reject(const ImmediateAssignmentReject& r, OutputText& out, const char* tag) {
   constexpr const char* kWait[] = {"Wait_Indication1", "Wait_Indication2", "Wait_Indication3", "Wait_Indication4"};
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_page_mode(r.page_mode, out);
   for (uint32_t i = 0; i < 4; ++i) {
     render_request_reference(r.request_reference[i], out);
     write_field_u8(kWait[i], r.wait_indication[i], out, 0);
   }
   if (r.rest.present) render_iar_rest_octets(r.rest, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_rr_cause_message(const RrCauseMessage& rec, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_rr_cause_element(rec.cause, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_rr_cause_only(const RrCauseMessage& rec, OutputText& out, const char*) {
@@ -196,68 +170,68 @@ int render_rr_cause_only(const RrCauseMessage& rec, OutputText& out, const char*
 }
 
 int render_dtm_reject(const RrOneOctetMessage& rec, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   write_field_u8("DTM wait indication", rec.value, out, 0);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_physical_information(const RrOneOctetMessage& rec, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   out.append("<Timing_Advance>\n");
   write_field_u8("value", rec.value, out, 0);
   out.append("</Timing_Advance>\n");
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_channel_request(const RrOneOctetMessage& rec, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   out.append("<AccordingtoEstablishmentcause>\n");
   append_value_note(rec.value, out, 0);
   out.append("</AccordingtoEstablishmentcause>\n");
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_rr_empty_message(const RrEmptyMessage&, OutputText& out, const char* tag) {
-  open_message(tag, out);
-  return close_message(tag, out);
+  open_message_frame(out, tag);
+  return close_message_frame(out, tag);
 }
 
 int render_handover_complete(const HandoverComplete& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_rr_cause_element(r.cause, out);
   if (r.time_difference.present) render_mobile_time_difference(r.time_difference.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_ciphering_mode_command(const CipheringModeCommand& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_cipher_mode_setting(r.setting, out);
   out.append("<Cipher_Response>\n");
   append_value_text(r.cipher_response == 1 ? "IMEISV shall be included" : "IMEISV shall not be included", out,
                     r.cipher_response, 1);
   out.append("</Cipher_Response>\n");
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_ciphering_mode_complete(const CipheringModeComplete& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   if (r.identity.present) render_mobile_identity(r.identity.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_configuration_change_command(const ConfigurationChangeCommand& r, OutputText& out, const char* tag) {
   constexpr const char* kSets[] = {"Mode_of_Channel_Set1", "Mode_of_Channel_Set2", "Mode_of_Channel_Set3",
                                    "Mode_of_Channel_Set4", "Mode_of_Channel_Set5", "Mode_of_Channel_Set6",
                                    "Mode_of_Channel_Set7", "Mode_of_Channel_Set8"};
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_multislot_allocation(r.multislot, out);
   for (uint32_t i = 0; i < std::size(kSets); ++i) {
     if (!r.channel_set_mode[i].present) continue;
-    wrap_open(kSets[i], out);
+    open_tag_named(out, kSets[i]);
     render_channel_mode(r.channel_set_mode[i].value, out);
-    wrap_close(kSets[i], out);
+    close_tag_named(out, kSets[i]);
   }
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 namespace {
@@ -304,11 +278,11 @@ void render_channel_set_modes(const Opt<uint8_t> (&modes)[8], OutputText& out) {
 }
 
 int render_assign_or_handover(const AssignOrHandoverCommand& r, OutputText& out, const char* tag, bool handover) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   if (handover) render_cell_description(r.cell, out);
-  wrap_open("Description of the first channel, after time", out);
+  open_tag_named(out, "Description of the first channel, after time");
   render_channel_description2(r.first_channel_after, out);
-  wrap_close("Description of the first channel, after time", out);
+  close_tag_named(out, "Description of the first channel, after time");
   if (!handover) {
     render_power_command(r.power.fpc, r.power.power_level, out);
   } else {
@@ -330,24 +304,24 @@ int render_assign_or_handover(const AssignOrHandoverCommand& r, OutputText& out,
   if (r.multislot.present) render_multislot_allocation(r.multislot.value, out);
   render_channel_set_modes(r.channel_set_mode, out);
   if (r.second_channel_after.present) {
-    wrap_open("Description of the Second Channel, after time", out);
+    open_tag_named(out, "Description of the Second Channel, after time");
     render_channel_description(r.second_channel_after.value, out);
-    wrap_close("Description of the Second Channel, after time", out);
+    close_tag_named(out, "Description of the Second Channel, after time");
   }
   if (r.second_channel_mode.present) {
-    wrap_open("Mode of the Second Channel", out);
+    open_tag_named(out, "Mode of the Second Channel");
     render_channel_mode2(r.second_channel_mode.value, out);
-    wrap_close("Mode of the Second Channel", out);
+    close_tag_named(out, "Mode of the Second Channel");
   }
   if (handover && r.sequence_after.present) {
-    wrap_open("Frequency Channel Sequence, after time", out);
+    open_tag_named(out, "Frequency Channel Sequence, after time");
     render_frequency_channel_sequence(r.sequence_after.value, out);
-    wrap_close("Frequency Channel Sequence, after time", out);
+    close_tag_named(out, "Frequency Channel Sequence, after time");
   }
   if (r.ma_after.present) {
-    wrap_open("Mobile Allocation, after time", out);
+    open_tag_named(out, "Mobile Allocation, after time");
     render_mobile_allocation(r.ma_after.value, out);
-    wrap_close("Mobile Allocation, after time", out);
+    close_tag_named(out, "Mobile Allocation, after time");
   }
   if (r.starting_time.present) render_starting_time(r.starting_time.value, out);
   if (handover) {
@@ -355,41 +329,41 @@ int render_assign_or_handover(const AssignOrHandoverCommand& r, OutputText& out,
     if (r.timing_advance.present) render_timing_advance(r.timing_advance.value, out);
     if (r.short_list_before.present) {
       // The before-time short list shows its wrapper only.
-      wrap_open("Frequency Short List, before time", out);
-      wrap_close("Frequency Short List, before time", out);
+      open_tag_named(out, "Frequency Short List, before time");
+      close_tag_named(out, "Frequency Short List, before time");
     }
   }
   if (r.list_before.present) {
-    wrap_open("Frequency List, before time", out);
+    open_tag_named(out, "Frequency List, before time");
     render_frequency_list_after_time(r.list_before.value, out);
-    wrap_close("Frequency List, before time", out);
+    close_tag_named(out, "Frequency List, before time");
   }
   if (r.first_channel_before.present) {
-    wrap_open("Description of the First Channel, before time", out);
+    open_tag_named(out, "Description of the First Channel, before time");
     render_channel_description2(r.first_channel_before.value, out);
-    wrap_close("Description of the First Channel, before time", out);
+    close_tag_named(out, "Description of the First Channel, before time");
   }
   if (r.second_channel_before.present) {
-    wrap_open("Description of the Second Channel, before time", out);
+    open_tag_named(out, "Description of the Second Channel, before time");
     render_channel_description(r.second_channel_before.value, out);
-    wrap_close("Description of the Second Channel, before time", out);
+    close_tag_named(out, "Description of the Second Channel, before time");
   }
   if (r.sequence_before.present) {
-    wrap_open("Frequency channel sequence before time", out);
+    open_tag_named(out, "Frequency channel sequence before time");
     render_frequency_channel_sequence(r.sequence_before.value, out);
-    wrap_close("Frequency channel sequence before time", out);
+    close_tag_named(out, "Frequency channel sequence before time");
   }
   if (r.ma_before.present) {
-    wrap_open("Mobile Allocation, before time", out);
+    open_tag_named(out, "Mobile Allocation, before time");
     render_mobile_allocation(r.ma_before.value, out);
-    wrap_close("Mobile Allocation, before time", out);
+    close_tag_named(out, "Mobile Allocation, before time");
   }
   if (r.cipher_mode.present) render_cipher_mode_setting(r.cipher_mode.value, out);
   if (r.vgcs_target_mode.present) render_vgcs_target_mode(r.vgcs_target_mode.value, out);
   if (r.multirate.present) render_multirate_configuration(r.multirate.value, out);
   if (handover && r.dynamic_arfcn_mapping.present)
     render_dynamic_arfcn_mapping_element(r.dynamic_arfcn_mapping.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 }  // namespace
@@ -460,7 +434,7 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
 }  // namespace
 
 int render_dtm_assignment_command(const DtmAssignmentCommand& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_power_command(r.power.fpc, r.power.power_level, out);
   render_channel_description(r.channel, out);
   render_gprs_broadcast_information(r.broadcast, out);
@@ -472,11 +446,11 @@ int render_dtm_assignment_command(const DtmAssignmentCommand& r, OutputText& out
   if (r.uplink_assignment.present) render_rr_packet_uplink_assignment(r.uplink_assignment.value, out);
   if (r.downlink_assignment.present) render_rr_packet_downlink_assignment(r.downlink_assignment.value, out);
   if (r.multirate.present) render_multirate_configuration(r.multirate.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_rr_cell_change_order(const RrCellChangeOrder& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_cell_description(r.cell, out);
   out.append("<NC_mode>\n");
   if (r.nc_mode == 3) {
@@ -486,11 +460,11 @@ int render_rr_cell_change_order(const RrCellChangeOrder& r, OutputText& out, con
   }
   out.append("</NC_mode>\n");
   if (r.target_3g_cell.present) render_3g_target_cell(r.target_3g_cell.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_pdch_assignment_command(const PdchAssignmentCommand& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   out.append("<Description_of_the_Channel_after_time>\n");
   render_channel_description(r.channel, out);
   out.append("</Description_of_the_Channel_after_time>\n");
@@ -556,7 +530,7 @@ void render_group_channel_description(const GroupChannelDescription& g, OutputTe
 }  // namespace
 
 int render_channel_release(const ChannelRelease& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_rr_cause_element(r.cause, out);
   if (r.ba_range.present) render_ba_range(r.ba_range.value, out);
   if (r.group_channel.present) render_group_channel_description(r.group_channel.value, out);
@@ -574,13 +548,13 @@ int render_channel_release(const ChannelRelease& r, OutputText& out, const char*
   if (r.ba_list_pref.present) render_ba_list_pref(r.ba_list_pref.value, out);
   if (r.utran_freq_list.present) render_utran_freq_list(r.utran_freq_list.value, out);
   if (r.cell_channel.present) render_cell_channel_description(r.cell_channel.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_partial_release(const RrChannelOnlyMessage& rec, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_channel_description(rec.channel, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 namespace {
@@ -608,101 +582,101 @@ void render_numbered_tmsi(uint32_t i, uint32_t tmsi, OutputText& out) {
 }  // namespace
 
 int render_paging_request1(const PagingRequest1& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_paging_head(r, out);
   render_mobile_identity(r.identity1, out);
   if (r.identity2.present) render_mobile_identity(r.identity2.value, out);
   if (r.rest.present) render_p1_rest_octets(r.rest, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_paging_request2(const PagingRequest2& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_paging_head(r, out);
   render_numbered_tmsi(0, r.tmsi1, out);
   render_numbered_tmsi(1, r.tmsi2, out);
   if (r.identity3.present) render_mobile_identity(r.identity3.value, out);
   if (r.rest.present) render_p2_rest_octets(r.rest, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_paging_request3(const PagingRequest3& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_paging_head(r, out);
   for (uint32_t i = 0; i < std::size(r.tmsi); ++i) render_numbered_tmsi(i, r.tmsi[i], out);
   if (r.rest.present) render_p3_rest_octets(r.rest, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_paging_response(const PagingResponse& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_rr_cksn(r.cksn, out);
   render_classmark2(r.classmark2, out);
   render_mobile_identity(r.identity, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_notification_nch(const NotificationNch& rec, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_nt_n_rest_octets(rec, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_rr_notification_response(const RrNotificationResponse& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_classmark2(r.classmark2, out);
   render_mobile_identity(r.identity, out);
   render_rr_group_call_ref(r.group_call, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_packet_notification(const PacketNotification& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   if (r.identity.present) render_mobile_identity(r.identity.value, out);
   if (r.ptmsi.present) render_rr_tmsi(r.ptmsi.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_channel_mode_modify(const ChannelModeModify& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_channel_description2(r.channel, out);
   render_channel_mode(r.mode, out);
   if (r.vgcs_target_mode.present) render_vgcs_target_mode(r.vgcs_target_mode.value, out);
   if (r.multirate.present) render_multirate_configuration(r.multirate.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_channel_mode_modify_ack(const ChannelModeModify& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_channel_description2(r.channel, out);
   render_channel_mode(r.mode, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_frequency_redefinition(const FrequencyRedefinition& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_channel_description2(r.channel, out);
   render_mobile_allocation(r.mobile_allocation, out);
   render_starting_time(r.starting_time, out);
   if (r.cell_channel.present) render_cell_channel_description(r.cell_channel.value, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_measurement_report(const MeasurementReport& rec, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_measurement_results(rec.results, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_classmark_change(const ClassmarkChange& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_classmark2(r.classmark2, out);
   if (r.classmark3.present) render_classmark3(r.classmark3, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_classmark_enquiry(const ClassmarkEnquiry& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   if (r.mask.present) {
     const uint8_t utran = (r.mask.value >> 4) & 0x07;
     out.append("<Classmark_Enquiry_Mask>\n");
@@ -715,19 +689,19 @@ int render_classmark_enquiry(const ClassmarkEnquiry& r, OutputText& out, const c
     out.append("</UTRAN_CLASSMARK_CHANGE>\n");
     out.append("</Classmark_Enquiry_Mask>\n");
   }
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_extended_measurement_report(const ExtendedMeasurementReport& rec, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_extended_measurement_results(rec.results, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_extended_measurement_order(const ExtendedMeasurementOrder& rec, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_extended_measurement_frequency_list(rec.list, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_gprs_suspension_request(const GprsSuspensionRequest& r, OutputText& out, const char* tag) {
@@ -741,7 +715,7 @@ int render_gprs_suspension_request(const GprsSuspensionRequest& r, OutputText& o
       {6, "DTM not supported in the cell"},
   };
   static_assert(well_formed(kCauses));
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_rr_tlli(r.tlli, out);
   render_rr_routing_area(r.routing_area, out);
   out.append("<Suspension_Cause>\n");
@@ -749,32 +723,32 @@ int render_gprs_suspension_request(const GprsSuspensionRequest& r, OutputText& o
   append_value_text(text_or(kCauses, r.cause, "Emergency call"), out, r.cause, 1);
   out.append("</Suspension_cause_value>\n");
   out.append("</Suspension_Cause>\n");
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_dtm_information(const DtmInformation& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_rr_routing_area(r.routing_area, out);
   render_dtm_information_details(r.details, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_vgcs_uplink_grant(const VgcsUplinkGrant& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_request_reference(r.request_reference, out);
   render_timing_advance(r.timing_advance, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_talker_indication(const TalkerIndication& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   render_classmark2(r.classmark2, out);
   render_mobile_identity(r.identity, out);
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 int render_application_information(const ApplicationInformation& r, OutputText& out, const char* tag) {
-  open_message(tag, out);
+  open_message_frame(out, tag);
   out.append("<APDU_ID>\n");
   out.append("<Protocol_identifier>\n");
   append_value_text(r.apdu_id == 0 ? "RRLP" : "reserved", out, r.apdu_id, 1);
@@ -797,7 +771,7 @@ int render_application_information(const ApplicationInformation& r, OutputText& 
     write_field_u8("APDUInformation", r.data.octets[i], out, 0);
   }
   out.append("</APDU_Data>\n");
-  return close_message(tag, out);
+  return close_message_frame(out, tag);
 }
 
 }  // namespace l3

@@ -397,8 +397,6 @@ uint32_t decode_si19_rest_octets(Si19RestOctets& ro, const BitBuffer& b) {
 
 namespace {
 
-void open_tag(OutputText& out, const char* tag) { append_tag_text(out, tag); }
-
 void render_reporting_threshold(const ReportingThreshold& t, const char* offset, const char* threshold,
                                 OutputText& out) {
   if (!t.present) return;
@@ -488,7 +486,7 @@ void render_nc_non_drx_period(uint8_t v, OutputText& out) {
 }
 
 void render_nc_reporting_period(const char* name, uint8_t v, OutputText& out) {
-  open_tag(out, name);
+  append_tag_text(out, name);
   out.append("<NC_REPORTING_PERIOD>\n");
   append_value_note(static_cast<int8_t>(v), out, 0);
   out.append("sec");
@@ -543,14 +541,14 @@ void render_utran_description(const UtranDescription& d, bool fdd, OutputText& o
 }
 
 void render_neighbours_3g(const Neighbour3gDescription& n, OutputText& out) {
-  open_tag(out, "<Neighbour_Cell_Description for 3G>\n");
+  append_tag_text(out, "<Neighbour_Cell_Description for 3G>\n");
   if (n.index_start_3g_present) write_field_u8("Index_Start_3G", n.index_start_3g, out, 0);
   if (n.absolute_index_start_emr_present) {
     write_field_u8("Absolute_Index_Start_EMR", n.absolute_index_start_emr, out, 0);
   }
   render_utran_description(n.fdd, true, out);
   render_utran_description(n.tdd, false, out);
-  open_tag(out, "</Neighbour_Cell_Description for 3G>\n");
+  append_tag_text(out, "</Neighbour_Cell_Description for 3G>\n");
 }
 
 }  // namespace
@@ -592,20 +590,20 @@ void render_eutran_reporting(const EutranReporting& r, bool offsets, const char*
 }
 
 void render_eutran_measurement(const EutranMeasurementParameters& m, bool gprs, OutputText& out) {
-  open_tag(out, gprs ? "<GPRS_E_UTRAN_Measurement_Parameters_Description>\n"
-                     : "<E_UTRAN_Measurement_Parameters_Description>\n");
+  append_tag_text(out, gprs ? "<GPRS_E_UTRAN_Measurement_Parameters_Description>\n"
+                            : "<E_UTRAN_Measurement_Parameters_Description>\n");
   write_field_u8(gprs ? "Qsearch_P_E_UTRAN" : "Qsearch_C_E_UTRAN_Initial", m.qsearch, out, 0);
   write_field_u8("E_UTRAN_REP_QUANT", m.rep_quant, out, 0);
   write_field_u8("E_UTRAN_MULTIRAT_REPORTING", m.multirat_reporting, out, 0);
   render_eutran_reporting(m.fdd, m.report_offsets != 0, "FDD", out);
   render_eutran_reporting(m.tdd, m.report_offsets != 0, "TDD", out);
   if (!gprs && m.report_offsets) write_field_u8("REPORTING_GRANULARITY", m.reporting_granularity, out, 0);
-  open_tag(out, gprs ? "</GPRS_E_UTRAN_Measurement_Parameters_Description>\n"
-                     : "</E_UTRAN_Measurement_Parameters_Description>\n");
+  append_tag_text(out, gprs ? "</GPRS_E_UTRAN_Measurement_Parameters_Description>\n"
+                            : "</E_UTRAN_Measurement_Parameters_Description>\n");
 }
 
 void render_eutran_parameters(const EutranParameters& e, OutputText& out) {
-  open_tag(out, "<E_UTRAN_Parameters_Description>\n");
+  append_tag_text(out, "<E_UTRAN_Parameters_Description>\n");
   write_field_u8("E_UTRAN_CCN_ACTIVE", e.ccn_active, out, 0);
   write_field_u8("E_UTRAN_Start", e.start, out, 0);
   write_field_u8("E_UTRAN_Stop", e.stop, out, 0);
@@ -613,7 +611,7 @@ void render_eutran_parameters(const EutranParameters& e, OutputText& out) {
   if (e.gprs_measurement.present) render_eutran_measurement(e.gprs_measurement.value, true, out);
   for (uint32_t i = 0; i < e.neighbour_count && i < std::size(e.neighbours); ++i) {
     const EutranNeighbours& n = e.neighbours[i];
-    open_tag(out, "<Repeated_E_UTRAN_Neighbour_Cells>\n");
+    append_tag_text(out, "<Repeated_E_UTRAN_Neighbour_Cells>\n");
     for (uint32_t k = 0; k < n.earfcn_count && k < std::size(n.earfcns); ++k) {
       write_field_u16("EARFCN", n.earfcns[k].earfcn, out, 0);
       if (n.earfcns[k].bandwidth_present) write_field_u8("Measurement_Bandwidth", n.earfcns[k].bandwidth, out, 0);
@@ -622,43 +620,43 @@ void render_eutran_parameters(const EutranParameters& e, OutputText& out) {
     write_field_u8("THRESH_E_UTRAN_high", n.thresh_high, out, 0);
     if (n.thresh_low_present) write_field_u8("THRESH_E_UTRAN_low", n.thresh_low, out, 0);
     if (n.qrxlevmin_present) write_field_u8("E_UTRAN_QRXLEVMIN", n.qrxlevmin, out, 0);
-    open_tag(out, "</Repeated_E_UTRAN_Neighbour_Cells>\n");
+    append_tag_text(out, "</Repeated_E_UTRAN_Neighbour_Cells>\n");
   }
   for (uint32_t i = 0; i < e.not_allowed_count && i < std::size(e.not_allowed); ++i) {
-    open_tag(out, "<Repeated_E_UTRAN_Not_Allowed_Cells>\n");
+    append_tag_text(out, "<Repeated_E_UTRAN_Not_Allowed_Cells>\n");
     render_pcid_group(e.not_allowed[i].cells, out);
     render_frequency_indexes(e.not_allowed[i].frequencies, "E_UTRAN_FREQUENCY_INDEX", out);
-    open_tag(out, "</Repeated_E_UTRAN_Not_Allowed_Cells>\n");
+    append_tag_text(out, "</Repeated_E_UTRAN_Not_Allowed_Cells>\n");
   }
   for (uint32_t i = 0; i < e.ta_mapping_count && i < std::size(e.ta_mapping); ++i) {
     const PcidToTaMapping& m = e.ta_mapping[i];
-    open_tag(out, "<Repeated_E_UTRAN_PCID_to_TA_mapping>\n");
+    append_tag_text(out, "<Repeated_E_UTRAN_PCID_to_TA_mapping>\n");
     for (uint32_t k = 0; k < m.group_count && k < std::size(m.groups); ++k) {
-      open_tag(out, "<PCID_to_TA_mapping>\n");
+      append_tag_text(out, "<PCID_to_TA_mapping>\n");
       render_pcid_group(m.groups[k], out);
-      open_tag(out, "</PCID_to_TA_mapping>\n");
+      append_tag_text(out, "</PCID_to_TA_mapping>\n");
     }
     render_frequency_indexes(m.frequencies, "E_UTRAN_FREQUENCY_INDEX", out);
-    open_tag(out, "</Repeated_E_UTRAN_PCID_to_TA_mapping>\n");
+    append_tag_text(out, "</Repeated_E_UTRAN_PCID_to_TA_mapping>\n");
   }
-  open_tag(out, "</E_UTRAN_Parameters_Description>\n");
+  append_tag_text(out, "</E_UTRAN_Parameters_Description>\n");
 }
 
 void render_priority_eutran(const PriorityEutranParameters& p, OutputText& out) {
-  open_tag(out, "<Priority_and_E_UTRAN_Parameters_Description>\n");
+  append_tag_text(out, "<Priority_and_E_UTRAN_Parameters_Description>\n");
   if (p.serving.present) {
     const ServingCellPriority& s = p.serving.value;
-    open_tag(out, "<Serving_Cell_Priority_Parameters_Description>\n");
+    append_tag_text(out, "<Serving_Cell_Priority_Parameters_Description>\n");
     write_field_u8("GERAN_PRIORITY", s.geran_priority, out, 0);
     write_field_u8("THRESH_Priority_Search", s.thresh_priority_search, out, 0);
     write_field_u8("THRESH_GSM_low", s.thresh_gsm_low, out, 0);
     write_field_u8("H_PRIO", s.h_prio, out, 0);
     write_field_u8("T_Reselection", s.t_reselection, out, 0);
-    open_tag(out, "</Serving_Cell_Priority_Parameters_Description>\n");
+    append_tag_text(out, "</Serving_Cell_Priority_Parameters_Description>\n");
   }
   if (p.utran.present) {
     const UtranPriorityParameters& u = p.utran.value;
-    open_tag(out, "<3G_Priority_Parameters_Description>\n");
+    append_tag_text(out, "<3G_Priority_Parameters_Description>\n");
     write_field_u8("UTRAN_Start", u.start, out, 0);
     write_field_u8("UTRAN_Stop", u.stop, out, 0);
     if (u.default_present) {
@@ -668,32 +666,32 @@ void render_priority_eutran(const PriorityEutranParameters& p, OutputText& out) 
     }
     for (uint32_t i = 0; i < u.count && i < std::size(u.entries); ++i) {
       const UtranPriority& e = u.entries[i];
-      open_tag(out, "<Repeated_UTRAN_Priority_Parameters>\n");
+      append_tag_text(out, "<Repeated_UTRAN_Priority_Parameters>\n");
       render_frequency_indexes(e.frequencies, "UTRAN_FREQUENCY_INDEX", out);
       if (e.priority_present) write_field_u8("UTRAN_PRIORITY", e.priority, out, 0);
       write_field_u8("THRESH_UTRAN_high", e.thresh_high, out, 0);
       if (e.thresh_low_present) write_field_u8("THRESH_UTRAN_low", e.thresh_low, out, 0);
       if (e.qrxlevmin_present) write_field_u8("UTRAN_QRXLEVMIN", e.qrxlevmin, out, 0);
-      open_tag(out, "</Repeated_UTRAN_Priority_Parameters>\n");
+      append_tag_text(out, "</Repeated_UTRAN_Priority_Parameters>\n");
     }
-    open_tag(out, "</3G_Priority_Parameters_Description>\n");
+    append_tag_text(out, "</3G_Priority_Parameters_Description>\n");
   }
   if (p.eutran.present) render_eutran_parameters(p.eutran.value, out);
-  open_tag(out, "</Priority_and_E_UTRAN_Parameters_Description>\n");
+  append_tag_text(out, "</Priority_and_E_UTRAN_Parameters_Description>\n");
 }
 
 void render_si2quater_additions(const Si2quaterAdditions& a, OutputText& out) {
   if (!a.rel5) return;
   if (a.fdd_additional_present) {
-    open_tag(out, "<3G_Additional_Measurement_Parameters_Description>\n");
+    append_tag_text(out, "<3G_Additional_Measurement_Parameters_Description>\n");
     write_field_u8("FDD_Qmin_Offset", a.fdd_qmin_offset, out, 0);
     write_field_u8("FDD_RSCPmin", a.fdd_rscpmin, out, 0);
-    open_tag(out, "</3G_Additional_Measurement_Parameters_Description>\n");
+    append_tag_text(out, "</3G_Additional_Measurement_Parameters_Description>\n");
   }
   if (a.additional_2_present) {
-    open_tag(out, "<3G_ADDITIONAL_MEASUREMENT_Parameters_Description_2>\n");
+    append_tag_text(out, "<3G_ADDITIONAL_MEASUREMENT_Parameters_Description_2>\n");
     if (a.fdd_threshold_2_present) write_field_u8("FDD_REPORTING_THRESHOLD_2", a.fdd_reporting_threshold_2, out, 0);
-    open_tag(out, "</3G_ADDITIONAL_MEASUREMENT_Parameters_Description_2>\n");
+    append_tag_text(out, "</3G_ADDITIONAL_MEASUREMENT_Parameters_Description_2>\n");
   }
   if (!a.rel6) return;
   write_field_u8("3G_CCN_ACTIVE", a.ccn_active_3g, out, 0);
@@ -703,12 +701,12 @@ void render_si2quater_additions(const Si2quaterAdditions& a, OutputText& out) {
   if (!a.rel8) return;
   if (a.priority.present) render_priority_eutran(a.priority.value, out);
   if (a.csg_3g) {
-    open_tag(out, "<3G_CSG_Description>\n");
-    open_tag(out, "</3G_CSG_Description>\n");
+    append_tag_text(out, "<3G_CSG_Description>\n");
+    append_tag_text(out, "</3G_CSG_Description>\n");
   }
   if (a.csg_eutran) {
-    open_tag(out, "<E_UTRAN_CSG_Description>\n");
-    open_tag(out, "</E_UTRAN_CSG_Description>\n");
+    append_tag_text(out, "<E_UTRAN_CSG_Description>\n");
+    append_tag_text(out, "</E_UTRAN_CSG_Description>\n");
   }
 }
 
@@ -723,20 +721,20 @@ int render_si2quater_rest_octets(const Si2quaterRestOctets& ro, OutputText& out)
   write_field_u8("SI2quater_INDEX", ro.index, out, 0);
   write_field_u8("SI2quater_COUNT", ro.count, out, 0);
   if (ro.measurement.present) {
-    open_tag(out, "<Measurement_Parameters_Description>\n");
+    append_tag_text(out, "<Measurement_Parameters_Description>\n");
     render_report_type(ro.measurement.value.report_type, out);
     render_serving_band_reporting(ro.measurement.value.serving_band_reporting, out);
-    open_tag(out, "</Measurement_Parameters_Description>\n");
+    append_tag_text(out, "</Measurement_Parameters_Description>\n");
   }
   if (ro.rtd.present) {
-    open_tag(out, "<GPRS_Real_Time_Difference_Description>\n");
+    append_tag_text(out, "<GPRS_Real_Time_Difference_Description>\n");
     render_rtd_list(ro.rtd.value.rtd6, 0, out);
     render_rtd_list(ro.rtd.value.rtd12, 1, out);
-    open_tag(out, "</GPRS_Real_Time_Difference_Description>\n");
+    append_tag_text(out, "</GPRS_Real_Time_Difference_Description>\n");
   }
   if (ro.bsic.present) {
     const GprsBsicDescription& d = ro.bsic.value;
-    open_tag(out, "<GPRS_BSIC_Description>\n");
+    append_tag_text(out, "<GPRS_BSIC_Description>\n");
     if (d.ba_index_start_present) write_field_u8("BA_Index_Start_BSIC", d.ba_index_start, out, 0);
     write_field_u8("BSIC", d.bsic, out, 0);
     write_field_u8("Number_Remaining_BSIC", d.number_remaining, out, 0);
@@ -744,20 +742,20 @@ int render_si2quater_rest_octets(const Si2quaterRestOctets& ro, OutputText& out)
       write_field_u8("Frequency_Scrolling", d.entries[i].frequency_scrolling, out, 0);
       write_field_u8("BSIC", d.entries[i].bsic, out, 0);
     }
-    open_tag(out, "</GPRS_BSIC_Description>\n");
+    append_tag_text(out, "</GPRS_BSIC_Description>\n");
   }
   if (ro.report_priority.present) {
     const ReportPriorityDescription& p = ro.report_priority.value;
-    open_tag(out, "<GPRS_REPORT_PRIORITY_Description>\n");
+    append_tag_text(out, "<GPRS_REPORT_PRIORITY_Description>\n");
     write_field_u8("Number_Cells", p.number_cells, out, 0);
     for (uint32_t i = 0; i < p.number_cells && i < std::size(p.rep_priority); ++i) {
       write_field_u8("REP_PRIORITY", p.rep_priority[i], out, 0);
     }
-    open_tag(out, "</GPRS_REPORT_PRIORITY_Description>\n");
+    append_tag_text(out, "</GPRS_REPORT_PRIORITY_Description>\n");
   }
   if (ro.gprs_measurement.present) {
     const GprsMeasurementParameters& g = ro.gprs_measurement.value;
-    open_tag(out, "<GPRS_MEASUREMENT_Parameters_Description>\n");
+    append_tag_text(out, "<GPRS_MEASUREMENT_Parameters_Description>\n");
     render_report_type(g.report_type, out);
     write_field_u8("REPORTING_RATE", g.reporting_rate, out, 0);
     write_field_u8("INVALID_BSIC_REPORTING", g.invalid_bsic_reporting, out, 0);
@@ -769,24 +767,24 @@ int render_si2quater_rest_octets(const Si2quaterRestOctets& ro, OutputText& out)
     render_reporting_threshold(g.band[2], "400_REPORTING_OFFSET", "400_REPORTING_THRESHOLD", out);
     render_reporting_threshold(g.band[3], "1900_REPORTING_OFFSET", "1900_REPORTING_THRESHOLD", out);
     render_reporting_threshold(g.band[4], "850_REPORTING_OFFSET", "850_REPORTING_THRESHOLD", out);
-    open_tag(out, "</GPRS_MEASUREMENT_Parameters_Description>\n");
+    append_tag_text(out, "</GPRS_MEASUREMENT_Parameters_Description>\n");
   }
   if (ro.nc_measurement.present) {
     const NcMeasurementParameters& n = ro.nc_measurement.value;
-    open_tag(out, "<NC_Measurement_Parameters>\n");
+    append_tag_text(out, "<NC_Measurement_Parameters>\n");
     render_network_control_order(n.network_control_order, out);
     if (n.periods_present) {
       render_nc_non_drx_period(n.nc_non_drx_period, out);
       render_nc_reporting_period("<NC_REPORTING_PERIOD_I>\n", n.nc_reporting_period_i, out);
-      open_tag(out, "</NC_REPORTING_PERIOD_I>\n");
+      append_tag_text(out, "</NC_REPORTING_PERIOD_I>\n");
       render_nc_reporting_period("<NC_REPORTING_PERIOD_T>\n", n.nc_reporting_period_t, out);
-      open_tag(out, "</NC_REPORTING_PERIOD_T>\n");
+      append_tag_text(out, "</NC_REPORTING_PERIOD_T>\n");
     }
-    open_tag(out, "</NC_Measurement_Parameters>\n");
+    append_tag_text(out, "</NC_Measurement_Parameters>\n");
   }
   if (ro.extension.present) {
     const Si2qExtension& e = ro.extension.value;
-    open_tag(out, "<SI2q_Extension_Information>\n");
+    append_tag_text(out, "<SI2q_Extension_Information>\n");
     write_field_u8("extension_length", e.length, out, 0);
     if (e.ccn_present) {
       out.append("<CCN_Support_Description>\n");
@@ -796,12 +794,12 @@ int render_si2quater_rest_octets(const Si2quaterRestOctets& ro, OutputText& out)
       }
       out.append("</CCN_Support_Description>\n");
     }
-    open_tag(out, "</SI2q_Extension_Information>\n");
+    append_tag_text(out, "</SI2q_Extension_Information>\n");
   }
   if (ro.neighbours_3g.present) render_neighbours_3g(ro.neighbours_3g.value, out);
   if (ro.measurement_3g.present) {
     const Measurement3gParameters& m = ro.measurement_3g.value;
-    open_tag(out, "<Measurement_Parameters_Description for 3G>\n");
+    append_tag_text(out, "<Measurement_Parameters_Description for 3G>\n");
     write_field_u8("Qsearch_I", m.qsearch_i, out, 0);
     write_field_u8("Qsearch_C_Initial", m.qsearch_c_initial, out, 0);
     if (m.fdd_present) {
@@ -814,11 +812,11 @@ int render_si2quater_rest_octets(const Si2quaterRestOctets& ro, OutputText& out)
       write_field_u8("TDD_Qoffset", m.tdd_qoffset, out, 0);
       write_field_u8("TDD_MULTIRAT_REPORTING", m.tdd_multirat_reporting, out, 0);
     }
-    open_tag(out, "</Measurement_Parameters_Description for 3G>\n");
+    append_tag_text(out, "</Measurement_Parameters_Description for 3G>\n");
   }
   if (ro.gprs_measurement_3g.present) {
     const Gprs3gMeasurementParameters& g = ro.gprs_measurement_3g.value;
-    open_tag(out, "<GPRS_3G_MEASUREMENT_Parameters_Description>\n");
+    append_tag_text(out, "<GPRS_3G_MEASUREMENT_Parameters_Description>\n");
     write_field_u8("Qsearch_P", g.qsearch_p, out, 0);
     write_field_u8("3G_SEARCH_PRIO", g.search_prio_3g, out, 0);
     if (g.fdd_quant_present) {
@@ -828,7 +826,7 @@ int render_si2quater_rest_octets(const Si2quaterRestOctets& ro, OutputText& out)
     render_reporting_threshold(g.fdd, "FDD_REPORTING_OFFSET", "FDD_REPORTING_THRESHOLD", out);
     if (g.tdd_multirat_present) write_field_u8("TDD_MULTIRAT_REPORTING", g.tdd_multirat_reporting, out, 0);
     render_reporting_threshold(g.tdd, "TDD_REPORTING_OFFSET", "TDD_REPORTING_THRESHOLD", out);
-    open_tag(out, "</GPRS_3G_MEASUREMENT_Parameters_Description>\n");
+    append_tag_text(out, "</GPRS_3G_MEASUREMENT_Parameters_Description>\n");
   }
   render_si2quater_additions(ro.additions, out);
   append_tag_text(out, "</SI2quater Rest Octets>\n");

@@ -240,12 +240,6 @@ constexpr ValueText kNmoTexts[] = {
 };
 static_assert(well_formed(kNmoTexts));
 
-void two_texts(OutputText& out, const char* open, const char* close, uint32_t v, const char* text1, const char* text0) {
-  out.append(open);
-  append_value_text(v == 1 ? text1 : text0, out, v, 1);
-  out.append(close);
-}
-
 }  // namespace
 
 int render_gprs_cell_options(const GprsCellOptions& o, OutputText& out) {
@@ -260,10 +254,10 @@ int render_gprs_cell_options(const GprsCellOptions& o, OutputText& out) {
   append_dec(out, o.drx_timer_max == 0 ? 0 : 1 << (o.drx_timer_max - 1));
   out.append("s");
   out.append("</DRX_TIMER_MAX>\n");
-  two_texts(out, "<ACCESS_BURST_TYPE>\n", "</ACCESS_BURST_TYPE>\n", o.access_burst_type, "bit_11 format shall be used",
-            "bit_8 format shall be used");
-  two_texts(out, "<CONTROL_ACK_TYPE>\n", "</CONTROL_ACK_TYPE>\n", o.control_ack_type,
-            "default format is RLC/MAC control block", "default format is four access bursts");
+  render_boolean_field(out, "ACCESS_BURST_TYPE", o.access_burst_type, "bit_8 format shall be used",
+                       "bit_11 format shall be used");
+  render_boolean_field(out, "CONTROL_ACK_TYPE", o.control_ack_type, "default format is four access bursts",
+                       "default format is RLC/MAC control block");
   write_field_u8("BS_CV_MAX", o.bs_cv_max, out, 0);
   if (o.pan_present) {
     write_field_u8("PAN_DEC", o.pan_dec, out, 0);
@@ -280,21 +274,21 @@ int render_gprs_cell_options(const GprsCellOptions& o, OutputText& out) {
     // Both EGPRS fields exist only in a cell with EGPRS. 0 asks for the EGPRS
     // PACKET CHANNEL REQUEST, 1 for two phase access.
     if (o.egprs_present) {
-      two_texts(out, "<EGPRS_PACKET_CHANNEL_REQUEST>\n", "</EGPRS_PACKET_CHANNEL_REQUEST>\n",
-                o.egprs_packet_channel_request,
-                "EGPRS capable MSs shall use two phase packet access with PACKET CHANNEL REQUEST message on the PRACH "
-                "for uplink TBF establishment",
-                "EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment");
+      render_boolean_field(
+          out, "EGPRS_PACKET_CHANNEL_REQUEST", o.egprs_packet_channel_request,
+          "EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment",
+          "EGPRS capable MSs shall use two phase packet access with PACKET CHANNEL REQUEST message on the PRACH "
+          "for uplink TBF establishment");
       write_field_u8("BEP_PERIOD", o.bep_period, out, 0);
     }
-    two_texts(out, "<PFC_FEATURE_MODE>\n", "</PFC_FEATURE_MODE>\n", o.pfc_feature_mode,
-              "The network supports packet flow context procedures.",
-              "The network does not support packet flow context procedures");
-    two_texts(out, "<DTM_SUPPORT>\n", "</DTM_SUPPORT>\n", o.dtm_support, "The cell supports DTM procedures.",
-              "The cell does not support DTM procedures.");
-    two_texts(out, "<BSS_PAGING_COORDINATION>\n", "</BSS_PAGING_COORDINATION>\n", o.bss_paging_coordination,
-              "The cell supports Circuit-Switched paging co-ordination.",
-              "The cell does not support Circuit-Switched paging co-ordination");
+    render_boolean_field(out, "PFC_FEATURE_MODE", o.pfc_feature_mode,
+                         "The network does not support packet flow context procedures",
+                         "The network supports packet flow context procedures.");
+    render_boolean_field(out, "DTM_SUPPORT", o.dtm_support, "The cell does not support DTM procedures.",
+                         "The cell supports DTM procedures.");
+    render_boolean_field(out, "BSS_PAGING_COORDINATION", o.bss_paging_coordination,
+                         "The cell does not support Circuit-Switched paging co-ordination",
+                         "The cell supports Circuit-Switched paging co-ordination.");
     out.append("</Extension_Information>\n");
   }
   out.append("</GPRS_Cell_Options>\n");
@@ -307,9 +301,9 @@ int render_gprs_power_control(const GprsPowerControl& p, OutputText& out) {
   write_field_u8("T_AVG_W", p.t_avg_w, out, 0);
   write_field_u8("T_AVG_T", p.t_avg_t, out, 0);
   write_field_u8("N_AVG_I", p.n_avg_i, out, 0);
-  two_texts(out, "<PC_MEAS_CHAN>\n", "</PC_MEAS_CHAN>\n", p.pc_meas_chan,
-            "downlink measurements for power control shall be made on PDCH",
-            "downlink measurements for power control shall be made on BCCH");
+  render_boolean_field(out, "PC_MEAS_CHAN", p.pc_meas_chan,
+                       "downlink measurements for power control shall be made on BCCH",
+                       "downlink measurements for power control shall be made on PDCH");
   out.append("</GPRS_Power_Control>\n");
   return 1;
 }

@@ -1,8 +1,9 @@
 #include "rr/si/si_elements.h"
-#include "mm/shared_elements.h"
 
 #include <cmath>
 #include <iterator>
+
+#include "mm/shared_elements.h"
 
 namespace l3 {
 
@@ -61,14 +62,6 @@ void append_fixed6(OutputText& out, double v) {
 }
 
 namespace {
-
-// A block whose text depends on a value being set: (value) and one of two texts.
-void two_text_block(OutputText& out, const char* open, const char* close, uint32_t value, const char* text_set,
-                    const char* text_clear) {
-  out.append(open);
-  append_value_text(value != 0 ? text_set : text_clear, out, value, 1);
-  out.append(close);
-}
 
 constexpr const char* kTxIntegerHighTexts[] = {
     "slots used to spread transmission 14", "slots used to spread transmission 16",
@@ -129,14 +122,13 @@ int render_rach_control(const RachControl& r, OutputText& out) {
     append_value_text(kTxIntegerHighTexts[(r.tx_integer - 10) % std::size(kTxIntegerHighTexts)], out, r.tx_integer, 1);
   }
   out.append("</Tx_integer>\n");
-  two_text_block(out, "<CELL_BARR_ACCESS>\n", "</CELL_BARR_ACCESS>\n", r.cell_bar_access, "The cell is barred",
-                 "The cell is not barred");
-  two_text_block(out, "<RE>\n", "</RE>\n", r.re, "Call Reestablishment not allowed in the cell",
-                 "Call Reestablishment allowed in the cell");
-  two_text_block(out, "<EC>\n", "</EC>\n", r.access_class[5],
-                 "Emergency call not allowed in the cell except for the MSs that belong to one of the classes between "
-                 "11 to 15",
-                 "Emergency call allowed in the cell to all MSs");
+  render_boolean_field(out, "CELL_BARR_ACCESS", r.cell_bar_access, "The cell is not barred", "The cell is barred");
+  render_boolean_field(out, "RE", r.re, "Call Reestablishment allowed in the cell",
+                       "Call Reestablishment not allowed in the cell");
+  render_boolean_field(
+      out, "EC", r.access_class[5], "Emergency call allowed in the cell to all MSs",
+      "Emergency call not allowed in the cell except for the MSs that belong to one of the classes between "
+      "11 to 15");
   for (uint32_t k = 0; k < std::size(r.access_class); ++k) {
     if (r.access_class[k] != 0) write_field_int("ACCN", static_cast<int32_t>(15 - k), out, 0);
   }
@@ -146,9 +138,9 @@ int render_rach_control(const RachControl& r, OutputText& out) {
 
 int render_control_channel_description(const ControlChannelDescription& c, OutputText& out) {
   out.append("<Control_Channel_Description>\n");
-  two_text_block(out, "<MSCR>\n", "</MSCR>\n", c.mscr, "MSC is Release 99 onwards", "MSC is Release 98 or older");
-  two_text_block(out, "<ATT>\n", "</ATT>\n", c.att, "MSs in the cell shall apply IMSI attach and detach procedure",
-                 "MSs in the cell are not allowed to apply IMSI attach and detach procedure");
+  render_boolean_field(out, "MSCR", c.mscr, "MSC is Release 98 or older", "MSC is Release 99 onwards");
+  render_boolean_field(out, "ATT", c.att, "MSs in the cell are not allowed to apply IMSI attach and detach procedure",
+                       "MSs in the cell shall apply IMSI attach and detach procedure");
   write_field_u8("BS_AG_BLKS_RES", c.bs_ag_blks_res, out, 0);
   out.append("<CCCH_CONF>\n");
   append_value_text(text_or(kCcchConfTexts, c.ccch_conf, "reserved"), out, c.ccch_conf, 1);
