@@ -4,7 +4,7 @@
 
 #include "api/registry.h"
 #include "report/report.h"
-#include "rr/messages/rr_msg_records.h"
+#include "rr/messages/measurement.h"
 #include "rr/si/si_messages.h"
 
 namespace l3::report {

@@ -6,7 +6,14 @@
 #include <cstddef>
 
 #include "core/message_table.h"
-#include "rr/messages/rr_msg.h"
+#include "rr/messages/assignment_handover.h"
+#include "rr/messages/channel_release_mode.h"
+#include "rr/messages/dtm.h"
+#include "rr/messages/group_call.h"
+#include "rr/messages/immediate_assignment.h"
+#include "rr/messages/measurement.h"
+#include "rr/messages/paging.h"
+#include "rr/messages/shapes.h"
 #include "rr/si/si_messages.h"
 
 namespace l3 {

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "rr/elements/rr_msg_elements.h"
+
 namespace l3 {
 
 namespace {
@@ -411,6 +413,28 @@ int render_time_difference(const TimeDifference& d, OutputText& out) {
   write_field_u8("Time_difference_value", d.value, out, 0);
   out.append("</Time_Difference>\n");
   return 1;
+}
+
+void render_fpc(uint8_t fpc, OutputText& out) { render_boolean_field(out, "FPC", fpc, "FPC not in use", "FPC in use"); }
+
+void render_power_command(uint8_t fpc, uint8_t level, OutputText& out) {
+  out.append("<Power_Command>\n");
+  render_fpc(fpc, out);
+  write_field_u8("POWER_LEVEL", level, out, 0);
+  out.append("</Power_Command>\n");
+}
+
+void render_vgcs_target_mode(const VgcsTargetMode& v, OutputText& out) {
+  out.append("<VGCS_target_mode_Indication>\n");
+  write_field_u8("Length_of_VGCS_target_mode_Indic.", v.length, out, 0);
+  out.append("<Target_mode>\n");
+  const char* text = v.target_mode == 0   ? "dedicated mode"
+                     : v.target_mode == 1 ? "group transmit mode"
+                                          : "reserved_for_future_use.";
+  append_value_text(text, out, v.target_mode, 1);
+  out.append("</Target_mode>\n");
+  render_group_cipher_key_number(v.key_number, out);
+  out.append("</VGCS_target_mode_Indication>\n");
 }
 
 }  // namespace l3

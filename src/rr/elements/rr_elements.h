@@ -159,4 +159,10 @@ int render_page_mode_immediate(uint8_t value, OutputText& out);
 int render_rr_cause_value(uint8_t value, OutputText& out);
 int render_time_difference(const TimeDifference& d, OutputText& out);
 
+// Power command without the access type bit, its FPC block, and the VGCS
+// target mode indication.
+void render_fpc(uint8_t fpc, OutputText& out);
+void render_power_command(uint8_t fpc, uint8_t level, OutputText& out);
+void render_vgcs_target_mode(const VgcsTargetMode& v, OutputText& out);
+
 }  // namespace l3

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "mm/shared_elements.h"
+#include "rr/elements/rr_elements.h"
 
 namespace l3 {
 
@@ -947,6 +948,12 @@ void render_dtm_information_details(const DtmInformationDetails& d, OutputText& 
                          "The cell supports the distribution of MBMS NEIGHBOURING CELL INFORMATION messages");
   }
   append_plain(out, "</DTM_Information_Rest_Octets>\n");
+}
+
+void render_rr_cause_element(uint8_t cause, OutputText& out) {
+  out.append("<RR_Cause>\n");
+  render_rr_cause_value(cause, out);
+  out.append("</RR_Cause>\n");
 }
 
 }  // namespace l3

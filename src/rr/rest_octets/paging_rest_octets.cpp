@@ -6,6 +6,8 @@
 
 #include <iterator>
 
+#include "rr/messages/paging.h"
+
 namespace l3 {
 
 namespace {

@@ -3,9 +3,65 @@
 
 #include <cstdint>
 
-#include "rr/messages/rr_msg_records.h"
+#include "core/output.h"
+#include "core/record.h"
+#include "rr/elements/frequency_list.h"
+#include "rr/elements/rr_elements.h"
+#include "rr/elements/rr_msg_elements.h"
 
 namespace l3 {
+
+struct NotificationNch;
+
+// A group channel description inside paging and notification rest octets.
+struct RestGroupChannel {
+  uint8_t present;
+  ChannelDescription channel;
+  uint8_t ma_present;
+  MobileAllocation mobile_allocation;
+  uint8_t short_list_present;
+  FrequencyList short_list;
+};
+
+struct P1RestOctets {
+  uint8_t present;
+  uint8_t nln_present;
+  uint8_t nln;
+  uint8_t nln_status;
+  Opt<uint8_t> priority1;
+  Opt<uint8_t> priority2;
+  uint8_t group_call_present;
+  RrGroupCallRef group_call;
+  RestGroupChannel group_channel;
+  uint8_t packet_page_indication1;
+  uint8_t packet_page_indication2;
+};
+
+struct P2RestOctets {
+  uint8_t present;
+  Opt<uint8_t> cn3;
+  uint8_t nln_present;
+  uint8_t nln;
+  uint8_t nln_status;
+  Opt<uint8_t> priority[3];
+  uint8_t packet_page_indication3;
+};
+
+struct P3RestOctets {
+  uint8_t present;
+  uint8_t cn_present;
+  uint8_t cn3;
+  uint8_t cn4;
+  uint8_t nln_present;
+  uint8_t nln;
+  uint8_t nln_status;
+  Opt<uint8_t> priority[4];
+};
+
+struct NchGroupCall {
+  RrGroupCallRef reference;
+  RestGroupChannel group_channel;
+};
 
 // True when every octet is the 0x2B filler: such a block is not decoded.
 bool rest_octets_all_padding(const uint8_t* octets, uint32_t n);
