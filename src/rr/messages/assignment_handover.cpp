@@ -3,6 +3,11 @@
 #include <array>
 #include <iterator>
 
+#include "rr/elements/channel_elements.h"
+#include "rr/elements/common_elements.h"
+#include "rr/elements/measurement_elements.h"
+#include "rr/elements/packet_elements.h"
+#include "rr/elements/value_elements.h"
 #include "rr/messages/message_parts.h"
 
 namespace l3 {

@@ -6,9 +6,11 @@
 
 #include "core/output.h"
 #include "core/record.h"
+#include "rr/elements/channel_elements.h"
+#include "rr/elements/common_elements.h"
 #include "rr/elements/frequency_list.h"
-#include "rr/elements/rr_elements.h"
-#include "rr/elements/rr_msg_elements.h"
+#include "rr/elements/measurement_elements.h"
+#include "rr/elements/packet_elements.h"
 
 namespace l3 {
 

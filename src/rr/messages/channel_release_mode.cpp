@@ -1,5 +1,8 @@
 #include "rr/messages/channel_release_mode.h"
 
+#include "rr/elements/channel_elements.h"
+#include "rr/elements/measurement_elements.h"
+#include "rr/elements/value_elements.h"
 #include "rr/messages/message_parts.h"
 
 namespace l3 {

@@ -6,9 +6,9 @@
 #include "core/output.h"
 #include "core/record.h"
 #include "mm/shared_elements.h"
+#include "rr/elements/channel_elements.h"
 #include "rr/elements/frequency_list.h"
-#include "rr/elements/rr_elements.h"
-#include "rr/elements/rr_msg_elements.h"
+#include "rr/elements/measurement_elements.h"
 
 namespace l3 {
 

@@ -2,6 +2,10 @@
 
 #include <iterator>
 
+#include "rr/elements/channel_elements.h"
+#include "rr/elements/common_elements.h"
+#include "rr/elements/packet_elements.h"
+#include "rr/elements/value_elements.h"
 #include "rr/messages/message_parts.h"
 #include "rr/si/si_elements.h"
 

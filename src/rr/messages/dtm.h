@@ -5,9 +5,10 @@
 
 #include "core/output.h"
 #include "core/record.h"
+#include "rr/elements/channel_elements.h"
+#include "rr/elements/common_elements.h"
 #include "rr/elements/frequency_list.h"
-#include "rr/elements/rr_elements.h"
-#include "rr/elements/rr_msg_elements.h"
+#include "rr/elements/packet_elements.h"
 #include "rr/rest_octets/gprs_rest_octets.h"
 
 namespace l3 {

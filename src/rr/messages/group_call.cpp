@@ -1,5 +1,9 @@
 #include "rr/messages/group_call.h"
 
+#include "rr/elements/common_elements.h"
+#include "rr/elements/measurement_elements.h"
+#include "rr/elements/packet_elements.h"
+#include "rr/elements/value_elements.h"
 #include "rr/messages/message_parts.h"
 
 namespace l3 {

@@ -7,8 +7,9 @@
 #include "core/output.h"
 #include "core/record.h"
 #include "mm/shared_elements.h"
-#include "rr/elements/rr_elements.h"
-#include "rr/elements/rr_msg_elements.h"
+#include "rr/elements/common_elements.h"
+#include "rr/elements/measurement_elements.h"
+#include "rr/elements/packet_elements.h"
 
 namespace l3 {
 

@@ -1,5 +1,7 @@
 #include "rr/messages/immediate_assignment.h"
 
+#include "rr/elements/channel_elements.h"
+#include "rr/elements/common_elements.h"
 #include "rr/messages/message_parts.h"
 
 namespace l3 {

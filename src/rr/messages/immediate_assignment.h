@@ -5,6 +5,8 @@
 
 #include "core/output.h"
 #include "core/record.h"
+#include "rr/elements/channel_elements.h"
+#include "rr/elements/common_elements.h"
 #include "rr/rest_octets/ia_rest_octets.h"
 
 namespace l3 {

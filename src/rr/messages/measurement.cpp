@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "rr/elements/measurement_elements.h"
 #include "rr/messages/message_parts.h"
 
 namespace l3 {

@@ -8,7 +8,7 @@
 #include "core/record.h"
 #include "mm/shared_elements.h"
 #include "rr/elements/frequency_list.h"
-#include "rr/elements/rr_msg_elements.h"
+#include "rr/elements/measurement_elements.h"
 
 namespace l3 {
 

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "rr/elements/common_elements.h"
+#include "rr/elements/value_elements.h"
 #include "rr/messages/message_parts.h"
 
 namespace l3 {

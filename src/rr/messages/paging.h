@@ -6,6 +6,7 @@
 #include "core/output.h"
 #include "core/record.h"
 #include "mm/shared_elements.h"
+#include "rr/elements/value_elements.h"
 #include "rr/rest_octets/paging_rest_octets.h"
 
 namespace l3 {

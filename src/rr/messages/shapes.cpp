@@ -1,6 +1,6 @@
 #include "rr/messages/shapes.h"
 
-#include "rr/elements/rr_msg_elements.h"
+#include "rr/elements/value_elements.h"
 
 namespace l3 {
 

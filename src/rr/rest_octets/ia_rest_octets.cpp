@@ -2,7 +2,9 @@
 
 #include <iterator>
 
-#include "rr/elements/rr_msg_elements.h"
+#include "rr/elements/channel_elements.h"
+#include "rr/elements/packet_elements.h"
+#include "rr/elements/value_elements.h"
 
 namespace l3 {
 

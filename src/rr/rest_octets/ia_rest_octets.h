@@ -9,7 +9,7 @@
 
 #include "core/bits.h"
 #include "core/output.h"
-#include "rr/elements/rr_elements.h"
+#include "rr/elements/channel_elements.h"
 
 namespace l3 {
 

@@ -6,6 +6,8 @@
 
 #include <iterator>
 
+#include "rr/elements/channel_elements.h"
+#include "rr/elements/value_elements.h"
 #include "rr/messages/paging.h"
 
 namespace l3 {

@@ -5,9 +5,9 @@
 
 #include "core/output.h"
 #include "core/record.h"
+#include "rr/elements/channel_elements.h"
 #include "rr/elements/frequency_list.h"
-#include "rr/elements/rr_elements.h"
-#include "rr/elements/rr_msg_elements.h"
+#include "rr/elements/value_elements.h"
 
 namespace l3 {
 

@@ -8,8 +8,8 @@
 
 #include "core/record.h"
 #include "mm/identity.h"
+#include "rr/elements/channel_elements.h"
 #include "rr/elements/frequency_list.h"
-#include "rr/elements/rr_elements.h"
 #include "rr/rest_octets/3g_rest_octets.h"
 #include "rr/rest_octets/gprs_rest_octets.h"
 #include "rr/rest_octets/si_rest_octets.h"

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "rr/elements/channel_elements.h"
 #include "rr/si/si_messages.h"
 
 namespace l3 {

@@ -1,3 +1,4 @@
+#include "rr/elements/channel_elements.h"
 #include "rr/si/si_messages.h"
 
 namespace l3 {

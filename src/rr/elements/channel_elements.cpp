@@ -1,10 +1,13 @@
-#include "rr/elements/rr_elements.h"
+#include "rr/elements/channel_elements.h"
 
 #include <iterator>
 
-#include "rr/elements/rr_msg_elements.h"
+#include "rr/elements/element_parts.h"
+#include "rr/elements/value_elements.h"
 
 namespace l3 {
+
+using namespace rr_parts;
 
 namespace {
 
@@ -24,41 +27,6 @@ void decode_channel_description_at(ChannelDescription& d, const BitBuffer& b, ui
 }  // namespace
 
 void decode_channel_description(ChannelDescription& d, const BitBuffer& b) { decode_channel_description_at(d, b, 0); }
-
-void decode_cell_description(CellDescription& d, const BitBuffer& b) {
-  d.bcch_arfcn = static_cast<uint16_t>(read_bits16(0, 2, b) << 8 | read_bits16(8, 8, b));
-  d.ncc = read_bits8(2, 3, b);
-  d.bcc = read_bits8(5, 3, b);
-}
-
-void decode_request_reference(RequestReference& d, const BitBuffer& b) {
-  d.ra = read_bits8(0, 8, b);
-  d.t1 = read_bits8(8, 5, b);
-  d.t3 = read_bits8(13, 6, b);
-  d.t2 = read_bits8(19, 5, b);
-}
-
-void decode_starting_time(StartingTime& d, const BitBuffer& b) {
-  d.t1 = read_bits8(0, 5, b);
-  d.t3 = read_bits8(5, 6, b);
-  d.t2 = read_bits8(11, 5, b);
-}
-
-void decode_power_command(PowerCommand& d, const BitBuffer& b) {
-  d.fpc = read_bits8(2, 1, b);
-  d.power_level = read_bits8(3, 5, b);
-}
-
-void decode_power_command_access_type(PowerCommandAccessType& d, const BitBuffer& b) {
-  d.atc = read_bits8(0, 1, b);
-  d.fpc = read_bits8(2, 1, b);
-  d.power_level = read_bits8(3, 5, b);
-}
-
-void decode_mobile_observed_time_difference(MobileObservedTimeDifference& d, const BitBuffer& b) {
-  d.length = read_bits8(0, 8, b);
-  d.value = read_bits32(8, 21, b);
-}
 
 void decode_mobile_allocation_bits(MobileAllocation& d, const BitBuffer& b, uint32_t pos, uint8_t octets) {
   d.length = octets;
@@ -121,11 +89,6 @@ void decode_vgcs_target_mode(VgcsTargetMode& d, const BitBuffer& b) {
   d.key_number = read_bits8(10, 4, b);
 }
 
-void decode_time_difference(TimeDifference& d, const BitBuffer& b) {
-  d.length = read_bits8(0, 8, b);
-  d.value = read_bits8(8, 8, b);
-}
-
 namespace {
 
 constexpr ValueText kChannelTypeTexts[] = {
@@ -150,6 +113,7 @@ constexpr ValueText kChannelTypeTexts[] = {
      "at timeslot nsub1 and unidirectional TCH FDand SACCH MD at timeslot "
      "nsub1"},
 };
+
 static_assert(well_formed(kChannelTypeTexts));
 
 int render_channel_type_text(uint8_t value, const char* text, OutputText& out) {
@@ -207,41 +171,6 @@ int render_channel_description2(const ChannelDescription& d, OutputText& out) {
   return 1;
 }
 
-int render_cell_description(const CellDescription& d, OutputText& out) {
-  out.append("<Cell_Description>\n");
-  write_field_u16("BCCH_ARFCN", d.bcch_arfcn, out, 0);
-  write_field_u8("NCC", d.ncc, out, 0);
-  write_field_u8("BCC", d.bcc, out, 0);
-  out.append("</Cell_Description>\n");
-  return 1;
-}
-
-int render_request_reference(const RequestReference& d, OutputText& out) {
-  out.append("<Request_Reference>\n");
-  write_field_u8("RA", d.ra, out, 0);
-  write_field_u8("T1", d.t1, out, 0);
-  write_field_u8("T2", d.t2, out, 0);
-  write_field_u8("T3", d.t3, out, 0);
-  out.append("</Request_Reference>\n");
-  return 1;
-}
-
-int render_starting_time(const StartingTime& d, OutputText& out) {
-  out.append("<StartingTime>\n");
-  write_field_u8("T1", d.t1, out, 0);
-  write_field_u8("T3", d.t3, out, 0);
-  write_field_u8("T2", d.t2, out, 0);
-  out.append("</StartingTime>\n");
-  return 1;
-}
-
-int render_timing_advance(uint8_t value, OutputText& out) {
-  out.append("<Timing_Advance>\n");
-  write_field_u8("Timing_advance_value", value, out, 0);
-  out.append("</Timing_Advance>\n");
-  return 1;
-}
-
 int render_mobile_allocation(const MobileAllocation& d, OutputText& out) {
   out.append("<Mobile_Allocation>\n");
   write_field_u8("Length_of_mobile_allocation", d.length, out, 0);
@@ -274,6 +203,7 @@ constexpr ValueText kChannelModeTexts[] = {
     {0x21, "speech full rate or half rate version 2"},
     {0x41, "speech full rate or half rate version 3"},
 };
+
 static_assert(well_formed(kChannelModeTexts));
 
 constexpr ValueText kChannelMode2Texts[] = {
@@ -284,6 +214,7 @@ constexpr ValueText kChannelMode2Texts[] = {
     {0x25, "speech full rate or half rate version 2"},
     {0x45, "speech full rate or half rate version 3"},
 };
+
 static_assert(well_formed(kChannelMode2Texts));
 
 constexpr const char* kReservedMode = "Other values are reserved for future use";
@@ -318,6 +249,7 @@ constexpr ValueText kCipherAlgorithmTexts[] = {
     {4, "cipher with algorithm A5 5"}, {5, "cipher with algorithm A5 6"},
     {6, "cipher with algorithm A5 7"}, {7, "reserved"},
 };
+
 static_assert(well_formed(kCipherAlgorithmTexts));
 
 }  // namespace
@@ -339,91 +271,6 @@ int render_cipher_mode_setting(const CipherModeSetting& d, OutputText& out) {
   return 1;
 }
 
-namespace {
-
-constexpr ValueText kPageModeTexts[] = {
-    {0, "Normal//paging"},
-    {1, "Extended paging"},
-    {2, "Paging reorganization"},
-    {3, "reserved"},
-};
-static_assert(well_formed(kPageModeTexts));
-
-constexpr ValueText kPageModeImmediateTexts[] = {
-    {0, "Normal_paging"},
-    {1, "Extended paging"},
-    {2, "Paging reorganization"},
-    {3, "reserved"},
-};
-static_assert(well_formed(kPageModeImmediateTexts));
-
-int render_page_mode_with(uint8_t value, std::span<const ValueText> table, OutputText& out) {
-  out.append("<Page_Mode>\n");
-  append_value_text(text_or(table, value, "reserved"), out, value, 1);
-  out.append("</Page_Mode>\n");
-  return 1;
-}
-
-}  // namespace
-
-int render_page_mode(uint8_t value, OutputText& out) { return render_page_mode_with(value, kPageModeTexts, out); }
-
-int render_page_mode_immediate(uint8_t value, OutputText& out) {
-  return render_page_mode_with(value, kPageModeImmediateTexts, out);
-}
-
-namespace {
-
-constexpr ValueText kRrCauseTexts[] = {
-    {0, "Normal event"},
-    {1, "Abnormal release,unspecified"},
-    {2, "Abnormal release,channel unacceptable"},
-    {3, "Abnormal release,timer expired"},
-    {4, "Abnormal release,no activity on the radio path"},
-    {5, "Preemptive release"},
-    {6, "UTRAN configuration unknown"},
-    {8, "Handover impossible,timing advance out of range"},
-    {9, "Channel mode unacceptable"},
-    {10, "Frequency not implemented"},
-    {11, "Originator or talker leaving group call area"},
-    {12, "Lower layer failure"},
-    {65, "Call already cleared"},
-    {95, "Semantically incorrect message"},
-    {96, "Invalid mandatory information"},
-    {97, "Message type non-existent or not implemented"},
-    {98, "Message type not compatible with protocol state"},
-    {100, "Conditional IE error"},
-    {101, "No cell allocation available"},
-    {111, "Protocol error unspecified"},
-};
-static_assert(well_formed(kRrCauseTexts));
-
-}  // namespace
-
-int render_rr_cause_value(uint8_t value, OutputText& out) {
-  out.append("<RR_Cause_value>\n");
-  append_value_text(text_or(kRrCauseTexts, value, "Normal event"), out, value, 1);
-  out.append("</RR_Cause_value>\n");
-  return 1;
-}
-
-int render_time_difference(const TimeDifference& d, OutputText& out) {
-  out.append("<Time_Difference>\n");
-  write_field_u8("Length_of_Time_Difference", d.length, out, 0);
-  write_field_u8("Time_difference_value", d.value, out, 0);
-  out.append("</Time_Difference>\n");
-  return 1;
-}
-
-void render_fpc(uint8_t fpc, OutputText& out) { render_boolean_field(out, "FPC", fpc, "FPC not in use", "FPC in use"); }
-
-void render_power_command(uint8_t fpc, uint8_t level, OutputText& out) {
-  out.append("<Power_Command>\n");
-  render_fpc(fpc, out);
-  write_field_u8("POWER_LEVEL", level, out, 0);
-  out.append("</Power_Command>\n");
-}
-
 void render_vgcs_target_mode(const VgcsTargetMode& v, OutputText& out) {
   out.append("<VGCS_target_mode_Indication>\n");
   write_field_u8("Length_of_VGCS_target_mode_Indic.", v.length, out, 0);
@@ -435,6 +282,78 @@ void render_vgcs_target_mode(const VgcsTargetMode& v, OutputText& out) {
   out.append("</Target_mode>\n");
   render_group_cipher_key_number(v.key_number, out);
   out.append("</VGCS_target_mode_Indication>\n");
+}
+
+void decode_multirate_configuration(MultiRateConfiguration& m, const BitBuffer& b) {
+  m.length = read_bits8(0, 8, b);
+  m.mr_version = read_bits8(8, 3, b);
+  m.nscb = read_bits8(11, 1, b);
+  m.icmi = read_bits8(12, 1, b);
+  m.start_mode = read_bits8(14, 2, b);
+  m.codec_set = read_bits8(16, 8, b);
+  // Octet 5 opens with two spare bits; THRj and HYSTj then alternate.
+  for (uint32_t i = 0; i < 3; ++i) {
+    m.threshold[i] = read_bits8(26 + 10 * i, 6, b);
+    m.hysteresis[i] = read_bits8(32 + 10 * i, 4, b);
+  }
+}
+
+int render_multirate_configuration(const MultiRateConfiguration& m, OutputText& out) {
+  constexpr const char* kRates[] = {"12,2", "10,2", "7,95", "7,40", "6,70", "5,90", "5,15", "4,75"};
+  constexpr const char* kThreshold[] = {"Threshold1", "Threshold2", "Threshold3"};
+  constexpr const char* kHysteresis[] = {"Hysteresis1", "Hysteresis2", "Hysteresis3"};
+  append_tag_text(out, "<MultiRate_configuration>\n");
+  write_field_u8("Length", m.length, out, 0);
+  append_tag_text(out, "<MR_version>\n");
+  append_value_text(m.mr_version == 1 ? "Adaptive Multirate speech version1" : "reserved", out, m.mr_version, 1);
+  append_tag_text(out, "</MR_version>\n");
+  render_boolean_field(out, "NSCB", m.nscb, "Noise_Suppression_can_be_used_(default)",
+                       "Noise_Suppression_shall_be_turned_off");
+  render_boolean_field(out, "ICMI", m.icmi,
+                       "The initial codec mode is defined by the implicit rule provided in GSM05.09",
+                       "The initial codec mode is defined by the Start Mode field");
+  write_field_u8("Start_Mode", m.start_mode, out, 0);
+  append_tag_text(out, "<Set_of_AMR_codec_modes>\n");
+  for (uint32_t i = 0; i < std::size(kRates); ++i) {
+    out.append(kRates[i]);
+    out.append((m.codec_set >> (7 - i)) & 1u ? "kbit per s codec rate is part of the subset\n"
+                                             : "kbit per s codec rate is not part of the subset\n");
+  }
+  append_tag_text(out, "</Set_of_AMR_codec_modes>\n");
+  for (uint32_t i = 0; i < 3 && m.length >= 4 + i; ++i) {
+    write_field_u8(kThreshold[i], m.threshold[i], out, 0);
+    write_field_u8(kHysteresis[i], m.hysteresis[i], out, 0);
+  }
+  append_tag_text(out, "</MultiRate_configuration>\n");
+  return 1;
+}
+
+void decode_dynamic_arfcn_mapping_element(DynamicArfcnMappingElement& m, const BitBuffer& b) {
+  m.length = read_bits8(0, 8, b);
+  uint32_t end = value_end(b);
+  BitCursor c(b, kValueStart);
+  // { 1 < entry: 31 bits > } ** 0
+  while (c.pos + 32 <= end && c.bit() && m.count < std::size(m.entries)) {
+    DynamicArfcnMappingElement::Entry& e = m.entries[m.count++];
+    e.gsm_band = static_cast<uint8_t>(c.bits(4));
+    e.arfcn_first = static_cast<uint16_t>(c.bits(10));
+    e.band_offset = static_cast<uint16_t>(c.bits(10));
+    e.arfcn_range = static_cast<uint8_t>(c.bits(7));
+  }
+}
+
+void render_dynamic_arfcn_mapping_element(const DynamicArfcnMappingElement& m, OutputText& out) {
+  append_tag_text(out, "<Dynamic_ARFCN_Mapping>\n");
+  for (uint32_t i = 0; i < m.count && i < std::size(m.entries); ++i) {
+    const DynamicArfcnMappingElement::Entry& e = m.entries[i];
+    append_tag_text(out, "<DYNAMIC_ARFCN_MAPPING_Description>\n");
+    write_field_u8("GSM_Band", e.gsm_band, out, 0);
+    write_field_u16("ARFCN_FIRST", e.arfcn_first, out, 0);
+    write_field_u16("BAND_OFFSET", e.band_offset, out, 0);
+    write_field_u8("ARFCN_RANGE", e.arfcn_range, out, 0);
+    append_tag_text(out, "</DYNAMIC_ARFCN_MAPPING_Description>\n");
+  }
+  append_tag_text(out, "</Dynamic_ARFCN_Mapping>\n");
 }
 
 }  // namespace l3
