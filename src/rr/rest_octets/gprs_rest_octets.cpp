@@ -3,15 +3,13 @@
 #include <cmath>
 #include <iterator>
 
+#include "rr/rest_octets/rest_octet_parts.h"
 #include "rr/rest_octets/si_rest_octets.h"
 #include "rr/si/si_elements.h"
 
 namespace l3 {
 
-namespace {
-uint8_t u8(uint32_t v) { return static_cast<uint8_t>(v); }
-uint16_t u16(uint32_t v) { return static_cast<uint16_t>(v); }
-}  // namespace
+using namespace rr_parts;
 
 uint32_t decode_gprs_mobile_allocation(GprsMobileAllocation& ma, const BitBuffer& b, uint32_t pos) {
   BitCursor c(b, pos);

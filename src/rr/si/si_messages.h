@@ -10,8 +10,9 @@
 #include "mm/identity.h"
 #include "rr/elements/channel_elements.h"
 #include "rr/elements/frequency_list.h"
-#include "rr/rest_octets/3g_rest_octets.h"
 #include "rr/rest_octets/gprs_rest_octets.h"
+#include "rr/rest_octets/si19_rest_octets.h"
+#include "rr/rest_octets/si2quater_rest_octets.h"
 #include "rr/rest_octets/si_rest_octets.h"
 #include "rr/si/si_elements.h"
 
