@@ -4,6 +4,7 @@
 
 #include "rr/elements/element_parts.h"
 #include "rr/elements/value_elements.h"
+#include "rr/rest_octets/fill_bits.h"
 
 namespace l3 {
 

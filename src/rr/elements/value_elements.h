@@ -9,14 +9,6 @@
 
 namespace l3 {
 
-// An L/H bit of rest octets that start on an octet boundary: H is the value
-// that differs from the 0x2B filler at that bit position, so filler reads as
-// L (absent). True for H.
-inline bool rest_high_bit(BitCursor& c) {
-  const uint32_t filler = (0x2Bu >> (7 - (c.pos & 7))) & 1u;
-  return c.bits(1) != filler;
-}
-
 // Group call reference as RR renders it (value octets, 36 bits used).
 struct RrGroupCallRef {
   uint32_t binary_code;  // 27 bits

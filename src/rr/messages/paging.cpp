@@ -5,6 +5,7 @@
 #include "rr/elements/common_elements.h"
 #include "rr/elements/value_elements.h"
 #include "rr/messages/message_parts.h"
+#include "rr/rest_octets/fill_bits.h"
 
 namespace l3 {
 
@@ -41,7 +42,7 @@ bool take_trailing_identity(Opt<MobileIdentity>& id, MessageReader& in) {
 
 template <class Rest>
 void take_padded_rest(Rest& rest, MessageReader& in, void (*decode)(Rest&, const BitBuffer&)) {
-  if (in.left() == 0 || rest_octets_all_padding(in.here(), in.left())) return;
+  if (in.left() == 0 || all_padding(in.here(), in.left())) return;
   decode(rest, bits_of(in.here(), in.left()));
 }
 

@@ -5,6 +5,7 @@
 #include "rr/elements/channel_elements.h"
 #include "rr/elements/packet_elements.h"
 #include "rr/elements/value_elements.h"
+#include "rr/rest_octets/fill_bits.h"
 
 namespace l3 {
 

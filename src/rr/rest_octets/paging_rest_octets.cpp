@@ -9,6 +9,7 @@
 #include "rr/elements/channel_elements.h"
 #include "rr/elements/value_elements.h"
 #include "rr/messages/paging.h"
+#include "rr/rest_octets/fill_bits.h"
 
 namespace l3 {
 
@@ -48,13 +49,6 @@ void render_rest_group_channel(const RestGroupChannel& g, OutputText& out) {
 }
 
 }  // namespace
-
-bool rest_octets_all_padding(const uint8_t* octets, uint32_t n) {
-  for (uint32_t i = 0; i < n; ++i) {
-    if (octets[i] != 0x2B) return false;
-  }
-  return true;
-}
 
 void decode_p1_rest_octets(P1RestOctets& r, const BitBuffer& b) {
   r.present = 1;

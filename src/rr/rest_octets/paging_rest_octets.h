@@ -63,9 +63,6 @@ struct NchGroupCall {
   RestGroupChannel group_channel;
 };
 
-// True when every octet is the 0x2B filler: such a block is not decoded.
-bool rest_octets_all_padding(const uint8_t* octets, uint32_t n);
-
 void decode_p1_rest_octets(P1RestOctets& r, const BitBuffer& b);
 void render_p1_rest_octets(const P1RestOctets& r, OutputText& out);
 void decode_p2_rest_octets(P2RestOctets& r, const BitBuffer& b);

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "rr/rest_octets/fill_bits.h"
 #include "rr/rest_octets/rest_octet_parts.h"
 #include "rr/rest_octets/si_rest_octets.h"
 

@@ -2,16 +2,10 @@
 
 #include <iterator>
 
+#include "rr/rest_octets/fill_bits.h"
 #include "rr/si/si_elements.h"
 
 namespace l3 {
-
-bool all_padding(const uint8_t* octets, uint32_t n) {
-  for (uint32_t i = 0; i < n; ++i) {
-    if (octets[i] != 0x2B) return false;
-  }
-  return true;
-}
 
 uint32_t decode_si1_rest_octets(Si1RestOctets& ro, const BitBuffer& b) {
   BitCursor c(b);

@@ -10,20 +10,6 @@
 
 namespace l3 {
 
-// True when every octet of the block is the 0x2B fill (an empty block too).
-bool all_padding(const uint8_t* octets, uint32_t n);
-
-// A CSN.1 L/H bit: H (true) when the bit differs from the 0x2B fill at its
-// position in the octet-aligned block. Past the end of the block it is L.
-inline bool read_lh(BitCursor& c) {
-  if (c.at_end()) {
-    c.skip(1);
-    return false;
-  }
-  const uint32_t fill = (0x2Bu >> (7 - (c.pos & 7))) & 1u;
-  return c.bits(1) != fill;
-}
-
 struct Si1RestOctets {
   uint8_t nch_present;
   uint8_t nch_position;

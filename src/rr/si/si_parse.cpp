@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "rr/elements/channel_elements.h"
+#include "rr/rest_octets/fill_bits.h"
 #include "rr/si/si_messages.h"
 
 namespace l3 {
