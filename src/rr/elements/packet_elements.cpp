@@ -231,7 +231,7 @@ void render_uplink_timeslots(const RrPacketUplinkAssignment& a, OutputText& out)
   out.push('<');
   append_tag_text(out, block);
   out.append(">\n");
-  if (a.ts_power_control) render_rr_alpha(a.ts_alpha, out);
+  if (a.ts_power_control) render_alpha(a.ts_alpha, out);
   for (uint32_t i = 0; i < std::size(kUsf); ++i) {
     if (!a.usf_present[i]) continue;
     write_field_u8(kUsf[i], a.usf[i], out, 0);
@@ -275,7 +275,7 @@ void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, Outpu
     append_tag_text(out, "<Single_Block_Allocation>\n");
     write_field_u8("TIMESLOT_NUMBER", a.sb_timeslot, out, 0);
     if (a.sb_alpha_present) {
-      render_rr_alpha(a.sb_alpha, out);
+      render_alpha(a.sb_alpha, out);
       write_field_u8("GAMMA_TN", a.sb_gamma, out, 0);
     }
     if (a.sb_power_present) {
@@ -351,7 +351,7 @@ void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, O
   }
   if (a.power_control_present) {
     append_tag_text(out, "<Power_Control_Parameters>\n");
-    render_rr_alpha(a.alpha, out);
+    render_alpha(a.alpha, out);
     for (uint32_t i = 0; i < std::size(kGamma); ++i) {
       if (a.gamma_present[i]) write_field_u8(kGamma[i], a.gamma[i], out, 0);
     }

@@ -1,23 +1,12 @@
 #include "rr/elements/value_elements.h"
 
+#include <cmath>
 #include <iterator>
 
 #include "mm/shared_elements.h"
 #include "rr/elements/common_elements.h"
 
 namespace l3 {
-
-namespace {
-
-void append_fixed6(OutputText& out, uint32_t tenths) {
-  // "%f" of tenths / 10 for 0..10.
-  append_udec(out, tenths / 10);
-  out.push('.');
-  append_udec(out, tenths % 10);
-  out.append("00000");
-}
-
-}  // namespace
 
 int render_rr_priority(uint8_t value, OutputText& out) {
   append_plain(out, "<Priority>\n");
@@ -41,13 +30,6 @@ void render_rr_p0(uint8_t value, OutputText& out) {
   append_dec(out, 2 * static_cast<int8_t>(value));
   out.append("dB");
   append_plain(out, "</P0>\n");
-}
-
-void render_rr_alpha(uint8_t value, OutputText& out) {
-  append_tag_text(out, "<ALPHA>\n");
-  append_value_note(value, out, 0);
-  append_fixed6(out, value < 10 ? value : 10);
-  append_tag_text(out, "</ALPHA>\n");
 }
 
 void render_rr_cksn(uint8_t cksn, OutputText& out) {
@@ -137,6 +119,28 @@ void render_rr_cause_element(uint8_t cause, OutputText& out) {
   out.append("<RR_Cause>\n");
   render_rr_cause_value(cause, out);
   out.append("</RR_Cause>\n");
+}
+
+void append_fixed6(OutputText& out, double v) {
+  long long micro = std::llround(v * 1000000.0);
+  if (micro < 0) {
+    out.push('-');
+    micro = -micro;
+  }
+  append_udec(out, static_cast<uint32_t>(micro / 1000000));
+  out.push('.');
+  char digits[7] = "000000";
+  long long frac = micro % 1000000;
+  for (int i = 5; i >= 0; --i, frac /= 10) digits[i] = static_cast<char>('0' + frac % 10);
+  out.append(digits, 6);
+}
+
+int render_alpha(uint8_t v, OutputText& out) {
+  out.append("<ALPHA>\n");
+  append_value_note(v, out, 0);
+  append_fixed6(out, v < 10 ? v * 0.1 : 1.0);
+  out.append("</ALPHA>\n");
+  return 1;
 }
 
 }  // namespace l3

@@ -29,7 +29,7 @@ void render_rr_packet_page_indication(uint8_t value, OutputText& out);
 
 void render_rr_p0(uint8_t value, OutputText& out);
 
-void render_rr_alpha(uint8_t value, OutputText& out);
+int render_alpha(uint8_t v, OutputText& out);
 
 void render_rr_cksn(uint8_t cksn, OutputText& out);
 
@@ -42,5 +42,9 @@ void render_rr_max_lapdm(uint8_t value, OutputText& out);
 void render_rr_cause_element(uint8_t cause, OutputText& out);
 
 int render_group_cipher_key_number(uint8_t value, OutputText& out);
+
+// "%f" of a value (six decimals, no exponent), for the few computed numbers
+// the blocks print that way.
+void append_fixed6(OutputText& out, double v);
 
 }  // namespace l3

@@ -136,7 +136,7 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
   }
   out.append("</GPRS_Cell_Options>\n");
   out.append("<GPRS_Power_Control>\n");
-  render_rr_alpha(g.power_control.alpha, out);
+  render_alpha(g.power_control.alpha, out);
   write_field_u8("T_AVG_W", g.power_control.t_avg_w, out, 0);
   write_field_u8("T_AVG_T", g.power_control.t_avg_t, out, 0);
   write_field_u8("PC_MEAS_CHAN", g.power_control.pc_meas_chan, out, 0);

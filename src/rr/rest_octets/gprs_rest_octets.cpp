@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "rr/elements/value_elements.h"
 #include "rr/rest_octets/fill_bits.h"
 #include "rr/rest_octets/rest_octet_parts.h"
 #include "rr/rest_octets/si_rest_octets.h"

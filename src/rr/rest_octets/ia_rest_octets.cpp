@@ -241,7 +241,7 @@ void render_allocation(const A& a, OutputText& out) {
 
 template <class A>
 void render_alpha_gamma(const A& a, OutputText& out) {
-  if (a.alpha_present) render_rr_alpha(a.alpha, out);
+  if (a.alpha_present) render_alpha(a.alpha, out);
   write_field_u8("GAMMA", a.gamma, out, 0);
 }
 

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "rr/elements/value_elements.h"
 #include "rr/rest_octets/rest_octet_parts.h"
 #include "rr/si/si_elements.h"
 

@@ -1,6 +1,5 @@
 #include "rr/si/si_elements.h"
 
-#include <cmath>
 #include <iterator>
 
 #include "mm/shared_elements.h"
@@ -45,20 +44,6 @@ void decode_cell_selection_parameters(CellSelectionParameters& p, const BitBuffe
   p.acs = read_bits8(8, 1, b);
   p.neci = read_bits8(9, 1, b);
   p.rxlev_access_min = read_bits8(10, 6, b);
-}
-
-void append_fixed6(OutputText& out, double v) {
-  long long micro = std::llround(v * 1000000.0);
-  if (micro < 0) {
-    out.push('-');
-    micro = -micro;
-  }
-  append_udec(out, static_cast<uint32_t>(micro / 1000000));
-  out.push('.');
-  char digits[7] = "000000";
-  long long frac = micro % 1000000;
-  for (int i = 5; i >= 0; --i, frac /= 10) digits[i] = static_cast<char>('0' + frac % 10);
-  out.append(digits, 6);
 }
 
 namespace {
@@ -340,14 +325,6 @@ int render_priority_access_thr(uint8_t v, OutputText& out) {
 int render_network_control_order(uint8_t v, OutputText& out) {
   return plain_value_block(out, "<NETWORK_CONTROL_ORDER>\n", "</NETWORK_CONTROL_ORDER>\n", v,
                            find_text(kNetworkControlOrderTexts, v));
-}
-
-int render_alpha(uint8_t v, OutputText& out) {
-  out.append("<ALPHA>\n");
-  append_value_note(v, out, 0);
-  append_fixed6(out, v < 10 ? v * 0.1 : 1.0);
-  out.append("</ALPHA>\n");
-  return 1;
 }
 
 int render_nr_of_container_octets(uint8_t v, OutputText& out) {

@@ -73,11 +73,6 @@ int render_t3192(uint8_t v, OutputText& out);
 int render_si_change_field(uint8_t v, OutputText& out);
 int render_priority_access_thr(uint8_t v, OutputText& out);
 int render_network_control_order(uint8_t v, OutputText& out);
-int render_alpha(uint8_t v, OutputText& out);
 int render_nr_of_container_octets(uint8_t v, OutputText& out);
-
-// "%f" of a value (six decimals, no exponent), for the few computed numbers
-// the blocks print that way.
-void append_fixed6(OutputText& out, double v);
 
 }  // namespace l3
