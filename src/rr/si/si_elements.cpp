@@ -267,17 +267,6 @@ constexpr ValueText kNetworkControlOrderTexts[] = {
 };
 static_assert(well_formed(kNetworkControlOrderTexts));
 
-// The plain-tag block: <name>\n, (value), text, </name>\n.
-int plain_value_block(OutputText& out, const char* open, const char* close, uint32_t v, const char* text) {
-  out.append(open);
-  if (text == nullptr) {
-    append_value_note(static_cast<int32_t>(v), out, 0);
-    return 0;
-  }
-  append_value_text(text, out, v, 1);
-  out.append(close);
-  return 1;
-}
 }  // namespace
 
 int render_call_priority(uint8_t v, OutputText& out) {
@@ -309,22 +298,19 @@ int render_lsa_offset(uint8_t v, OutputText& out) {
   return 1;
 }
 
-int render_t3192(uint8_t v, OutputText& out) {
-  return plain_value_block(out, "<T3192>\n", "</T3192>\n", v, find_text(kT3192Texts, v));
-}
+int render_t3192(uint8_t v, OutputText& out) { return render_value_block(out, "T3192", v, kT3192Texts, nullptr); }
 
 int render_si_change_field(uint8_t v, OutputText& out) {
-  return plain_value_block(out, "<SI_CHANGE_FIELD>\n", "</SI_CHANGE_FIELD>\n", v, find_text(kSiChangeFieldTexts, v));
+  return render_value_block(out, "SI_CHANGE_FIELD", v, kSiChangeFieldTexts, nullptr);
 }
 
 int render_priority_access_thr(uint8_t v, OutputText& out) {
-  return plain_value_block(out, "<PRIORITY_ACCESS_THR>\n", "</PRIORITY_ACCESS_THR>\n", v,
-                           text_or(kPriorityAccessThrTexts, v, "packet access is not allowed in the cell"));
+  return render_value_block(out, "PRIORITY_ACCESS_THR", v, kPriorityAccessThrTexts,
+                            "packet access is not allowed in the cell");
 }
 
 int render_network_control_order(uint8_t v, OutputText& out) {
-  return plain_value_block(out, "<NETWORK_CONTROL_ORDER>\n", "</NETWORK_CONTROL_ORDER>\n", v,
-                           find_text(kNetworkControlOrderTexts, v));
+  return render_value_block(out, "NETWORK_CONTROL_ORDER", v, kNetworkControlOrderTexts, nullptr);
 }
 
 int render_nr_of_container_octets(uint8_t v, OutputText& out) {
