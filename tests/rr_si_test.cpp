@@ -939,6 +939,16 @@ reserved</PENALTY_TIME>
 
 // GPRS and 3G rest octets: SI 13, 2ter, 2quater, 14 to 20.
 const Golden kSiRestGolden[] = {
+    // Octet 1 0xC9: H, BCCH_CHANGE_MARK 4, SI_CHANGE_FIELD 9, a value without
+    // a text: the block stops after its note, the rest octets stay open and
+    // only the message closes.
+    {"si13_si_change_field_without_text_stops", 0, "06 00 | c9 00 58 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE13>
+<SI_13_Rest_Octets>
+<BCCH_CHANGE_MARK>4</BCCH_CHANGE_MARK>
+<SI_CHANGE_FIELD>
+(9)</SYSTEM_INFORMATION_TYPE13>
+)"},
     {"si13_real_cell_rel4_additions", 0, "06 00 | c0 00 58 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
