@@ -949,6 +949,64 @@ const Golden kSiRestGolden[] = {
 <SI_CHANGE_FIELD>
 (9)</SYSTEM_INFORMATION_TYPE13>
 )"},
+    // The real cell below with octet 3 0x40 for 0x58: RAC 1, SPGC 0 and
+    // PRIORITY_ACCESS_THR 0, a value the table leaves to the fallback text.
+    {"si13_priority_access_threshold_fallback", 0, "06 00 | c0 00 40 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE13>
+<SI_13_Rest_Octets>
+<BCCH_CHANGE_MARK>4</BCCH_CHANGE_MARK>
+<SI_CHANGE_FIELD>
+(0)Update of unspecified SI message or SI messages</SI_CHANGE_FIELD>
+<RAC>1</RAC>
+<SPGC_CCCH_SUP>
+(0)SPLIT_PG_CYCLE is not supported on CCCH in this cell</SPGC_CCCH_SUP>
+<PRIORITY_ACCESS_THR>
+(0)packet access is not allowed in the cell</PRIORITY_ACCESS_THR>
+<NETWORK_CONTROL_ORDER>
+(0)NC0_MS controlled cell re-selection, no measurement reporting</NETWORK_CONTROL_ORDER>
+<GPRS_Cell_Options>
+<NMO>
+(1)Network Mode of Operation II</NMO>
+<T3168>0</T3168>
+<T3192>
+(7)time 200 msec</T3192>
+<DRX_TIMER_MAX>
+(7)64s</DRX_TIMER_MAX>
+<ACCESS_BURST_TYPE>
+(0)bit_8 format shall be used</ACCESS_BURST_TYPE>
+<CONTROL_ACK_TYPE>
+(1)default format is RLC/MAC control block</CONTROL_ACK_TYPE>
+<BS_CV_MAX>6</BS_CV_MAX>
+<PAN_DEC>1</PAN_DEC>
+<PAN_INC>2</PAN_INC>
+<PAN_MAX>
+(4)maximum value allowed for counter N3102 is20</PAN_MAX>
+<Extension_Information>
+<Length>9</Length>
+<PFC_FEATURE_MODE>
+(0)The network does not support packet flow context procedures</PFC_FEATURE_MODE>
+<DTM_SUPPORT>
+(0)The cell does not support DTM procedures.</DTM_SUPPORT>
+<BSS_PAGING_COORDINATION>
+(0)The cell does not support Circuit-Switched paging co-ordination</BSS_PAGING_COORDINATION>
+</Extension_Information>
+</GPRS_Cell_Options>
+<GPRS_Power_Control>
+<ALPHA>
+(0)0.000000</ALPHA>
+<T_AVG_W>12</T_AVG_W>
+<T_AVG_T>10</T_AVG_T>
+<N_AVG_I>2</N_AVG_I>
+<PC_MEAS_CHAN>
+(0)downlink measurements for power control shall be made on BCCH</PC_MEAS_CHAN>
+</GPRS_Power_Control>
+<SGSNR>
+(1)SGSN is Release 99 onwards</SGSNR>
+<SI_STATUS_IND>
+(1)The network supports the PACKET SI STATUS message</SI_STATUS_IND>
+</SI_13_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE13>
+)"},
     {"si13_real_cell_rel4_additions", 0, "06 00 | c0 00 58 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
