@@ -8,11 +8,11 @@
 
 namespace l3 {
 
-int render_rr_priority(uint8_t value, OutputText& out) {
-  append_plain(out, "<Priority>\n");
-  const char* text = find_text(kCallPriorityTexts, value);
-  if (text != nullptr) append_value_text(text, out, value, 1);  // above 7: the two tags only
-  append_plain(out, "</Priority>\n");
+// Above 7: the two tags only.
+int render_call_priority(uint8_t v, OutputText& out) {
+  out.append("<Priority>\n");
+  if (const char* text = find_text(kCallPriorityTexts, v)) append_value_text(text, out, v, 1);
+  out.append("</Priority>\n");
   return 1;
 }
 

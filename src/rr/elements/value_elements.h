@@ -23,7 +23,7 @@ void decode_rr_group_call_ref(RrGroupCallRef& g, BitCursor& c);
 void render_rr_group_call_ref(const RrGroupCallRef& g, OutputText& out);
 
 // Shared small blocks.
-int render_rr_priority(uint8_t value, OutputText& out);
+int render_call_priority(uint8_t v, OutputText& out);
 
 void render_rr_packet_page_indication(uint8_t value, OutputText& out);
 

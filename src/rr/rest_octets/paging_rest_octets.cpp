@@ -75,8 +75,8 @@ void render_p1_rest_octets(const P1RestOctets& r, OutputText& out) {
     write_field_u8("NLN_PCH", r.nln, out, 0);
     write_field_u8("NLN_status", r.nln_status, out, 0);
   }
-  if (r.priority1.present) render_rr_priority(r.priority1.value, out);
-  if (r.priority2.present) render_rr_priority(r.priority2.value, out);
+  if (r.priority1.present) render_call_priority(r.priority1.value, out);
+  if (r.priority2.present) render_call_priority(r.priority2.value, out);
   if (r.group_call_present) {
     append_plain(out, "<Group_Call_information>\n");
     render_rr_group_call_ref(r.group_call, out);
@@ -119,7 +119,7 @@ void render_numbered_priorities(const Opt<uint8_t>* p, uint32_t n, OutputText& o
   for (uint32_t i = 0; i < n && i < std::size(kPriorityOpen); ++i) {
     if (!p[i].present) continue;
     append_plain(out, kPriorityOpen[i]);
-    render_rr_priority(p[i].value, out);
+    render_call_priority(p[i].value, out);
     append_plain(out, kPriorityClose[i]);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "rr/elements/value_elements.h"
 #include "rr/rest_octets/fill_bits.h"
 #include "rr/si/si_elements.h"
 

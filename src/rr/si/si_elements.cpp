@@ -2,8 +2,6 @@
 
 #include <iterator>
 
-#include "mm/shared_elements.h"
-
 namespace l3 {
 
 void decode_cell_identity(uint16_t& id, const BitBuffer& b) { id = read_bits16(0, 16, b); }
@@ -268,13 +266,6 @@ constexpr ValueText kNetworkControlOrderTexts[] = {
 static_assert(well_formed(kNetworkControlOrderTexts));
 
 }  // namespace
-
-int render_call_priority(uint8_t v, OutputText& out) {
-  out.append("<Priority>\n");
-  if (const char* text = find_text(kCallPriorityTexts, v)) append_value_text(text, out, v, 1);
-  out.append("</Priority>\n");
-  return 1;
-}
 
 int render_prio_thr(uint8_t v, OutputText& out) {
   out.append("<PRIO_THR>\n");

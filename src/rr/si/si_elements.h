@@ -66,7 +66,6 @@ int render_cell_selection_parameters(const CellSelectionParameters& p, OutputTex
 int render_cell_reselect_offset(uint8_t v, OutputText& out);
 int render_temporary_offset(uint8_t v, OutputText& out);
 int render_penalty_time(uint8_t v, OutputText& out);
-int render_call_priority(uint8_t v, OutputText& out);
 int render_prio_thr(uint8_t v, OutputText& out);
 int render_lsa_offset(uint8_t v, OutputText& out);
 int render_t3192(uint8_t v, OutputText& out);
