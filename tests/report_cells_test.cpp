@@ -4,7 +4,7 @@
 
 #include "report/report.h"
 #include "report_frames.h"
-#include "rr/frequency_list.h"
+#include "rr/elements/frequency_list.h"
 
 namespace tharvel_test {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "rr/frequency_list.h"
+#include "rr/elements/frequency_list.h"
 #include "test_util.h"
 
 namespace l3 {

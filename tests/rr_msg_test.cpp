@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "api/registry.h"
-#include "rr/rr_msg_elements.h"
+#include "rr/elements/measurement_elements.h"
+#include "rr/elements/packet_elements.h"
+#include "rr/elements/value_elements.h"
 #include "test_util.h"
 
 namespace l3 {

@@ -42,6 +42,120 @@ const Golden kSiCellGolden[] = {
 </SI_1_Rest_Octets>
 </SYSTEM_INFORMATION_TYPE1>
 )"},
+    // The boolean blocks at value 1: RACH octet 1 0xBF is Max_retrans 2,
+    // Tx_integer 15, CELL_BAR_ACCESS 1 (barred), RE 1; octet 2 0x04 is AC10,
+    // the emergency call bit (EC 1).
+    {"si1_rach_barred_no_reestablishment_no_emergency", 0, "06 19 | 00 08 00 00 00 04 00 00 00 00 00 00 00 00 00 00 | bf 04 00 | 2b",
+     R"(<SYSTEM_INFORMATION_TYPE1>
+<Cell_Channel_Description>
+<FORMAT_ID>0</FORMAT_ID>
+<Bitmap0format>
+<Length_of_Frequency_List>16</Length_of_Frequency_List>
+<ARFCN>116</ARFCN>
+<ARFCN>83</ARFCN>
+</Bitmap0format>
+</Cell_Channel_Description>
+<RACH_Control_Parameter>
+<Max_retrans>2</Max_retrans>
+<Tx_integer>
+(15)slots used to spread transmission 50</Tx_integer>
+<CELL_BARR_ACCESS>
+(1)The cell is barred</CELL_BARR_ACCESS>
+<RE>
+(1)Call Reestablishment not allowed in the cell</RE>
+<EC>
+(1)Emergency call not allowed in the cell except for the MSs that belong to one of the classes between 11 to 15</EC>
+<ACCN>10</ACCN>
+</RACH_Control_Parameter>
+<SI_1_Rest_Octets>
+<Band_indicator>
+(0)ARFCN indicates 1800 band</Band_indicator>
+</SI_1_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE1>
+)"},
+    // ... and at value 0 in the control channel description: octet 1 0x08 is
+    // MSCR 0 (Release 98 or older), ATT 0, BS_AG_BLKS_RES 1.
+    {"si3_mscr_att_clear", 0, "06 1b | 2b d9 | 62 f2 20 01 3e | 08 07 0a | 15 | 60 09 | b9 00 00 | e8 1f 46 1b",
+     R"(<SYSTEM_INFORMATION_TYPE3>
+<Cell_Identity>
+<Cell_Identity>11225</Cell_Identity>
+</Cell_Identity>
+<Location_area_identification>
+<MCC>262</MCC>
+<MNC>2</MNC>
+<LAC>318</LAC>
+</Location_area_identification>
+<Control_Channel_Description>
+<MSCR>
+(0)MSC is Release 98 or older</MSCR>
+<ATT>
+(0)MSs in the cell are not allowed to apply IMSI attach and detach procedure</ATT>
+<BS_AG_BLKS_RES>1</BS_AG_BLKS_RES>
+<CCCH_CONF>
+(0)basic physical channel 1 used for CCCH not combined with SDCCHs</CCCH_CONF>
+<BS_PA_MFRMS>
+(7)9</BS_PA_MFRMS>
+<T3212_time_out_value>10</T3212_time_out_value>
+</Control_Channel_Description>
+<Cell_Options_BCCH>
+<DN_IND>
+(0)Dynamic ARFCN mapping is not used by the PLMN</DN_IND>
+<PWRC>
+(0)PWRC is not set</PWRC>
+<DTX>
+(1)The MSs shall use uplink discontinuous transmission</DTX>
+<RADIO_LINK_TIMEOUT>
+(5)24</RADIO_LINK_TIMEOUT>
+</Cell_Options_BCCH>
+<Cell_Selection_Parameters>
+<CELL_RESELECT_HYSTERESIS>
+(3)6dB RXLEV hysteresis for LA reselection</CELL_RESELECT_HYSTERESIS>
+<MS_TXPWR_MAX_CCH>0</MS_TXPWR_MAX_CCH>
+<ACS>
+(0)System information type 16 and 17 are not broadcast on the BCCH</ACS>
+<NECI>
+(0)New establishment causes are not supported</NECI>
+<RXLEV_sub_ACCESS_sub_MIN>9</RXLEV_sub_ACCESS_sub_MIN>
+</Cell_Selection_Parameters>
+<RACH_Control_Parameter>
+<Max_retrans>2</Max_retrans>
+<Tx_integer>
+(14)slots used to spread transmission 32</Tx_integer>
+<CELL_BARR_ACCESS>
+(0)The cell is not barred</CELL_BARR_ACCESS>
+<RE>
+(1)Call Reestablishment not allowed in the cell</RE>
+<EC>
+(0)Emergency call allowed in the cell to all MSs</EC>
+</RACH_Control_Parameter>
+<SI_3_Rest_Octets>
+<Optional_selection_parameters>
+<CBQ>1</CBQ>
+<CELL_RESELECT_OFFSET_field>
+(40)80dB Applies an offset to the C2 reselection criterion</CELL_RESELECT_OFFSET_field>
+<TEMPORARY_OFFSET>
+(0)0dB Applies a negative offset to C2 for the duration of PENALTY_TIME</TEMPORARY_OFFSET>
+<PENALTY_TIME>
+reserved</PENALTY_TIME>
+</Optional_selection_parameters>
+<System_Information_2ter_Indicator>
+(1)SYSTEM INFORMATION TYPE 2ter message is available</System_Information_2ter_Indicator>
+<Early_Classmark_Sending_Control>
+(1)Early Classmark Sending is allowed</Early_Classmark_Sending_Control>
+<GPRS_Indicator>
+<RA_COLOUR>6</RA_COLOUR>
+<SI13_POSITION>
+(0)SYSTEM INFORMATION TYPE 13 message is sent on BCCH Norm</SI13_POSITION>
+</GPRS_Indicator>
+<Early_Classmark_Sending_Restriction_for_3G>
+(0)Neither UTRAN nor cdma2000 classmark change message shall be sent with the Early classmark sending</Early_Classmark_Sending_Restriction_for_3G>
+<SI2quater_Indicator>
+<SI2quater_POSITION>
+(1)SYSTEM INFORMATION TYPE 2 quater message is sent on BCCH Ext</SI2quater_POSITION>
+</SI2quater_Indicator>
+</SI_3_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE3>
+)"},
     // 0x80: NCH position 0 (1 block from block 0); the band indicator is bit
     // 6, H against the fill.
     {"si1_nch_position_0_tx_integer_0", 0, "06 19 | 00000000000000000000000000000000 | 00 00 00 | 80",
@@ -825,6 +939,74 @@ reserved</PENALTY_TIME>
 
 // GPRS and 3G rest octets: SI 13, 2ter, 2quater, 14 to 20.
 const Golden kSiRestGolden[] = {
+    // Octet 1 0xC9: H, BCCH_CHANGE_MARK 4, SI_CHANGE_FIELD 9, a value without
+    // a text: the block stops after its note, the rest octets stay open and
+    // only the message closes.
+    {"si13_si_change_field_without_text_stops", 0, "06 00 | c9 00 58 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE13>
+<SI_13_Rest_Octets>
+<BCCH_CHANGE_MARK>4</BCCH_CHANGE_MARK>
+<SI_CHANGE_FIELD>
+(9)</SYSTEM_INFORMATION_TYPE13>
+)"},
+    // The real cell below with octet 3 0x40 for 0x58: RAC 1, SPGC 0 and
+    // PRIORITY_ACCESS_THR 0, a value the table leaves to the fallback text.
+    {"si13_priority_access_threshold_fallback", 0, "06 00 | c0 00 40 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
+     R"(<SYSTEM_INFORMATION_TYPE13>
+<SI_13_Rest_Octets>
+<BCCH_CHANGE_MARK>4</BCCH_CHANGE_MARK>
+<SI_CHANGE_FIELD>
+(0)Update of unspecified SI message or SI messages</SI_CHANGE_FIELD>
+<RAC>1</RAC>
+<SPGC_CCCH_SUP>
+(0)SPLIT_PG_CYCLE is not supported on CCCH in this cell</SPGC_CCCH_SUP>
+<PRIORITY_ACCESS_THR>
+(0)packet access is not allowed in the cell</PRIORITY_ACCESS_THR>
+<NETWORK_CONTROL_ORDER>
+(0)NC0_MS controlled cell re-selection, no measurement reporting</NETWORK_CONTROL_ORDER>
+<GPRS_Cell_Options>
+<NMO>
+(1)Network Mode of Operation II</NMO>
+<T3168>0</T3168>
+<T3192>
+(7)time 200 msec</T3192>
+<DRX_TIMER_MAX>
+(7)64s</DRX_TIMER_MAX>
+<ACCESS_BURST_TYPE>
+(0)bit_8 format shall be used</ACCESS_BURST_TYPE>
+<CONTROL_ACK_TYPE>
+(1)default format is RLC/MAC control block</CONTROL_ACK_TYPE>
+<BS_CV_MAX>6</BS_CV_MAX>
+<PAN_DEC>1</PAN_DEC>
+<PAN_INC>2</PAN_INC>
+<PAN_MAX>
+(4)maximum value allowed for counter N3102 is20</PAN_MAX>
+<Extension_Information>
+<Length>9</Length>
+<PFC_FEATURE_MODE>
+(0)The network does not support packet flow context procedures</PFC_FEATURE_MODE>
+<DTM_SUPPORT>
+(0)The cell does not support DTM procedures.</DTM_SUPPORT>
+<BSS_PAGING_COORDINATION>
+(0)The cell does not support Circuit-Switched paging co-ordination</BSS_PAGING_COORDINATION>
+</Extension_Information>
+</GPRS_Cell_Options>
+<GPRS_Power_Control>
+<ALPHA>
+(0)0.000000</ALPHA>
+<T_AVG_W>12</T_AVG_W>
+<T_AVG_T>10</T_AVG_T>
+<N_AVG_I>2</N_AVG_I>
+<PC_MEAS_CHAN>
+(0)downlink measurements for power control shall be made on BCCH</PC_MEAS_CHAN>
+</GPRS_Power_Control>
+<SGSNR>
+(1)SGSN is Release 99 onwards</SGSNR>
+<SI_STATUS_IND>
+(1)The network supports the PACKET SI STATUS message</SI_STATUS_IND>
+</SI_13_Rest_Octets>
+</SYSTEM_INFORMATION_TYPE13>
+)"},
     {"si13_real_cell_rel4_additions", 0, "06 00 | c0 00 58 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>

@@ -7,7 +7,8 @@
 
 #include "api/keys.h"
 #include "api/registry.h"
-#include "rr/rr_elements.h"
+#include "rr/elements/channel_elements.h"
+#include "rr/elements/common_elements.h"
 #include "test_util.h"
 
 namespace l3 {

@@ -9,7 +9,7 @@
 
 #include "../fuzz/layouts.h"
 #include "core/output.h"
-#include "rr/frequency_list.h"
+#include "rr/elements/frequency_list.h"
 #include "test_util.h"
 #include "tharvel.h"
 

@@ -4,8 +4,8 @@
 
 #include "api/registry.h"
 #include "report/report.h"
-#include "rr/rr_msg_records.h"
-#include "rr/si_messages.h"
+#include "rr/messages/measurement.h"
+#include "rr/si/si_messages.h"
 
 namespace l3::report {
 

@@ -6,8 +6,15 @@
 #include <cstddef>
 
 #include "core/message_table.h"
-#include "rr/rr_msg.h"
-#include "rr/si_messages.h"
+#include "rr/messages/assignment_handover.h"
+#include "rr/messages/channel_release_mode.h"
+#include "rr/messages/dtm.h"
+#include "rr/messages/group_call.h"
+#include "rr/messages/immediate_assignment.h"
+#include "rr/messages/measurement.h"
+#include "rr/messages/paging.h"
+#include "rr/messages/shapes.h"
+#include "rr/si/si_messages.h"
 
 namespace l3 {
 
