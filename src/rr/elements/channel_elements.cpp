@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/element_parts.h"
 #include "rr/elements/value_elements.h"
 
@@ -126,7 +127,7 @@ int render_channel_type_text(uint8_t value, const char* text, OutputText& out) {
 constexpr const char* hopping_text(uint8_t h) { return h != 0 ? "RF_hopping_channel" : "Single_RF_channel"; }
 
 void render_channel_fields(const ChannelDescription& d, OutputText& out, bool bare_h) {
-  write_field_u8("TN", d.tn, out, 0);
+  write_field_u8(L3_TAG("TN"), d.tn, out, 0);
   out.append("<H>\n");
   if (bare_h) {
     append_value_note(d.h, out, 0);
@@ -135,12 +136,12 @@ void render_channel_fields(const ChannelDescription& d, OutputText& out, bool ba
     append_value_text(hopping_text(d.h), out, d.h, 1);
   }
   out.append("</H>\n");
-  write_field_u8("TSC", d.tsc, out, 0);
+  write_field_u8(L3_TAG("TSC"), d.tsc, out, 0);
   if (d.h == 1) {
-    write_field_u8("MAIO", d.maio, out, 0);
-    write_field_u8("HSN", d.hsn, out, 0);
+    write_field_u8(L3_TAG("MAIO"), d.maio, out, 0);
+    write_field_u8(L3_TAG("HSN"), d.hsn, out, 0);
   } else {
-    write_field_u16("ARFCN", d.arfcn, out, 0);
+    write_field_u16(L3_TAG("ARFCN"), d.arfcn, out, 0);
   }
 }
 
@@ -173,11 +174,11 @@ int render_channel_description2(const ChannelDescription& d, OutputText& out) {
 
 int render_mobile_allocation(const MobileAllocation& d, OutputText& out) {
   out.append("<Mobile_Allocation>\n");
-  write_field_u8("Length_of_mobile_allocation", d.length, out, 0);
+  write_field_u8(L3_TAG("Length_of_mobile_allocation"), d.length, out, 0);
   uint32_t n = 8u * d.length;
   if (n > MobileAllocation::kMaxBits) n = MobileAllocation::kMaxBits;
   for (uint32_t i = n; i >= 1; --i) {
-    if (d.has(i)) write_field_int("MAC", static_cast<int32_t>(i), out, 0);
+    if (d.has(i)) write_field_int(L3_TAG("MAC"), static_cast<int32_t>(i), out, 0);
   }
   out.append("</Mobile_Allocation>\n");
   return 1;
@@ -185,8 +186,9 @@ int render_mobile_allocation(const MobileAllocation& d, OutputText& out) {
 
 int render_frequency_channel_sequence(const FrequencyChannelSequence& d, OutputText& out) {
   out.append("<Frequency_Channel_Sequence>\n");
-  write_field_int("Lowest_ARFCN", d.lowest_arfcn, out, 0);
-  for (uint32_t i = 1; i < std::size(d.inc_skip); ++i) write_field_int("inc_skip_of_ARFCN", d.inc_skip[i], out, 0);
+  write_field_int(L3_TAG("Lowest_ARFCN"), d.lowest_arfcn, out, 0);
+  for (uint32_t i = 1; i < std::size(d.inc_skip); ++i)
+    write_field_int(L3_TAG("inc_skip_of_ARFCN"), d.inc_skip[i], out, 0);
   out.append("</Frequency_Channel_Sequence>\n");
   return 1;
 }
@@ -273,7 +275,7 @@ int render_cipher_mode_setting(const CipherModeSetting& d, OutputText& out) {
 
 void render_vgcs_target_mode(const VgcsTargetMode& v, OutputText& out) {
   out.append("<VGCS_target_mode_Indication>\n");
-  write_field_u8("Length_of_VGCS_target_mode_Indic.", v.length, out, 0);
+  write_field_u8(L3_TAG("Length_of_VGCS_target_mode_Indic."), v.length, out, 0);
   out.append("<Target_mode>\n");
   const char* text = v.target_mode == 0   ? "dedicated mode"
                      : v.target_mode == 1 ? "group transmit mode"
@@ -302,29 +304,29 @@ int render_multirate_configuration(const MultiRateConfiguration& m, OutputText& 
   constexpr const char* kRates[] = {"12,2", "10,2", "7,95", "7,40", "6,70", "5,90", "5,15", "4,75"};
   constexpr const char* kThreshold[] = {"Threshold1", "Threshold2", "Threshold3"};
   constexpr const char* kHysteresis[] = {"Hysteresis1", "Hysteresis2", "Hysteresis3"};
-  append_tag_text(out, "<MultiRate_configuration>\n");
-  write_field_u8("Length", m.length, out, 0);
-  append_tag_text(out, "<MR_version>\n");
+  append_tag_text(out, L3_TAG_TEXT("<MultiRate_configuration>\n"));
+  write_field_u8(L3_TAG("Length"), m.length, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<MR_version>\n"));
   append_value_text(m.mr_version == 1 ? "Adaptive Multirate speech version1" : "reserved", out, m.mr_version, 1);
-  append_tag_text(out, "</MR_version>\n");
-  render_boolean_field(out, "NSCB", m.nscb, "Noise_Suppression_can_be_used_(default)",
+  append_tag_text(out, L3_TAG_TEXT("</MR_version>\n"));
+  render_boolean_field(out, L3_TAG("NSCB"), m.nscb, "Noise_Suppression_can_be_used_(default)",
                        "Noise_Suppression_shall_be_turned_off");
-  render_boolean_field(out, "ICMI", m.icmi,
+  render_boolean_field(out, L3_TAG("ICMI"), m.icmi,
                        "The initial codec mode is defined by the implicit rule provided in GSM05.09",
                        "The initial codec mode is defined by the Start Mode field");
-  write_field_u8("Start_Mode", m.start_mode, out, 0);
-  append_tag_text(out, "<Set_of_AMR_codec_modes>\n");
+  write_field_u8(L3_TAG("Start_Mode"), m.start_mode, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<Set_of_AMR_codec_modes>\n"));
   for (uint32_t i = 0; i < std::size(kRates); ++i) {
     out.append(kRates[i]);
     out.append((m.codec_set >> (7 - i)) & 1u ? "kbit per s codec rate is part of the subset\n"
                                              : "kbit per s codec rate is not part of the subset\n");
   }
-  append_tag_text(out, "</Set_of_AMR_codec_modes>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Set_of_AMR_codec_modes>\n"));
   for (uint32_t i = 0; i < 3 && m.length >= 4 + i; ++i) {
     write_field_u8(kThreshold[i], m.threshold[i], out, 0);
     write_field_u8(kHysteresis[i], m.hysteresis[i], out, 0);
   }
-  append_tag_text(out, "</MultiRate_configuration>\n");
+  append_tag_text(out, L3_TAG_TEXT("</MultiRate_configuration>\n"));
   return 1;
 }
 
@@ -343,17 +345,17 @@ void decode_dynamic_arfcn_mapping_element(DynamicArfcnMappingElement& m, const B
 }
 
 void render_dynamic_arfcn_mapping_element(const DynamicArfcnMappingElement& m, OutputText& out) {
-  append_tag_text(out, "<Dynamic_ARFCN_Mapping>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Dynamic_ARFCN_Mapping>\n"));
   for (uint32_t i = 0; i < m.count && i < std::size(m.entries); ++i) {
     const DynamicArfcnMappingElement::Entry& e = m.entries[i];
-    append_tag_text(out, "<DYNAMIC_ARFCN_MAPPING_Description>\n");
-    write_field_u8("GSM_Band", e.gsm_band, out, 0);
-    write_field_u16("ARFCN_FIRST", e.arfcn_first, out, 0);
-    write_field_u16("BAND_OFFSET", e.band_offset, out, 0);
-    write_field_u8("ARFCN_RANGE", e.arfcn_range, out, 0);
-    append_tag_text(out, "</DYNAMIC_ARFCN_MAPPING_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("<DYNAMIC_ARFCN_MAPPING_Description>\n"));
+    write_field_u8(L3_TAG("GSM_Band"), e.gsm_band, out, 0);
+    write_field_u16(L3_TAG("ARFCN_FIRST"), e.arfcn_first, out, 0);
+    write_field_u16(L3_TAG("BAND_OFFSET"), e.band_offset, out, 0);
+    write_field_u8(L3_TAG("ARFCN_RANGE"), e.arfcn_range, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</DYNAMIC_ARFCN_MAPPING_Description>\n"));
   }
-  append_tag_text(out, "</Dynamic_ARFCN_Mapping>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Dynamic_ARFCN_Mapping>\n"));
 }
 
 }  // namespace l3

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "core/output.h"
+
 namespace l3 {
 
 void decode_cell_description(CellDescription& d, const BitBuffer& b) {
@@ -46,35 +48,35 @@ void decode_time_difference(TimeDifference& d, const BitBuffer& b) {
 
 int render_cell_description(const CellDescription& d, OutputText& out) {
   out.append("<Cell_Description>\n");
-  write_field_u16("BCCH_ARFCN", d.bcch_arfcn, out, 0);
-  write_field_u8("NCC", d.ncc, out, 0);
-  write_field_u8("BCC", d.bcc, out, 0);
+  write_field_u16(L3_TAG("BCCH_ARFCN"), d.bcch_arfcn, out, 0);
+  write_field_u8(L3_TAG("NCC"), d.ncc, out, 0);
+  write_field_u8(L3_TAG("BCC"), d.bcc, out, 0);
   out.append("</Cell_Description>\n");
   return 1;
 }
 
 int render_request_reference(const RequestReference& d, OutputText& out) {
   out.append("<Request_Reference>\n");
-  write_field_u8("RA", d.ra, out, 0);
-  write_field_u8("T1", d.t1, out, 0);
-  write_field_u8("T2", d.t2, out, 0);
-  write_field_u8("T3", d.t3, out, 0);
+  write_field_u8(L3_TAG("RA"), d.ra, out, 0);
+  write_field_u8(L3_TAG("T1"), d.t1, out, 0);
+  write_field_u8(L3_TAG("T2"), d.t2, out, 0);
+  write_field_u8(L3_TAG("T3"), d.t3, out, 0);
   out.append("</Request_Reference>\n");
   return 1;
 }
 
 int render_starting_time(const StartingTime& d, OutputText& out) {
   out.append("<StartingTime>\n");
-  write_field_u8("T1", d.t1, out, 0);
-  write_field_u8("T3", d.t3, out, 0);
-  write_field_u8("T2", d.t2, out, 0);
+  write_field_u8(L3_TAG("T1"), d.t1, out, 0);
+  write_field_u8(L3_TAG("T3"), d.t3, out, 0);
+  write_field_u8(L3_TAG("T2"), d.t2, out, 0);
   out.append("</StartingTime>\n");
   return 1;
 }
 
 int render_timing_advance(uint8_t value, OutputText& out) {
   out.append("<Timing_Advance>\n");
-  write_field_u8("Timing_advance_value", value, out, 0);
+  write_field_u8(L3_TAG("Timing_advance_value"), value, out, 0);
   out.append("</Timing_Advance>\n");
   return 1;
 }
@@ -152,18 +154,20 @@ int render_rr_cause_value(uint8_t value, OutputText& out) {
 
 int render_time_difference(const TimeDifference& d, OutputText& out) {
   out.append("<Time_Difference>\n");
-  write_field_u8("Length_of_Time_Difference", d.length, out, 0);
-  write_field_u8("Time_difference_value", d.value, out, 0);
+  write_field_u8(L3_TAG("Length_of_Time_Difference"), d.length, out, 0);
+  write_field_u8(L3_TAG("Time_difference_value"), d.value, out, 0);
   out.append("</Time_Difference>\n");
   return 1;
 }
 
-void render_fpc(uint8_t fpc, OutputText& out) { render_boolean_field(out, "FPC", fpc, "FPC not in use", "FPC in use"); }
+void render_fpc(uint8_t fpc, OutputText& out) {
+  render_boolean_field(out, L3_TAG("FPC"), fpc, "FPC not in use", "FPC in use");
+}
 
 void render_power_command(uint8_t fpc, uint8_t level, OutputText& out) {
   out.append("<Power_Command>\n");
   render_fpc(fpc, out);
-  write_field_u8("POWER_LEVEL", level, out, 0);
+  write_field_u8(L3_TAG("POWER_LEVEL"), level, out, 0);
   out.append("</Power_Command>\n");
 }
 

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "core/output.h"
+
 namespace l3 {
 
 namespace {
@@ -345,16 +347,16 @@ int render_frequency_list_body(const FrequencyList& l, OutputText& out) {
   switch (format) {
     case FrequencyFormat::bitmap0:
       out.append("<Bitmap0format>\n");
-      write_field_u8("Length_of_Frequency_List", l.bitmap0_length, out, 0);
+      write_field_u8(L3_TAG("Length_of_Frequency_List"), l.bitmap0_length, out, 0);
       for (int32_t i = 1; i <= 124; ++i) {
-        if (l.bitmap0[i] != 0) write_field_int("ARFCN", 125 - i, out, 0);
+        if (l.bitmap0[i] != 0) write_field_int(L3_TAG("ARFCN"), 125 - i, out, 0);
       }
       out.append("</Bitmap0format>\n");
       break;
     case FrequencyFormat::range1024: {
       const uint32_t n = bounded_count(l.count, std::size(l.r1024.w));
       out.append("<Range1024format>\n");
-      write_field_u8("Length_of_Frequency_List", l.r1024_length, out, 0);
+      write_field_u8(L3_TAG("Length_of_Frequency_List"), l.r1024_length, out, 0);
       out.append("<F0>\n");
       append_value_text(l.f0 == 1 ? "ARFCN_0_is_a_member_of_the_set" : "ARFCN0is_not_a_member_of_the_set", out, l.f0,
                         1);
@@ -374,8 +376,8 @@ int render_frequency_list_body(const FrequencyList& l, OutputText& out) {
       const RangeArrays a = range_arrays(const_cast<FrequencyList&>(l), format);
       const uint32_t n = bounded_count(l.count, a.capacity + 1);
       out.append(tags.open);
-      write_field_u8("Length_of_Frequency_List", *a.length, out, 0);
-      write_field_u16("ORIG_ARFCN", *a.orig, out, 0);
+      write_field_u8(L3_TAG("Length_of_Frequency_List"), *a.length, out, 0);
+      write_field_u16(L3_TAG("ORIG_ARFCN"), *a.orig, out, 0);
       render_nonzero("F", a.f, n, out);
       render_nonzero("W", a.w, n, out);
       out.append(tags.close);
@@ -384,10 +386,10 @@ int render_frequency_list_body(const FrequencyList& l, OutputText& out) {
     case FrequencyFormat::variable_bitmap: {
       const uint32_t n = bounded_count(l.count, std::size(l.vbm_bits));
       out.append("<Variablebitmapformat>");
-      write_field_u8("Length_of_Frequency_List", l.vbm_length, out, 0);
-      write_field_u16("ORIG_ARFCN", l.vbm_orig, out, 0);
+      write_field_u8(L3_TAG("Length_of_Frequency_List"), l.vbm_length, out, 0);
+      write_field_u16(L3_TAG("ORIG_ARFCN"), l.vbm_orig, out, 0);
       for (uint32_t i = 1; i <= n; ++i) {
-        if (l.vbm_bits[i] != 0) write_field_int("RRFCN", static_cast<int32_t>((l.vbm_orig + i) % 1024), out, 0);
+        if (l.vbm_bits[i] != 0) write_field_int(L3_TAG("RRFCN"), static_cast<int32_t>((l.vbm_orig + i) % 1024), out, 0);
       }
       out.append("</Variablebitmapformat>");
       break;
@@ -400,7 +402,7 @@ int render_frequency_list_body(const FrequencyList& l, OutputText& out) {
 
 int render_cell_channel_description(const FrequencyList& l, OutputText& out) {
   out.append("<Cell_Channel_Description>\n");
-  write_field_u8("FORMAT_ID", l.format_id, out, 0);
+  write_field_u8(L3_TAG("FORMAT_ID"), l.format_id, out, 0);
   render_frequency_list_body(l, out);
   out.append("</Cell_Channel_Description>\n");
   return 1;
@@ -408,17 +410,17 @@ int render_cell_channel_description(const FrequencyList& l, OutputText& out) {
 
 int render_frequency_short_list(const FrequencyList& l, OutputText& out) {
   out.append("<Frequency_Short_List>\n");
-  write_field_u8("FORMAT_ID", l.format_id, out, 0);
+  write_field_u8(L3_TAG("FORMAT_ID"), l.format_id, out, 0);
   render_frequency_list_body(l, out);
   out.append("</Frequency_Short_List>\n");
   return 1;
 }
 
 int render_frequency_list_after_time(const FrequencyList& l, OutputText& out) {
-  append_tag_text(out, "<Frequency_List_after_time>\n");
-  write_field_u8("FORMAT_ID", l.format_id, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<Frequency_List_after_time>\n"));
+  write_field_u8(L3_TAG("FORMAT_ID"), l.format_id, out, 0);
   render_frequency_list_body(l, out);
-  append_tag_text(out, "</Frequency_List_after_time>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Frequency_List_after_time>\n"));
   return 1;
 }
 
@@ -429,7 +431,7 @@ int render_neighbour_cell_description(const NeighbourCellDescription& e, OutputT
                                    : "The information element carries the complete BA",
                     out, e.ext_ind, 1);
   out.append("</EXT_IND>\n");
-  write_field_u8("BA_IND", e.ba_ind, out, 0);
+  write_field_u8(L3_TAG("BA_IND"), e.ba_ind, out, 0);
   render_cell_channel_description(e.list, out);
   out.append("</Neighbour_Cell_Description>\n");
   return 1;
@@ -457,7 +459,7 @@ int render_multiband_reporting(uint8_t value, OutputText& out) {
 int render_neighbour_cell_description2(const NeighbourCellDescription2& e, OutputText& out) {
   out.append("<Neighbour_Cell_Description2>\n");
   render_multiband_reporting(e.multiband_reporting, out);
-  write_field_u8("BA_IND", e.ba_ind, out, 0);
+  write_field_u8(L3_TAG("BA_IND"), e.ba_ind, out, 0);
   render_cell_channel_description(e.list, out);
   out.append("</Neighbour_Cell_Description2>\n");
   return 1;
@@ -465,7 +467,7 @@ int render_neighbour_cell_description2(const NeighbourCellDescription2& e, Outpu
 
 int render_extended_measurement_frequency_list(const ExtendedMeasurementFrequencyList& e, OutputText& out) {
   out.append("<Extended_Measurement_Frequency_List>\n");
-  write_field_u8("SEQ_CODE", e.seq_code, out, 0);
+  write_field_u8(L3_TAG("SEQ_CODE"), e.seq_code, out, 0);
   render_cell_channel_description(e.list, out);
   out.append("</Extended_Measurement_Frequency_List>\n");
   return 1;

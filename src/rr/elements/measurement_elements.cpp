@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/element_parts.h"
 
 namespace l3 {
@@ -15,11 +16,11 @@ void decode_gprs_measurement_results(GprsMeasurementResults& m, const BitBuffer&
 }
 
 void render_gprs_measurement_results(const GprsMeasurementResults& m, OutputText& out) {
-  append_tag_text(out, "<GPRS_Measurement_Results>\n");
-  write_field_u8("C_VALUE", m.c_value, out, 0);
-  write_field_u8("RXQUAL", m.rxqual, out, 0);
-  write_field_u8("SIGN_VAR", m.sign_var, out, 0);
-  append_tag_text(out, "</GPRS_Measurement_Results>\n");
+  append_tag_text(out, L3_TAG_TEXT("<GPRS_Measurement_Results>\n"));
+  write_field_u8(L3_TAG("C_VALUE"), m.c_value, out, 0);
+  write_field_u8(L3_TAG("RXQUAL"), m.rxqual, out, 0);
+  write_field_u8(L3_TAG("SIGN_VAR"), m.sign_var, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("</GPRS_Measurement_Results>\n"));
 }
 
 void decode_3g_target_cell(Target3gCell& t, const BitBuffer& b) {
@@ -48,26 +49,27 @@ void decode_3g_target_cell(Target3gCell& t, const BitBuffer& b) {
 
 int render_3g_target_cell(const Target3gCell& t, OutputText& out) {
   constexpr ValueText kBandwidthTdd[] = {{0, "speed3.84Mcps"}, {1, "speed1.28Mcps"}};
-  append_tag_text(out, "<3G_Target_Cell>\n");
-  write_field_u8("LENGTH", t.length, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<3G_Target_Cell>\n"));
+  write_field_u8(L3_TAG("LENGTH"), t.length, out, 0);
   if (t.fdd_present) {
-    append_tag_text(out, "<3G_UTRAN_FDD>\n");
-    write_field_u16("FDD_ARFCN", t.fdd_arfcn, out, 0);
-    write_field_u8("Diversity", t.fdd_diversity, out, 0);
-    if (t.fdd_bandwidth_present) write_field_u8("Bandwidth_FDD", t.fdd_bandwidth, out, 0);
-    write_field_u16("SCRAMBLING_CODE", t.scrambling_code, out, 0);
-    append_tag_text(out, "</3G_UTRAN_FDD>\n");
+    append_tag_text(out, L3_TAG_TEXT("<3G_UTRAN_FDD>\n"));
+    write_field_u16(L3_TAG("FDD_ARFCN"), t.fdd_arfcn, out, 0);
+    write_field_u8(L3_TAG("Diversity"), t.fdd_diversity, out, 0);
+    if (t.fdd_bandwidth_present) write_field_u8(L3_TAG("Bandwidth_FDD"), t.fdd_bandwidth, out, 0);
+    write_field_u16(L3_TAG("SCRAMBLING_CODE"), t.scrambling_code, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</3G_UTRAN_FDD>\n"));
   }
   if (t.tdd_present) {
-    append_tag_text(out, "<3G_UTRAN_TDD>\n");
-    write_field_u16("TDD-ARFCN", t.tdd_arfcn, out, 0);
-    write_field_u8("Diversity", t.tdd_diversity, out, 0);
-    if (t.tdd_bandwidth_present) render_value_block(out, "Bandwidth_TDD", t.tdd_bandwidth, kBandwidthTdd, "error");
-    write_field_u8("Cell Parameter", t.cell_parameter, out, 0);
-    write_field_u8("Sync Case", t.sync_case, out, 0);
-    append_tag_text(out, "</3G_UTRAN_TDD>\n");
+    append_tag_text(out, L3_TAG_TEXT("<3G_UTRAN_TDD>\n"));
+    write_field_u16(L3_TAG("TDD-ARFCN"), t.tdd_arfcn, out, 0);
+    write_field_u8(L3_TAG("Diversity"), t.tdd_diversity, out, 0);
+    if (t.tdd_bandwidth_present)
+      render_value_block(out, L3_TAG("Bandwidth_TDD"), t.tdd_bandwidth, kBandwidthTdd, "error");
+    write_field_u8(L3_TAG("Cell Parameter"), t.cell_parameter, out, 0);
+    write_field_u8(L3_TAG("Sync Case"), t.sync_case, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</3G_UTRAN_TDD>\n"));
   }
-  append_tag_text(out, "</3G_Target_Cell>\n");
+  append_tag_text(out, L3_TAG_TEXT("</3G_Target_Cell>\n"));
   return 1;
 }
 
@@ -85,14 +87,14 @@ void decode_ba_range(BaRange& r, const BitBuffer& b) {
 }
 
 void render_ba_range(const BaRange& r, OutputText& out) {
-  append_tag_text(out, "<BA_Range>\n");
-  write_field_u8("Length", r.length, out, 0);
-  write_field_u8("Number of Ranges", r.number_of_ranges, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<BA_Range>\n"));
+  write_field_u8(L3_TAG("Length"), r.length, out, 0);
+  write_field_u8(L3_TAG("Number of Ranges"), r.number_of_ranges, out, 0);
   for (uint32_t i = 0; i < r.count && i < std::size(r.lower); ++i) {
-    write_field_u16("RANGE_LOWER", r.lower[i], out, 0);
-    write_field_u16("RANGE_HIGHER", r.higher[i], out, 0);
+    write_field_u16(L3_TAG("RANGE_LOWER"), r.lower[i], out, 0);
+    write_field_u16(L3_TAG("RANGE_HIGHER"), r.higher[i], out, 0);
   }
-  append_tag_text(out, "</BA_Range>\n");
+  append_tag_text(out, L3_TAG_TEXT("</BA_Range>\n"));
 }
 
 void decode_ba_list_pref(BaListPref& p, const BitBuffer& b) {
@@ -111,16 +113,17 @@ void decode_ba_list_pref(BaListPref& p, const BitBuffer& b) {
 }
 
 void render_ba_list_pref(const BaListPref& p, OutputText& out) {
-  append_tag_text(out, "<BA_List_Pref>\n");
-  write_field_u8("Length", p.length, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<BA_List_Pref>\n"));
+  write_field_u8(L3_TAG("Length"), p.length, out, 0);
   for (uint32_t i = 0; i < p.range_count && i < std::size(p.range_lower); ++i) {
-    append_tag_text(out, "<RANGE_LIMITS>\n");
-    write_field_u16("RANGE LOWER", p.range_lower[i], out, 0);
-    write_field_u16("RANGE UPPER", p.range_upper[i], out, 0);
-    append_tag_text(out, "</RANGE_LIMITS>\n");
+    append_tag_text(out, L3_TAG_TEXT("<RANGE_LIMITS>\n"));
+    write_field_u16(L3_TAG("RANGE LOWER"), p.range_lower[i], out, 0);
+    write_field_u16(L3_TAG("RANGE UPPER"), p.range_upper[i], out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</RANGE_LIMITS>\n"));
   }
-  for (uint32_t i = 0; i < p.freq_count && i < std::size(p.freqs); ++i) write_field_u16("BA_FREQ", p.freqs[i], out, 0);
-  append_tag_text(out, "</BA_List_Pref>\n");
+  for (uint32_t i = 0; i < p.freq_count && i < std::size(p.freqs); ++i)
+    write_field_u16(L3_TAG("BA_FREQ"), p.freqs[i], out, 0);
+  append_tag_text(out, L3_TAG_TEXT("</BA_List_Pref>\n"));
 }
 
 void decode_utran_freq_list(UtranFreqList& u, const BitBuffer& b) {
@@ -133,11 +136,13 @@ void decode_utran_freq_list(UtranFreqList& u, const BitBuffer& b) {
 }
 
 void render_utran_freq_list(const UtranFreqList& u, OutputText& out) {
-  append_tag_text(out, "<UTRAN_Freq_List>\n");
-  write_field_u8("Length", u.length, out, 0);
-  for (uint32_t i = 0; i < u.fdd_count && i < std::size(u.fdd); ++i) write_field_u16("FDD_ARFCN", u.fdd[i], out, 0);
-  for (uint32_t i = 0; i < u.tdd_count && i < std::size(u.tdd); ++i) write_field_u16("FDD_ARFCN", u.tdd[i], out, 0);
-  append_tag_text(out, "</UTRAN_Freq_List>\n");
+  append_tag_text(out, L3_TAG_TEXT("<UTRAN_Freq_List>\n"));
+  write_field_u8(L3_TAG("Length"), u.length, out, 0);
+  for (uint32_t i = 0; i < u.fdd_count && i < std::size(u.fdd); ++i)
+    write_field_u16(L3_TAG("FDD_ARFCN"), u.fdd[i], out, 0);
+  for (uint32_t i = 0; i < u.tdd_count && i < std::size(u.tdd); ++i)
+    write_field_u16(L3_TAG("FDD_ARFCN"), u.tdd[i], out, 0);
+  append_tag_text(out, L3_TAG_TEXT("</UTRAN_Freq_List>\n"));
 }
 
 void decode_measurement_results(MeasurementResults& m, const BitBuffer& b) {
@@ -159,21 +164,21 @@ void decode_measurement_results(MeasurementResults& m, const BitBuffer& b) {
 }
 
 void render_measurement_results(const MeasurementResults& m, OutputText& out) {
-  append_tag_text(out, "<Measurement_Results>\n");
-  render_boolean_field(out, "BA_USED", m.ba_used,
+  append_tag_text(out, L3_TAG_TEXT("<Measurement_Results>\n"));
+  render_boolean_field(out, L3_TAG("BA_USED"), m.ba_used,
                        "BCCH allocation is not used for the coding of BCCH-FREQ-NCELL fields",
                        "BCCH allocation used for the coding of BCCH-FREQ-NCELL fields");
-  render_boolean_field(out, "DTX_USED", m.dtx_used, "DTX was not used", "DTX was used");
-  write_field_u8("RXLEV FULL SERVING CELL", m.rxlev_full, out, 0);
-  render_boolean_field(out, "BA_USED_3G", m.ba_used_3g,
+  render_boolean_field(out, L3_TAG("DTX_USED"), m.dtx_used, "DTX was not used", "DTX was used");
+  write_field_u8(L3_TAG("RXLEV FULL SERVING CELL"), m.rxlev_full, out, 0);
+  render_boolean_field(out, L3_TAG("BA_USED_3G"), m.ba_used_3g,
                        "BCCH allocation is not used for the coding of 3G BCCH-FREQ-NCELL fields",
                        "BCCH allocation used for the coding of 3G BCCH-FREQ-NCELL fields");
-  render_boolean_field(out, "MEAS_VALID", m.meas_valid, "The measurement results are valid",
+  render_boolean_field(out, L3_TAG("MEAS_VALID"), m.meas_valid, "The measurement results are valid",
                        "the measurement results are not valid");
-  write_field_u8("RXLEV SUB SERVING CELL", m.rxlev_sub, out, 0);
-  write_field_u8("RXQUAL FULL SERVING CELL", m.rxqual_full, out, 0);
-  write_field_u8("RXQUAL SUB SERVING CELL", m.rxqual_sub, out, 0);
-  append_tag_text(out, "<NO_NCELL_M>\n");
+  write_field_u8(L3_TAG("RXLEV SUB SERVING CELL"), m.rxlev_sub, out, 0);
+  write_field_u8(L3_TAG("RXQUAL FULL SERVING CELL"), m.rxqual_full, out, 0);
+  write_field_u8(L3_TAG("RXQUAL SUB SERVING CELL"), m.rxqual_sub, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<NO_NCELL_M>\n"));
   if (m.no_ncell_m == 0) {
     append_value_text("No neighbour cell measurement result", out, 0, 1);
   } else if (m.no_ncell_m == 7) {
@@ -183,11 +188,11 @@ void render_measurement_results(const MeasurementResults& m, OutputText& out) {
     out.append("Number of neighbour cell measurements");
     append_dec(out, m.no_ncell_m);
   }
-  append_tag_text(out, "</NO_NCELL_M>\n");
-  for (uint8_t v : m.rxlev_ncell) write_field_u8("RXLEV_NCELL", v, out, 0);
-  for (uint8_t v : m.bcch_freq_ncell) write_field_u8("BCCH-FREQ-NCELL", v, out, 0);
-  for (uint8_t v : m.bsic_ncell) write_field_u8("BSIC_NCELL", v, out, 0);
-  append_tag_text(out, "</Measurement_Results>\n");
+  append_tag_text(out, L3_TAG_TEXT("</NO_NCELL_M>\n"));
+  for (uint8_t v : m.rxlev_ncell) write_field_u8(L3_TAG("RXLEV_NCELL"), v, out, 0);
+  for (uint8_t v : m.bcch_freq_ncell) write_field_u8(L3_TAG("BCCH-FREQ-NCELL"), v, out, 0);
+  for (uint8_t v : m.bsic_ncell) write_field_u8(L3_TAG("BSIC_NCELL"), v, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("</Measurement_Results>\n"));
 }
 
 void decode_extended_measurement_results(ExtendedMeasurementResults& m, const BitBuffer& b) {
@@ -198,9 +203,9 @@ void decode_extended_measurement_results(ExtendedMeasurementResults& m, const Bi
 
 void render_extended_measurement_results(const ExtendedMeasurementResults& m, OutputText& out) {
   append_plain(out, "<EXTENDED_MEASUREMENT_RESULTS>\n");
-  write_field_u8("SC_USED", m.sc_used, out, 0);
-  render_boolean_field(out, "DTX_USED", m.dtx_used, "DTX was not used", "DTX was used");
-  for (uint8_t v : m.rxlev_carrier) write_field_u8("RXLEV_carrier", v, out, 0);
+  write_field_u8(L3_TAG("SC_USED"), m.sc_used, out, 0);
+  render_boolean_field(out, L3_TAG("DTX_USED"), m.dtx_used, "DTX was not used", "DTX was used");
+  for (uint8_t v : m.rxlev_carrier) write_field_u8(L3_TAG("RXLEV_carrier"), v, out, 0);
   append_plain(out, "</EXTENDED_MEASUREMENT_RESULTS>\n");
 }
 
@@ -277,13 +282,13 @@ void render_timeslot_note(const char* open, const char* close, uint8_t value, Ou
 
 void render_a5_block(const Classmark3& c, OutputText& out) {
   append_plain(out, "<A5>\n");
-  render_boolean_field(out, "A5_4", c.a5_4, "encryption algorithm A5/4 not available",
+  render_boolean_field(out, L3_TAG("A5_4"), c.a5_4, "encryption algorithm A5/4 not available",
                        "encryption algorithm A5/4 available");
-  render_boolean_field(out, "A5_5", c.a5_5, "encryption algorithm A5/5 not available",
+  render_boolean_field(out, L3_TAG("A5_5"), c.a5_5, "encryption algorithm A5/5 not available",
                        "encryption algorithm A5/5 available");
-  render_boolean_field(out, "A5_6", c.a5_6, "encryption algorithm A5/6 not available",
+  render_boolean_field(out, L3_TAG("A5_6"), c.a5_6, "encryption algorithm A5/6 not available",
                        "encryption algorithm A5/6 available");
-  render_boolean_field(out, "A5_7", c.a5_7, "encryption algorithm A5/7 not available",
+  render_boolean_field(out, L3_TAG("A5_7"), c.a5_7, "encryption algorithm A5/7 not available",
                        "encryption algorithm A5/7 available");
   append_plain(out, "</A5>\n");
 }
@@ -293,9 +298,9 @@ void render_a5_block(const Classmark3& c, OutputText& out) {
 void render_classmark3(const Classmark3& c, OutputText& out) {
   append_plain(out, "<Mobile_Station_Classmark_3>\n");
   append_plain(out, "<Multiband_supported>\n");
-  render_boolean_field(out, "Band1", c.band1, "P-GSM not supported", "P-GSM supported");
-  render_boolean_field(out, "Band2", c.band2, "E-GSM or R-GSM not supported", "E-GSM or R-GSM supported");
-  render_boolean_field(out, "Band3", c.band3, "DCS 1800 not supported", "DCS 1800 supported");
+  render_boolean_field(out, L3_TAG("Band1"), c.band1, "P-GSM not supported", "P-GSM supported");
+  render_boolean_field(out, L3_TAG("Band2"), c.band2, "E-GSM or R-GSM not supported", "E-GSM or R-GSM supported");
+  render_boolean_field(out, L3_TAG("Band3"), c.band3, "DCS 1800 not supported", "DCS 1800 supported");
   append_plain(out, "</Multiband_supported>\n");
   switch (c.multiband_supported) {
     case 0:
@@ -304,32 +309,33 @@ void render_classmark3(const Classmark3& c, OutputText& out) {
     case 5:
     case 6:
       render_a5_block(c, out);
-      write_field_u8("Associated Radio Capability 2", c.radio_capability2, out, 0);
-      write_field_u8("Associated Radio Capability 1", c.radio_capability1, out, 0);
+      write_field_u8(L3_TAG("Associated Radio Capability 2"), c.radio_capability2, out, 0);
+      write_field_u8(L3_TAG("Associated Radio Capability 1"), c.radio_capability1, out, 0);
       break;
     case 1:
     case 2:
     case 4:
       render_a5_block(c, out);
-      write_field_u8("Associated Radio Capability 1", c.radio_capability1, out, 0);
+      write_field_u8(L3_TAG("Associated Radio Capability 1"), c.radio_capability1, out, 0);
       break;
     default:
       break;
   }
   if (c.r_support) {
     append_plain(out, "<R_Support>\n");
-    render_boolean_field(out, "R-GSM band Associated Radio Capability", c.r_gsm_capability, "not support in the FC",
-                         "support in the FC");
+    render_boolean_field(out, L3_TAG("R-GSM band Associated Radio Capability"), c.r_gsm_capability,
+                         "not support in the FC", "support in the FC");
     append_plain(out, "</R_Support>\n");
   }
   if (c.hscsd_multislot) {
     append_plain(out, "<Multi_Slot_Capability>\n");
-    write_field_u8("Multi Slot Class", c.hscsd_class, out, 0);
+    write_field_u8(L3_TAG("Multi Slot Class"), c.hscsd_class, out, 0);
     append_plain(out, "</Multi_Slot_Capability>\n");
   }
-  render_boolean_field(out, "UCS2 treatment", c.ucs2_treatment, "the ME has a preference for the default alphabet",
+  render_boolean_field(out, L3_TAG("UCS2 treatment"), c.ucs2_treatment,
+                       "the ME has a preference for the default alphabet",
                        "the ME has no preference between the use of the default alphabet and the use of UCS2");
-  render_boolean_field(out, "Extended Measurement Capability", c.extended_measurement,
+  render_boolean_field(out, L3_TAG("Extended Measurement Capability"), c.extended_measurement,
                        "the MS does not support Extended Measurements", "the MS supports Extended Measurements");
   if (c.ms_measurement) {
     append_plain(out, "<MS_Measurement_capability>\n");

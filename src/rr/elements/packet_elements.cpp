@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/element_parts.h"
 #include "rr/elements/value_elements.h"
 #include "rr/rest_octets/fill_bits.h"
@@ -23,10 +24,10 @@ void render_rr_egprs_window_size(uint8_t value, OutputText& out) {
 
 void render_rr_channel_coding_command(uint8_t value, OutputText& out) {
   constexpr ValueText kTexts[] = {{0, "CS-1"}, {1, "CS-2"}, {2, "CS-3"}, {3, "CS-4"}};
-  append_tag_text(out, "<CHANNEL_CODING_COMMAND>\n");
+  append_tag_text(out, L3_TAG_TEXT("<CHANNEL_CODING_COMMAND>\n"));
   append_value_note(value, out, 0);
   out.append(text_or(kTexts, value, ""));
-  append_tag_text(out, "<CHANNEL_CODING_COMMAND>\n");  // hosts expect the open tag repeated here
+  append_tag_text(out, L3_TAG_TEXT("<CHANNEL_CODING_COMMAND>\n"));  // hosts expect the open tag repeated here
 }
 
 void decode_channel_request_description(ChannelRequestDescription& d, const BitBuffer& b) {
@@ -41,15 +42,15 @@ void decode_channel_request_description(ChannelRequestDescription& d, const BitB
 void render_channel_request_description(const ChannelRequestDescription& d, OutputText& out) {
   constexpr ValueText kPriority[] = {
       {0, "Priority Level 1"}, {1, "Priority Level 2"}, {2, "Priority Level 3"}, {3, "Priority Level 4"}};
-  append_tag_text(out, "<Channel_Request_Description>\n");
-  render_boolean_field(out, "MT_MO", d.mt_mo, "Mobile originated", "Mobile terminated");
-  render_value_block(out, "PRIORITY", d.priority, kPriority, "");
-  render_boolean_field(out, "RLC_MODE", d.rlc_mode, "RLC acknowledged mode", "RLC unacknowledged mode");
-  render_boolean_field(out, "LLC_FRAME_TYPE", d.llc_frame_type, "LLC frame is SACK or NACK",
+  append_tag_text(out, L3_TAG_TEXT("<Channel_Request_Description>\n"));
+  render_boolean_field(out, L3_TAG("MT_MO"), d.mt_mo, "Mobile originated", "Mobile terminated");
+  render_value_block(out, L3_TAG("PRIORITY"), d.priority, kPriority, "");
+  render_boolean_field(out, L3_TAG("RLC_MODE"), d.rlc_mode, "RLC acknowledged mode", "RLC unacknowledged mode");
+  render_boolean_field(out, L3_TAG("LLC_FRAME_TYPE"), d.llc_frame_type, "LLC frame is SACK or NACK",
                        "LLC frame is not SACK or NACK");
-  write_field_u16("Requested_bandwidth", d.requested_bandwidth, out, 0);
-  write_field_u16("RLC_Octet_Count", d.rlc_octet_count, out, 0);
-  append_tag_text(out, "</Channel_Request_Description>\n");
+  write_field_u16(L3_TAG("Requested_bandwidth"), d.requested_bandwidth, out, 0);
+  write_field_u16(L3_TAG("RLC_Octet_Count"), d.rlc_octet_count, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("</Channel_Request_Description>\n"));
 }
 
 void decode_multislot_allocation(MultislotAllocation& m, const BitBuffer& b) {
@@ -72,14 +73,14 @@ void decode_multislot_allocation(MultislotAllocation& m, const BitBuffer& b) {
 }
 
 void render_multislot_allocation(const MultislotAllocation& m, OutputText& out) {
-  append_tag_text(out, "<Description_of_the_multislot_configuration>\n");
-  write_field_u8("Length_of_the_multislot_allocation", m.length, out, 0);
-  write_field_u8("DA", m.da, out, 0);
-  if (m.ua_present) write_field_u8("UA", m.ua, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<Description_of_the_multislot_configuration>\n"));
+  write_field_u8(L3_TAG("Length_of_the_multislot_allocation"), m.length, out, 0);
+  write_field_u8(L3_TAG("DA"), m.da, out, 0);
+  if (m.ua_present) write_field_u8(L3_TAG("UA"), m.ua, out, 0);
   for (uint32_t i = 0; i < m.set_count && i < std::size(m.channel_sets); ++i) {
-    write_field_u8("Channel_set", m.channel_sets[i], out, 0);
+    write_field_u8(L3_TAG("Channel_set"), m.channel_sets[i], out, 0);
   }
-  append_tag_text(out, "</Description_of_the_multislot_configuration>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Description_of_the_multislot_configuration>\n"));
 }
 
 void decode_rr_routing_area(RrRoutingArea& r, const BitBuffer& b) {
@@ -117,12 +118,12 @@ void render_digits(const char* name, const uint8_t (&d)[3], bool third_may_be_f,
 }  // namespace
 
 void render_rr_routing_area(const RrRoutingArea& r, OutputText& out) {
-  append_tag_text(out, "<Routeing_Area_Identification>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Routeing_Area_Identification>\n"));
   render_digits("MCC", r.mcc, false, out);
   render_digits("MNC", r.mnc, true, out);
-  write_field_u16("LAC", r.lac, out, 0);
-  write_field_u8("RAC", r.rac, out, 0);
-  append_tag_text(out, "</Routeing_Area_Identification>\n");
+  write_field_u16(L3_TAG("LAC"), r.lac, out, 0);
+  write_field_u8(L3_TAG("RAC"), r.rac, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("</Routeing_Area_Identification>\n"));
 }
 
 namespace {
@@ -141,13 +142,13 @@ void decode_packet_timing_advance(PacketTimingAdvance& t, BitCursor& c) {
 }
 
 void render_packet_timing_advance(const PacketTimingAdvance& t, OutputText& out) {
-  append_tag_text(out, "<Packet_Timing_Advance>\n");
-  if (t.value_present) write_field_u8("TIMING_ADVANCE_VALUE", t.value, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<Packet_Timing_Advance>\n"));
+  if (t.value_present) write_field_u8(L3_TAG("TIMING_ADVANCE_VALUE"), t.value, out, 0);
   if (t.index_present) {
-    write_field_u8("TIMING_ADVANCE_INDEX", t.index, out, 0);
-    write_field_u8("TIMING_ADVANCE_TIMESLOT_NUMBER", t.timeslot, out, 0);
+    write_field_u8(L3_TAG("TIMING_ADVANCE_INDEX"), t.index, out, 0);
+    write_field_u8(L3_TAG("TIMING_ADVANCE_TIMESLOT_NUMBER"), t.timeslot, out, 0);
   }
-  append_tag_text(out, "</Packet_Timing_Advance>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Packet_Timing_Advance>\n"));
 }
 
 void decode_single_block(RrPacketUplinkAssignment& a, BitCursor& c);
@@ -247,21 +248,21 @@ void render_uplink_timeslots(const RrPacketUplinkAssignment& a, OutputText& out)
 void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, OutputText& out) {
   constexpr ValueText kAllocation[] = {
       {0, "extension"}, {1, "Dynamic Allocation"}, {2, "Single Block Allocation"}, {3, "Fixed Allocation"}};
-  append_tag_text(out, "<RR_Packet_Uplink_Assignment>\n");
-  write_field_u8("Length", a.length, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<RR_Packet_Uplink_Assignment>\n"));
+  write_field_u8(L3_TAG("Length"), a.length, out, 0);
   render_rr_channel_coding_command(a.channel_coding_command, out);
-  write_field_u8("TLLI_BLOCK_CHANNEL_CODING", a.tlli_block_channel_coding, out, 0);
+  write_field_u8(L3_TAG("TLLI_BLOCK_CHANNEL_CODING"), a.tlli_block_channel_coding, out, 0);
   render_packet_timing_advance(a.timing_advance, out);
-  render_value_block(out, "Allocation", a.allocation, kAllocation);
+  render_value_block(out, L3_TAG("Allocation"), a.allocation, kAllocation);
   if (a.allocation == 1) {
-    append_tag_text(out, "<Dynamic_Allocation>\n");
-    write_field_u8("Extended_Dynamic_Allocation", a.extended_dynamic, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<Dynamic_Allocation>\n"));
+    write_field_u8(L3_TAG("Extended_Dynamic_Allocation"), a.extended_dynamic, out, 0);
     if (a.p0_present) {
       render_rr_p0(a.p0, out);
-      write_field_u8("PR_MODE", a.pr_mode, out, 0);
+      write_field_u8(L3_TAG("PR_MODE"), a.pr_mode, out, 0);
     }
-    write_field_u8("USF_GRANULARITY", a.usf_granularity, out, 0);
-    if (a.tfi_present) write_field_u8("UPLINK_TFI_ASSIGNMENT", a.tfi, out, 0);
+    write_field_u8(L3_TAG("USF_GRANULARITY"), a.usf_granularity, out, 0);
+    if (a.tfi_present) write_field_u8(L3_TAG("UPLINK_TFI_ASSIGNMENT"), a.tfi, out, 0);
     if (a.blocks_granted_present) {
       append_plain(out, "<RLC_DATA_BLOCKS_GRANTED>\n");
       append_value_note(a.blocks_granted, out, 0);
@@ -270,29 +271,29 @@ void render_rr_packet_uplink_assignment(const RrPacketUplinkAssignment& a, Outpu
       append_plain(out, "<RLC_DATA_BLOCKS_GRANTED>\n");  // hosts expect the open tag repeated here
     }
     render_uplink_timeslots(a, out);
-    append_tag_text(out, "</Dynamic_Allocation>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Dynamic_Allocation>\n"));
   } else if (a.allocation == 2) {
-    append_tag_text(out, "<Single_Block_Allocation>\n");
-    write_field_u8("TIMESLOT_NUMBER", a.sb_timeslot, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<Single_Block_Allocation>\n"));
+    write_field_u8(L3_TAG("TIMESLOT_NUMBER"), a.sb_timeslot, out, 0);
     if (a.sb_alpha_present) {
       render_alpha(a.sb_alpha, out);
-      write_field_u8("GAMMA_TN", a.sb_gamma, out, 0);
+      write_field_u8(L3_TAG("GAMMA_TN"), a.sb_gamma, out, 0);
     }
     if (a.sb_power_present) {
       render_rr_p0(a.sb_p0, out);
-      write_field_u8("BTS_PWR_CTRL_MODE", a.sb_bts_pwr_ctrl_mode, out, 0);
-      write_field_u8("PR_MODE", a.sb_pr_mode, out, 0);
+      write_field_u8(L3_TAG("BTS_PWR_CTRL_MODE"), a.sb_bts_pwr_ctrl_mode, out, 0);
+      write_field_u8(L3_TAG("PR_MODE"), a.sb_pr_mode, out, 0);
     }
-    append_tag_text(out, "</Single_Block_Allocation>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Single_Block_Allocation>\n"));
   }
   if (a.egprs_present) {
-    append_tag_text(out, "<EGPRS_Parameters>\n");
+    append_tag_text(out, L3_TAG_TEXT("<EGPRS_Parameters>\n"));
     render_rr_egprs_window_size(a.egprs_window_size, out);
-    write_field_u8("EGPRS_CHANNEL_CODING_COMMAND", a.egprs_channel_coding_command, out, 0);
-    if (a.bep_period2_present) write_field_u8("BEP_PERIOD2", a.bep_period2, out, 0);
-    append_tag_text(out, "</EGPRS_Parameters>\n");
+    write_field_u8(L3_TAG("EGPRS_CHANNEL_CODING_COMMAND"), a.egprs_channel_coding_command, out, 0);
+    if (a.bep_period2_present) write_field_u8(L3_TAG("BEP_PERIOD2"), a.bep_period2, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</EGPRS_Parameters>\n"));
   }
-  append_tag_text(out, "</RR_Packet_Uplink_Assignment>\n");
+  append_tag_text(out, L3_TAG_TEXT("</RR_Packet_Uplink_Assignment>\n"));
 }
 
 void decode_rr_packet_downlink_assignment(RrPacketDownlinkAssignment& a, const BitBuffer& b) {
@@ -338,37 +339,37 @@ void decode_rr_packet_downlink_assignment(RrPacketDownlinkAssignment& a, const B
 void render_rr_packet_downlink_assignment(const RrPacketDownlinkAssignment& a, OutputText& out) {
   constexpr const char* kGamma[] = {"GAMMA_TN0", "GAMMA_TN1", "GAMMA_TN2", "GAMMA_TN3",
                                     "GAMMA_TN4", "GAMMA_TN5", "GAMMA_TN6", "GAMMA_TN7"};
-  append_tag_text(out, "<Packet_Downlink_Assignment>\n");
-  write_field_u8("Length", a.length, out, 0);
-  write_field_u8("MAC_MODE", a.mac_mode, out, 0);
-  write_field_u8("RLC_MODE", a.rlc_mode, out, 0);
-  write_field_u8("TIMESLOT_ALLOCATION", a.timeslot_allocation, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<Packet_Downlink_Assignment>\n"));
+  write_field_u8(L3_TAG("Length"), a.length, out, 0);
+  write_field_u8(L3_TAG("MAC_MODE"), a.mac_mode, out, 0);
+  write_field_u8(L3_TAG("RLC_MODE"), a.rlc_mode, out, 0);
+  write_field_u8(L3_TAG("TIMESLOT_ALLOCATION"), a.timeslot_allocation, out, 0);
   render_packet_timing_advance(a.timing_advance, out);
   if (a.p0_present) {
     render_rr_p0(a.p0, out);
-    write_field_u8("BTS_PWR_CTRL_MODE", a.bts_pwr_ctrl_mode, out, 0);
-    write_field_u8("PR_MODE", a.pr_mode, out, 0);
+    write_field_u8(L3_TAG("BTS_PWR_CTRL_MODE"), a.bts_pwr_ctrl_mode, out, 0);
+    write_field_u8(L3_TAG("PR_MODE"), a.pr_mode, out, 0);
   }
   if (a.power_control_present) {
-    append_tag_text(out, "<Power_Control_Parameters>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Power_Control_Parameters>\n"));
     render_alpha(a.alpha, out);
     for (uint32_t i = 0; i < std::size(kGamma); ++i) {
       if (a.gamma_present[i]) write_field_u8(kGamma[i], a.gamma[i], out, 0);
     }
-    append_tag_text(out, "</Power_Control_Parameters>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Power_Control_Parameters>\n"));
   }
-  if (a.tfi_present) write_field_u8("DOWNLINK_TFI_ASSIGNMENT", a.tfi, out, 0);
+  if (a.tfi_present) write_field_u8(L3_TAG("DOWNLINK_TFI_ASSIGNMENT"), a.tfi, out, 0);
   if (a.measurement_present) {
-    write_field_u16("MEASUREMENT_STARTING_TIME", a.measurement_starting_time, out, 0);
-    write_field_u8("MEASUREMENT_INTERVAL", a.measurement_interval, out, 0);
-    write_field_u8("MEASUREMENT_BITMAP", a.measurement_bitmap, out, 0);
+    write_field_u16(L3_TAG("MEASUREMENT_STARTING_TIME"), a.measurement_starting_time, out, 0);
+    write_field_u8(L3_TAG("MEASUREMENT_INTERVAL"), a.measurement_interval, out, 0);
+    write_field_u8(L3_TAG("MEASUREMENT_BITMAP"), a.measurement_bitmap, out, 0);
   }
   if (a.egprs_present) {
     render_rr_egprs_window_size(a.egprs_window_size, out);
-    write_field_u8("LINK_QUALITY_MEASUREMENT_MODE", a.link_quality_measurement_mode, out, 0);
-    if (a.bep_period2_present) write_field_u8("BEP_PERIOD2", a.bep_period2, out, 0);
+    write_field_u8(L3_TAG("LINK_QUALITY_MEASUREMENT_MODE"), a.link_quality_measurement_mode, out, 0);
+    if (a.bep_period2_present) write_field_u8(L3_TAG("BEP_PERIOD2"), a.bep_period2, out, 0);
   }
-  append_tag_text(out, "</Packet_Downlink_Assignment>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Packet_Downlink_Assignment>\n"));
 }
 
 void decode_dtm_information_details(DtmInformationDetails& d, const BitBuffer& b) {
@@ -392,19 +393,19 @@ void decode_dtm_information_details(DtmInformationDetails& d, const BitBuffer& b
 
 void render_dtm_information_details(const DtmInformationDetails& d, OutputText& out) {
   append_plain(out, "<DTM_Information_Rest_Octets>\n");
-  write_field_u8("legth", d.length, out, 0);
+  write_field_u8(L3_TAG("legth"), d.length, out, 0);
   render_rr_max_lapdm(d.max_lapdm, out);
-  if (d.txpwr_present) write_field_u8("GPRS_MS_TXPWR_MAX_CCH", d.gprs_ms_txpwr_max_cch, out, 0);
+  if (d.txpwr_present) write_field_u8(L3_TAG("GPRS_MS_TXPWR_MAX_CCH"), d.gprs_ms_txpwr_max_cch, out, 0);
   if (d.cell_identity_present) {
-    append_tag_text(out, "<Cell_Identity>\n");
-    write_field_u16("Cell Identity", d.cell_identity, out, 0);
-    append_tag_text(out, "</Cell_Identity>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Cell_Identity>\n"));
+    write_field_u16(L3_TAG("Cell Identity"), d.cell_identity, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</Cell_Identity>\n"));
   }
   if (d.mbms_present) {
-    render_boolean_field(out, "DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT", d.dedicated_mode_mbms_notification,
+    render_boolean_field(out, L3_TAG("DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT"), d.dedicated_mode_mbms_notification,
                          "The cell does not support the Dedicated Mode MBMS Notification procedures",
                          "The cell supports the Dedicated Mode MBMS Notification procedures");
-    render_boolean_field(out, "MNCI_SUPPORT", d.mnci_support,
+    render_boolean_field(out, L3_TAG("MNCI_SUPPORT"), d.mnci_support,
                          "The cell does not support the distribution of MBMS NEIGHBOURING CELL INFORMATION messages",
                          "The cell supports the distribution of MBMS NEIGHBOURING CELL INFORMATION messages");
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "core/output.h"
 #include "mm/shared_elements.h"
 #include "rr/elements/common_elements.h"
 
@@ -33,35 +34,32 @@ void render_rr_p0(uint8_t value, OutputText& out) {
 }
 
 void render_rr_cksn(uint8_t cksn, OutputText& out) {
-  append_tag_text(out, "<Ciphering_Key_Sequence_Number>\n");
-  append_tag_text(out, "<key_sequence>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Ciphering_Key_Sequence_Number>\n", "<key_sequence>\n"));
   append_value_text(cksn == 7 ? "No key is available" : "through Possible values for the ciphering key sequence number",
                     out, cksn, 1);
-  append_tag_text(out, "</key_sequence>\n");
-  append_tag_text(out, "</Ciphering_Key_Sequence_Number>\n");
+  append_tag_text(out, L3_TAG_TEXT("</key_sequence>\n", "</Ciphering_Key_Sequence_Number>\n"));
 }
 
 void render_rr_tlli(uint32_t tlli, OutputText& out) {
-  append_tag_text(out, "<TLLI>\n");
-  append_tag_text(out, "0x");
+  append_tag_text(out, L3_TAG_TEXT("<TLLI>\n", "0x"));
   append_hex(out, tlli);
-  append_tag_text(out, "</TLLI>\n");
+  append_tag_text(out, L3_TAG_TEXT("</TLLI>\n"));
 }
 
 void render_rr_tmsi(uint32_t tmsi, OutputText& out) {
-  append_tag_text(out, "<TMSI_P_TMSI>\n");
+  append_tag_text(out, L3_TAG_TEXT("<TMSI_P_TMSI>\n"));
   out.append("0x");
   append_hex(out, tmsi);
-  append_tag_text(out, "</TMSI_P_TMSI>\n");
+  append_tag_text(out, L3_TAG_TEXT("</TMSI_P_TMSI>\n"));
 }
 
 void render_rr_max_lapdm(uint8_t value, OutputText& out) {
-  append_tag_text(out, "<MAX_LAPDm>\n");
+  append_tag_text(out, L3_TAG_TEXT("<MAX_LAPDm>\n"));
   append_value_note(value, out, 0);
   out.append("Any message segmented in up to");
   append_dec(out, value + 5);
   out.append("LAPDm frames");
-  append_tag_text(out, "</MAX_LAPDm>\n");
+  append_tag_text(out, L3_TAG_TEXT("</MAX_LAPDm>\n"));
 }
 
 int render_group_cipher_key_number(uint8_t value, OutputText& out) {
@@ -72,14 +70,14 @@ int render_group_cipher_key_number(uint8_t value, OutputText& out) {
       {12, "cipher key numberC"}, {13, "cipher key numberD"}, {14, "cipher key numberE"}, {15, "cipher key numberF"},
   };
   static_assert(well_formed(kTexts));
-  append_tag_text(out, "<Group_cipher_key_number>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Group_cipher_key_number>\n"));
   const char* text = find_text(kTexts, value);
   if (text == nullptr) {
     append_value_note(value, out, 0);
     return 0;
   }
   append_value_text(text, out, value, 1);
-  append_tag_text(out, "</Group_cipher_key_number>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Group_cipher_key_number>\n"));
   return 1;
 }
 
@@ -92,18 +90,15 @@ void decode_rr_group_call_ref(RrGroupCallRef& g, BitCursor& c) {
 }
 
 void render_rr_group_call_ref(const RrGroupCallRef& g, OutputText& out) {
-  append_tag_text(out, "<Group_Call_reference>\n");
-  write_field_int("Binary coding", static_cast<int32_t>(g.binary_code), out, 0);
-  append_tag_text(out, "<SF>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Group_Call_reference>\n"));
+  write_field_int(L3_TAG("Binary coding"), static_cast<int32_t>(g.binary_code), out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<SF>\n"));
   append_value_text(g.sf == 1 ? "group call reference" : "broadcast call reference", out, g.sf, 1);
-  append_tag_text(out, "</SF>\n");
-  append_tag_text(out, "<AF>\n");
+  append_tag_text(out, L3_TAG_TEXT("</SF>\n", "<AF>\n"));
   append_value_text(g.af == 1 ? "acknowledgement is required" : "acknowledgement is not required", out, g.af, 1);
-  append_tag_text(out, "</AF>\n");
-  append_tag_text(out, "<Call_priority>\n");
+  append_tag_text(out, L3_TAG_TEXT("</AF>\n", "<Call_priority>\n"));
   append_value_text(text_or(kCallPriorityTexts, g.call_priority, ""), out, g.call_priority, 1);
-  append_tag_text(out, "</Call_priority>\n");
-  append_tag_text(out, "<Ciphering_information>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Call_priority>\n", "<Ciphering_information>\n"));
   if (g.ciphering_info == 0) {
     append_value_text("no ciphering", out, 0, 1);
   } else {
@@ -111,8 +106,7 @@ void render_rr_group_call_ref(const RrGroupCallRef& g, OutputText& out) {
     out.append("ciphering_with_cipher_key_number");
     append_hex(out, g.ciphering_info);
   }
-  append_tag_text(out, "</Ciphering_information>\n");
-  append_tag_text(out, "</Group_Call_reference>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Ciphering_information>\n", "</Group_Call_reference>\n"));
 }
 
 void render_rr_cause_element(uint8_t cause, OutputText& out) {

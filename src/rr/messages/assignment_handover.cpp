@@ -3,6 +3,7 @@
 #include <array>
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/channel_elements.h"
 #include "rr/elements/common_elements.h"
 #include "rr/elements/measurement_elements.h"
@@ -211,8 +212,8 @@ namespace {
 
 void render_mobile_time_difference(const MobileObservedTimeDifference& m, OutputText& out) {
   out.append("<Mobile_Observed_Time_Difference>\n");
-  write_field_u8("lenth", m.length, out, 0);
-  write_field_int("value", static_cast<int32_t>(m.value), out, 0);
+  write_field_u8(L3_TAG("lenth"), m.length, out, 0);
+  write_field_int(L3_TAG("value"), static_cast<int32_t>(m.value), out, 0);
   out.append("</Mobile_Observed_Time_Difference>\n");
 }
 
@@ -292,7 +293,7 @@ int render_assign_or_handover(const AssignOrHandoverCommand& r, OutputText& out,
   if (!handover) {
     render_power_command(r.power.fpc, r.power.power_level, out);
   } else {
-    write_field_u8("Handover_Reference", r.handover_reference, out, 0);
+    write_field_u8(L3_TAG("Handover_Reference"), r.handover_reference, out, 0);
     out.append("<Power_Command_and_access_type>\n");
     out.append("<ATC>\n");
     append_value_text(
@@ -300,7 +301,7 @@ int render_assign_or_handover(const AssignOrHandoverCommand& r, OutputText& out,
         r.power.atc, 1);
     out.append("</ATC>\n");
     render_fpc(r.power.fpc, out);
-    write_field_u8("POWER_LEVEL", r.power.power_level, out, 0);
+    write_field_u8(L3_TAG("POWER_LEVEL"), r.power.power_level, out, 0);
     out.append("</Power_Command_and_access_type>\n");
     if (r.sync_indication.present) render_sync_indication(r.sync_indication.value, out);
     if (r.short_list_after.present) render_frequency_short_list(r.short_list_after.value, out);
@@ -389,7 +390,7 @@ int render_rr_cell_change_order(const RrCellChangeOrder& r, OutputText& out, con
   if (r.nc_mode == 3) {
     append_value_text("information on NC mode to be gathered from the target cell", out, 3, 1);
   } else {
-    write_field_u8("NC", r.nc_mode, out, 0);
+    write_field_u8(L3_TAG("NC"), r.nc_mode, out, 0);
   }
   out.append("</NC_mode>\n");
   if (r.target_3g_cell.present) render_3g_target_cell(r.target_3g_cell.value, out);

@@ -1,5 +1,6 @@
 #include "rr/messages/channel_release_mode.h"
 
+#include "core/output.h"
 #include "rr/elements/channel_elements.h"
 #include "rr/elements/measurement_elements.h"
 #include "rr/elements/value_elements.h"
@@ -141,7 +142,7 @@ namespace {
 
 void render_group_channel_description(const GroupChannelDescription& g, OutputText& out) {
   out.append("<Group_Channel_Description>\n");
-  write_field_u8("Length", g.length, out, 0);
+  write_field_u8(L3_TAG("Length"), g.length, out, 0);
   render_channel_description(g.channel, out);
   if (g.ma.length > 0) render_mobile_allocation(g.ma, out);
   out.append("</Group_Channel_Description>\n");

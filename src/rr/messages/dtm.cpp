@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/channel_elements.h"
 #include "rr/elements/common_elements.h"
 #include "rr/elements/packet_elements.h"
@@ -94,19 +95,19 @@ namespace {
 
 void render_gprs_broadcast_information(const GprsBroadcastInformation& g, OutputText& out) {
   out.append("<GSM_GPRS_Broadcast_Information>\n");
-  write_field_u8("Length", g.length, out, 0);
+  write_field_u8(L3_TAG("Length"), g.length, out, 0);
   out.append("<GPRS_Cell_Options>\n");
-  write_field_u8("NMO", g.options.nmo, out, 0);
-  write_field_u8("T3168", g.options.t3168, out, 0);
+  write_field_u8(L3_TAG("NMO"), g.options.nmo, out, 0);
+  write_field_u8(L3_TAG("T3168"), g.options.t3168, out, 0);
   render_t3192(g.options.t3192, out);
-  write_field_u8("DRX_TIMER_MAX", g.options.drx_timer_max, out, 0);
-  write_field_u8("ACCESS_BURST_TYPE", g.options.access_burst_type, out, 0);
-  write_field_u8("CONTROL_ACK_TYPE", g.options.control_ack_type, out, 0);
-  write_field_u8("BS_CV_MAX", g.options.bs_cv_max, out, 0);
+  write_field_u8(L3_TAG("DRX_TIMER_MAX"), g.options.drx_timer_max, out, 0);
+  write_field_u8(L3_TAG("ACCESS_BURST_TYPE"), g.options.access_burst_type, out, 0);
+  write_field_u8(L3_TAG("CONTROL_ACK_TYPE"), g.options.control_ack_type, out, 0);
+  write_field_u8(L3_TAG("BS_CV_MAX"), g.options.bs_cv_max, out, 0);
   if (g.options.pan_present) {
-    write_field_u8("PAN_DEC", g.options.pan_dec, out, 0);
-    write_field_u8("PAN_INC", g.options.pan_inc, out, 0);
-    write_field_u8("PAN_MAX", g.options.pan_max, out, 0);
+    write_field_u8(L3_TAG("PAN_DEC"), g.options.pan_dec, out, 0);
+    write_field_u8(L3_TAG("PAN_INC"), g.options.pan_inc, out, 0);
+    write_field_u8(L3_TAG("PAN_MAX"), g.options.pan_max, out, 0);
   }
   if (g.options.extension_present) {
     constexpr const char* kNames[] = {
@@ -127,7 +128,7 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
         "REDUCED_LATENCY_ACCESS",
     };
     out.append("<Extension_Information>\n");
-    write_field_u8("Length", g.options.extension_length, out, 0);
+    write_field_u8(L3_TAG("Length"), g.options.extension_length, out, 0);
     for (uint32_t i = 0; i < g.extension_count && i < std::size(g.extension_kind); ++i) {
       if (g.extension_kind[i] < std::size(kNames))
         write_field_u8(kNames[g.extension_kind[i]], g.extension_value[i], out, 0);
@@ -137,10 +138,10 @@ void render_gprs_broadcast_information(const GprsBroadcastInformation& g, Output
   out.append("</GPRS_Cell_Options>\n");
   out.append("<GPRS_Power_Control>\n");
   render_alpha(g.power_control.alpha, out);
-  write_field_u8("T_AVG_W", g.power_control.t_avg_w, out, 0);
-  write_field_u8("T_AVG_T", g.power_control.t_avg_t, out, 0);
-  write_field_u8("PC_MEAS_CHAN", g.power_control.pc_meas_chan, out, 0);
-  write_field_u8("N_AVG_I", g.power_control.n_avg_i, out, 0);
+  write_field_u8(L3_TAG("T_AVG_W"), g.power_control.t_avg_w, out, 0);
+  write_field_u8(L3_TAG("T_AVG_T"), g.power_control.t_avg_t, out, 0);
+  write_field_u8(L3_TAG("PC_MEAS_CHAN"), g.power_control.pc_meas_chan, out, 0);
+  write_field_u8(L3_TAG("N_AVG_I"), g.power_control.n_avg_i, out, 0);
   out.append("</GPRS_Power_Control>\n");
   out.append("</GSM_GPRS_Broadcast_Information>\n");
 }

@@ -1,5 +1,6 @@
 #include "rr/messages/immediate_assignment.h"
 
+#include "core/output.h"
 #include "rr/elements/channel_elements.h"
 #include "rr/elements/common_elements.h"
 #include "rr/messages/message_parts.h"
@@ -91,20 +92,20 @@ namespace {
 
 void render_packet_channel_description(const PacketChannelDescription& d, OutputText& out) {
   out.append("<Packet_Channel_Description>\n");
-  write_field_u8("Channel_type", d.chan_type, out, 0);
-  write_field_u8("TN", d.tn, out, 0);
-  write_field_u8("TSC", d.tsc, out, 0);
+  write_field_u8(L3_TAG("Channel_type"), d.chan_type, out, 0);
+  write_field_u8(L3_TAG("TN"), d.tn, out, 0);
+  write_field_u8(L3_TAG("TSC"), d.tsc, out, 0);
   if (d.hopping) {
-    write_field_u8("MAIO", d.maio, out, 0);
-    write_field_u8("HSN ", d.hsn, out, 0);
+    write_field_u8(L3_TAG("MAIO"), d.maio, out, 0);
+    write_field_u8(L3_TAG("HSN "), d.hsn, out, 0);
   } else if (!d.indirect) {
-    write_field_u16("ARFCN", d.arfcn, out, 0);
+    write_field_u16(L3_TAG("ARFCN"), d.arfcn, out, 0);
   } else {
-    write_field_u8("MAIO", d.maio, out, 0);
+    write_field_u8(L3_TAG("MAIO"), d.maio, out, 0);
     out.append("<MA_NUMBER_IND>\n");
     append_value_text(d.ma_number_ind == 1 ? "MA_NUMBER equel 15" : "MA_NUMBER equel 14", out, d.ma_number_ind, 1);
     out.append("</MA_NUMBER_IND>\n");
-    write_field_u8("CHANGE_MARK_1", d.change_mark_1, out, 0);
+    write_field_u8(L3_TAG("CHANGE_MARK_1"), d.change_mark_1, out, 0);
   }
   out.append("</Packet_Channel_Description>\n");
 }
@@ -137,9 +138,9 @@ int render_immediate_assignment(const ImmediateAssignment& r, OutputText& out, c
   open_message_frame(out, tag);
   render_page_mode_immediate(r.page_mode, out);
   out.append("<Dedicated_mode_or_TBF>\n");
-  write_field_u8("TMA", r.tma, out, 0);
-  write_field_u8("downlink ", r.downlink, out, 0);
-  write_field_u8("T_D", r.td, out, 0);
+  write_field_u8(L3_TAG("TMA"), r.tma, out, 0);
+  write_field_u8(L3_TAG("downlink "), r.downlink, out, 0);
+  write_field_u8(L3_TAG("T_D"), r.td, out, 0);
   out.append(text);
   out.append("</Dedicated_mode_or_TBF>\n");
   if (dedicated) render_channel_description(r.channel, out);

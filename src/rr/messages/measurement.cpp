@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/measurement_elements.h"
 #include "rr/messages/message_parts.h"
 
@@ -70,7 +71,7 @@ int render_classmark_enquiry(const ClassmarkEnquiry& r, OutputText& out, const c
   if (r.mask.present) {
     const uint8_t utran = (r.mask.value >> 4) & 0x07;
     out.append("<Classmark_Enquiry_Mask>\n");
-    write_field_u8("CLASSMARK_CHANGE", r.mask.value >> 7, out, 0);
+    write_field_u8(L3_TAG("CLASSMARK_CHANGE"), r.mask.value >> 7, out, 0);
     out.append("<UTRAN_CLASSMARK_CHANGE>\n");
     const char* text = utran == 0   ? "UTRAN CLASSMARK CHANGE message is requested"
                        : utran == 7 ? "UTRAN CLASSMARK CHANGE message is not requested"
@@ -103,19 +104,20 @@ int render_application_information(const ApplicationInformation& r, OutputText& 
   out.append("</APDU_ID>\n");
   out.append("<APDU_Flags>\n");
   // Flag bits: C/R 3, first segment 2, last segment 1.
-  render_boolean_field(out, "Last Segment", r.apdu_flags & 1, "Last or only segment", "Not last or only segment");
-  render_boolean_field(out, "First Segment", (r.apdu_flags >> 1) & 1, "First or only segment",
+  render_boolean_field(out, L3_TAG("Last Segment"), r.apdu_flags & 1, "Last or only segment",
+                       "Not last or only segment");
+  render_boolean_field(out, L3_TAG("First Segment"), (r.apdu_flags >> 1) & 1, "First or only segment",
                        "Not first or only segment");
-  render_boolean_field(out, "C_R", (r.apdu_flags >> 2) & 1, "Command or Final Response",
+  render_boolean_field(out, L3_TAG("C_R"), (r.apdu_flags >> 2) & 1, "Command or Final Response",
                        "Not Command or Final Response");
   out.append("<C_R>\n");
   out.append("spare");
   out.append("</C_R>\n");
   out.append("</APDU_Flags>\n");
   out.append("<APDU_Data>\n");
-  write_field_u8("length", r.data.count, out, 0);
+  write_field_u8(L3_TAG("length"), r.data.count, out, 0);
   for (uint32_t i = 1; i <= r.data.count && i < std::size(r.data.octets); ++i) {
-    write_field_u8("APDUInformation", r.data.octets[i], out, 0);
+    write_field_u8(L3_TAG("APDUInformation"), r.data.octets[i], out, 0);
   }
   out.append("</APDU_Data>\n");
   return close_message_frame(out, tag);

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/common_elements.h"
 #include "rr/elements/value_elements.h"
 #include "rr/messages/message_parts.h"
@@ -118,8 +119,8 @@ template <class R>
 void render_paging_head(const R& r, OutputText& out) {
   render_page_mode(r.page_mode, out);
   out.append("<Channels_Needed_for_Mobiles1_and_2>\n");
-  write_field_u8("CHANNEL_first", r.channel_first, out, 0);
-  write_field_u8("CHANNEL_second", r.channel_second, out, 0);
+  write_field_u8(L3_TAG("CHANNEL_first"), r.channel_first, out, 0);
+  write_field_u8(L3_TAG("CHANNEL_second"), r.channel_second, out, 0);
   out.append("</Channels_Needed_for_Mobiles1_and_2>\n");
 }
 

@@ -1,5 +1,6 @@
 #include "rr/messages/shapes.h"
 
+#include "core/output.h"
 #include "rr/elements/value_elements.h"
 
 namespace l3 {
@@ -29,14 +30,14 @@ int render_rr_cause_only(const RrCauseMessage& rec, OutputText& out, const char*
 
 int render_dtm_reject(const RrOneOctetMessage& rec, OutputText& out, const char* tag) {
   open_message_frame(out, tag);
-  write_field_u8("DTM wait indication", rec.value, out, 0);
+  write_field_u8(L3_TAG("DTM wait indication"), rec.value, out, 0);
   return close_message_frame(out, tag);
 }
 
 int render_physical_information(const RrOneOctetMessage& rec, OutputText& out, const char* tag) {
   open_message_frame(out, tag);
   out.append("<Timing_Advance>\n");
-  write_field_u8("value", rec.value, out, 0);
+  write_field_u8(L3_TAG("value"), rec.value, out, 0);
   out.append("</Timing_Advance>\n");
   return close_message_frame(out, tag);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/value_elements.h"
 #include "rr/rest_octets/fill_bits.h"
 #include "rr/rest_octets/rest_octet_parts.h"
@@ -247,21 +248,21 @@ int render_gprs_cell_options(const GprsCellOptions& o, OutputText& out) {
   out.append("<NMO>\n");
   append_value_text(text_or(kNmoTexts, o.nmo, "Reserved."), out, o.nmo, 1);
   out.append("</NMO>\n");
-  write_field_u8("T3168", o.t3168, out, 0);
+  write_field_u8(L3_TAG("T3168"), o.t3168, out, 0);
   if (render_t3192(o.t3192, out) == 0) return 0;
   out.append("<DRX_TIMER_MAX>\n");
   append_value_note(o.drx_timer_max, out, 0);
   append_dec(out, o.drx_timer_max == 0 ? 0 : 1 << (o.drx_timer_max - 1));
   out.append("s");
   out.append("</DRX_TIMER_MAX>\n");
-  render_boolean_field(out, "ACCESS_BURST_TYPE", o.access_burst_type, "bit_8 format shall be used",
+  render_boolean_field(out, L3_TAG("ACCESS_BURST_TYPE"), o.access_burst_type, "bit_8 format shall be used",
                        "bit_11 format shall be used");
-  render_boolean_field(out, "CONTROL_ACK_TYPE", o.control_ack_type, "default format is four access bursts",
+  render_boolean_field(out, L3_TAG("CONTROL_ACK_TYPE"), o.control_ack_type, "default format is four access bursts",
                        "default format is RLC/MAC control block");
-  write_field_u8("BS_CV_MAX", o.bs_cv_max, out, 0);
+  write_field_u8(L3_TAG("BS_CV_MAX"), o.bs_cv_max, out, 0);
   if (o.pan_present) {
-    write_field_u8("PAN_DEC", o.pan_dec, out, 0);
-    write_field_u8("PAN_INC", o.pan_inc, out, 0);
+    write_field_u8(L3_TAG("PAN_DEC"), o.pan_dec, out, 0);
+    write_field_u8(L3_TAG("PAN_INC"), o.pan_inc, out, 0);
     out.append("<PAN_MAX>\n");
     append_value_note(o.pan_max, out, 0);
     out.append("maximum value allowed for counter N3102 is");
@@ -270,23 +271,23 @@ int render_gprs_cell_options(const GprsCellOptions& o, OutputText& out) {
   }
   if (o.extension_present) {
     out.append("<Extension_Information>\n");
-    write_field_u8("Length", o.extension_length, out, 0);
+    write_field_u8(L3_TAG("Length"), o.extension_length, out, 0);
     // Both EGPRS fields exist only in a cell with EGPRS. 0 asks for the EGPRS
     // PACKET CHANNEL REQUEST, 1 for two phase access.
     if (o.egprs_present) {
       render_boolean_field(
-          out, "EGPRS_PACKET_CHANNEL_REQUEST", o.egprs_packet_channel_request,
+          out, L3_TAG("EGPRS_PACKET_CHANNEL_REQUEST"), o.egprs_packet_channel_request,
           "EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment",
           "EGPRS capable MSs shall use two phase packet access with PACKET CHANNEL REQUEST message on the PRACH "
           "for uplink TBF establishment");
-      write_field_u8("BEP_PERIOD", o.bep_period, out, 0);
+      write_field_u8(L3_TAG("BEP_PERIOD"), o.bep_period, out, 0);
     }
-    render_boolean_field(out, "PFC_FEATURE_MODE", o.pfc_feature_mode,
+    render_boolean_field(out, L3_TAG("PFC_FEATURE_MODE"), o.pfc_feature_mode,
                          "The network does not support packet flow context procedures",
                          "The network supports packet flow context procedures.");
-    render_boolean_field(out, "DTM_SUPPORT", o.dtm_support, "The cell does not support DTM procedures.",
+    render_boolean_field(out, L3_TAG("DTM_SUPPORT"), o.dtm_support, "The cell does not support DTM procedures.",
                          "The cell supports DTM procedures.");
-    render_boolean_field(out, "BSS_PAGING_COORDINATION", o.bss_paging_coordination,
+    render_boolean_field(out, L3_TAG("BSS_PAGING_COORDINATION"), o.bss_paging_coordination,
                          "The cell does not support Circuit-Switched paging co-ordination",
                          "The cell supports Circuit-Switched paging co-ordination.");
     out.append("</Extension_Information>\n");
@@ -298,10 +299,10 @@ int render_gprs_cell_options(const GprsCellOptions& o, OutputText& out) {
 int render_gprs_power_control(const GprsPowerControl& p, OutputText& out) {
   out.append("<GPRS_Power_Control>\n");
   render_alpha(p.alpha, out);
-  write_field_u8("T_AVG_W", p.t_avg_w, out, 0);
-  write_field_u8("T_AVG_T", p.t_avg_t, out, 0);
-  write_field_u8("N_AVG_I", p.n_avg_i, out, 0);
-  render_boolean_field(out, "PC_MEAS_CHAN", p.pc_meas_chan,
+  write_field_u8(L3_TAG("T_AVG_W"), p.t_avg_w, out, 0);
+  write_field_u8(L3_TAG("T_AVG_T"), p.t_avg_t, out, 0);
+  write_field_u8(L3_TAG("N_AVG_I"), p.n_avg_i, out, 0);
+  render_boolean_field(out, L3_TAG("PC_MEAS_CHAN"), p.pc_meas_chan,
                        "downlink measurements for power control shall be made on BCCH",
                        "downlink measurements for power control shall be made on PDCH");
   out.append("</GPRS_Power_Control>\n");
@@ -312,26 +313,26 @@ namespace {
 
 void render_gprs_mobile_allocation(const GprsMobileAllocation& ma, OutputText& out) {
   out.append("<GPRS_Mobile_Allocation>\n");
-  write_field_u8("HSN", ma.hsn, out, 0);
+  write_field_u8(L3_TAG("HSN"), ma.hsn, out, 0);
   if (ma.rfl_count != 0) {
     out.append("<RFL_number_list>\n");
     for (uint32_t i = 0; i < ma.rfl_count && i < std::size(ma.rfl); ++i)
-      write_field_u8("RFL_NUMBER", ma.rfl[i], out, 0);
+      write_field_u8(L3_TAG("RFL_NUMBER"), ma.rfl[i], out, 0);
     out.append("</RFL_number_list>\n");
   }
   if (!ma.index_list) {
     out.append("<MA_BITMAP>\n");
-    write_field_u8("MA_LENGTH", ma.ma_length, out, 0);
+    write_field_u8(L3_TAG("MA_LENGTH"), ma.ma_length, out, 0);
     out.append("<radio_frequency_channel>\n");
     for (uint32_t i = 1; i <= ma.ma_length + 1u && i < std::size(ma.ma_bitmap); ++i) {
-      if (ma.ma_bitmap[i]) write_field_int("ARFCN", static_cast<int32_t>(i - 1), out, 0);
+      if (ma.ma_bitmap[i]) write_field_int(L3_TAG("ARFCN"), static_cast<int32_t>(i - 1), out, 0);
     }
     out.append("</radio_frequency_channel>\n");
     out.append("</MA_BITMAP>\n");
   } else if (ma.arfcn_index_count != 0) {
     out.append("<ARFCN index list>\n");
     for (uint32_t i = 0; i < ma.arfcn_index_count && i < std::size(ma.arfcn_index); ++i) {
-      write_field_u8("ARFCN_INDEX", ma.arfcn_index[i], out, 0);
+      write_field_u8(L3_TAG("ARFCN_INDEX"), ma.arfcn_index[i], out, 0);
     }
     out.append("</ARFCN index list>\n");
   }
@@ -343,15 +344,16 @@ void render_gprs_mobile_allocation(const GprsMobileAllocation& ma, OutputText& o
 int render_si13_rest_octets(const Si13RestOctets& ro, OutputText& out) {
   if (!ro.present) return 1;
   out.append("<SI_13_Rest_Octets>\n");
-  write_field_u8("BCCH_CHANGE_MARK", ro.bcch_change_mark, out, 0);
+  write_field_u8(L3_TAG("BCCH_CHANGE_MARK"), ro.bcch_change_mark, out, 0);
   if (render_si_change_field(ro.si_change_field, out) == 0) return 0;
   if (ro.ma_present) {
-    write_field_u8("SI13_CHANGE_MARK", ro.si13_change_mark, out, 0);
+    write_field_u8(L3_TAG("SI13_CHANGE_MARK"), ro.si13_change_mark, out, 0);
     render_gprs_mobile_allocation(ro.ma, out);
   }
   if (!ro.pbcch_present) {
-    write_field_u8("RAC", ro.rac, out, 0);
-    render_boolean_field(out, "SPGC_CCCH_SUP", ro.spgc_ccch_sup, "SPLIT_PG_CYCLE is not supported on CCCH in this cell",
+    write_field_u8(L3_TAG("RAC"), ro.rac, out, 0);
+    render_boolean_field(out, L3_TAG("SPGC_CCCH_SUP"), ro.spgc_ccch_sup,
+                         "SPLIT_PG_CYCLE is not supported on CCCH in this cell",
                          "SPLIT_PG_CYCLE is supported on CCCH in this cell");
     render_priority_access_thr(ro.priority_access_thr, out);
     render_network_control_order(ro.network_control_order, out);
@@ -371,19 +373,19 @@ int render_si13_rest_octets(const Si13RestOctets& ro, OutputText& out) {
     append_dec(out, -2 * ro.pbcch.pb);
     out.append("dB");
     out.append("</Pb>\n");
-    write_field_u8("TSC", ro.pbcch.tsc, out, 0);
+    write_field_u8(L3_TAG("TSC"), ro.pbcch.tsc, out, 0);
     if (ro.pbcch.arfcn_present) {
-      write_field_u16("ARFCN", ro.pbcch.arfcn, out, 0);
+      write_field_u16(L3_TAG("ARFCN"), ro.pbcch.arfcn, out, 0);
     } else if (ro.pbcch.maio_present) {
-      write_field_u8("MAIO", ro.pbcch.maio, out, 0);
+      write_field_u8(L3_TAG("MAIO"), ro.pbcch.maio, out, 0);
     }
     out.append("</PBCCH_Description>\n");
   }
   if (ro.sgsnr_present) {
-    render_boolean_field(out, "SGSNR", ro.sgsnr, "SGSN is Release 98 or older", "SGSN is Release 99 onwards");
+    render_boolean_field(out, L3_TAG("SGSNR"), ro.sgsnr, "SGSN is Release 98 or older", "SGSN is Release 99 onwards");
   }
   if (ro.si_status_ind_present) {
-    render_boolean_field(out, "SI_STATUS_IND", ro.si_status_ind,
+    render_boolean_field(out, L3_TAG("SI_STATUS_IND"), ro.si_status_ind,
                          "The network does not support the PACKET SI STATUS message",
                          "The network supports the PACKET SI STATUS message");
   }
@@ -402,19 +404,19 @@ static_assert(well_formed(kBandwidthTddTexts));
 int render_si2ter_rest_octets(const Si2terRestOctets& ro, OutputText& out) {
   if (!ro.present) return 1;
   out.append("<SI_2ter_Rest_Octets>\n");
-  render_boolean_field(out, "SI2ter_MP_CHANGE_MARK", ro.mp_change_mark, "no changed", "changed");
-  render_boolean_field(out, "SI2ter_3G_CHANGE_MARK", ro.change_mark_3g, "no changed", "changed");
-  write_field_u8("SI2ter_INDEX", ro.index, out, 0);
-  write_field_u8("SI2ter_COUNT", ro.count, out, 0);
+  render_boolean_field(out, L3_TAG("SI2ter_MP_CHANGE_MARK"), ro.mp_change_mark, "no changed", "changed");
+  render_boolean_field(out, L3_TAG("SI2ter_3G_CHANGE_MARK"), ro.change_mark_3g, "no changed", "changed");
+  write_field_u8(L3_TAG("SI2ter_INDEX"), ro.index, out, 0);
+  write_field_u8(L3_TAG("SI2ter_COUNT"), ro.count, out, 0);
   if (ro.fdd_present) {
     out.append("<UTRAN_FDD_Description>\n");
-    if (ro.fdd_arfcn_present) write_field_u16("FDD_ARFCN", ro.fdd_arfcn, out, 0);
-    if (ro.fdd_bandwidth_present) write_field_u8("Bandwidth_FDD", ro.fdd_bandwidth, out, 0);
+    if (ro.fdd_arfcn_present) write_field_u16(L3_TAG("FDD_ARFCN"), ro.fdd_arfcn, out, 0);
+    if (ro.fdd_bandwidth_present) write_field_u8(L3_TAG("Bandwidth_FDD"), ro.fdd_bandwidth, out, 0);
     out.append("</UTRAN_FDD_Description>\n");
   }
   if (ro.tdd_present) {
     out.append("<UTRAN_TDD_Description>\n");
-    if (ro.tdd_arfcn_present) write_field_u16("TDD_ARFCN", ro.tdd_arfcn, out, 0);
+    if (ro.tdd_arfcn_present) write_field_u16(L3_TAG("TDD_ARFCN"), ro.tdd_arfcn, out, 0);
     if (ro.tdd_bandwidth_present) {
       out.append("<Bandwidth_TDD>\n");
       append_value_text(text_or(kBandwidthTddTexts, ro.tdd_bandwidth, "error"), out, ro.tdd_bandwidth, 1);
@@ -423,14 +425,14 @@ int render_si2ter_rest_octets(const Si2terRestOctets& ro, OutputText& out) {
     out.append("</UTRAN_TDD_Description>\n");
   }
   if (ro.meas_present) {
-    append_tag_text(out, "<MEASUREMENT_Parameters_Description for 3G>\n");
-    write_field_u8("Qsearch_I", ro.qsearch_i, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<MEASUREMENT_Parameters_Description for 3G>\n"));
+    write_field_u8(L3_TAG("Qsearch_I"), ro.qsearch_i, out, 0);
     if (ro.fdd_q_present) {
-      write_field_u8("FDD_Qoffset", ro.fdd_qoffset, out, 0);
-      write_field_u8("FDD_Qmin", ro.fdd_qmin, out, 0);
+      write_field_u8(L3_TAG("FDD_Qoffset"), ro.fdd_qoffset, out, 0);
+      write_field_u8(L3_TAG("FDD_Qmin"), ro.fdd_qmin, out, 0);
     }
-    if (ro.tdd_q_present) write_field_u8("TDD_Qoffset", ro.tdd_qoffset, out, 0);
-    append_tag_text(out, "</MEASUREMENT_Parameters_Description for 3G>\n");
+    if (ro.tdd_q_present) write_field_u8(L3_TAG("TDD_Qoffset"), ro.tdd_qoffset, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</MEASUREMENT_Parameters_Description for 3G>\n"));
   }
   out.append("</SI_2ter_Rest_Octets>\n");
   return 1;
@@ -440,10 +442,10 @@ int render_dynamic_arfcn_mapping(const DynamicArfcnMapping& m, OutputText& out) 
   out.append("<Dynamic_ARFCN_Mapping>\n");
   out.append("<DYNAMIC_ARFCN_MAPPING_Description>\n");
   for (uint32_t i = 0; i < m.count && i < std::size(m.entries); ++i) {
-    write_field_u8("GSM_Band", m.entries[i].gsm_band, out, 0);
-    write_field_u16("ARFCN_FIRST", m.entries[i].arfcn_first, out, 0);
-    write_field_u16("BAND_OFFSET", m.entries[i].band_offset, out, 0);
-    write_field_u8("ARFCN_RANGE", m.entries[i].arfcn_range, out, 0);
+    write_field_u8(L3_TAG("GSM_Band"), m.entries[i].gsm_band, out, 0);
+    write_field_u16(L3_TAG("ARFCN_FIRST"), m.entries[i].arfcn_first, out, 0);
+    write_field_u16(L3_TAG("BAND_OFFSET"), m.entries[i].band_offset, out, 0);
+    write_field_u8(L3_TAG("ARFCN_RANGE"), m.entries[i].arfcn_range, out, 0);
   }
   out.append("</DYNAMIC_ARFCN_MAPPING_Description>\n");
   out.append("</Dynamic_ARFCN_Mapping>\n");
@@ -453,9 +455,9 @@ int render_dynamic_arfcn_mapping(const DynamicArfcnMapping& m, OutputText& out) 
 int render_si14_rest_octets(const Si14RestOctets& ro, OutputText& out) {
   if (!ro.present) return 1;
   out.append("<SI_14_or_15_Rest_Octets>\n");
-  write_field_u8("SI14_or_15_INDEX", ro.index, out, 0);
-  write_field_u8("SI14_or_15_COUNT", ro.count, out, 0);
-  write_field_u8("DM_CHANGE_MARK", ro.dm_change_mark, out, 0);
+  write_field_u8(L3_TAG("SI14_or_15_INDEX"), ro.index, out, 0);
+  write_field_u8(L3_TAG("SI14_or_15_COUNT"), ro.count, out, 0);
+  write_field_u8(L3_TAG("DM_CHANGE_MARK"), ro.dm_change_mark, out, 0);
   render_dynamic_arfcn_mapping(ro.mapping, out);
   out.append("</SI_14_or_15_Rest_Octets>\n");
   return 1;
@@ -469,14 +471,14 @@ int render_si16_rest_octets(const Si16RestOctets& ro, OutputText& out) {
     render_prio_thr(ro.prio_thr, out);
     render_lsa_offset(ro.lsa_offset, out);
     if (ro.mcc_mnc_present) {
-      write_field_u16("MCC", ro.mcc, out, 0);
-      write_field_u16("MNC", ro.mnc, out, 0);
+      write_field_u16(L3_TAG("MCC"), ro.mcc, out, 0);
+      write_field_u16(L3_TAG("MNC"), ro.mnc, out, 0);
       for (uint32_t i = 0; i < ro.lsa_count && i < std::size(ro.lsa); ++i) {
         out.append("<LSA_ID_information>\n");
         if (ro.lsa[i].is_long) {
-          write_field_int("LSA_ID", static_cast<int32_t>(ro.lsa[i].id), out, 0);
+          write_field_int(L3_TAG("LSA_ID"), static_cast<int32_t>(ro.lsa[i].id), out, 0);
         } else {
-          write_field_u16("Short_LSA_ID", ro.lsa[i].id, out, 0);
+          write_field_u16(L3_TAG("Short_LSA_ID"), ro.lsa[i].id, out, 0);
         }
         out.append("</LSA_ID_information>\n");
       }
@@ -490,9 +492,9 @@ int render_si16_rest_octets(const Si16RestOctets& ro, OutputText& out) {
 int render_si18_rest_octets(const Si18RestOctets& ro, OutputText& out) {
   if (!ro.present) return 1;
   out.append("<SI_18_Rest_Octets>\n");
-  write_field_u8("SI18_CHANGE_MARK", ro.change_mark, out, 0);
-  write_field_u8("SI18_INDEX", ro.index, out, 0);
-  write_field_u8("SI18_LAST", ro.last, out, 0);
+  write_field_u8(L3_TAG("SI18_CHANGE_MARK"), ro.change_mark, out, 0);
+  write_field_u8(L3_TAG("SI18_INDEX"), ro.index, out, 0);
+  write_field_u8(L3_TAG("SI18_LAST"), ro.last, out, 0);
   for (uint32_t i = 0; i < ro.count && i < std::size(ro.entries); ++i) {
     const NonGsmMessage& e = ro.entries[i];
     out.append("<Non_GSM_Message>\n");
@@ -500,7 +502,7 @@ int render_si18_rest_octets(const Si18RestOctets& ro, OutputText& out) {
     append_value_text(e.protocol_discriminator == 0 ? "TIA_EIA_136" : "reserved", out, e.protocol_discriminator, 1);
     out.append("</Non_SM_Protocol_Discriminator>\n");
     render_nr_of_container_octets(e.nr_of_container_octets, out);
-    write_field_u8("CONTAINER", e.container, out, 0);
+    write_field_u8(L3_TAG("CONTAINER"), e.container, out, 0);
     out.append("</Non_GSM_Message>\n");
   }
   out.append("</SI_18_Rest_Octets>\n");

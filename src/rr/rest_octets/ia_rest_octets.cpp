@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/channel_elements.h"
 #include "rr/elements/packet_elements.h"
 #include "rr/elements/value_elements.h"
@@ -218,89 +219,89 @@ void decode_frequency_parameters(IaFrequencyParameters& f, BitCursor& c) {
 void render_power(const IaPowerControl& p, bool with_bts_mode, OutputText& out) {
   if (!p.present) return;
   render_rr_p0(p.p0, out);
-  if (with_bts_mode) write_field_u8("BTS_PWR_CTRL_MODE", p.bts_pwr_ctrl_mode, out, 0);
-  write_field_u8("PR_MODE", p.pr_mode, out, 0);
+  if (with_bts_mode) write_field_u8(L3_TAG("BTS_PWR_CTRL_MODE"), p.bts_pwr_ctrl_mode, out, 0);
+  write_field_u8(L3_TAG("PR_MODE"), p.pr_mode, out, 0);
 }
 
 template <class A>
 void render_allocation(const A& a, OutputText& out) {
   if (!a.fixed) {
-    append_tag_text(out, "<Dynamic_Allocation>\n");
-    write_field_u8("USF", a.usf, out, 0);
-    write_field_u8("USF_GRANULARITY", a.usf_granularity, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<Dynamic_Allocation>\n"));
+    write_field_u8(L3_TAG("USF"), a.usf, out, 0);
+    write_field_u8(L3_TAG("USF_GRANULARITY"), a.usf_granularity, out, 0);
     render_power(a.power, false, out);
-    append_tag_text(out, "</Dynamic_Allocation>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Dynamic_Allocation>\n"));
   } else {
-    append_tag_text(out, "<Fixed_Allocation>\n");
-    write_field_u8("ALLOCATION_BITMAP_LENGTH", a.bitmap_length, out, 0);
-    write_field_int("ALLOCATION_BITMAP", static_cast<int32_t>(a.bitmap), out, 1);
+    append_tag_text(out, L3_TAG_TEXT("<Fixed_Allocation>\n"));
+    write_field_u8(L3_TAG("ALLOCATION_BITMAP_LENGTH"), a.bitmap_length, out, 0);
+    write_field_int(L3_TAG("ALLOCATION_BITMAP"), static_cast<int32_t>(a.bitmap), out, 1);
     render_power(a.power, true, out);
-    append_tag_text(out, "</Fixed_Allocation>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Fixed_Allocation>\n"));
   }
 }
 
 template <class A>
 void render_alpha_gamma(const A& a, OutputText& out) {
   if (a.alpha_present) render_alpha(a.alpha, out);
-  write_field_u8("GAMMA", a.gamma, out, 0);
+  write_field_u8(L3_TAG("GAMMA"), a.gamma, out, 0);
 }
 
 template <class A>
 void render_tai_start(const A& a, OutputText& out) {
-  if (a.tai_present) write_field_u8("TIMING_ADVANCE_INDEX", a.tai, out, 0);
-  if (a.starting_time_present) write_field_u16("TBF_STARTING_TIME", a.starting_time, out, 0);
+  if (a.tai_present) write_field_u8(L3_TAG("TIMING_ADVANCE_INDEX"), a.tai, out, 0);
+  if (a.starting_time_present) write_field_u16(L3_TAG("TBF_STARTING_TIME"), a.starting_time, out, 0);
 }
 
 void render_packet_uplink(const IaPacketUplinkAssignment& u, OutputText& out) {
-  append_tag_text(out, "<IA_Packet_Uplink_Assignment>\n");
+  append_tag_text(out, L3_TAG_TEXT("<IA_Packet_Uplink_Assignment>\n"));
   if (!u.assignment) {
-    append_tag_text(out, "<Single_Block_Allocation>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Single_Block_Allocation>\n"));
     render_alpha_gamma(u, out);
-    if (u.starting_time_present) write_field_u16("TBF_STARTING_TIME", u.starting_time, out, 0);
+    if (u.starting_time_present) write_field_u16(L3_TAG("TBF_STARTING_TIME"), u.starting_time, out, 0);
     render_power(u.power, true, out);
-    if (u.extended_ra_present) write_field_u8("Extended_RA", u.extended_ra, out, 0);
-    if (u.pfi_present) write_field_u8("PFI", u.pfi, out, 0);
-    append_tag_text(out, "</Single_Block_Allocation>\n");
+    if (u.extended_ra_present) write_field_u8(L3_TAG("Extended_RA"), u.extended_ra, out, 0);
+    if (u.pfi_present) write_field_u8(L3_TAG("PFI"), u.pfi, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</Single_Block_Allocation>\n"));
   } else {
-    write_field_u8("TFI_ASSIGNMENT", u.tfi, out, 0);
-    write_field_u8("POLLING", u.polling, out, 0);
+    write_field_u8(L3_TAG("TFI_ASSIGNMENT"), u.tfi, out, 0);
+    write_field_u8(L3_TAG("POLLING"), u.polling, out, 0);
     render_allocation(u, out);
     render_rr_channel_coding_command(u.channel_coding_command, out);
-    write_field_u8("TLLI_BLOCK_CHANNEL_CODING", u.tlli_block_channel_coding, out, 0);
+    write_field_u8(L3_TAG("TLLI_BLOCK_CHANNEL_CODING"), u.tlli_block_channel_coding, out, 0);
     render_alpha_gamma(u, out);
     render_tai_start(u, out);
-    if (u.extended_ra_present) write_field_u8("Extended_RA", u.extended_ra, out, 0);
-    if (u.pfi_present) write_field_u8("PFI", u.pfi, out, 0);
+    if (u.extended_ra_present) write_field_u8(L3_TAG("Extended_RA"), u.extended_ra, out, 0);
+    if (u.pfi_present) write_field_u8(L3_TAG("PFI"), u.pfi, out, 0);
   }
-  append_tag_text(out, "</IA_Packet_Uplink_Assignment>\n");
+  append_tag_text(out, L3_TAG_TEXT("</IA_Packet_Uplink_Assignment>\n"));
 }
 
 void render_packet_downlink(const IaPacketDownlinkAssignment& d, OutputText& out) {
-  append_tag_text(out, "<IA_Packet_Downlink_Assignment>\n");
+  append_tag_text(out, L3_TAG_TEXT("<IA_Packet_Downlink_Assignment>\n"));
   render_rr_tlli(d.tlli, out);
   if (d.tfi_present) {
-    write_field_u8("TFI_ASSIGNMENT", d.tfi, out, 0);
-    write_field_u8("RLC_MODE", d.rlc_mode, out, 0);
+    write_field_u8(L3_TAG("TFI_ASSIGNMENT"), d.tfi, out, 0);
+    write_field_u8(L3_TAG("RLC_MODE"), d.rlc_mode, out, 0);
     render_alpha_gamma(d, out);
-    write_field_u8("POLLING", d.polling, out, 0);
-    write_field_u8("TA_VALID", d.ta_valid, out, 0);
+    write_field_u8(L3_TAG("POLLING"), d.polling, out, 0);
+    write_field_u8(L3_TAG("TA_VALID"), d.ta_valid, out, 0);
   }
   render_tai_start(d, out);
   render_power(d.power, true, out);
   if (d.egprs_present) {
     render_rr_egprs_window_size(d.egprs_window_size, out);
-    write_field_u8("LINK_QUALITY_MEASUREMENT_MODE", d.link_quality_measurement_mode, out, 0);
-    if (d.bep_period2_present) write_field_u8("BEP_PERIOD2", d.bep_period2, out, 0);
+    write_field_u8(L3_TAG("LINK_QUALITY_MEASUREMENT_MODE"), d.link_quality_measurement_mode, out, 0);
+    if (d.bep_period2_present) write_field_u8(L3_TAG("BEP_PERIOD2"), d.bep_period2, out, 0);
   }
-  if (d.pfi_present) write_field_u8("PFI", d.pfi, out, 0);
+  if (d.pfi_present) write_field_u8(L3_TAG("PFI"), d.pfi, out, 0);
   if (d.rel7_present) {
-    if (d.npm_present) write_field_u8("NPM_Transfer_Time", d.npm_transfer_time, out, 0);
-    render_boolean_field(out, "TTI_MODE", d.tti_mode, "downlink BTTI TBF", "downlink RTTI TBF");
-    if (d.event_based_fanr_present) write_field_u8("EVENT_BASED_FANR", d.event_based_fanr, out, 0);
-    if (d.tti_mode == 1) write_field_u8("PDCH_PAIR_INDICATION", d.pdch_pair_indication, out, 0);
-    write_field_u8("Downlink_EGPRS_Level", d.egprs_level, out, 0);
+    if (d.npm_present) write_field_u8(L3_TAG("NPM_Transfer_Time"), d.npm_transfer_time, out, 0);
+    render_boolean_field(out, L3_TAG("TTI_MODE"), d.tti_mode, "downlink BTTI TBF", "downlink RTTI TBF");
+    if (d.event_based_fanr_present) write_field_u8(L3_TAG("EVENT_BASED_FANR"), d.event_based_fanr, out, 0);
+    if (d.tti_mode == 1) write_field_u8(L3_TAG("PDCH_PAIR_INDICATION"), d.pdch_pair_indication, out, 0);
+    write_field_u8(L3_TAG("Downlink_EGPRS_Level"), d.egprs_level, out, 0);
   }
-  append_tag_text(out, "</IA_Packet_Downlink_Assignment>\n");
+  append_tag_text(out, L3_TAG_TEXT("</IA_Packet_Downlink_Assignment>\n"));
 }
 
 constexpr ValueText kAccessTechnologyTexts[] = {
@@ -309,45 +310,45 @@ constexpr ValueText kAccessTechnologyTexts[] = {
 static_assert(well_formed(kAccessTechnologyTexts));
 
 void render_egprs_uplink(const EgprsPacketUplinkAssignment& e, OutputText& out) {
-  append_tag_text(out, "<EGPRS_Packet_Uplink_Assignment>\n");
-  write_field_u8("Extended_RA", e.extended_ra, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<EGPRS_Packet_Uplink_Assignment>\n"));
+  write_field_u8(L3_TAG("Extended_RA"), e.extended_ra, out, 0);
   if (e.access_tech_count > 0) {
-    append_tag_text(out, "<Access_Technologies_Request>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Access_Technologies_Request>\n"));
     for (uint32_t i = 0; i < e.access_tech_count && i < std::size(e.access_tech); ++i) {
-      render_value_block(out, "Access_Technology_Type", e.access_tech[i], kAccessTechnologyTexts, "unknown");
+      render_value_block(out, L3_TAG("Access_Technology_Type"), e.access_tech[i], kAccessTechnologyTexts, "unknown");
     }
-    append_tag_text(out, "</Access_Technologies_Request>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Access_Technologies_Request>\n"));
   }
   if (e.assignment) {
-    write_field_u8("TFI_ASSIGNMENT", e.tfi, out, 0);
-    write_field_u8("POLLING", e.polling, out, 0);
+    write_field_u8(L3_TAG("TFI_ASSIGNMENT"), e.tfi, out, 0);
+    write_field_u8(L3_TAG("POLLING"), e.polling, out, 0);
     render_allocation(e, out);
-    write_field_u8("EGPRS_CHANNEL_CODING_COMMAND", e.egprs_channel_coding_command, out, 0);
-    write_field_u8("TLLI_BLOCK_CHANNEL_CODING", e.tlli_block_channel_coding, out, 0);
-    if (e.bep_period2_present) write_field_u8("BEP_PERIOD2", e.bep_period2, out, 0);
-    write_field_u8("RESEGMENT", e.resegment, out, 0);
+    write_field_u8(L3_TAG("EGPRS_CHANNEL_CODING_COMMAND"), e.egprs_channel_coding_command, out, 0);
+    write_field_u8(L3_TAG("TLLI_BLOCK_CHANNEL_CODING"), e.tlli_block_channel_coding, out, 0);
+    if (e.bep_period2_present) write_field_u8(L3_TAG("BEP_PERIOD2"), e.bep_period2, out, 0);
+    write_field_u8(L3_TAG("RESEGMENT"), e.resegment, out, 0);
     render_rr_egprs_window_size(e.egprs_window_size, out);
     render_alpha_gamma(e, out);
     render_tai_start(e, out);
   } else {
-    append_tag_text(out, "<Multi_Block_Allocation>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Multi_Block_Allocation>\n"));
     render_alpha_gamma(e, out);
-    write_field_u16("TBF_STARTING_TIME", e.starting_time, out, 0);
-    write_field_u8("NUMBER_OF_RADIO_BLOCKS_ALLOCATED", e.radio_blocks, out, 0);
+    write_field_u16(L3_TAG("TBF_STARTING_TIME"), e.starting_time, out, 0);
+    write_field_u8(L3_TAG("NUMBER_OF_RADIO_BLOCKS_ALLOCATED"), e.radio_blocks, out, 0);
     render_power(e.power, true, out);
-    append_tag_text(out, "</Multi_Block_Allocation>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Multi_Block_Allocation>\n"));
   }
-  append_tag_text(out, "</EGPRS_Packet_Uplink_Assignment>\n");
+  append_tag_text(out, L3_TAG_TEXT("</EGPRS_Packet_Uplink_Assignment>\n"));
 }
 
 void render_frequency_parameters(const IaFrequencyParameters& f, OutputText& out) {
-  append_tag_text(out, "<Frequency_Parameters>\n");
-  write_field_u8("Length_of_frequency_parameters", f.length, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<Frequency_Parameters>\n"));
+  write_field_u8(L3_TAG("Length_of_frequency_parameters"), f.length, out, 0);
   if (f.length != 0) {
-    write_field_u8("MAIO", f.maio, out, 0);
+    write_field_u8(L3_TAG("MAIO"), f.maio, out, 0);
     if (f.ma.length > 0) render_mobile_allocation(f.ma, out);
   }
-  append_tag_text(out, "</Frequency_Parameters>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Frequency_Parameters>\n"));
 }
 
 // < Compressed_Inter_RAT_HO_INFO_IND L/H >
@@ -405,7 +406,7 @@ void decode_ia_rest_octets(IaRestOctets& r, const BitBuffer& b) {
 }
 
 void render_ia_rest_octets(const IaRestOctets& r, OutputText& out) {
-  append_tag_text(out, "<IA_Rest_Octets>\n");
+  append_tag_text(out, L3_TAG_TEXT("<IA_Rest_Octets>\n"));
   switch (r.kind) {
     case kIaRestEgprsUplink:
       render_egprs_uplink(r.egprs, out);
@@ -414,9 +415,9 @@ void render_ia_rest_octets(const IaRestOctets& r, OutputText& out) {
       render_frequency_parameters(r.frequency, out);
       break;
     case kIaRestSecondPart:
-      append_tag_text(out, "<Second_Part_Packet_Assignment>\n");
-      if (r.second_part_ra_present) write_field_u8("Extended_RA", r.second_part_ra, out, 0);
-      append_tag_text(out, "</Second_Part_Packet_Assignment>\n");
+      append_tag_text(out, L3_TAG_TEXT("<Second_Part_Packet_Assignment>\n"));
+      if (r.second_part_ra_present) write_field_u8(L3_TAG("Extended_RA"), r.second_part_ra, out, 0);
+      append_tag_text(out, L3_TAG_TEXT("</Second_Part_Packet_Assignment>\n"));
       break;
     case kIaRestDownlink:
       render_packet_downlink(r.downlink, out);
@@ -428,19 +429,19 @@ void render_ia_rest_octets(const IaRestOctets& r, OutputText& out) {
       break;
   }
   if (r.implicit_reject_present) {
-    write_field_u8("Implicit_Reject_CS", r.implicit_reject_cs, out, 0);
-    write_field_u8("Implicit_Reject_PS", r.implicit_reject_ps, out, 0);
+    write_field_u8(L3_TAG("Implicit_Reject_CS"), r.implicit_reject_cs, out, 0);
+    write_field_u8(L3_TAG("Implicit_Reject_PS"), r.implicit_reject_ps, out, 0);
   }
   // Only H is shown: the filler reads as L.
-  if (r.compressed_ho_info) write_field_u8("Compressed_Inter_RAT_HO_INFO_IND", 1, out, 0);
+  if (r.compressed_ho_info) write_field_u8(L3_TAG("Compressed_Inter_RAT_HO_INFO_IND"), 1, out, 0);
   if (r.peo_present) {
     if (r.kind == kIaRestNone || r.kind == kIaRestFrequencyParameters) {
-      write_field_u8("Implicit_Reject_PS", r.peo_implicit_reject_ps, out, 0);
+      write_field_u8(L3_TAG("Implicit_Reject_PS"), r.peo_implicit_reject_ps, out, 0);
     }
-    write_field_u8("PEO_BCCH_CHANGE_MARK", r.peo_bcch_change_mark, out, 0);
-    write_field_u8("RCC", r.rcc, out, 0);
+    write_field_u8(L3_TAG("PEO_BCCH_CHANGE_MARK"), r.peo_bcch_change_mark, out, 0);
+    write_field_u8(L3_TAG("RCC"), r.rcc, out, 0);
   }
-  append_tag_text(out, "</IA_Rest_Octets>\n");
+  append_tag_text(out, L3_TAG_TEXT("</IA_Rest_Octets>\n"));
 }
 
 void decode_iar_rest_octets(IarRestOctets& r, const BitBuffer& b) {
@@ -462,15 +463,15 @@ void render_iar_rest_octets(const IarRestOctets& r, OutputText& out) {
       "The Extended Random Access information related to the Request Reference 3",
       "The Extended Random Access information related to the Request Reference 4",
   };
-  append_tag_text(out, "<IA_Rest_Octets>\n");
+  append_tag_text(out, L3_TAG_TEXT("<IA_Rest_Octets>\n"));
   for (uint32_t i = 0; i < 4; ++i) {
     if (!r.extended_ra_present[i]) continue;
     append_plain(out, kOpen[i]);
     out.append(kText[i]);
-    write_field_u8("Extended_RA", r.extended_ra[i], out, 0);
+    write_field_u8(L3_TAG("Extended_RA"), r.extended_ra[i], out, 0);
     append_plain(out, kClose[i]);
   }
-  append_tag_text(out, "</IA_Rest_Octets>\n");
+  append_tag_text(out, L3_TAG_TEXT("</IA_Rest_Octets>\n"));
 }
 
 }  // namespace l3

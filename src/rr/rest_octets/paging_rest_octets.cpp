@@ -6,6 +6,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/channel_elements.h"
 #include "rr/elements/value_elements.h"
 #include "rr/messages/paging.h"
@@ -72,8 +73,8 @@ void decode_p1_rest_octets(P1RestOctets& r, const BitBuffer& b) {
 void render_p1_rest_octets(const P1RestOctets& r, OutputText& out) {
   append_plain(out, "<P1_Rest_Octets>\n");
   if (r.nln_present) {
-    write_field_u8("NLN_PCH", r.nln, out, 0);
-    write_field_u8("NLN_status", r.nln_status, out, 0);
+    write_field_u8(L3_TAG("NLN_PCH"), r.nln, out, 0);
+    write_field_u8(L3_TAG("NLN_status"), r.nln_status, out, 0);
   }
   if (r.priority1.present) render_call_priority(r.priority1.value, out);
   if (r.priority2.present) render_call_priority(r.priority2.value, out);
@@ -128,10 +129,10 @@ void render_numbered_priorities(const Opt<uint8_t>* p, uint32_t n, OutputText& o
 
 void render_p2_rest_octets(const P2RestOctets& r, OutputText& out) {
   append_plain(out, "<P2_Rest_Octets>\n");
-  if (r.cn3.present) write_field_u8("CN3", r.cn3.value, out, 0);
+  if (r.cn3.present) write_field_u8(L3_TAG("CN3"), r.cn3.value, out, 0);
   if (r.nln_present) {
-    write_field_u8("NLN", r.nln, out, 0);
-    write_field_u8("NLN status", r.nln_status, out, 0);
+    write_field_u8(L3_TAG("NLN"), r.nln, out, 0);
+    write_field_u8(L3_TAG("NLN status"), r.nln_status, out, 0);
   }
   render_numbered_priorities(r.priority, std::size(r.priority), out);
   render_rr_packet_page_indication(r.packet_page_indication3, out);
@@ -157,12 +158,12 @@ void decode_p3_rest_octets(P3RestOctets& r, const BitBuffer& b) {
 void render_p3_rest_octets(const P3RestOctets& r, OutputText& out) {
   append_plain(out, "<P3_Rest_Octets>\n");
   if (r.cn_present) {
-    write_field_u8("CN3", r.cn3, out, 0);
-    write_field_u8("CN4", r.cn4, out, 0);
+    write_field_u8(L3_TAG("CN3"), r.cn3, out, 0);
+    write_field_u8(L3_TAG("CN4"), r.cn4, out, 0);
   }
   if (r.nln_present) {
-    write_field_u8("NLN", r.nln, out, 0);
-    write_field_u8("NLN status", r.nln_status, out, 0);
+    write_field_u8(L3_TAG("NLN"), r.nln, out, 0);
+    write_field_u8(L3_TAG("NLN status"), r.nln_status, out, 0);
   }
   render_numbered_priorities(r.priority, std::size(r.priority), out);
   append_plain(out, "</P3_Rest_Octets>\n");
@@ -181,7 +182,7 @@ void decode_nt_n_rest_octets(NotificationNch& r, const BitBuffer& b) {
 }
 
 void render_nt_n_rest_octets(const NotificationNch& r, OutputText& out) {
-  if (r.nln_present) write_field_u8("NLN_PCH", r.nln, out, 0);
+  if (r.nln_present) write_field_u8(L3_TAG("NLN_PCH"), r.nln, out, 0);
   for (uint32_t i = 0; i < r.count && i < std::size(r.calls); ++i) {
     const NchGroupCall& call = r.calls[i];
     append_plain(out, "<List_of_Group_Call_NCH_information>\n");

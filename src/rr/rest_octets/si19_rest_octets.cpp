@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/rest_octets/rest_octet_parts.h"
 
 namespace l3 {
@@ -70,22 +71,22 @@ static_assert(well_formed(kGuarConstantPwrBlksTexts));
 
 void render_compact_cell_selection(const CompactCellSelection& s, OutputText& out) {
   out.append("<COMPACT_Cell_selection_params>\n");
-  write_field_u8("BSIC", s.bsic, out, 0);
-  write_field_u8("CELL_BAR_ACCESS_2", s.cell_bar_access_2, out, 0);
-  write_field_u8("EXC_ACC", s.exc_acc, out, 0);
-  write_field_u8("SAME_RA_AS_SERVING_CELL", s.same_ra_as_serving_cell, out, 0);
+  write_field_u8(L3_TAG("BSIC"), s.bsic, out, 0);
+  write_field_u8(L3_TAG("CELL_BAR_ACCESS_2"), s.cell_bar_access_2, out, 0);
+  write_field_u8(L3_TAG("EXC_ACC"), s.exc_acc, out, 0);
+  write_field_u8(L3_TAG("SAME_RA_AS_SERVING_CELL"), s.same_ra_as_serving_cell, out, 0);
   if (s.rxlev_present) {
-    write_field_u8("GPRS_RXLEV_ACCESS_MIN", s.gprs_rxlev_access_min, out, 0);
-    write_field_u8("GPRS_MS_TXPWR_MAX_CCH", s.gprs_ms_txpwr_max_cch, out, 0);
+    write_field_u8(L3_TAG("GPRS_RXLEV_ACCESS_MIN"), s.gprs_rxlev_access_min, out, 0);
+    write_field_u8(L3_TAG("GPRS_MS_TXPWR_MAX_CCH"), s.gprs_ms_txpwr_max_cch, out, 0);
   }
   if (s.temporary_present) {
-    write_field_u8("GPRS_TEMPORARY_OFFSET", s.gprs_temporary_offset, out, 0);
-    write_field_u8("GPRS_PENALTY_TIME", s.gprs_penalty_time, out, 0);
+    write_field_u8(L3_TAG("GPRS_TEMPORARY_OFFSET"), s.gprs_temporary_offset, out, 0);
+    write_field_u8(L3_TAG("GPRS_PENALTY_TIME"), s.gprs_penalty_time, out, 0);
   }
-  if (s.reselect_present) write_field_u8("GPRS_RESELECT_OFFSET", s.gprs_reselect_offset, out, 0);
+  if (s.reselect_present) write_field_u8(L3_TAG("GPRS_RESELECT_OFFSET"), s.gprs_reselect_offset, out, 0);
   if (s.hcs_present) {
-    write_field_u8("GPRS_PRIORITY_CLASS", s.gprs_priority_class, out, 0);
-    write_field_u8("GPRS_HCS_THR", s.gprs_hcs_thr, out, 0);
+    write_field_u8(L3_TAG("GPRS_PRIORITY_CLASS"), s.gprs_priority_class, out, 0);
+    write_field_u8(L3_TAG("GPRS_HCS_THR"), s.gprs_hcs_thr, out, 0);
   }
   if (s.time_group_present) {
     out.append("<TIME_GROUP>\n");
@@ -108,15 +109,15 @@ void render_compact_cell_selection(const CompactCellSelection& s, OutputText& ou
 int render_si19_rest_octets(const Si19RestOctets& ro, OutputText& out) {
   if (!ro.present) return 1;
   out.append("<SI_19_Rest_Octets>\n");
-  write_field_u8("SI19_CHANGE_MARK", ro.change_mark, out, 0);
-  write_field_u8("SI19_INDEX", ro.index, out, 0);
-  write_field_u8("SI19_LAST", ro.last, out, 0);
+  write_field_u8(L3_TAG("SI19_CHANGE_MARK"), ro.change_mark, out, 0);
+  write_field_u8(L3_TAG("SI19_INDEX"), ro.index, out, 0);
+  write_field_u8(L3_TAG("SI19_LAST"), ro.last, out, 0);
   for (uint32_t i = 0; i < ro.count && i < std::size(ro.neighbours); ++i) {
     const CompactNeighbourCell& n = ro.neighbours[i];
     out.append("<COMPACT_Neighbour_Cell>\n");
-    write_field_u16("START_FREQUENCY", n.start_frequency, out, 0);
+    write_field_u16(L3_TAG("START_FREQUENCY"), n.start_frequency, out, 0);
     render_compact_cell_selection(n.first, out);
-    write_field_u8("NR_OF_REMAINING_CELLS", n.nr_of_remaining_cells, out, 0);
+    write_field_u8(L3_TAG("NR_OF_REMAINING_CELLS"), n.nr_of_remaining_cells, out, 0);
     out.append("<FREQ_DIFF_LENGTH>\n");
     append_value_note(n.freq_diff_length, out, 0);
     out.append("LENGTH");
@@ -124,7 +125,7 @@ int render_si19_rest_octets(const Si19RestOctets& ro, OutputText& out) {
     out.append(n.freq_diff_length == 0 ? "bit" : "bits");
     out.append("</FREQ_DIFF_LENGTH>\n");
     for (uint32_t k = 0; k < n.count && k < std::size(n.cells); ++k) {
-      write_field_u16("FREQUENCY_DIFF", n.cells[k].frequency_diff, out, 0);
+      write_field_u16(L3_TAG("FREQUENCY_DIFF"), n.cells[k].frequency_diff, out, 0);
       render_compact_cell_selection(n.cells[k].params, out);
     }
     out.append("</COMPACT_Neighbour_Cell>\n");

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/rest_octets/fill_bits.h"
 #include "rr/rest_octets/rest_octet_parts.h"
 #include "rr/rest_octets/si_rest_octets.h"
@@ -169,12 +170,13 @@ void render_frequency_indexes(const FrequencyIndexList& l, const char* name, Out
 }
 
 void render_pcid_group(const PcidGroup& g, OutputText& out) {
-  for (uint32_t i = 0; i < g.pcid_count && i < std::size(g.pcid); ++i) write_field_u16("PCID", g.pcid[i], out, 0);
-  if (g.bitmap_group_present) write_field_u8("PCID_BITMAP_GROUP", g.bitmap_group, out, 0);
+  for (uint32_t i = 0; i < g.pcid_count && i < std::size(g.pcid); ++i)
+    write_field_u16(L3_TAG("PCID"), g.pcid[i], out, 0);
+  if (g.bitmap_group_present) write_field_u8(L3_TAG("PCID_BITMAP_GROUP"), g.bitmap_group, out, 0);
   for (uint32_t i = 0; i < g.pattern_count && i < std::size(g.patterns); ++i) {
-    write_field_u8("PCID_Pattern_length", g.patterns[i].length, out, 0);
-    write_field_u8("PCID_Pattern", g.patterns[i].pattern, out, 0);
-    write_field_u8("PCID_pattern_sense", g.patterns[i].sense, out, 0);
+    write_field_u8(L3_TAG("PCID_Pattern_length"), g.patterns[i].length, out, 0);
+    write_field_u8(L3_TAG("PCID_Pattern"), g.patterns[i].pattern, out, 0);
+    write_field_u8(L3_TAG("PCID_pattern_sense"), g.patterns[i].sense, out, 0);
   }
 }
 
@@ -202,91 +204,92 @@ void render_eutran_measurement(const EutranMeasurementParameters& m, bool gprs, 
   append_tag_text(out, gprs ? "<GPRS_E_UTRAN_Measurement_Parameters_Description>\n"
                             : "<E_UTRAN_Measurement_Parameters_Description>\n");
   write_field_u8(gprs ? "Qsearch_P_E_UTRAN" : "Qsearch_C_E_UTRAN_Initial", m.qsearch, out, 0);
-  write_field_u8("E_UTRAN_REP_QUANT", m.rep_quant, out, 0);
-  write_field_u8("E_UTRAN_MULTIRAT_REPORTING", m.multirat_reporting, out, 0);
+  write_field_u8(L3_TAG("E_UTRAN_REP_QUANT"), m.rep_quant, out, 0);
+  write_field_u8(L3_TAG("E_UTRAN_MULTIRAT_REPORTING"), m.multirat_reporting, out, 0);
   render_eutran_reporting(m.fdd, m.report_offsets != 0, "FDD", out);
   render_eutran_reporting(m.tdd, m.report_offsets != 0, "TDD", out);
-  if (!gprs && m.report_offsets) write_field_u8("REPORTING_GRANULARITY", m.reporting_granularity, out, 0);
+  if (!gprs && m.report_offsets) write_field_u8(L3_TAG("REPORTING_GRANULARITY"), m.reporting_granularity, out, 0);
   append_tag_text(out, gprs ? "</GPRS_E_UTRAN_Measurement_Parameters_Description>\n"
                             : "</E_UTRAN_Measurement_Parameters_Description>\n");
 }
 
 void render_eutran_parameters(const EutranParameters& e, OutputText& out) {
-  append_tag_text(out, "<E_UTRAN_Parameters_Description>\n");
-  write_field_u8("E_UTRAN_CCN_ACTIVE", e.ccn_active, out, 0);
-  write_field_u8("E_UTRAN_Start", e.start, out, 0);
-  write_field_u8("E_UTRAN_Stop", e.stop, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<E_UTRAN_Parameters_Description>\n"));
+  write_field_u8(L3_TAG("E_UTRAN_CCN_ACTIVE"), e.ccn_active, out, 0);
+  write_field_u8(L3_TAG("E_UTRAN_Start"), e.start, out, 0);
+  write_field_u8(L3_TAG("E_UTRAN_Stop"), e.stop, out, 0);
   if (e.measurement.present) render_eutran_measurement(e.measurement.value, false, out);
   if (e.gprs_measurement.present) render_eutran_measurement(e.gprs_measurement.value, true, out);
   for (uint32_t i = 0; i < e.neighbour_count && i < std::size(e.neighbours); ++i) {
     const EutranNeighbours& n = e.neighbours[i];
-    append_tag_text(out, "<Repeated_E_UTRAN_Neighbour_Cells>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Repeated_E_UTRAN_Neighbour_Cells>\n"));
     for (uint32_t k = 0; k < n.earfcn_count && k < std::size(n.earfcns); ++k) {
-      write_field_u16("EARFCN", n.earfcns[k].earfcn, out, 0);
-      if (n.earfcns[k].bandwidth_present) write_field_u8("Measurement_Bandwidth", n.earfcns[k].bandwidth, out, 0);
+      write_field_u16(L3_TAG("EARFCN"), n.earfcns[k].earfcn, out, 0);
+      if (n.earfcns[k].bandwidth_present)
+        write_field_u8(L3_TAG("Measurement_Bandwidth"), n.earfcns[k].bandwidth, out, 0);
     }
-    if (n.priority_present) write_field_u8("E_UTRAN_PRIORITY", n.priority, out, 0);
-    write_field_u8("THRESH_E_UTRAN_high", n.thresh_high, out, 0);
-    if (n.thresh_low_present) write_field_u8("THRESH_E_UTRAN_low", n.thresh_low, out, 0);
-    if (n.qrxlevmin_present) write_field_u8("E_UTRAN_QRXLEVMIN", n.qrxlevmin, out, 0);
-    append_tag_text(out, "</Repeated_E_UTRAN_Neighbour_Cells>\n");
+    if (n.priority_present) write_field_u8(L3_TAG("E_UTRAN_PRIORITY"), n.priority, out, 0);
+    write_field_u8(L3_TAG("THRESH_E_UTRAN_high"), n.thresh_high, out, 0);
+    if (n.thresh_low_present) write_field_u8(L3_TAG("THRESH_E_UTRAN_low"), n.thresh_low, out, 0);
+    if (n.qrxlevmin_present) write_field_u8(L3_TAG("E_UTRAN_QRXLEVMIN"), n.qrxlevmin, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</Repeated_E_UTRAN_Neighbour_Cells>\n"));
   }
   for (uint32_t i = 0; i < e.not_allowed_count && i < std::size(e.not_allowed); ++i) {
-    append_tag_text(out, "<Repeated_E_UTRAN_Not_Allowed_Cells>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Repeated_E_UTRAN_Not_Allowed_Cells>\n"));
     render_pcid_group(e.not_allowed[i].cells, out);
     render_frequency_indexes(e.not_allowed[i].frequencies, "E_UTRAN_FREQUENCY_INDEX", out);
-    append_tag_text(out, "</Repeated_E_UTRAN_Not_Allowed_Cells>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Repeated_E_UTRAN_Not_Allowed_Cells>\n"));
   }
   for (uint32_t i = 0; i < e.ta_mapping_count && i < std::size(e.ta_mapping); ++i) {
     const PcidToTaMapping& m = e.ta_mapping[i];
-    append_tag_text(out, "<Repeated_E_UTRAN_PCID_to_TA_mapping>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Repeated_E_UTRAN_PCID_to_TA_mapping>\n"));
     for (uint32_t k = 0; k < m.group_count && k < std::size(m.groups); ++k) {
-      append_tag_text(out, "<PCID_to_TA_mapping>\n");
+      append_tag_text(out, L3_TAG_TEXT("<PCID_to_TA_mapping>\n"));
       render_pcid_group(m.groups[k], out);
-      append_tag_text(out, "</PCID_to_TA_mapping>\n");
+      append_tag_text(out, L3_TAG_TEXT("</PCID_to_TA_mapping>\n"));
     }
     render_frequency_indexes(m.frequencies, "E_UTRAN_FREQUENCY_INDEX", out);
-    append_tag_text(out, "</Repeated_E_UTRAN_PCID_to_TA_mapping>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Repeated_E_UTRAN_PCID_to_TA_mapping>\n"));
   }
-  append_tag_text(out, "</E_UTRAN_Parameters_Description>\n");
+  append_tag_text(out, L3_TAG_TEXT("</E_UTRAN_Parameters_Description>\n"));
 }
 
 void render_priority_eutran(const PriorityEutranParameters& p, OutputText& out) {
-  append_tag_text(out, "<Priority_and_E_UTRAN_Parameters_Description>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Priority_and_E_UTRAN_Parameters_Description>\n"));
   if (p.serving.present) {
     const ServingCellPriority& s = p.serving.value;
-    append_tag_text(out, "<Serving_Cell_Priority_Parameters_Description>\n");
-    write_field_u8("GERAN_PRIORITY", s.geran_priority, out, 0);
-    write_field_u8("THRESH_Priority_Search", s.thresh_priority_search, out, 0);
-    write_field_u8("THRESH_GSM_low", s.thresh_gsm_low, out, 0);
-    write_field_u8("H_PRIO", s.h_prio, out, 0);
-    write_field_u8("T_Reselection", s.t_reselection, out, 0);
-    append_tag_text(out, "</Serving_Cell_Priority_Parameters_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Serving_Cell_Priority_Parameters_Description>\n"));
+    write_field_u8(L3_TAG("GERAN_PRIORITY"), s.geran_priority, out, 0);
+    write_field_u8(L3_TAG("THRESH_Priority_Search"), s.thresh_priority_search, out, 0);
+    write_field_u8(L3_TAG("THRESH_GSM_low"), s.thresh_gsm_low, out, 0);
+    write_field_u8(L3_TAG("H_PRIO"), s.h_prio, out, 0);
+    write_field_u8(L3_TAG("T_Reselection"), s.t_reselection, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</Serving_Cell_Priority_Parameters_Description>\n"));
   }
   if (p.utran.present) {
     const UtranPriorityParameters& u = p.utran.value;
-    append_tag_text(out, "<3G_Priority_Parameters_Description>\n");
-    write_field_u8("UTRAN_Start", u.start, out, 0);
-    write_field_u8("UTRAN_Stop", u.stop, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<3G_Priority_Parameters_Description>\n"));
+    write_field_u8(L3_TAG("UTRAN_Start"), u.start, out, 0);
+    write_field_u8(L3_TAG("UTRAN_Stop"), u.stop, out, 0);
     if (u.default_present) {
-      write_field_u8("DEFAULT_UTRAN_PRIORITY", u.default_priority, out, 0);
-      write_field_u8("DEFAULT_THRESH_UTRAN", u.default_thresh, out, 0);
-      write_field_u8("DEFAULT_UTRAN_QRXLEVMIN", u.default_qrxlevmin, out, 0);
+      write_field_u8(L3_TAG("DEFAULT_UTRAN_PRIORITY"), u.default_priority, out, 0);
+      write_field_u8(L3_TAG("DEFAULT_THRESH_UTRAN"), u.default_thresh, out, 0);
+      write_field_u8(L3_TAG("DEFAULT_UTRAN_QRXLEVMIN"), u.default_qrxlevmin, out, 0);
     }
     for (uint32_t i = 0; i < u.count && i < std::size(u.entries); ++i) {
       const UtranPriority& e = u.entries[i];
-      append_tag_text(out, "<Repeated_UTRAN_Priority_Parameters>\n");
+      append_tag_text(out, L3_TAG_TEXT("<Repeated_UTRAN_Priority_Parameters>\n"));
       render_frequency_indexes(e.frequencies, "UTRAN_FREQUENCY_INDEX", out);
-      if (e.priority_present) write_field_u8("UTRAN_PRIORITY", e.priority, out, 0);
-      write_field_u8("THRESH_UTRAN_high", e.thresh_high, out, 0);
-      if (e.thresh_low_present) write_field_u8("THRESH_UTRAN_low", e.thresh_low, out, 0);
-      if (e.qrxlevmin_present) write_field_u8("UTRAN_QRXLEVMIN", e.qrxlevmin, out, 0);
-      append_tag_text(out, "</Repeated_UTRAN_Priority_Parameters>\n");
+      if (e.priority_present) write_field_u8(L3_TAG("UTRAN_PRIORITY"), e.priority, out, 0);
+      write_field_u8(L3_TAG("THRESH_UTRAN_high"), e.thresh_high, out, 0);
+      if (e.thresh_low_present) write_field_u8(L3_TAG("THRESH_UTRAN_low"), e.thresh_low, out, 0);
+      if (e.qrxlevmin_present) write_field_u8(L3_TAG("UTRAN_QRXLEVMIN"), e.qrxlevmin, out, 0);
+      append_tag_text(out, L3_TAG_TEXT("</Repeated_UTRAN_Priority_Parameters>\n"));
     }
-    append_tag_text(out, "</3G_Priority_Parameters_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("</3G_Priority_Parameters_Description>\n"));
   }
   if (p.eutran.present) render_eutran_parameters(p.eutran.value, out);
-  append_tag_text(out, "</Priority_and_E_UTRAN_Parameters_Description>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Priority_and_E_UTRAN_Parameters_Description>\n"));
 }
 
 }  // namespace
@@ -294,30 +297,29 @@ void render_priority_eutran(const PriorityEutranParameters& p, OutputText& out) 
 void render_si2quater_additions(const Si2quaterAdditions& a, OutputText& out) {
   if (!a.rel5) return;
   if (a.fdd_additional_present) {
-    append_tag_text(out, "<3G_Additional_Measurement_Parameters_Description>\n");
-    write_field_u8("FDD_Qmin_Offset", a.fdd_qmin_offset, out, 0);
-    write_field_u8("FDD_RSCPmin", a.fdd_rscpmin, out, 0);
-    append_tag_text(out, "</3G_Additional_Measurement_Parameters_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("<3G_Additional_Measurement_Parameters_Description>\n"));
+    write_field_u8(L3_TAG("FDD_Qmin_Offset"), a.fdd_qmin_offset, out, 0);
+    write_field_u8(L3_TAG("FDD_RSCPmin"), a.fdd_rscpmin, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</3G_Additional_Measurement_Parameters_Description>\n"));
   }
   if (a.additional_2_present) {
-    append_tag_text(out, "<3G_ADDITIONAL_MEASUREMENT_Parameters_Description_2>\n");
-    if (a.fdd_threshold_2_present) write_field_u8("FDD_REPORTING_THRESHOLD_2", a.fdd_reporting_threshold_2, out, 0);
-    append_tag_text(out, "</3G_ADDITIONAL_MEASUREMENT_Parameters_Description_2>\n");
+    append_tag_text(out, L3_TAG_TEXT("<3G_ADDITIONAL_MEASUREMENT_Parameters_Description_2>\n"));
+    if (a.fdd_threshold_2_present)
+      write_field_u8(L3_TAG("FDD_REPORTING_THRESHOLD_2"), a.fdd_reporting_threshold_2, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("</3G_ADDITIONAL_MEASUREMENT_Parameters_Description_2>\n"));
   }
   if (!a.rel6) return;
-  write_field_u8("3G_CCN_ACTIVE", a.ccn_active_3g, out, 0);
+  write_field_u8(L3_TAG("3G_CCN_ACTIVE"), a.ccn_active_3g, out, 0);
   if (!a.rel7) return;
   render_reporting_threshold(a.band700, "700_REPORTING_OFFSET", "700_REPORTING_THRESHOLD", out);
   render_reporting_threshold(a.band810, "810_REPORTING_OFFSET", "810_REPORTING_THRESHOLD", out);
   if (!a.rel8) return;
   if (a.priority.present) render_priority_eutran(a.priority.value, out);
   if (a.csg_3g) {
-    append_tag_text(out, "<3G_CSG_Description>\n");
-    append_tag_text(out, "</3G_CSG_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("<3G_CSG_Description>\n", "</3G_CSG_Description>\n"));
   }
   if (a.csg_eutran) {
-    append_tag_text(out, "<E_UTRAN_CSG_Description>\n");
-    append_tag_text(out, "</E_UTRAN_CSG_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("<E_UTRAN_CSG_Description>\n", "</E_UTRAN_CSG_Description>\n"));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/value_elements.h"
 #include "rr/rest_octets/rest_octet_parts.h"
 #include "rr/si/si_elements.h"
@@ -259,10 +260,10 @@ void render_rtd(uint16_t v, int twelve_bit, OutputText& out) {
 void render_rtd_list(const RtdList& l, int twelve_bit, OutputText& out) {
   if (!l.present) return;
   out.append(twelve_bit ? "<RTD12>\n" : "<RTD6>\n");
-  if (l.ba_index_start_present) write_field_u8("BA_Index_Start_RTD", l.ba_index_start, out, 0);
+  if (l.ba_index_start_present) write_field_u8(L3_TAG("BA_Index_Start_RTD"), l.ba_index_start, out, 0);
   for (uint32_t s = 0; s < l.struct_count; ++s) {
     out.append("<RTD_Struct>\n");
-    write_field_u8("BA_Index", l.ba_index_start + s, out, 0);
+    write_field_u8(L3_TAG("BA_Index"), l.ba_index_start + s, out, 0);
     for (uint32_t i = 0; i < l.count && i < std::size(l.values); ++i) {
       if (l.values[i].struct_index == s) render_rtd(l.values[i].value, twelve_bit, out);
     }
@@ -298,7 +299,7 @@ void render_utran_description(const UtranDescription& d, bool fdd, OutputText& o
   out.append(fdd ? "<UTRAN_FDD_Description>\n" : "<UTRAN_TDD_Description>\n");
   if (d.bandwidth_present) {
     if (fdd) {
-      write_field_u8("Bandwidth_FDD", d.bandwidth, out, 0);
+      write_field_u8(L3_TAG("Bandwidth_FDD"), d.bandwidth, out, 0);
     } else {
       static constexpr ValueText kBandwidthTdd[] = {{0, "speed3.84Mcps"}, {1, "speed1.28Mcps"}};
       out.append("<Bandwidth_TDD>\n");
@@ -316,21 +317,21 @@ void render_utran_description(const UtranDescription& d, bool fdd, OutputText& o
     if (e.indic0) {
       out.append("<Cell>\n");
       write_field_u16(fdd ? "SCRAMBLING_CODE" : "Cell_Parameter", 0, out, 0);
-      if (!fdd) write_field_u8("Sync_Case", 0, out, 0);
-      write_field_u8("Diversity", 0, out, 0);
+      if (!fdd) write_field_u8(L3_TAG("Sync_Case"), 0, out, 0);
+      write_field_u8(L3_TAG("Diversity"), 0, out, 0);
       out.append("</Cell>\n");
     }
     for (uint32_t k = 1; k <= e.cell_count && k < std::size(e.cell); ++k) {
       if (e.w[k] == 0) continue;
       out.append("<Cell>\n");
-      write_field_u16("W", e.w[k], out, 0);
+      write_field_u16(L3_TAG("W"), e.w[k], out, 0);
       if (fdd) {
-        write_field_u16("SCRAMBLING_CODE", e.cell[k] & 0x1FF, out, 0);
-        write_field_u8("Diversity", (e.cell[k] >> 9) & 1, out, 0);
+        write_field_u16(L3_TAG("SCRAMBLING_CODE"), e.cell[k] & 0x1FF, out, 0);
+        write_field_u8(L3_TAG("Diversity"), (e.cell[k] >> 9) & 1, out, 0);
       } else {
-        write_field_u16("Cell_Parameter", e.cell[k] & 0x7F, out, 0);
-        write_field_u8("Sync_Case", (e.cell[k] >> 7) & 1, out, 0);
-        write_field_u8("Diversity", (e.cell[k] >> 8) & 1, out, 0);
+        write_field_u16(L3_TAG("Cell_Parameter"), e.cell[k] & 0x7F, out, 0);
+        write_field_u8(L3_TAG("Sync_Case"), (e.cell[k] >> 7) & 1, out, 0);
+        write_field_u8(L3_TAG("Diversity"), (e.cell[k] >> 8) & 1, out, 0);
       }
       out.append("</Cell>\n");
     }
@@ -340,65 +341,65 @@ void render_utran_description(const UtranDescription& d, bool fdd, OutputText& o
 }
 
 void render_neighbours_3g(const Neighbour3gDescription& n, OutputText& out) {
-  append_tag_text(out, "<Neighbour_Cell_Description for 3G>\n");
-  if (n.index_start_3g_present) write_field_u8("Index_Start_3G", n.index_start_3g, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<Neighbour_Cell_Description for 3G>\n"));
+  if (n.index_start_3g_present) write_field_u8(L3_TAG("Index_Start_3G"), n.index_start_3g, out, 0);
   if (n.absolute_index_start_emr_present) {
-    write_field_u8("Absolute_Index_Start_EMR", n.absolute_index_start_emr, out, 0);
+    write_field_u8(L3_TAG("Absolute_Index_Start_EMR"), n.absolute_index_start_emr, out, 0);
   }
   render_utran_description(n.fdd, true, out);
   render_utran_description(n.tdd, false, out);
-  append_tag_text(out, "</Neighbour_Cell_Description for 3G>\n");
+  append_tag_text(out, L3_TAG_TEXT("</Neighbour_Cell_Description for 3G>\n"));
 }
 
 }  // namespace
 
 int render_si2quater_rest_octets(const Si2quaterRestOctets& ro, OutputText& out) {
   if (!ro.present) return 1;
-  append_tag_text(out, "<SI2quater Rest Octets>\n");
-  write_field_u8("BA_IND", ro.ba_ind, out, 0);
-  write_field_u8("BA_IND_3G", ro.ba_ind_3g, out, 0);
-  write_field_u8("MP_CHANGE_MARK", ro.mp_change_mark, out, 0);
-  write_field_u8("SI2quater_INDEX", ro.index, out, 0);
-  write_field_u8("SI2quater_COUNT", ro.count, out, 0);
+  append_tag_text(out, L3_TAG_TEXT("<SI2quater Rest Octets>\n"));
+  write_field_u8(L3_TAG("BA_IND"), ro.ba_ind, out, 0);
+  write_field_u8(L3_TAG("BA_IND_3G"), ro.ba_ind_3g, out, 0);
+  write_field_u8(L3_TAG("MP_CHANGE_MARK"), ro.mp_change_mark, out, 0);
+  write_field_u8(L3_TAG("SI2quater_INDEX"), ro.index, out, 0);
+  write_field_u8(L3_TAG("SI2quater_COUNT"), ro.count, out, 0);
   if (ro.measurement.present) {
-    append_tag_text(out, "<Measurement_Parameters_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("<Measurement_Parameters_Description>\n"));
     render_report_type(ro.measurement.value.report_type, out);
     render_serving_band_reporting(ro.measurement.value.serving_band_reporting, out);
-    append_tag_text(out, "</Measurement_Parameters_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Measurement_Parameters_Description>\n"));
   }
   if (ro.rtd.present) {
-    append_tag_text(out, "<GPRS_Real_Time_Difference_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("<GPRS_Real_Time_Difference_Description>\n"));
     render_rtd_list(ro.rtd.value.rtd6, 0, out);
     render_rtd_list(ro.rtd.value.rtd12, 1, out);
-    append_tag_text(out, "</GPRS_Real_Time_Difference_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("</GPRS_Real_Time_Difference_Description>\n"));
   }
   if (ro.bsic.present) {
     const GprsBsicDescription& d = ro.bsic.value;
-    append_tag_text(out, "<GPRS_BSIC_Description>\n");
-    if (d.ba_index_start_present) write_field_u8("BA_Index_Start_BSIC", d.ba_index_start, out, 0);
-    write_field_u8("BSIC", d.bsic, out, 0);
-    write_field_u8("Number_Remaining_BSIC", d.number_remaining, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<GPRS_BSIC_Description>\n"));
+    if (d.ba_index_start_present) write_field_u8(L3_TAG("BA_Index_Start_BSIC"), d.ba_index_start, out, 0);
+    write_field_u8(L3_TAG("BSIC"), d.bsic, out, 0);
+    write_field_u8(L3_TAG("Number_Remaining_BSIC"), d.number_remaining, out, 0);
     for (uint32_t i = 0; i < d.count && i < std::size(d.entries); ++i) {
-      write_field_u8("Frequency_Scrolling", d.entries[i].frequency_scrolling, out, 0);
-      write_field_u8("BSIC", d.entries[i].bsic, out, 0);
+      write_field_u8(L3_TAG("Frequency_Scrolling"), d.entries[i].frequency_scrolling, out, 0);
+      write_field_u8(L3_TAG("BSIC"), d.entries[i].bsic, out, 0);
     }
-    append_tag_text(out, "</GPRS_BSIC_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("</GPRS_BSIC_Description>\n"));
   }
   if (ro.report_priority.present) {
     const ReportPriorityDescription& p = ro.report_priority.value;
-    append_tag_text(out, "<GPRS_REPORT_PRIORITY_Description>\n");
-    write_field_u8("Number_Cells", p.number_cells, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<GPRS_REPORT_PRIORITY_Description>\n"));
+    write_field_u8(L3_TAG("Number_Cells"), p.number_cells, out, 0);
     for (uint32_t i = 0; i < p.number_cells && i < std::size(p.rep_priority); ++i) {
-      write_field_u8("REP_PRIORITY", p.rep_priority[i], out, 0);
+      write_field_u8(L3_TAG("REP_PRIORITY"), p.rep_priority[i], out, 0);
     }
-    append_tag_text(out, "</GPRS_REPORT_PRIORITY_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("</GPRS_REPORT_PRIORITY_Description>\n"));
   }
   if (ro.gprs_measurement.present) {
     const GprsMeasurementParameters& g = ro.gprs_measurement.value;
-    append_tag_text(out, "<GPRS_MEASUREMENT_Parameters_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("<GPRS_MEASUREMENT_Parameters_Description>\n"));
     render_report_type(g.report_type, out);
-    write_field_u8("REPORTING_RATE", g.reporting_rate, out, 0);
-    write_field_u8("INVALID_BSIC_REPORTING", g.invalid_bsic_reporting, out, 0);
+    write_field_u8(L3_TAG("REPORTING_RATE"), g.reporting_rate, out, 0);
+    write_field_u8(L3_TAG("INVALID_BSIC_REPORTING"), g.invalid_bsic_reporting, out, 0);
     if (g.multiband_present) render_multiband(g.multiband_reporting, out);
     if (g.serving_band_present) render_serving_band_reporting(g.serving_band_reporting, out);
     if (render_scale_ord(g.scale_ord, out) == 0) return 0;
@@ -407,69 +408,69 @@ int render_si2quater_rest_octets(const Si2quaterRestOctets& ro, OutputText& out)
     render_reporting_threshold(g.band[2], "400_REPORTING_OFFSET", "400_REPORTING_THRESHOLD", out);
     render_reporting_threshold(g.band[3], "1900_REPORTING_OFFSET", "1900_REPORTING_THRESHOLD", out);
     render_reporting_threshold(g.band[4], "850_REPORTING_OFFSET", "850_REPORTING_THRESHOLD", out);
-    append_tag_text(out, "</GPRS_MEASUREMENT_Parameters_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("</GPRS_MEASUREMENT_Parameters_Description>\n"));
   }
   if (ro.nc_measurement.present) {
     const NcMeasurementParameters& n = ro.nc_measurement.value;
-    append_tag_text(out, "<NC_Measurement_Parameters>\n");
+    append_tag_text(out, L3_TAG_TEXT("<NC_Measurement_Parameters>\n"));
     render_network_control_order(n.network_control_order, out);
     if (n.periods_present) {
       render_nc_non_drx_period(n.nc_non_drx_period, out);
       render_nc_reporting_period("<NC_REPORTING_PERIOD_I>\n", n.nc_reporting_period_i, out);
-      append_tag_text(out, "</NC_REPORTING_PERIOD_I>\n");
+      append_tag_text(out, L3_TAG_TEXT("</NC_REPORTING_PERIOD_I>\n"));
       render_nc_reporting_period("<NC_REPORTING_PERIOD_T>\n", n.nc_reporting_period_t, out);
-      append_tag_text(out, "</NC_REPORTING_PERIOD_T>\n");
+      append_tag_text(out, L3_TAG_TEXT("</NC_REPORTING_PERIOD_T>\n"));
     }
-    append_tag_text(out, "</NC_Measurement_Parameters>\n");
+    append_tag_text(out, L3_TAG_TEXT("</NC_Measurement_Parameters>\n"));
   }
   if (ro.extension.present) {
     const Si2qExtension& e = ro.extension.value;
-    append_tag_text(out, "<SI2q_Extension_Information>\n");
-    write_field_u8("extension_length", e.length, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<SI2q_Extension_Information>\n"));
+    write_field_u8(L3_TAG("extension_length"), e.length, out, 0);
     if (e.ccn_present) {
       out.append("<CCN_Support_Description>\n");
-      write_field_u8("Number_Cells", e.ccn_number_cells, out, 0);
+      write_field_u8(L3_TAG("Number_Cells"), e.ccn_number_cells, out, 0);
       for (uint32_t i = 0; i < e.ccn_number_cells && i < std::size(e.ccn_supported); ++i) {
-        write_field_u8("CCN_SUPPORTED", e.ccn_supported[i], out, 0);
+        write_field_u8(L3_TAG("CCN_SUPPORTED"), e.ccn_supported[i], out, 0);
       }
       out.append("</CCN_Support_Description>\n");
     }
-    append_tag_text(out, "</SI2q_Extension_Information>\n");
+    append_tag_text(out, L3_TAG_TEXT("</SI2q_Extension_Information>\n"));
   }
   if (ro.neighbours_3g.present) render_neighbours_3g(ro.neighbours_3g.value, out);
   if (ro.measurement_3g.present) {
     const Measurement3gParameters& m = ro.measurement_3g.value;
-    append_tag_text(out, "<Measurement_Parameters_Description for 3G>\n");
-    write_field_u8("Qsearch_I", m.qsearch_i, out, 0);
-    write_field_u8("Qsearch_C_Initial", m.qsearch_c_initial, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<Measurement_Parameters_Description for 3G>\n"));
+    write_field_u8(L3_TAG("Qsearch_I"), m.qsearch_i, out, 0);
+    write_field_u8(L3_TAG("Qsearch_C_Initial"), m.qsearch_c_initial, out, 0);
     if (m.fdd_present) {
-      write_field_u8("FDD_Qoffset", m.fdd_qoffset, out, 0);
-      write_field_u8("FDD_REP_QUANT", m.fdd_rep_quant, out, 0);
-      write_field_u8("FDD_MULTIRAT_REPORTING", m.fdd_multirat_reporting, out, 0);
-      write_field_u8("FDD_Qmin", m.fdd_qmin, out, 0);
+      write_field_u8(L3_TAG("FDD_Qoffset"), m.fdd_qoffset, out, 0);
+      write_field_u8(L3_TAG("FDD_REP_QUANT"), m.fdd_rep_quant, out, 0);
+      write_field_u8(L3_TAG("FDD_MULTIRAT_REPORTING"), m.fdd_multirat_reporting, out, 0);
+      write_field_u8(L3_TAG("FDD_Qmin"), m.fdd_qmin, out, 0);
     }
     if (m.tdd_present) {
-      write_field_u8("TDD_Qoffset", m.tdd_qoffset, out, 0);
-      write_field_u8("TDD_MULTIRAT_REPORTING", m.tdd_multirat_reporting, out, 0);
+      write_field_u8(L3_TAG("TDD_Qoffset"), m.tdd_qoffset, out, 0);
+      write_field_u8(L3_TAG("TDD_MULTIRAT_REPORTING"), m.tdd_multirat_reporting, out, 0);
     }
-    append_tag_text(out, "</Measurement_Parameters_Description for 3G>\n");
+    append_tag_text(out, L3_TAG_TEXT("</Measurement_Parameters_Description for 3G>\n"));
   }
   if (ro.gprs_measurement_3g.present) {
     const Gprs3gMeasurementParameters& g = ro.gprs_measurement_3g.value;
-    append_tag_text(out, "<GPRS_3G_MEASUREMENT_Parameters_Description>\n");
-    write_field_u8("Qsearch_P", g.qsearch_p, out, 0);
-    write_field_u8("3G_SEARCH_PRIO", g.search_prio_3g, out, 0);
+    append_tag_text(out, L3_TAG_TEXT("<GPRS_3G_MEASUREMENT_Parameters_Description>\n"));
+    write_field_u8(L3_TAG("Qsearch_P"), g.qsearch_p, out, 0);
+    write_field_u8(L3_TAG("3G_SEARCH_PRIO"), g.search_prio_3g, out, 0);
     if (g.fdd_quant_present) {
-      write_field_u8("FDD_REP_QUANT", g.fdd_rep_quant, out, 0);
-      write_field_u8("FDD_MULTIRAT_REPORTING", g.fdd_multirat_reporting, out, 0);
+      write_field_u8(L3_TAG("FDD_REP_QUANT"), g.fdd_rep_quant, out, 0);
+      write_field_u8(L3_TAG("FDD_MULTIRAT_REPORTING"), g.fdd_multirat_reporting, out, 0);
     }
     render_reporting_threshold(g.fdd, "FDD_REPORTING_OFFSET", "FDD_REPORTING_THRESHOLD", out);
-    if (g.tdd_multirat_present) write_field_u8("TDD_MULTIRAT_REPORTING", g.tdd_multirat_reporting, out, 0);
+    if (g.tdd_multirat_present) write_field_u8(L3_TAG("TDD_MULTIRAT_REPORTING"), g.tdd_multirat_reporting, out, 0);
     render_reporting_threshold(g.tdd, "TDD_REPORTING_OFFSET", "TDD_REPORTING_THRESHOLD", out);
-    append_tag_text(out, "</GPRS_3G_MEASUREMENT_Parameters_Description>\n");
+    append_tag_text(out, L3_TAG_TEXT("</GPRS_3G_MEASUREMENT_Parameters_Description>\n"));
   }
   render_si2quater_additions(ro.additions, out);
-  append_tag_text(out, "</SI2quater Rest Octets>\n");
+  append_tag_text(out, L3_TAG_TEXT("</SI2quater Rest Octets>\n"));
   return 1;
 }
 

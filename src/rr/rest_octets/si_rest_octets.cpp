@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/output.h"
 #include "rr/elements/value_elements.h"
 #include "rr/rest_octets/fill_bits.h"
 #include "rr/si/si_elements.h"
@@ -154,14 +155,14 @@ int render_si1_rest_octets(const Si1RestOctets& ro, OutputText& out) {
   out.append("<SI_1_Rest_Octets>\n");
   if (ro.nch_present) {
     out.append("<NCH_Position>\n");
-    write_field_s8("NCH_Position", ro.nch_position, out, 0);
+    write_field_s8(L3_TAG("NCH_Position"), ro.nch_position, out, 0);
     // The table runs through 1 block at first blocks 0..6, 2 at 0..5, and
     // on to 7 at 0; codes 28..31 are reserved and name no blocks.
     int first = ro.nch_position, starts = 7;
     while (starts > 0 && first >= starts) first -= starts--;
     if (starts > 0) {
-      write_field_int("No of blocks", 8 - starts, out, 0);
-      write_field_int("Number of first block", first, out, 0);
+      write_field_int(L3_TAG("No of blocks"), 8 - starts, out, 0);
+      write_field_int(L3_TAG("Number of first block"), first, out, 0);
     }
     out.append("</NCH_Position>\n");
   }
@@ -178,7 +179,7 @@ namespace {
 void render_selection_parameters(const SelectionParameters& p, OutputText& out) {
   if (!p.present) return;
   out.append("<Optional_selection_parameters>\n");
-  write_field_u8("CBQ", p.cbq, out, 0);
+  write_field_u8(L3_TAG("CBQ"), p.cbq, out, 0);
   render_cell_reselect_offset(p.cell_reselect_offset, out);
   render_temporary_offset(p.temporary_offset, out);
   render_penalty_time(p.penalty_time, out);
@@ -188,10 +189,10 @@ void render_selection_parameters(const SelectionParameters& p, OutputText& out) 
 void render_power_offset(uint8_t present, uint8_t v, OutputText& out) {
   if (!present) return;
   out.append("<Optional_Power_Offset>\n");
-  append_tag_text(out, "<Power_Offset>\n");
+  append_tag_text(out, L3_TAG_TEXT("<Power_Offset>\n"));
   append_value_note(v, out, 0);
   append_dec(out, 2 * v);
-  append_tag_text(out, "dB power offset");
+  append_tag_text(out, L3_TAG_TEXT("dB power offset"));
   out.append("</Power_Offset>\n");
   out.append("</Optional_Power_Offset>\n");
 }
@@ -199,8 +200,9 @@ void render_power_offset(uint8_t present, uint8_t v, OutputText& out) {
 void render_gprs_indicator(const GprsIndicator& g, OutputText& out) {
   if (!g.present) return;
   out.append("<GPRS_Indicator>\n");
-  write_field_u8("RA_COLOUR", g.ra_colour, out, 0);
-  render_boolean_field(out, "SI13_POSITION", g.si13_position, "SYSTEM INFORMATION TYPE 13 message is sent on BCCH Norm",
+  write_field_u8(L3_TAG("RA_COLOUR"), g.ra_colour, out, 0);
+  render_boolean_field(out, L3_TAG("SI13_POSITION"), g.si13_position,
+                       "SYSTEM INFORMATION TYPE 13 message is sent on BCCH Norm",
                        "SYSTEM INFORMATION TYPE 13 message is sent on BCCH Ext");
   out.append("</GPRS_Indicator>\n");
 }
@@ -236,13 +238,13 @@ int render_si3_rest_octets(const Si3RestOctets& ro, OutputText& out) {
   }
   render_gprs_indicator(ro.gprs, out);
   render_boolean_field(
-      out, "Early_Classmark_Sending_Restriction for 3G", ro.early_classmark_restriction_3g,
+      out, L3_TAG("Early_Classmark_Sending_Restriction for 3G"), ro.early_classmark_restriction_3g,
       "Neither UTRAN nor cdma2000 classmark change message shall be sent with the Early classmark sending",
       "The sending of UTRAN and CDMA2000 Classmark Sending messages is controlled by the Early Classmark Sending "
       "Control parameter");
   if (ro.si2quater_present) {
     out.append("<SI2quater_Indicator>\n");
-    render_boolean_field(out, "SI2quater_POSITION", ro.si2quater_position,
+    render_boolean_field(out, L3_TAG("SI2quater_POSITION"), ro.si2quater_position,
                          "SYSTEM INFORMATION TYPE 2 quater message is sent on BCCH Norm",
                          "SYSTEM INFORMATION TYPE 2 quater message is sent on BCCH Ext");
     out.append("</SI2quater_Indicator>\n");
@@ -267,17 +269,17 @@ int render_si4_rest_octets_s(const Si4RestOctetsS& s, OutputText& out) {
     render_prio_thr(s.prio_thr, out);
     render_lsa_offset(s.lsa_offset, out);
     if (s.mcc_mnc_present) {
-      write_field_u16("MCC", s.mcc, out, 0);
-      write_field_u16("MNC", s.mnc, out, 0);
+      write_field_u16(L3_TAG("MCC"), s.mcc, out, 0);
+      write_field_u16(L3_TAG("MNC"), s.mnc, out, 0);
     }
     out.append("</LSA_Parameters>\n");
   }
-  if (s.cell_identity_present) write_field_u16("Cell_Identity", s.cell_identity, out, 0);
+  if (s.cell_identity_present) write_field_u16(L3_TAG("Cell_Identity"), s.cell_identity, out, 0);
   for (uint32_t i = 0; i < s.lsa_count && i < std::size(s.lsa); ++i) {
     if (s.lsa[i].is_short) {
-      write_field_u16("ShortLSA_ID", s.lsa[i].id, out, 0);
+      write_field_u16(L3_TAG("ShortLSA_ID"), s.lsa[i].id, out, 0);
     } else {
-      write_field_int("LSA_ID", static_cast<int32_t>(s.lsa[i].id), out, 0);
+      write_field_int(L3_TAG("LSA_ID"), static_cast<int32_t>(s.lsa[i].id), out, 0);
     }
   }
   out.append("</SI_4_Rest_Octets_S>\n");
@@ -288,7 +290,7 @@ int render_si4_rest_octets(const Si4RestOctets& ro, OutputText& out) {
   out.append("<SI_4_Rest_Octets>\n");
   render_si4_rest_octets_o(ro, out);
   if (ro.break_present) {
-    render_boolean_field(out, "Break_indicator", ro.break_indicator,
+    render_boolean_field(out, L3_TAG("Break_indicator"), ro.break_indicator,
                          "Additional parameters are not sent in SYSTEM INFORMATION TYPE 7 and 8",
                          "Additional parameters are sent in SYSTEM INFORMATION TYPE 7 and 8");
   }
@@ -301,29 +303,29 @@ int render_si6_rest_octets(const Si6RestOctets& ro, OutputText& out) {
   out.append("<SI_6_Rest_Octets>\n");
   if (ro.pch_nch_present) {
     out.append("<PCH_and_NCH_info>\n");
-    render_boolean_field(out, "Paging_channel_restructuring", ro.paging_restructuring,
+    render_boolean_field(out, L3_TAG("Paging_channel_restructuring"), ro.paging_restructuring,
                          "paging channel is not restructured", "paging channel is restructured");
-    write_field_u8("NLN_SACCH", ro.nln_sacch, out, 0);
+    write_field_u8(L3_TAG("NLN_SACCH"), ro.nln_sacch, out, 0);
     if (ro.call_priority_present) render_call_priority(ro.call_priority, out);
-    write_field_u8("NLN_status", ro.nln_status, out, 0);
+    write_field_u8(L3_TAG("NLN_status"), ro.nln_status, out, 0);
     out.append("</PCH_and_NCH_info>\n");
   }
   if (ro.vbs_vgcs_present) {
     out.append("<VBS_VGCS_options>\n");
     render_boolean_field(
-        out, "inband notifications", ro.inband_notifications,
+        out, L3_TAG("inband notifications"), ro.inband_notifications,
         "The mobile shall not be notified on incoming high priority VBS/VGCS calls through NOTIFICATION/FACCH",
         "The mobile shall be notified on incoming high priority VBS/VGCS calls through NOTIFICATION/FACCH");
     render_boolean_field(
-        out, "inband pagings", ro.inband_pagings,
+        out, L3_TAG("inband pagings"), ro.inband_pagings,
         "The mobile shall not be notified on incoming high priority point-to-point calls through NOTIFICATION/FACCH",
         "The mobile shall be notified on incoming high priority point-to-point calls through NOTIFICATION/FACCH");
     out.append("</VBS_VGCS_options>\n");
   }
-  render_boolean_field(out, "DTM_support", ro.dtm_support, "DTM is not supported in the serving cell",
+  render_boolean_field(out, L3_TAG("DTM_support"), ro.dtm_support, "DTM is not supported in the serving cell",
                        "DTM is supported in the serving cell");
   if (ro.dtm_support) {
-    write_field_u8("RAC", ro.rac, out, 0);
+    write_field_u8(L3_TAG("RAC"), ro.rac, out, 0);
     out.append("<MAX_LAPDm>\n");
     append_value_note(ro.max_lapdm, out, 0);
     out.append("Any message segmented in up to");
@@ -331,7 +333,7 @@ int render_si6_rest_octets(const Si6RestOctets& ro, OutputText& out) {
     out.append("LAPDm frames");
     out.append("</MAX_LAPDm>\n");
   }
-  render_boolean_field(out, "Band_indicator", ro.band_indicator, "band1800", "band1900");
+  render_boolean_field(out, L3_TAG("Band_indicator"), ro.band_indicator, "band1800", "band1900");
   out.append("</SI_6_Rest_Octets>\n");
   return 1;
 }
@@ -372,7 +374,7 @@ int render_si9_rest_octets(const Si9RestOctets& ro, OutputText& out) {
     if (e.position_count != 0) {
       out.append("<Position>\n");
       for (uint32_t k = 0; k < e.position_count && k < std::size(e.positions); ++k) {
-        write_field_s8("Positions", e.positions[k], out, 0);
+        write_field_s8(L3_TAG("Positions"), e.positions[k], out, 0);
       }
       out.append("</Position>\n");
     }

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "core/output.h"
+
 namespace l3 {
 
 void decode_cell_identity(uint16_t& id, const BitBuffer& b) { id = read_bits16(0, 16, b); }
@@ -88,14 +90,14 @@ void render_radio_link_timeout(uint8_t v, OutputText& out) {
 
 int render_cell_identity(uint16_t id, OutputText& out) {
   out.append("<Cell_Identity>\n");
-  write_field_u16("Cell Identity", id, out, 0);
+  write_field_u16(L3_TAG("Cell Identity"), id, out, 0);
   out.append("</Cell_Identity>\n");
   return 1;
 }
 
 int render_rach_control(const RachControl& r, OutputText& out) {
   out.append("<RACH_Control_Parameter>\n");
-  write_field_u8("Max retrans", r.max_retrans, out, 0);
+  write_field_u8(L3_TAG("Max retrans"), r.max_retrans, out, 0);
   out.append("<Tx_integer>\n");
   if (r.tx_integer <= 9) {
     append_value_note(r.tx_integer, out, 0);
@@ -105,15 +107,16 @@ int render_rach_control(const RachControl& r, OutputText& out) {
     append_value_text(kTxIntegerHighTexts[(r.tx_integer - 10) % std::size(kTxIntegerHighTexts)], out, r.tx_integer, 1);
   }
   out.append("</Tx_integer>\n");
-  render_boolean_field(out, "CELL_BARR_ACCESS", r.cell_bar_access, "The cell is not barred", "The cell is barred");
-  render_boolean_field(out, "RE", r.re, "Call Reestablishment allowed in the cell",
+  render_boolean_field(out, L3_TAG("CELL_BARR_ACCESS"), r.cell_bar_access, "The cell is not barred",
+                       "The cell is barred");
+  render_boolean_field(out, L3_TAG("RE"), r.re, "Call Reestablishment allowed in the cell",
                        "Call Reestablishment not allowed in the cell");
   render_boolean_field(
-      out, "EC", r.access_class[5], "Emergency call allowed in the cell to all MSs",
+      out, L3_TAG("EC"), r.access_class[5], "Emergency call allowed in the cell to all MSs",
       "Emergency call not allowed in the cell except for the MSs that belong to one of the classes between "
       "11 to 15");
   for (uint32_t k = 0; k < std::size(r.access_class); ++k) {
-    if (r.access_class[k] != 0) write_field_int("ACCN", static_cast<int32_t>(15 - k), out, 0);
+    if (r.access_class[k] != 0) write_field_int(L3_TAG("ACCN"), static_cast<int32_t>(15 - k), out, 0);
   }
   out.append("</RACH_Control_Parameter>\n");
   return 1;
@@ -121,10 +124,11 @@ int render_rach_control(const RachControl& r, OutputText& out) {
 
 int render_control_channel_description(const ControlChannelDescription& c, OutputText& out) {
   out.append("<Control_Channel_Description>\n");
-  render_boolean_field(out, "MSCR", c.mscr, "MSC is Release 98 or older", "MSC is Release 99 onwards");
-  render_boolean_field(out, "ATT", c.att, "MSs in the cell are not allowed to apply IMSI attach and detach procedure",
+  render_boolean_field(out, L3_TAG("MSCR"), c.mscr, "MSC is Release 98 or older", "MSC is Release 99 onwards");
+  render_boolean_field(out, L3_TAG("ATT"), c.att,
+                       "MSs in the cell are not allowed to apply IMSI attach and detach procedure",
                        "MSs in the cell shall apply IMSI attach and detach procedure");
-  write_field_u8("BS_AG_BLKS_RES", c.bs_ag_blks_res, out, 0);
+  write_field_u8(L3_TAG("BS_AG_BLKS_RES"), c.bs_ag_blks_res, out, 0);
   out.append("<CCCH_CONF>\n");
   append_value_text(text_or(kCcchConfTexts, c.ccch_conf, "reserved"), out, c.ccch_conf, 1);
   out.append("</CCCH_CONF>\n");
@@ -133,7 +137,7 @@ int render_control_channel_description(const ControlChannelDescription& c, Outpu
   append_dec(out, c.bs_pa_mfrms + 2);
   out.append("</BS_PA_MFRMS>\n");
   if (c.t3212 != 0) {
-    write_field_u8("T3212_time_out_value", c.t3212, out, 0);
+    write_field_u8(L3_TAG("T3212_time_out_value"), c.t3212, out, 0);
   } else {
     out.append("<T3212_time_out_value>\n");
     out.append("periodic updating shall not be used within the cell");
@@ -148,7 +152,7 @@ int render_dtx(uint8_t dtx, OutputText& out) {
   if (const char* text = find_text(kDtxBcchTexts, dtx)) {
     append_value_text(text, out, dtx, 1);
   } else {
-    write_field_int("value", dtx, out, 0);
+    write_field_int(L3_TAG("value"), dtx, out, 0);
   }
   out.append("</DTX>\n");
   return 1;
@@ -156,9 +160,9 @@ int render_dtx(uint8_t dtx, OutputText& out) {
 
 int render_cell_options_bcch(const CellOptionsBcch& c, OutputText& out) {
   out.append("<Cell_Options_BCCH>\n");
-  render_boolean_field(out, "DN_IND", c.dn_ind, "Dynamic ARFCN mapping is not used by the PLMN",
+  render_boolean_field(out, L3_TAG("DN_IND"), c.dn_ind, "Dynamic ARFCN mapping is not used by the PLMN",
                        "Dynamic ARFCN mapping is used by the PLMN");
-  render_boolean_field(out, "PWRC", c.pwrc, "PWRC is not set", "PWRC is set");
+  render_boolean_field(out, L3_TAG("PWRC"), c.pwrc, "PWRC is not set", "PWRC is set");
   render_dtx(c.dtx, out);
   render_radio_link_timeout(c.radio_link_timeout, out);
   out.append("</Cell_Options_BCCH>\n");
@@ -167,7 +171,7 @@ int render_cell_options_bcch(const CellOptionsBcch& c, OutputText& out) {
 
 int render_cell_options_sacch(const CellOptionsSacch& c, OutputText& out) {
   out.append("<Cell_Options_SACCH>\n");
-  render_boolean_field(out, "PWRC", c.pwrc, "PWRC is not set", "PWRC is set");
+  render_boolean_field(out, L3_TAG("PWRC"), c.pwrc, "PWRC is not set", "PWRC is set");
   out.append("<DTX>\n");
   append_value_text(text_or(kDtxSacchTexts, c.dtx, ""), out, c.dtx, 1);
   out.append("</DTX>\n");
@@ -183,12 +187,12 @@ int render_cell_selection_parameters(const CellSelectionParameters& p, OutputTex
   append_dec(out, 2 * p.cell_reselect_hysteresis);
   out.append("dB RXLEV hysteresis for LA reselection");
   out.append("</CELL_RESELECT_HYSTERESIS>\n");
-  write_field_u8("MS_TXPWR_MAX_CCH", p.ms_txpwr_max_cch, out, 0);
-  render_boolean_field(out, "ACS", p.acs, "System information type 16 and 17 are not broadcast on the BCCH",
+  write_field_u8(L3_TAG("MS_TXPWR_MAX_CCH"), p.ms_txpwr_max_cch, out, 0);
+  render_boolean_field(out, L3_TAG("ACS"), p.acs, "System information type 16 and 17 are not broadcast on the BCCH",
                        "System information type 16 and 17 are broadcast on the BCCH");
-  render_boolean_field(out, "NECI", p.neci, "New establishment causes are not supported",
+  render_boolean_field(out, L3_TAG("NECI"), p.neci, "New establishment causes are not supported",
                        "New establishment causes are supported");
-  write_field_u8("RXLEV-ACCESS-MIN", p.rxlev_access_min, out, 0);
+  write_field_u8(L3_TAG("RXLEV-ACCESS-MIN"), p.rxlev_access_min, out, 0);
   out.append("</Cell_Selection_Parameters>\n");
   return 1;
 }
@@ -289,19 +293,21 @@ int render_lsa_offset(uint8_t v, OutputText& out) {
   return 1;
 }
 
-int render_t3192(uint8_t v, OutputText& out) { return render_value_block(out, "T3192", v, kT3192Texts, nullptr); }
+int render_t3192(uint8_t v, OutputText& out) {
+  return render_value_block(out, L3_TAG("T3192"), v, kT3192Texts, nullptr);
+}
 
 int render_si_change_field(uint8_t v, OutputText& out) {
-  return render_value_block(out, "SI_CHANGE_FIELD", v, kSiChangeFieldTexts, nullptr);
+  return render_value_block(out, L3_TAG("SI_CHANGE_FIELD"), v, kSiChangeFieldTexts, nullptr);
 }
 
 int render_priority_access_thr(uint8_t v, OutputText& out) {
-  return render_value_block(out, "PRIORITY_ACCESS_THR", v, kPriorityAccessThrTexts,
+  return render_value_block(out, L3_TAG("PRIORITY_ACCESS_THR"), v, kPriorityAccessThrTexts,
                             "packet access is not allowed in the cell");
 }
 
 int render_network_control_order(uint8_t v, OutputText& out) {
-  return render_value_block(out, "NETWORK_CONTROL_ORDER", v, kNetworkControlOrderTexts, nullptr);
+  return render_value_block(out, L3_TAG("NETWORK_CONTROL_ORDER"), v, kNetworkControlOrderTexts, nullptr);
 }
 
 int render_nr_of_container_octets(uint8_t v, OutputText& out) {

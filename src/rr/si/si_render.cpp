@@ -1,3 +1,4 @@
+#include "core/output.h"
 #include "rr/elements/channel_elements.h"
 #include "rr/si/si_messages.h"
 
@@ -14,7 +15,7 @@ int render_si1(const Si1& r, OutputText& out, const char* name) {
 int render_si2(const Si2& r, OutputText& out, const char* name) {
   open_message_frame(out, name);
   if (r.fields > 0) render_neighbour_cell_description(r.neighbours, out);
-  if (r.fields > 1) write_field_int("NCC_permitted", r.ncc_permitted, out, 0);
+  if (r.fields > 1) write_field_int(L3_TAG("NCC_permitted"), r.ncc_permitted, out, 0);
   if (r.fields > 2) render_rach_control(r.rach, out);
   return close_message_frame(out, name);
 }
@@ -79,7 +80,7 @@ int render_si6(const Si6& r, OutputText& out, const char* name) {
   if (r.fields > 0) render_cell_identity(r.cell_identity, out);
   if (r.fields > 1) render_location_area_id(r.lai, out);
   if (r.fields > 2) render_cell_options_sacch(r.cell_options, out);
-  if (r.fields > 3) write_field_int("NCC_permitted", r.ncc_permitted, out, 0);
+  if (r.fields > 3) write_field_int(L3_TAG("NCC_permitted"), r.ncc_permitted, out, 0);
   if (r.rest_present) render_si6_rest_octets(r.rest, out);
   return close_message_frame(out, name);
 }
