@@ -45,7 +45,8 @@ const Golden kSiCellGolden[] = {
     // The boolean blocks at value 1: RACH octet 1 0xBF is Max_retrans 2,
     // Tx_integer 15, CELL_BAR_ACCESS 1 (barred), RE 1; octet 2 0x04 is AC10,
     // the emergency call bit (EC 1).
-    {"si1_rach_barred_no_reestablishment_no_emergency", 0, "06 19 | 00 08 00 00 00 04 00 00 00 00 00 00 00 00 00 00 | bf 04 00 | 2b",
+    {"si1_rach_barred_no_reestablishment_no_emergency", 0,
+     "06 19 | 00 08 00 00 00 04 00 00 00 00 00 00 00 00 00 00 | bf 04 00 | 2b",
      R"(<SYSTEM_INFORMATION_TYPE1>
 <Cell_Channel_Description>
 <FORMAT_ID>0</FORMAT_ID>
@@ -937,12 +938,61 @@ reserved</PENALTY_TIME>
 )"},
 };
 
+// The real cell's SI 13 from the network control order on, shared by the
+// cases that vary its first octets.
+#define SI13_REAL_CELL_TAIL                                                                        \
+  "<NETWORK_CONTROL_ORDER>\n"                                                                      \
+  "(0)NC0_MS controlled cell re-selection, no measurement reporting</NETWORK_CONTROL_ORDER>\n"     \
+  "<GPRS_Cell_Options>\n"                                                                          \
+  "<NMO>\n"                                                                                        \
+  "(1)Network Mode of Operation II</NMO>\n"                                                        \
+  "<T3168>0</T3168>\n"                                                                             \
+  "<T3192>\n"                                                                                      \
+  "(7)time 200 msec</T3192>\n"                                                                     \
+  "<DRX_TIMER_MAX>\n"                                                                              \
+  "(7)64s</DRX_TIMER_MAX>\n"                                                                       \
+  "<ACCESS_BURST_TYPE>\n"                                                                          \
+  "(0)bit_8 format shall be used</ACCESS_BURST_TYPE>\n"                                            \
+  "<CONTROL_ACK_TYPE>\n"                                                                           \
+  "(1)default format is RLC/MAC control block</CONTROL_ACK_TYPE>\n"                                \
+  "<BS_CV_MAX>6</BS_CV_MAX>\n"                                                                     \
+  "<PAN_DEC>1</PAN_DEC>\n"                                                                         \
+  "<PAN_INC>2</PAN_INC>\n"                                                                         \
+  "<PAN_MAX>\n"                                                                                    \
+  "(4)maximum value allowed for counter N3102 is20</PAN_MAX>\n"                                    \
+  "<Extension_Information>\n"                                                                      \
+  "<Length>9</Length>\n"                                                                           \
+  "<PFC_FEATURE_MODE>\n"                                                                           \
+  "(0)The network does not support packet flow context procedures</PFC_FEATURE_MODE>\n"            \
+  "<DTM_SUPPORT>\n"                                                                                \
+  "(0)The cell does not support DTM procedures.</DTM_SUPPORT>\n"                                   \
+  "<BSS_PAGING_COORDINATION>\n"                                                                    \
+  "(0)The cell does not support Circuit-Switched paging co-ordination</BSS_PAGING_COORDINATION>\n" \
+  "</Extension_Information>\n"                                                                     \
+  "</GPRS_Cell_Options>\n"                                                                         \
+  "<GPRS_Power_Control>\n"                                                                         \
+  "<ALPHA>\n"                                                                                      \
+  "(0)0.000000</ALPHA>\n"                                                                          \
+  "<T_AVG_W>12</T_AVG_W>\n"                                                                        \
+  "<T_AVG_T>10</T_AVG_T>\n"                                                                        \
+  "<N_AVG_I>2</N_AVG_I>\n"                                                                         \
+  "<PC_MEAS_CHAN>\n"                                                                               \
+  "(0)downlink measurements for power control shall be made on BCCH</PC_MEAS_CHAN>\n"              \
+  "</GPRS_Power_Control>\n"                                                                        \
+  "<SGSNR>\n"                                                                                      \
+  "(1)SGSN is Release 99 onwards</SGSNR>\n"                                                        \
+  "<SI_STATUS_IND>\n"                                                                              \
+  "(1)The network supports the PACKET SI STATUS message</SI_STATUS_IND>\n"                         \
+  "</SI_13_Rest_Octets>\n"                                                                         \
+  "</SYSTEM_INFORMATION_TYPE13>\n"
+
 // GPRS and 3G rest octets: SI 13, 2ter, 2quater, 14 to 20.
 const Golden kSiRestGolden[] = {
     // Octet 1 0xC9: H, BCCH_CHANGE_MARK 4, SI_CHANGE_FIELD 9, a value without
     // a text: the block stops after its note, the rest octets stay open and
     // only the message closes.
-    {"si13_si_change_field_without_text_stops", 0, "06 00 | c9 00 58 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
+    {"si13_si_change_field_without_text_stops", 0,
+     "06 00 | c9 00 58 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
 <BCCH_CHANGE_MARK>4</BCCH_CHANGE_MARK>
@@ -951,7 +1001,8 @@ const Golden kSiRestGolden[] = {
 )"},
     // The real cell below with octet 3 0x40 for 0x58: RAC 1, SPGC 0 and
     // PRIORITY_ACCESS_THR 0, a value the table leaves to the fallback text.
-    {"si13_priority_access_threshold_fallback", 0, "06 00 | c0 00 40 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
+    {"si13_priority_access_threshold_fallback", 0,
+     "06 00 | c0 00 40 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
 <BCCH_CHANGE_MARK>4</BCCH_CHANGE_MARK>
@@ -962,51 +1013,7 @@ const Golden kSiRestGolden[] = {
 (0)SPLIT_PG_CYCLE is not supported on CCCH in this cell</SPGC_CCCH_SUP>
 <PRIORITY_ACCESS_THR>
 (0)packet access is not allowed in the cell</PRIORITY_ACCESS_THR>
-<NETWORK_CONTROL_ORDER>
-(0)NC0_MS controlled cell re-selection, no measurement reporting</NETWORK_CONTROL_ORDER>
-<GPRS_Cell_Options>
-<NMO>
-(1)Network Mode of Operation II</NMO>
-<T3168>0</T3168>
-<T3192>
-(7)time 200 msec</T3192>
-<DRX_TIMER_MAX>
-(7)64s</DRX_TIMER_MAX>
-<ACCESS_BURST_TYPE>
-(0)bit_8 format shall be used</ACCESS_BURST_TYPE>
-<CONTROL_ACK_TYPE>
-(1)default format is RLC/MAC control block</CONTROL_ACK_TYPE>
-<BS_CV_MAX>6</BS_CV_MAX>
-<PAN_DEC>1</PAN_DEC>
-<PAN_INC>2</PAN_INC>
-<PAN_MAX>
-(4)maximum value allowed for counter N3102 is20</PAN_MAX>
-<Extension_Information>
-<Length>9</Length>
-<PFC_FEATURE_MODE>
-(0)The network does not support packet flow context procedures</PFC_FEATURE_MODE>
-<DTM_SUPPORT>
-(0)The cell does not support DTM procedures.</DTM_SUPPORT>
-<BSS_PAGING_COORDINATION>
-(0)The cell does not support Circuit-Switched paging co-ordination</BSS_PAGING_COORDINATION>
-</Extension_Information>
-</GPRS_Cell_Options>
-<GPRS_Power_Control>
-<ALPHA>
-(0)0.000000</ALPHA>
-<T_AVG_W>12</T_AVG_W>
-<T_AVG_T>10</T_AVG_T>
-<N_AVG_I>2</N_AVG_I>
-<PC_MEAS_CHAN>
-(0)downlink measurements for power control shall be made on BCCH</PC_MEAS_CHAN>
-</GPRS_Power_Control>
-<SGSNR>
-(1)SGSN is Release 99 onwards</SGSNR>
-<SI_STATUS_IND>
-(1)The network supports the PACKET SI STATUS message</SI_STATUS_IND>
-</SI_13_Rest_Octets>
-</SYSTEM_INFORMATION_TYPE13>
-)"},
+)" SI13_REAL_CELL_TAIL},
     {"si13_real_cell_rel4_additions", 0, "06 00 | c0 00 58 47 eb 4a 92 43 40 62 84 eb 2b 2b 2b 2b 2b 2b 2b 2b",
      R"(<SYSTEM_INFORMATION_TYPE13>
 <SI_13_Rest_Octets>
@@ -1018,51 +1025,7 @@ const Golden kSiRestGolden[] = {
 (0)SPLIT_PG_CYCLE is not supported on CCCH in this cell</SPGC_CCCH_SUP>
 <PRIORITY_ACCESS_THR>
 (6)packet access is allowed for priority level 1 to 4</PRIORITY_ACCESS_THR>
-<NETWORK_CONTROL_ORDER>
-(0)NC0_MS controlled cell re-selection, no measurement reporting</NETWORK_CONTROL_ORDER>
-<GPRS_Cell_Options>
-<NMO>
-(1)Network Mode of Operation II</NMO>
-<T3168>0</T3168>
-<T3192>
-(7)time 200 msec</T3192>
-<DRX_TIMER_MAX>
-(7)64s</DRX_TIMER_MAX>
-<ACCESS_BURST_TYPE>
-(0)bit_8 format shall be used</ACCESS_BURST_TYPE>
-<CONTROL_ACK_TYPE>
-(1)default format is RLC/MAC control block</CONTROL_ACK_TYPE>
-<BS_CV_MAX>6</BS_CV_MAX>
-<PAN_DEC>1</PAN_DEC>
-<PAN_INC>2</PAN_INC>
-<PAN_MAX>
-(4)maximum value allowed for counter N3102 is20</PAN_MAX>
-<Extension_Information>
-<Length>9</Length>
-<PFC_FEATURE_MODE>
-(0)The network does not support packet flow context procedures</PFC_FEATURE_MODE>
-<DTM_SUPPORT>
-(0)The cell does not support DTM procedures.</DTM_SUPPORT>
-<BSS_PAGING_COORDINATION>
-(0)The cell does not support Circuit-Switched paging co-ordination</BSS_PAGING_COORDINATION>
-</Extension_Information>
-</GPRS_Cell_Options>
-<GPRS_Power_Control>
-<ALPHA>
-(0)0.000000</ALPHA>
-<T_AVG_W>12</T_AVG_W>
-<T_AVG_T>10</T_AVG_T>
-<N_AVG_I>2</N_AVG_I>
-<PC_MEAS_CHAN>
-(0)downlink measurements for power control shall be made on BCCH</PC_MEAS_CHAN>
-</GPRS_Power_Control>
-<SGSNR>
-(1)SGSN is Release 99 onwards</SGSNR>
-<SI_STATUS_IND>
-(1)The network supports the PACKET SI STATUS message</SI_STATUS_IND>
-</SI_13_Rest_Octets>
-</SYSTEM_INFORMATION_TYPE13>
-)"},
+)" SI13_REAL_CELL_TAIL},
     // EGPRS off, yet the extension goes on with PFC and DTM support.
     {"si13_mobile_allocation_and_extension_without_egprs", 0,
      "06 00 | 80 a3 d4 0e c0 2e 40 00 10 da 80 08 2b 2b 2b 2b 2b 2b 2b 2b",
