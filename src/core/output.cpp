@@ -461,12 +461,8 @@ int append_tag_text(OutputText& out, ReadyTagText text) {
   return 1;
 }
 
-int write_field_u8(TagText name, uint32_t value, OutputText& out, int hex) {
-  return write_field(name, value & 0xFF, out, hex);
-}
-
-int write_field_u16(TagText name, uint32_t value, OutputText& out, int hex) {
-  return write_field(name, value & 0xFFFF, out, hex);
+int write_field_number(TagText name, int64_t value, OutputText& out, int hex) {
+  return write_field(name, value, out, hex);
 }
 
 int write_field_s8(TagText name, uint32_t value, OutputText& out, int hex) {

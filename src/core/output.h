@@ -321,8 +321,31 @@ inline constexpr ReadyTagText kTagTextOf{tag_detail::TextBytes<L...>::bytes.data
 #define L3_TAG_TEXT(...) (::l3::kTagTextOf<__VA_ARGS__>)
 
 int append_tag_text(OutputText& out, ReadyTagText text);
-int write_field_u8(TagText name, uint32_t value, OutputText& out, int hex);
-int write_field_u16(TagText name, uint32_t value, OutputText& out, int hex);
+// Any number under a compile-time name; the fast paths below fall back to it.
+int write_field_number(TagText name, int64_t value, OutputText& out, int hex);
+
+// Decimal values below 100 (most fields) are written in place: with the
+// name's lengths known where it is inlined, the copies are plain moves.
+inline int write_small_field(TagText name, uint32_t value, OutputText& out, int hex) {
+  if ((hex & 0xFF) == 0 && value < 100) {
+    if (char* d = out.reserve(name.open_len + name.close_len + 2)) {
+      std::memcpy(d, name.open, name.open_len);
+      char* p = d + name.open_len;
+      if (value >= 10) *p++ = static_cast<char>('0' + value / 10);
+      *p++ = static_cast<char>('0' + value % 10);
+      std::memcpy(p, name.close, name.close_len);
+      out.commit(static_cast<size_t>(p + name.close_len - d));
+      return 1;
+    }
+  }
+  return write_field_number(name, value, out, hex);
+}
+inline int write_field_u8(TagText name, uint32_t value, OutputText& out, int hex) {
+  return write_small_field(name, value & 0xFF, out, hex);
+}
+inline int write_field_u16(TagText name, uint32_t value, OutputText& out, int hex) {
+  return write_small_field(name, value & 0xFFFF, out, hex);
+}
 int write_field_s8(TagText name, uint32_t value, OutputText& out, int hex);
 int write_field_int(TagText name, int32_t value, OutputText& out, int hex);
 int write_field_octets(TagText name, const uint8_t* octets, OutputText& out, int count, int compact);
