@@ -527,7 +527,7 @@ int render_value_block(OutputText& out, TagText name, uint32_t value, std::span<
   return 1;
 }
 
-int render_boolean_field(OutputText& out, TagText name, uint32_t value, CText text0, CText text1) {
+int render_boolean_field_checked(OutputText& out, TagText name, uint32_t value, CText text0, CText text1) {
   out.append(name.open, name.open_len + 1);
   append_value_text(value == 1 ? text1 : text0, out, value, 1);
   out.append(name.close, name.close_len);

@@ -352,6 +352,26 @@ int write_field_octets(TagText name, const uint8_t* octets, OutputText& out, int
 int write_field_ints(TagText name, const int32_t* values, OutputText& out, int count, int compact);
 int render_value_block(OutputText& out, TagText name, uint32_t value, std::span<const ValueText> table,
                        CText fallback = nullptr);
-int render_boolean_field(OutputText& out, TagText name, uint32_t value, CText text0, CText text1);
+int render_boolean_field_checked(OutputText& out, TagText name, uint32_t value, CText text0, CText text1);
+// A one-digit value (every boolean block) is written in place.
+inline int render_boolean_field(OutputText& out, TagText name, uint32_t value, CText text0, CText text1) {
+  const CText text = value == 1 ? text1 : text0;
+  if (value < 10) {
+    if (char* d = out.reserve(name.open_len + 1 + 3 + text.size + name.close_len)) {
+      std::memcpy(d, name.open, name.open_len + 1);
+      char* p = d + name.open_len + 1;
+      p[0] = '(';
+      p[1] = static_cast<char>('0' + value);
+      p[2] = ')';
+      p += 3;
+      if (text.size != 0) std::memcpy(p, text.text, text.size);
+      p += text.size;
+      std::memcpy(p, name.close, name.close_len);
+      out.commit(static_cast<size_t>(p + name.close_len - d));
+      return 1;
+    }
+  }
+  return render_boolean_field_checked(out, name, value, text0, text1);
+}
 
 }  // namespace l3
