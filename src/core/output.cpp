@@ -306,8 +306,6 @@ void append_note(OutputText& out, int32_t number) {
   append_formatted<kNote>(out, [number](char* p) { return put_note(p, number); });
 }
 
-bool boolean_mode_on(int flag) { return (flag & 0xFF) == 1; }
-
 }  // namespace
 
 void append_dec(OutputText& out, int32_t v) {
@@ -357,23 +355,8 @@ int append_value_text(CText description, OutputText& out, uint32_t value, int wi
   return 1;
 }
 
-int append_value_note(int8_t value, OutputText& out, int boolean_mode) {
-  append_note(out, boolean_mode_on(boolean_mode) ? (value != 0) : value);
-  return 1;
-}
-
-int append_value_note(uint8_t value, OutputText& out, int boolean_mode) {
-  append_note(out, boolean_mode_on(boolean_mode) ? (value != 0) : value);
-  return 1;
-}
-
-int append_value_note(uint16_t value, OutputText& out, int boolean_mode) {
-  append_note(out, boolean_mode_on(boolean_mode) ? (value != 0) : value);
-  return 1;
-}
-
-int append_value_note(int32_t value, OutputText& out, int boolean_mode) {
-  append_note(out, boolean_mode_on(boolean_mode) ? (value != 0) : value);
+int append_value_note_checked(int32_t number, OutputText& out) {
+  append_note(out, number);
   return 1;
 }
 
@@ -456,21 +439,12 @@ int render_boolean_field(OutputText& out, CText name, uint32_t value, CText text
   return 1;
 }
 
-int append_tag_text(OutputText& out, ReadyTagText text) {
-  out.append(text.text, text.size);
-  return 1;
-}
-
 int write_field_number(TagText name, int64_t value, OutputText& out, int hex) {
   return write_field(name, value, out, hex);
 }
 
 int write_field_s8(TagText name, uint32_t value, OutputText& out, int hex) {
   return write_field(name, static_cast<int8_t>(value & 0xFF), out, hex);
-}
-
-int write_field_int(TagText name, int32_t value, OutputText& out, int hex) {
-  return write_field(name, value, out, hex);
 }
 
 int write_field_octets(TagText name, const uint8_t* octets, OutputText& out, int count, int compact) {

@@ -98,10 +98,34 @@ int append_value_text(CText description, OutputText& out, uint32_t value, int wi
 
 // "(number)"; in boolean mode (low 8 bits of the flag exactly 1) the number is
 // 1 for any non-zero value.
-int append_value_note(int8_t value, OutputText& out, int boolean_mode);
-int append_value_note(uint8_t value, OutputText& out, int boolean_mode);
-int append_value_note(uint16_t value, OutputText& out, int boolean_mode);
-int append_value_note(int32_t value, OutputText& out, int boolean_mode);
+int append_value_note_checked(int32_t number, OutputText& out);
+// Most notes hold one digit: written in place.
+template <class V>
+inline int append_value_note_of(V value, OutputText& out, int boolean_mode) {
+  const int32_t number = (boolean_mode & 0xFF) == 1 ? (value != 0) : static_cast<int32_t>(value);
+  if (static_cast<uint32_t>(number) < 10) {
+    if (char* d = out.reserve(3)) {
+      d[0] = '(';
+      d[1] = static_cast<char>('0' + number);
+      d[2] = ')';
+      out.commit(3);
+      return 1;
+    }
+  }
+  return append_value_note_checked(number, out);
+}
+inline int append_value_note(int8_t value, OutputText& out, int boolean_mode) {
+  return append_value_note_of(value, out, boolean_mode);
+}
+inline int append_value_note(uint8_t value, OutputText& out, int boolean_mode) {
+  return append_value_note_of(value, out, boolean_mode);
+}
+inline int append_value_note(uint16_t value, OutputText& out, int boolean_mode) {
+  return append_value_note_of(value, out, boolean_mode);
+}
+inline int append_value_note(int32_t value, OutputText& out, int boolean_mode) {
+  return append_value_note_of(value, out, boolean_mode);
+}
 
 // One element: <name>value</name>\n, all through append_tag_text; hexadecimal
 // as 0x%x when the flag's low 8 bits are non-zero.
@@ -320,14 +344,34 @@ inline constexpr ReadyTagText kTagTextOf{tag_detail::TextBytes<L...>::bytes.data
 #define L3_TAG(lit) (::l3::kTagOf<lit>)
 #define L3_TAG_TEXT(...) (::l3::kTagTextOf<__VA_ARGS__>)
 
-int append_tag_text(OutputText& out, ReadyTagText text);
+inline int append_tag_text(OutputText& out, ReadyTagText text) {
+  out.append(text.text, text.size);
+  return 1;
+}
 // Any number under a compile-time name; the fast paths below fall back to it.
 int write_field_number(TagText name, int64_t value, OutputText& out, int hex);
 
-// Decimal values below 100 (most fields) are written in place: with the
-// name's lengths known where it is inlined, the copies are plain moves.
+// Decimal values below 100 and hexadecimal ones below 256 (most fields) are
+// written in place: with the name's lengths known where it is inlined, the
+// copies are plain moves.
 inline int write_small_field(TagText name, uint32_t value, OutputText& out, int hex) {
-  if ((hex & 0xFF) == 0 && value < 100) {
+  if ((hex & 0xFF) != 0) {
+    if (value < 256) {
+      if (char* d = out.reserve(name.open_len + name.close_len + 4)) {
+        constexpr char kDigits[] = "0123456789abcdef";
+        std::memcpy(d, name.open, name.open_len);
+        char* p = d + name.open_len;
+        p[0] = '0';
+        p[1] = 'x';
+        p += 2;
+        if (value >= 16) *p++ = kDigits[value >> 4];
+        *p++ = kDigits[value & 0xF];
+        std::memcpy(p, name.close, name.close_len);
+        out.commit(static_cast<size_t>(p + name.close_len - d));
+        return 1;
+      }
+    }
+  } else if (value < 100) {
     if (char* d = out.reserve(name.open_len + name.close_len + 2)) {
       std::memcpy(d, name.open, name.open_len);
       char* p = d + name.open_len;
@@ -347,7 +391,10 @@ inline int write_field_u16(TagText name, uint32_t value, OutputText& out, int he
   return write_small_field(name, value & 0xFFFF, out, hex);
 }
 int write_field_s8(TagText name, uint32_t value, OutputText& out, int hex);
-int write_field_int(TagText name, int32_t value, OutputText& out, int hex);
+inline int write_field_int(TagText name, int32_t value, OutputText& out, int hex) {
+  if (value >= 0) return write_small_field(name, static_cast<uint32_t>(value), out, hex);
+  return write_field_number(name, value, out, hex);
+}
 int write_field_octets(TagText name, const uint8_t* octets, OutputText& out, int count, int compact);
 int write_field_ints(TagText name, const int32_t* values, OutputText& out, int count, int compact);
 int render_value_block(OutputText& out, TagText name, uint32_t value, std::span<const ValueText> table,
