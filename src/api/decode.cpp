@@ -1,5 +1,6 @@
 #include "api/decode.h"
 
+#include <array>
 #include <cstdlib>
 
 #include "api/failure_dump.h"
@@ -15,13 +16,27 @@ namespace {
 // Octets a record can address: parsers take 16-bit lengths.
 constexpr uint32_t kMaxDecoded = 0xFFFF;
 
-void append_frame_head(uint8_t direction, uint8_t pd, OutputText& out) {
-  out.append("<dir>");
-  out.append(direction == 0 ? "DOWNLINK" : "UPLINK");
-  out.append("</dir>\n<channeltype>");
-  out.append(pd_name(pd));
-  out.append("</channeltype>\n");
-}
+// Everything before the message's own tags, for each direction and
+// protocol discriminator, built once: the frame is one copy.
+struct FrameHead {
+  char text[88];
+  uint32_t size;
+};
+
+constexpr auto kFrameHeads = [] {
+  std::array<FrameHead, 32> heads{};
+  for (int up = 0; up < 2; ++up) {
+    for (int pd = 0; pd < 16; ++pd) {
+      FrameHead& h = heads[static_cast<size_t>(16 * up + pd)];
+      const char* parts[] = {"<L3Message>\n<dir>", up != 0 ? "UPLINK" : "DOWNLINK", "</dir>\n<channeltype>",
+                             kPdNames[pd], "</channeltype>\n<message>\n"};
+      for (const char* part : parts) {
+        for (const char* c = part; *c != '\0'; ++c) h.text[h.size++] = *c;
+      }
+    }
+  }
+  return heads;
+}();
 
 // Protocols that reach the record stage never run past 16-bit lengths.
 uint16_t decoded_length(uint32_t length) { return static_cast<uint16_t>(length > kMaxDecoded ? kMaxDecoded : length); }
@@ -31,8 +46,8 @@ uint16_t decoded_length(uint32_t length) { return static_cast<uint16_t>(length >
 int decode_with(const DecodeSetup& setup, const uint8_t* msg, size_t length, OutputText& out,
                 DecodeOutcome* outcome) noexcept {
   DecodeOutcome o;
-  out.append("<L3Message>\n");
   if (length < 2 || msg == nullptr) {
+    out.append("<L3Message>\n");
     out.finish();
     o.status = THARVEL_STATUS_TOO_SHORT;
     if (outcome != nullptr) *outcome = o;
@@ -40,8 +55,8 @@ int decode_with(const DecodeSetup& setup, const uint8_t* msg, size_t length, Out
   }
   o.pd = msg[0] & 0x0F;
   o.key = message_key(msg);
-  append_frame_head(setup.frame_direction, msg[0], out);
-  out.append("<message>\n");
+  const FrameHead& head = kFrameHeads[(setup.frame_direction != 0 ? 16 : 0) + o.pd];
+  out.append(head.text, head.size);
   if (!key_accepted(o.key)) {
     out.cut_to_empty();
     o.status = THARVEL_STATUS_NOT_DECODED;

@@ -215,8 +215,9 @@ inline int close_message_frame(OutputText& out, const char* name) {
   return 1;
 }
 
-template <class F>
-void wrap_element(OutputText& out, const char* open, const char* close, F&& element) {
+// Tag is a run-time text (rewritten on the way) or an L3_TAG_TEXT constant.
+template <class Tag, class F>
+void wrap_element(OutputText& out, Tag open, Tag close, F&& element) {
   append_tag_text(out, open);
   element();
   append_tag_text(out, close);
@@ -224,15 +225,13 @@ void wrap_element(OutputText& out, const char* open, const char* close, F&& elem
 
 // The same around a part and its renderer; an absent optional part writes
 // nothing.
-template <class T>
-void wrap_element(OutputText& out, const char* open, const char* close, const T& part,
-                  int (*render)(const T&, OutputText&)) {
+template <class Tag, class T>
+void wrap_element(OutputText& out, Tag open, Tag close, const T& part, int (*render)(const T&, OutputText&)) {
   wrap_element(out, open, close, [&] { render(part, out); });
 }
 
-template <class T>
-void wrap_element(OutputText& out, const char* open, const char* close, const Opt<T>& part,
-                  int (*render)(const T&, OutputText&)) {
+template <class Tag, class T>
+void wrap_element(OutputText& out, Tag open, Tag close, const Opt<T>& part, int (*render)(const T&, OutputText&)) {
   if (part.present) wrap_element(out, open, close, part.value, render);
 }
 
@@ -351,7 +350,7 @@ inline int append_tag_text(OutputText& out, ReadyTagText text) {
 // Any number under a compile-time name; the fast paths below fall back to it.
 int write_field_number(TagText name, int64_t value, OutputText& out, int hex);
 
-// Decimal values below 100 and hexadecimal ones below 256 (most fields) are
+// Decimal values below 1000 and hexadecimal ones below 256 (most fields) are
 // written in place: with the name's lengths known where it is inlined, the
 // copies are plain moves.
 inline int write_small_field(TagText name, uint32_t value, OutputText& out, int hex) {
@@ -371,11 +370,17 @@ inline int write_small_field(TagText name, uint32_t value, OutputText& out, int 
         return 1;
       }
     }
-  } else if (value < 100) {
-    if (char* d = out.reserve(name.open_len + name.close_len + 2)) {
+  } else if (value < 1000) {
+    if (char* d = out.reserve(name.open_len + name.close_len + 3)) {
       std::memcpy(d, name.open, name.open_len);
       char* p = d + name.open_len;
-      if (value >= 10) *p++ = static_cast<char>('0' + value / 10);
+      if (value >= 100) {
+        *p++ = static_cast<char>('0' + value / 100);
+        value %= 100;
+        *p++ = static_cast<char>('0' + value / 10);
+      } else if (value >= 10) {
+        *p++ = static_cast<char>('0' + value / 10);
+      }
       *p++ = static_cast<char>('0' + value % 10);
       std::memcpy(p, name.close, name.close_len);
       out.commit(static_cast<size_t>(p + name.close_len - d));

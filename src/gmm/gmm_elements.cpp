@@ -29,7 +29,7 @@ namespace {
 
 // <open>(value)text<close> with both tags through append_tag_text; a value without text and
 // fallback stops after the note.
-int render_inline_value(OutputText& out, const char* open, const char* close, uint8_t v,
+int render_inline_value(OutputText& out, ReadyTagText open, ReadyTagText close, uint8_t v,
                         std::span<const ValueText> table, const char* fallback) {
   append_tag_text(out, open);
   append_value_note(v, out, 0);
@@ -158,11 +158,11 @@ int render_attach_type(uint8_t v, OutputText& out) {
 }
 
 int render_attach_result(uint8_t v, OutputText& out) {
-  return render_inline_value(out, "<Attach Result>", "</Attach Result>", v, kAttachResultTexts, "Reserved");
+  return render_inline_value(out, L3_TAG_TEXT("<Attach Result>"), L3_TAG_TEXT("</Attach Result>"), v, kAttachResultTexts, "Reserved");
 }
 
 int render_force_to_standby(uint8_t v, OutputText& out) {
-  return render_inline_value(out, "<Force To Standby>", "</Force To Standby>", v, kForceToStandbyTexts,
+  return render_inline_value(out, L3_TAG_TEXT("<Force To Standby>"), L3_TAG_TEXT("</Force To Standby>"), v, kForceToStandbyTexts,
                              "Force to standby not indicated");
 }
 
@@ -195,7 +195,7 @@ int render_ptmsi_signature2(uint8_t v, OutputText& out) {
 
 int render_tmsi_status(uint8_t v, OutputText& out) {
   // Closed here so that the elements after it do not nest inside it.
-  return render_inline_value(out, "<TMSI status>", "</TMSI status>", v, kTmsiStatusTexts, nullptr);
+  return render_inline_value(out, L3_TAG_TEXT("<TMSI status>"), L3_TAG_TEXT("</TMSI status>"), v, kTmsiStatusTexts, nullptr);
 }
 
 int render_ps_lcs_capability(uint8_t v, OutputText& out) {
@@ -212,11 +212,11 @@ int render_ps_lcs_capability(uint8_t v, OutputText& out) {
 }
 
 int render_radio_priority(uint8_t v, OutputText& out) {
-  return render_inline_value(out, "<Radio Priority>", "</Radio Priority>", v, kRadioPriorityTexts, "priority level 4");
+  return render_inline_value(out, L3_TAG_TEXT("<Radio Priority>"), L3_TAG_TEXT("</Radio Priority>"), v, kRadioPriorityTexts, "priority level 4");
 }
 
 int render_radio_priority2(uint8_t v, OutputText& out) {
-  return render_inline_value(out, "<Radio Priority 2>", "</Radio Priority 2>", v, kRadioPriorityTexts,
+  return render_inline_value(out, L3_TAG_TEXT("<Radio Priority 2>"), L3_TAG_TEXT("</Radio Priority 2>"), v, kRadioPriorityTexts,
                              "priority level 4");
 }
 

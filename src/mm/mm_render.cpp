@@ -7,15 +7,15 @@ namespace l3 {
 namespace {
 
 void render_cause_wrapped(uint8_t cause, OutputText& out) {
-  wrap_element(out, "<Reject cause>\n", "</Reject cause>\n", [&] { render_reject_cause(cause, out); });
+  wrap_element(out, L3_TAG_TEXT("<Reject cause>\n"), L3_TAG_TEXT("</Reject cause>\n"), [&] { render_reject_cause(cause, out); });
 }
 
 void render_mobile_identity_wrapped(const MobileIdentity& id, OutputText& out) {
-  wrap_element(out, "<Mobile Identity>\n", "</Mobile Identity>\n", [&] { render_mobile_identity(id, out); });
+  wrap_element(out, L3_TAG_TEXT("<Mobile Identity>\n"), L3_TAG_TEXT("</Mobile Identity>\n"), [&] { render_mobile_identity(id, out); });
 }
 
 void render_lai_wrapped(const LocationAreaId& lai, OutputText& out) {
-  wrap_element(out, "<Location area identification>\n", "</Location area identification>\n",
+  wrap_element(out, L3_TAG_TEXT("<Location area identification>\n"), L3_TAG_TEXT("</Location area identification>\n"),
                [&] { render_location_area_id(lai, out); });
 }
 
@@ -71,7 +71,7 @@ int render_reject_cause(uint32_t cause, OutputText& out) {
 
 int render_imsi_detach_indication(const ImsiDetachIndication& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<IMSI Detach Indication>\n"));
-  wrap_element(out, "<Mobile Station Classmark>\n", "</Mobile Station Classmark>\n",
+  wrap_element(out, L3_TAG_TEXT("<Mobile Station Classmark>\n"), L3_TAG_TEXT("</Mobile Station Classmark>\n"),
                [&] { render_classmark1(r.classmark1, out); });
   render_mobile_identity_wrapped(r.mobile_identity, out);
   append_tag_text(out, L3_TAG_TEXT("</IMSI Detach Indication>\n"));
@@ -93,7 +93,7 @@ int render_location_updating_accept(const LocationUpdatingAccept& r, OutputText&
     append_tag_text(out, L3_TAG_TEXT("</CTS permission>\n"));
   }
   if (r.equivalent_plmns.present) {
-    wrap_element(out, "<Equivalent PLMNs>\n", "</Equivalent PLMNs>\n",
+    wrap_element(out, L3_TAG_TEXT("<Equivalent PLMNs>\n"), L3_TAG_TEXT("</Equivalent PLMNs>\n"),
                  [&] { render_plmn_list(r.equivalent_plmns.value, out); });
   }
   append_tag_text(out, L3_TAG_TEXT("</Location Updating Accept>\n"));
@@ -156,12 +156,12 @@ int render_location_updating_request(const LocationUpdatingRequest& r, OutputTex
   render_location_updating_type(r, out);
   render_ciphering_key_sequence_number(r.cksn, out, r.direction);
   render_location_area_id(r.lai, out);
-  wrap_element(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
+  wrap_element(out, L3_TAG_TEXT("<Mobile station classmark>\n"), L3_TAG_TEXT("</Mobile station classmark>\n"),
                [&] { render_classmark1(r.classmark1, out); });
-  wrap_element(out, "<Mobile identity>\n", "</Mobile identity>\n",
+  wrap_element(out, L3_TAG_TEXT("<Mobile identity>\n"), L3_TAG_TEXT("</Mobile identity>\n"),
                [&] { render_mobile_identity(r.mobile_identity, out); });
   if (r.classmark2.present) {
-    wrap_element(out, "<Mobile station classmark for UMTS>\n", "</Mobile station classmark for UMTS>\n",
+    wrap_element(out, L3_TAG_TEXT("<Mobile station classmark for UMTS>\n"), L3_TAG_TEXT("</Mobile station classmark for UMTS>\n"),
                  [&] { render_classmark2(r.classmark2.value, out); });
   }
   if (r.additional_update.present) render_additional_update_parameters(r.additional_update.value, out);
@@ -278,9 +278,9 @@ int render_cm_service_request(const CmServiceRequest& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<CM Service Request>\n"));
   render_value_block(out, L3_TAG("CM service type"), r.service_type, kCmServiceTypeTexts, "reserved");
   render_ciphering_key_sequence_number(r.cksn, out, r.direction);
-  wrap_element(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
+  wrap_element(out, L3_TAG_TEXT("<Mobile station classmark>\n"), L3_TAG_TEXT("</Mobile station classmark>\n"),
                [&] { render_classmark2(r.classmark2, out); });
-  wrap_element(out, "<Mobile identity>\n", "</Mobile identity>\n",
+  wrap_element(out, L3_TAG_TEXT("<Mobile identity>\n"), L3_TAG_TEXT("</Mobile identity>\n"),
                [&] { render_mobile_identity(r.mobile_identity, out); });
   if (r.priority_present) render_value_block(out, L3_TAG("Priority Level"), r.priority_level, kCallPriorityTexts);
   if (r.additional_update.present) render_additional_update_parameters(r.additional_update.value, out);
@@ -337,7 +337,7 @@ int render_notification_response(const NotificationResponse& r, OutputText& out)
 int render_cm_reestablishment_request(const CmReestablishmentRequest& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<CM Re_Establishment Request>\n"));
   render_ciphering_key_sequence_number(r.cksn, out, r.direction);
-  wrap_element(out, "<Mobile station classmark>\n", "</Mobile station classmark>\n",
+  wrap_element(out, L3_TAG_TEXT("<Mobile station classmark>\n"), L3_TAG_TEXT("</Mobile station classmark>\n"),
                [&] { render_classmark2(r.classmark2, out); });
   render_mobile_identity_wrapped(r.mobile_identity, out);
   if (r.lai.present) render_lai_wrapped(r.lai.value, out);

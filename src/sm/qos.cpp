@@ -205,7 +205,7 @@ constexpr ValueText kSourceStatisticsTexts[] = {
 };
 
 struct QosField {
-  CText name;
+  TagText name;
   uint8_t QualityOfService::*value;
   CText subscribed;  // text of value 0 towards the network side (direction 0)
   std::span<const ValueText> texts;
@@ -217,44 +217,40 @@ struct QosField {
 using Q = QualityOfService;
 // In the order of the document, not of the octets.
 constexpr QosField kQosFields[] = {
-    {"Reliability class", &Q::reliability_class, "Subscribed reliability class", kReliabilityClassTexts, nullptr},
-    {"Delay class", &Q::delay_class, "Subscribed delay class", kDelayClassTexts, nullptr},
-    {"Precedence class", &Q::precedence_class, "Subscribed precedence", kPrecedenceClassTexts, nullptr},
-    {"Peak throughput", &Q::peak_throughput, "Subscribed peak throughput", kPeakThroughputTexts, nullptr},
-    {"Mean throughput", &Q::mean_throughput, "Subscribed mean throughput", kMeanThroughputTexts, nullptr},
-    {"Delivery of erroneous SDUs", &Q::delivery_of_erroneous_sdus, "Subscribed delivery of erroneous SDUs",
+    {L3_TAG("Reliability class"), &Q::reliability_class, "Subscribed reliability class", kReliabilityClassTexts, nullptr},
+    {L3_TAG("Delay class"), &Q::delay_class, "Subscribed delay class", kDelayClassTexts, nullptr},
+    {L3_TAG("Precedence class"), &Q::precedence_class, "Subscribed precedence", kPrecedenceClassTexts, nullptr},
+    {L3_TAG("Peak throughput"), &Q::peak_throughput, "Subscribed peak throughput", kPeakThroughputTexts, nullptr},
+    {L3_TAG("Mean throughput"), &Q::mean_throughput, "Subscribed mean throughput", kMeanThroughputTexts, nullptr},
+    {L3_TAG("Delivery of erroneous SDUs"), &Q::delivery_of_erroneous_sdus, "Subscribed delivery of erroneous SDUs",
      kErroneousSduTexts, nullptr},
-    {"Delivery order", &Q::delivery_order, "Subscribed delivery order", kDeliveryOrderTexts, nullptr},
-    {"Traffic class", &Q::traffic_class, "Subscribed traffic class", kTrafficClassTexts, nullptr},
-    {"Maximum SDU size", &Q::maximum_sdu_size, "Subscribed maximum SDU size", kMaximumSduSizeTexts, append_sdu_size},
-    {"Maximum bit rate for uplink", &Q::maximum_bit_rate_uplink, "Subscribed maximum bit rate for uplink",
+    {L3_TAG("Delivery order"), &Q::delivery_order, "Subscribed delivery order", kDeliveryOrderTexts, nullptr},
+    {L3_TAG("Traffic class"), &Q::traffic_class, "Subscribed traffic class", kTrafficClassTexts, nullptr},
+    {L3_TAG("Maximum SDU size"), &Q::maximum_sdu_size, "Subscribed maximum SDU size", kMaximumSduSizeTexts, append_sdu_size},
+    {L3_TAG("Maximum bit rate for uplink"), &Q::maximum_bit_rate_uplink, "Subscribed maximum bit rate for uplink",
      kBitRateTexts, append_bit_rate, &Q::maximum_bit_rate_uplink_ext, &Q::maximum_bit_rate_uplink_ext2},
-    {"Maximum bit rate for downlink", &Q::maximum_bit_rate_downlink, "Subscribed maximum bit rate for Downlink",
+    {L3_TAG("Maximum bit rate for downlink"), &Q::maximum_bit_rate_downlink, "Subscribed maximum bit rate for Downlink",
      kBitRateTexts, append_bit_rate, &Q::maximum_bit_rate_downlink_ext, &Q::maximum_bit_rate_downlink_ext2},
-    {"Residual Bit Error Rate", &Q::residual_ber, "Subscribed residual BER", kResidualBerTexts, nullptr},
-    {"SDU error ratio", &Q::sdu_error_ratio, "Subscribed SDU error ratio", kSduErrorRatioTexts, nullptr},
-    {"Traffic handling priority", &Q::traffic_handling_priority, "Subscribed traffic handling priority",
+    {L3_TAG("Residual Bit Error Rate"), &Q::residual_ber, "Subscribed residual BER", kResidualBerTexts, nullptr},
+    {L3_TAG("SDU error ratio"), &Q::sdu_error_ratio, "Subscribed SDU error ratio", kSduErrorRatioTexts, nullptr},
+    {L3_TAG("Traffic handling priority"), &Q::traffic_handling_priority, "Subscribed traffic handling priority",
      kTrafficHandlingPriorityTexts, nullptr},
-    {"Transfer delay", &Q::transfer_delay, "Subscribed transfer delay", kTransferDelayTexts, append_transfer_delay},
-    {"Guaranteed bit rate for uplink", &Q::guaranteed_bit_rate_uplink, "Subscribed Guaranteed bit rate for uplink",
+    {L3_TAG("Transfer delay"), &Q::transfer_delay, "Subscribed transfer delay", kTransferDelayTexts, append_transfer_delay},
+    {L3_TAG("Guaranteed bit rate for uplink"), &Q::guaranteed_bit_rate_uplink, "Subscribed Guaranteed bit rate for uplink",
      kBitRateTexts, append_bit_rate, &Q::guaranteed_bit_rate_uplink_ext, &Q::guaranteed_bit_rate_uplink_ext2},
     // The downlink field shows the uplink text: hosts match on it.
-    {"Guaranteed bit rate for downlink", &Q::guaranteed_bit_rate_downlink, "Subscribed Guaranteed bit rate for uplink",
+    {L3_TAG("Guaranteed bit rate for downlink"), &Q::guaranteed_bit_rate_downlink, "Subscribed Guaranteed bit rate for uplink",
      kBitRateTexts, append_bit_rate, &Q::guaranteed_bit_rate_downlink_ext, &Q::guaranteed_bit_rate_downlink_ext2},
 };
 
 int render_qos_field(OutputText& out, const QosField& f, const QualityOfService& q) {
   const uint8_t v = q.*f.value;
   const uint8_t direction = q.direction;
-  out.push('<');
-  append_tag_text(out, f.name);
-  out.append(">\n");
+  out.append(f.name.open, f.name.open_len + 1);
   append_value_note(v, out, 0);
   if (f.ext != nullptr && (q.*f.ext != 0 || q.*f.ext2 != 0)) {
     append_extended_bit_rate(out, q.*f.ext, q.*f.ext2);
-    out.append("</");
-    append_tag_text(out, f.name);
-    out.append(">\n");
+    out.append(f.name.close, f.name.close_len);
     return 1;
   }
   const char* text = nullptr;
@@ -271,9 +267,7 @@ int render_qos_field(OutputText& out, const QosField& f, const QualityOfService&
   } else {
     out.append(text);
   }
-  out.append("</");
-  append_tag_text(out, f.name);
-  out.append(">\n");
+  out.append(f.name.close, f.name.close_len);
   return 1;
 }
 

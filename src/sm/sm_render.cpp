@@ -14,12 +14,12 @@ bool packet_flow_identifier_given(const Opt<PacketFlowIdentifier>& p) { return p
 // The request of a primary context and of an AA context share their head.
 template <class R>
 void render_context_request_head(const R& r, OutputText& out) {
-  wrap_element(out, "<Requested NSAPI>\n", "</Requested NSAPI>\n", [&] { render_nsapi(r.requested_nsapi, out); });
-  wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
+  wrap_element(out, L3_TAG_TEXT("<Requested NSAPI>\n"), L3_TAG_TEXT("</Requested NSAPI>\n"), [&] { render_nsapi(r.requested_nsapi, out); });
+  wrap_element(out, L3_TAG_TEXT("<Requested LLC SAPI>\n"), L3_TAG_TEXT("</Requested LLC SAPI>\n"),
                [&] { render_llc_sapi(r.requested_llc_sapi, out); });
-  wrap_element(out, "<Requested QoS>\n", "</Requested QoS>\n",
+  wrap_element(out, L3_TAG_TEXT("<Requested QoS>\n"), L3_TAG_TEXT("</Requested QoS>\n"),
                [&] { render_quality_of_service(r.requested_qos, out); });
-  wrap_element(out, "<Requested PDP address>\n", "</Requested PDP address>\n",
+  wrap_element(out, L3_TAG_TEXT("<Requested PDP address>\n"), L3_TAG_TEXT("</Requested PDP address>\n"),
                [&] { render_pdp_address(r.requested_pdp_address, out); });
   if (r.access_point_name.present) render_access_point_name(r.access_point_name.value, out);
   render_pco_if_present(r.pco, out);
@@ -35,9 +35,9 @@ int render_sm_activate_pdp_context_request(const ActivatePdpContextRequest& r, O
 
 int render_sm_activate_pdp_context_accept(const ActivatePdpContextAccept& r, OutputText& out) {
   out.append("<Activate_PDP_Context_Accept>\n");
-  wrap_element(out, "<Negotiated LLC SAPI>\n", "</Negotiated LLC SAPI>\n",
+  wrap_element(out, L3_TAG_TEXT("<Negotiated LLC SAPI>\n"), L3_TAG_TEXT("</Negotiated LLC SAPI>\n"),
                [&] { render_llc_sapi(r.negotiated_llc_sapi, out); });
-  wrap_element(out, "<Negotiated QoS>\n", "</Negotiated QoS>\n",
+  wrap_element(out, L3_TAG_TEXT("<Negotiated QoS>\n"), L3_TAG_TEXT("</Negotiated QoS>\n"),
                [&] { render_quality_of_service(r.negotiated_qos, out); });
   render_sm_radio_priority(r.radio_priority, out);
   if (r.pdp_address.present) render_pdp_address(r.pdp_address.value, out);
@@ -66,7 +66,7 @@ int render_sm_activate_pdp_context_reject(const SmReject& r, OutputText& out) {
 
 int render_sm_request_pdp_context_activation(const RequestPdpContextActivation& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Request PDP Context Activation>\n"));
-  wrap_element(out, "<Offered PDP address>\n", "</Offered PDP address>\n",
+  wrap_element(out, L3_TAG_TEXT("<Offered PDP address>\n"), L3_TAG_TEXT("</Offered PDP address>\n"),
                [&] { render_pdp_address(r.offered_pdp_address, out); });
   if (r.access_point_name.present) render_access_point_name(r.access_point_name.value, out);
   render_pco_if_present(r.pco, out);
@@ -104,9 +104,9 @@ int render_sm_deactivate_pdp_context_accept(const SmPcoOnly& r, OutputText& out)
 int render_sm_modify_pdp_context_request_network(const ModifyPdpContextRequestNetwork& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Modify PDP Context Request DL>\n"));
   render_sm_radio_priority(r.radio_priority, out);
-  wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
+  wrap_element(out, L3_TAG_TEXT("<Requested LLC SAPI>\n"), L3_TAG_TEXT("</Requested LLC SAPI>\n"),
                [&] { render_llc_sapi(r.requested_llc_sapi, out); });
-  wrap_element(out, "<New QoS>\n", "</New QoS>\n", [&] { render_quality_of_service(r.new_qos, out); });
+  wrap_element(out, L3_TAG_TEXT("<New QoS>\n"), L3_TAG_TEXT("</New QoS>\n"), [&] { render_quality_of_service(r.new_qos, out); });
   if (r.pdp_address.present) render_pdp_address(r.pdp_address.value, out);
   if (packet_flow_identifier_given(r.packet_flow_identifier)) {
     render_packet_flow_identifier(r.packet_flow_identifier.value.value, out);
@@ -123,15 +123,15 @@ int render_sm_modify_pdp_context_accept_ms(const SmPcoOnly& r, OutputText& out) 
 int render_sm_modify_pdp_context_request_ms(const ModifyPdpContextRequestMs& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Modify PDP Context Request UL>\n"));
   if (r.requested_llc_sapi.present) {
-    wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
+    wrap_element(out, L3_TAG_TEXT("<Requested LLC SAPI>\n"), L3_TAG_TEXT("</Requested LLC SAPI>\n"),
                  [&] { render_llc_sapi(r.requested_llc_sapi.value, out); });
   }
   if (r.requested_new_qos.present) {
-    wrap_element(out, "<Requested new QoS>\n", "</Requested new QoS>\n",
+    wrap_element(out, L3_TAG_TEXT("<Requested new QoS>\n"), L3_TAG_TEXT("</Requested new QoS>\n"),
                  [&] { render_quality_of_service(r.requested_new_qos.value, out); });
   }
   if (r.new_tft.present) {
-    wrap_element(out, "<New TFT>\n", "</New TFT>\n", [&] { render_traffic_flow_template(r.new_tft.value, out); });
+    wrap_element(out, L3_TAG_TEXT("<New TFT>\n"), L3_TAG_TEXT("</New TFT>\n"), [&] { render_traffic_flow_template(r.new_tft.value, out); });
   }
   render_pco_if_present(r.pco, out);
   append_tag_text(out, L3_TAG_TEXT("</Modify PDP Context Request UL>\n"));
@@ -142,15 +142,15 @@ int render_sm_modify_pdp_context_accept_network(const ModifyPdpContextAcceptNetw
   append_tag_text(out, L3_TAG_TEXT("<Modify PDP Context Accept DL>\n"));
   if (r.negotiated_qos.present) {
     // Hosts know the negotiated QoS of this message under the request's name.
-    wrap_element(out, "<Requested new QoS>\n", "</Requested new QoS>\n",
+    wrap_element(out, L3_TAG_TEXT("<Requested new QoS>\n"), L3_TAG_TEXT("</Requested new QoS>\n"),
                  [&] { render_quality_of_service(r.negotiated_qos.value, out); });
   }
   if (r.negotiated_llc_sapi.present) {
-    wrap_element(out, "<Negotiated LLC SAPI>\n", "</Negotiated LLC SAPI>\n",
+    wrap_element(out, L3_TAG_TEXT("<Negotiated LLC SAPI>\n"), L3_TAG_TEXT("</Negotiated LLC SAPI>\n"),
                  [&] { render_llc_sapi(r.negotiated_llc_sapi.value, out); });
   }
   if (r.new_radio_priority.present) {
-    wrap_element(out, "<New radio priority>\n", "</New radio priority>\n",
+    wrap_element(out, L3_TAG_TEXT("<New radio priority>\n"), L3_TAG_TEXT("</New radio priority>\n"),
                  [&] { render_sm_radio_priority(r.new_radio_priority.value, out); });
   }
   if (packet_flow_identifier_given(r.packet_flow_identifier)) {
@@ -163,9 +163,9 @@ int render_sm_modify_pdp_context_accept_network(const ModifyPdpContextAcceptNetw
 
 int render_sm_modify_pdp_context_reject(const SmReject& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Modify_PDP_Context_Reject>\n"));
-  wrap_element(out, "<SM cause>\n", "</SM cause>\n", [&] { render_sm_cause(r.sm_cause, out, r.direction); });
+  wrap_element(out, L3_TAG_TEXT("<SM cause>\n"), L3_TAG_TEXT("</SM cause>\n"), [&] { render_sm_cause(r.sm_cause, out, r.direction); });
   if (r.pco.present) {
-    wrap_element(out, "<Protocol configuration options>\n", "</Protocol configuration options>\n",
+    wrap_element(out, L3_TAG_TEXT("<Protocol configuration options>\n"), L3_TAG_TEXT("</Protocol configuration options>\n"),
                  [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
   append_tag_text(out, L3_TAG_TEXT("</Modify_PDP_Context_Reject>\n"));
@@ -174,12 +174,12 @@ int render_sm_modify_pdp_context_reject(const SmReject& r, OutputText& out) {
 
 int render_sm_activate_secondary_pdp_context_request(const ActivateSecondaryPdpContextRequest& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Activate AA PDP Context Request>\n"));
-  wrap_element(out, "<Requested NSAPI>\n", "</Requested NSAPI>\n", [&] { render_nsapi(r.requested_nsapi, out); });
-  wrap_element(out, "<Requested LLC SAPI>\n", "</Requested LLC SAPI>\n",
+  wrap_element(out, L3_TAG_TEXT("<Requested NSAPI>\n"), L3_TAG_TEXT("</Requested NSAPI>\n"), [&] { render_nsapi(r.requested_nsapi, out); });
+  wrap_element(out, L3_TAG_TEXT("<Requested LLC SAPI>\n"), L3_TAG_TEXT("</Requested LLC SAPI>\n"),
                [&] { render_llc_sapi(r.requested_llc_sapi, out); });
-  wrap_element(out, "<Requested QoS>\n", "</Requested QoS>\n",
+  wrap_element(out, L3_TAG_TEXT("<Requested QoS>\n"), L3_TAG_TEXT("</Requested QoS>\n"),
                [&] { render_quality_of_service(r.requested_qos, out); });
-  wrap_element(out, "<Linked TI>\n", "</Linked TI>\n", [&] { render_not_implemented(out); });
+  wrap_element(out, L3_TAG_TEXT("<Linked TI>\n"), L3_TAG_TEXT("</Linked TI>\n"), [&] { render_not_implemented(out); });
   if (r.tft.present) render_traffic_flow_template(r.tft.value, out);
   render_pco_if_present(r.pco, out);
   append_tag_text(out, L3_TAG_TEXT("</Activate AA PDP Context Request>\n"));
@@ -188,18 +188,18 @@ int render_sm_activate_secondary_pdp_context_request(const ActivateSecondaryPdpC
 
 int render_sm_activate_secondary_pdp_context_accept(const ActivateSecondaryPdpContextAccept& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Activate AA PDP Context Accept>\n"));
-  wrap_element(out, "<Negotiated LLC SAPI>\n", "</Negotiated LLC SAPI>\n",
+  wrap_element(out, L3_TAG_TEXT("<Negotiated LLC SAPI>\n"), L3_TAG_TEXT("</Negotiated LLC SAPI>\n"),
                [&] { render_llc_sapi(r.negotiated_llc_sapi, out); });
-  wrap_element(out, "<Negotiated QoS>\n", "</Negotiated QoS>\n",
+  wrap_element(out, L3_TAG_TEXT("<Negotiated QoS>\n"), L3_TAG_TEXT("</Negotiated QoS>\n"),
                [&] { render_quality_of_service(r.negotiated_qos, out); });
-  wrap_element(out, "<Radio priority>\n", "</Radio priority>\n",
+  wrap_element(out, L3_TAG_TEXT("<Radio priority>\n"), L3_TAG_TEXT("</Radio priority>\n"),
                [&] { render_sm_radio_priority(r.radio_priority, out); });
   if (packet_flow_identifier_given(r.packet_flow_identifier)) {
-    wrap_element(out, "<Packet Flow Identifier>\n", "</Packet Flow Identifier>\n",
+    wrap_element(out, L3_TAG_TEXT("<Packet Flow Identifier>\n"), L3_TAG_TEXT("</Packet Flow Identifier>\n"),
                  [&] { render_packet_flow_identifier(r.packet_flow_identifier.value.value, out); });
   }
   if (r.pco.present) {
-    wrap_element(out, "<Protocol configuration options>\n", "</Protocol configuration options>\n",
+    wrap_element(out, L3_TAG_TEXT("<Protocol configuration options>\n"), L3_TAG_TEXT("</Protocol configuration options>\n"),
                  [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
   append_tag_text(out, L3_TAG_TEXT("</Activate AA PDP Context Accept>\n"));
@@ -210,7 +210,7 @@ int render_sm_activate_secondary_pdp_context_reject(const SmReject& r, OutputTex
   append_tag_text(out, L3_TAG_TEXT("<Activate AA PDP Context Reject>\n"));
   render_sm_cause(r.sm_cause, out, r.direction);
   if (r.pco.present) {
-    wrap_element(out, "<Protocol configuration options>\n", "</Protocol configuration options>\n",
+    wrap_element(out, L3_TAG_TEXT("<Protocol configuration options>\n"), L3_TAG_TEXT("</Protocol configuration options>\n"),
                  [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
   append_tag_text(out, L3_TAG_TEXT("</Activate AA PDP Context Reject>\n"));
@@ -221,7 +221,7 @@ int render_sm_activate_aa_pdp_context_request(const ActivateAaPdpContextRequest&
   append_tag_text(out, L3_TAG_TEXT("<Activate GSM AA PDP Context Request>\n"));
   render_context_request_head(r, out);
   if (r.requested_aa_ready_timer.present) {
-    wrap_element(out, "<AA READY timer value>\n", "</AA READY timer value>\n",
+    wrap_element(out, L3_TAG_TEXT("<AA READY timer value>\n"), L3_TAG_TEXT("</AA READY timer value>\n"),
                  [&] { render_gprs_timer(r.requested_aa_ready_timer.value, out); });
   }
   append_tag_text(out, L3_TAG_TEXT("</Activate GSM AA PDP Context Request>\n"));
@@ -230,17 +230,17 @@ int render_sm_activate_aa_pdp_context_request(const ActivateAaPdpContextRequest&
 
 int render_sm_activate_aa_pdp_context_accept(const ActivateAaPdpContextAccept& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Activate GSM AA PDP Context Accept>\n"));
-  wrap_element(out, "<Negotiated LLC SAPI>\n", "</Negotiated LLC SAPI>\n",
+  wrap_element(out, L3_TAG_TEXT("<Negotiated LLC SAPI>\n"), L3_TAG_TEXT("</Negotiated LLC SAPI>\n"),
                [&] { render_llc_sapi(r.negotiated_llc_sapi, out); });
-  wrap_element(out, "<Negotiated QoS>\n", "</Negotiated QoS>\n",
+  wrap_element(out, L3_TAG_TEXT("<Negotiated QoS>\n"), L3_TAG_TEXT("</Negotiated QoS>\n"),
                [&] { render_quality_of_service(r.negotiated_qos, out); });
-  wrap_element(out, "<Allocated P TMSI>\n", "</Allocated P TMSI>\n",
+  wrap_element(out, L3_TAG_TEXT("<Allocated P TMSI>\n"), L3_TAG_TEXT("</Allocated P TMSI>\n"),
                [&] { render_mobile_identity(r.allocated_ptmsi, out); });
   render_pdp_address(r.pdp_address, out);
   render_sm_radio_priority(r.radio_priority, out);
   render_pco_if_present(r.pco, out);
   if (r.negotiated_aa_ready_timer.present) {
-    wrap_element(out, "<Negotiated AA READY timer value>\n", "</Negotiated AA READY timer value>\n",
+    wrap_element(out, L3_TAG_TEXT("<Negotiated AA READY timer value>\n"), L3_TAG_TEXT("</Negotiated AA READY timer value>\n"),
                  [&] { render_gprs_timer(r.negotiated_aa_ready_timer.value, out); });
   }
   append_tag_text(out, L3_TAG_TEXT("</Activate GSM AA PDP Context Accept>\n"));

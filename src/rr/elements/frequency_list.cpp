@@ -329,7 +329,7 @@ uint32_t bounded_count(uint32_t count, size_t capacity) {
   return count < capacity - 1 ? count : static_cast<uint32_t>(capacity - 1);
 }
 
-void render_nonzero(CText name, const uint16_t* values, uint32_t count, OutputText& out) {
+void render_nonzero(TagText name, const uint16_t* values, uint32_t count, OutputText& out) {
   for (uint32_t i = 1; i <= count; ++i) {
     if (values[i] != 0) write_field_u16(name, values[i], out, 0);
   }
@@ -361,8 +361,8 @@ int render_frequency_list_body(const FrequencyList& l, OutputText& out) {
       append_value_text(l.f0 == 1 ? "ARFCN_0_is_a_member_of_the_set" : "ARFCN0is_not_a_member_of_the_set", out, l.f0,
                         1);
       out.append("</F0>\n");
-      render_nonzero("F", l.r1024.f, n, out);
-      render_nonzero("W", l.r1024.w, n, out);
+      render_nonzero(L3_TAG("F"), l.r1024.f, n, out);
+      render_nonzero(L3_TAG("W"), l.r1024.w, n, out);
       out.append("</Range1024format>\n");
       break;
     }
@@ -378,8 +378,8 @@ int render_frequency_list_body(const FrequencyList& l, OutputText& out) {
       out.append(tags.open);
       write_field_u8(L3_TAG("Length_of_Frequency_List"), *a.length, out, 0);
       write_field_u16(L3_TAG("ORIG_ARFCN"), *a.orig, out, 0);
-      render_nonzero("F", a.f, n, out);
-      render_nonzero("W", a.w, n, out);
+      render_nonzero(L3_TAG("F"), a.f, n, out);
+      render_nonzero(L3_TAG("W"), a.w, n, out);
       out.append(tags.close);
       break;
     }

@@ -96,10 +96,8 @@ void decode_rr_routing_area(RrRoutingArea& r, const BitBuffer& b) {
 
 namespace {
 
-void render_digits(const char* name, const uint8_t (&d)[3], bool third_may_be_f, OutputText& out) {
-  out.push('<');
-  append_tag_text(out, name);
-  out.append(">\n");
+void render_digits(TagText name, const uint8_t (&d)[3], bool third_may_be_f, OutputText& out) {
+  out.append(name.open, name.open_len + 1);
   bool normal = d[0] <= 9 && d[1] <= 9 && d[2] <= 9;
   // An MNC whose third digit is F has two digits.
   bool two_digits = third_may_be_f && d[0] <= 9 && d[1] <= 9 && d[2] == 0xF;
@@ -110,17 +108,15 @@ void render_digits(const char* name, const uint8_t (&d)[3], bool third_may_be_f,
   } else {
     out.append("abnormal");
   }
-  out.append("</");
-  append_tag_text(out, name);
-  out.append(">\n");
+  out.append(name.close, name.close_len);
 }
 
 }  // namespace
 
 void render_rr_routing_area(const RrRoutingArea& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Routeing_Area_Identification>\n"));
-  render_digits("MCC", r.mcc, false, out);
-  render_digits("MNC", r.mnc, true, out);
+  render_digits(L3_TAG("MCC"), r.mcc, false, out);
+  render_digits(L3_TAG("MNC"), r.mnc, true, out);
   write_field_u16(L3_TAG("LAC"), r.lac, out, 0);
   write_field_u8(L3_TAG("RAC"), r.rac, out, 0);
   append_tag_text(out, L3_TAG_TEXT("</Routeing_Area_Identification>\n"));

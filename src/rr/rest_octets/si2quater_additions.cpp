@@ -156,7 +156,7 @@ void decode_si2quater_additions(Si2quaterAdditions& a, BitCursor& c) {
   a.csg_eutran = c.bit();
 }
 
-void render_reporting_threshold(const ReportingThreshold& t, const char* offset, const char* threshold,
+void render_reporting_threshold(const ReportingThreshold& t, TagText offset, TagText threshold,
                                 OutputText& out) {
   if (!t.present) return;
   write_field_u8(offset, t.offset, out, 0);
@@ -165,7 +165,7 @@ void render_reporting_threshold(const ReportingThreshold& t, const char* offset,
 
 namespace {
 
-void render_frequency_indexes(const FrequencyIndexList& l, const char* name, OutputText& out) {
+void render_frequency_indexes(const FrequencyIndexList& l, TagText name, OutputText& out) {
   for (uint32_t i = 0; i < l.count && i < std::size(l.index); ++i) write_field_u8(name, l.index[i], out, 0);
 }
 
@@ -192,18 +192,18 @@ void render_eutran_reporting(const EutranReporting& r, bool offsets, const char*
   write_field_u8(name, r.value, out, 0);
   const bool fdd = mode[0] == 'F';
   if (r.threshold_2_present) {
-    write_field_u8(fdd ? "E_UTRAN_FDD_REPORTING_THRESHOLD_2" : "E_UTRAN_TDD_REPORTING_THRESHOLD_2", r.threshold_2, out,
+    write_field_u8(fdd ? L3_TAG("E_UTRAN_FDD_REPORTING_THRESHOLD_2") : L3_TAG("E_UTRAN_TDD_REPORTING_THRESHOLD_2"), r.threshold_2, out,
                    0);
   }
   if (r.offset_present) {
-    write_field_u8(fdd ? "E_UTRAN_FDD_REPORTING_OFFSET" : "E_UTRAN_TDD_REPORTING_OFFSET", r.offset, out, 0);
+    write_field_u8(fdd ? L3_TAG("E_UTRAN_FDD_REPORTING_OFFSET") : L3_TAG("E_UTRAN_TDD_REPORTING_OFFSET"), r.offset, out, 0);
   }
 }
 
 void render_eutran_measurement(const EutranMeasurementParameters& m, bool gprs, OutputText& out) {
   append_tag_text(out, gprs ? "<GPRS_E_UTRAN_Measurement_Parameters_Description>\n"
                             : "<E_UTRAN_Measurement_Parameters_Description>\n");
-  write_field_u8(gprs ? "Qsearch_P_E_UTRAN" : "Qsearch_C_E_UTRAN_Initial", m.qsearch, out, 0);
+  write_field_u8(gprs ? L3_TAG("Qsearch_P_E_UTRAN") : L3_TAG("Qsearch_C_E_UTRAN_Initial"), m.qsearch, out, 0);
   write_field_u8(L3_TAG("E_UTRAN_REP_QUANT"), m.rep_quant, out, 0);
   write_field_u8(L3_TAG("E_UTRAN_MULTIRAT_REPORTING"), m.multirat_reporting, out, 0);
   render_eutran_reporting(m.fdd, m.report_offsets != 0, "FDD", out);
@@ -237,7 +237,7 @@ void render_eutran_parameters(const EutranParameters& e, OutputText& out) {
   for (uint32_t i = 0; i < e.not_allowed_count && i < std::size(e.not_allowed); ++i) {
     append_tag_text(out, L3_TAG_TEXT("<Repeated_E_UTRAN_Not_Allowed_Cells>\n"));
     render_pcid_group(e.not_allowed[i].cells, out);
-    render_frequency_indexes(e.not_allowed[i].frequencies, "E_UTRAN_FREQUENCY_INDEX", out);
+    render_frequency_indexes(e.not_allowed[i].frequencies, L3_TAG("E_UTRAN_FREQUENCY_INDEX"), out);
     append_tag_text(out, L3_TAG_TEXT("</Repeated_E_UTRAN_Not_Allowed_Cells>\n"));
   }
   for (uint32_t i = 0; i < e.ta_mapping_count && i < std::size(e.ta_mapping); ++i) {
@@ -248,7 +248,7 @@ void render_eutran_parameters(const EutranParameters& e, OutputText& out) {
       render_pcid_group(m.groups[k], out);
       append_tag_text(out, L3_TAG_TEXT("</PCID_to_TA_mapping>\n"));
     }
-    render_frequency_indexes(m.frequencies, "E_UTRAN_FREQUENCY_INDEX", out);
+    render_frequency_indexes(m.frequencies, L3_TAG("E_UTRAN_FREQUENCY_INDEX"), out);
     append_tag_text(out, L3_TAG_TEXT("</Repeated_E_UTRAN_PCID_to_TA_mapping>\n"));
   }
   append_tag_text(out, L3_TAG_TEXT("</E_UTRAN_Parameters_Description>\n"));
@@ -279,7 +279,7 @@ void render_priority_eutran(const PriorityEutranParameters& p, OutputText& out) 
     for (uint32_t i = 0; i < u.count && i < std::size(u.entries); ++i) {
       const UtranPriority& e = u.entries[i];
       append_tag_text(out, L3_TAG_TEXT("<Repeated_UTRAN_Priority_Parameters>\n"));
-      render_frequency_indexes(e.frequencies, "UTRAN_FREQUENCY_INDEX", out);
+      render_frequency_indexes(e.frequencies, L3_TAG("UTRAN_FREQUENCY_INDEX"), out);
       if (e.priority_present) write_field_u8(L3_TAG("UTRAN_PRIORITY"), e.priority, out, 0);
       write_field_u8(L3_TAG("THRESH_UTRAN_high"), e.thresh_high, out, 0);
       if (e.thresh_low_present) write_field_u8(L3_TAG("THRESH_UTRAN_low"), e.thresh_low, out, 0);
@@ -311,8 +311,8 @@ void render_si2quater_additions(const Si2quaterAdditions& a, OutputText& out) {
   if (!a.rel6) return;
   write_field_u8(L3_TAG("3G_CCN_ACTIVE"), a.ccn_active_3g, out, 0);
   if (!a.rel7) return;
-  render_reporting_threshold(a.band700, "700_REPORTING_OFFSET", "700_REPORTING_THRESHOLD", out);
-  render_reporting_threshold(a.band810, "810_REPORTING_OFFSET", "810_REPORTING_THRESHOLD", out);
+  render_reporting_threshold(a.band700, L3_TAG("700_REPORTING_OFFSET"), L3_TAG("700_REPORTING_THRESHOLD"), out);
+  render_reporting_threshold(a.band810, L3_TAG("810_REPORTING_OFFSET"), L3_TAG("810_REPORTING_THRESHOLD"), out);
   if (!a.rel8) return;
   if (a.priority.present) render_priority_eutran(a.priority.value, out);
   if (a.csg_3g) {

@@ -310,13 +310,13 @@ void render_utran_description(const UtranDescription& d, bool fdd, OutputText& o
   for (uint32_t i = 0; i < d.count && i < std::size(d.entries); ++i) {
     const UtranNeighbours& e = d.entries[i];
     out.append(fdd ? "<Repeated_UTRAN_FDD_Neighbour_Cells>\n" : "<Repeated_UTRAN_TDD_Neighbour_Cells>\n");
-    write_field_u16(fdd ? "FDD_ARFCN" : "TDD_ARFCN", e.arfcn, out, 0);
-    write_field_u8(fdd ? "FDD_Indic0" : "TDD_Indic0", e.indic0, out, 0);
-    write_field_u8(fdd ? "NR_OF_FDD_CELLS" : "NR_OF_TDD_CELLS", e.nr_of_cells, out, 0);
+    write_field_u16(fdd ? L3_TAG("FDD_ARFCN") : L3_TAG("TDD_ARFCN"), e.arfcn, out, 0);
+    write_field_u8(fdd ? L3_TAG("FDD_Indic0") : L3_TAG("TDD_Indic0"), e.indic0, out, 0);
+    write_field_u8(fdd ? L3_TAG("NR_OF_FDD_CELLS") : L3_TAG("NR_OF_TDD_CELLS"), e.nr_of_cells, out, 0);
     // Indic0 puts the cell information value 0 into the set; W values never carry it.
     if (e.indic0) {
       out.append("<Cell>\n");
-      write_field_u16(fdd ? "SCRAMBLING_CODE" : "Cell_Parameter", 0, out, 0);
+      write_field_u16(fdd ? L3_TAG("SCRAMBLING_CODE") : L3_TAG("Cell_Parameter"), 0, out, 0);
       if (!fdd) write_field_u8(L3_TAG("Sync_Case"), 0, out, 0);
       write_field_u8(L3_TAG("Diversity"), 0, out, 0);
       out.append("</Cell>\n");
@@ -403,11 +403,11 @@ int render_si2quater_rest_octets(const Si2quaterRestOctets& ro, OutputText& out)
     if (g.multiband_present) render_multiband(g.multiband_reporting, out);
     if (g.serving_band_present) render_serving_band_reporting(g.serving_band_reporting, out);
     if (render_scale_ord(g.scale_ord, out) == 0) return 0;
-    render_reporting_threshold(g.band[0], "900_REPORTING_OFFSET", "900_REPORTING_THRESHOLD", out);
-    render_reporting_threshold(g.band[1], "1800_REPORTING_OFFSET", "1800_REPORTING_THRESHOLD", out);
-    render_reporting_threshold(g.band[2], "400_REPORTING_OFFSET", "400_REPORTING_THRESHOLD", out);
-    render_reporting_threshold(g.band[3], "1900_REPORTING_OFFSET", "1900_REPORTING_THRESHOLD", out);
-    render_reporting_threshold(g.band[4], "850_REPORTING_OFFSET", "850_REPORTING_THRESHOLD", out);
+    render_reporting_threshold(g.band[0], L3_TAG("900_REPORTING_OFFSET"), L3_TAG("900_REPORTING_THRESHOLD"), out);
+    render_reporting_threshold(g.band[1], L3_TAG("1800_REPORTING_OFFSET"), L3_TAG("1800_REPORTING_THRESHOLD"), out);
+    render_reporting_threshold(g.band[2], L3_TAG("400_REPORTING_OFFSET"), L3_TAG("400_REPORTING_THRESHOLD"), out);
+    render_reporting_threshold(g.band[3], L3_TAG("1900_REPORTING_OFFSET"), L3_TAG("1900_REPORTING_THRESHOLD"), out);
+    render_reporting_threshold(g.band[4], L3_TAG("850_REPORTING_OFFSET"), L3_TAG("850_REPORTING_THRESHOLD"), out);
     append_tag_text(out, L3_TAG_TEXT("</GPRS_MEASUREMENT_Parameters_Description>\n"));
   }
   if (ro.nc_measurement.present) {
@@ -464,9 +464,9 @@ int render_si2quater_rest_octets(const Si2quaterRestOctets& ro, OutputText& out)
       write_field_u8(L3_TAG("FDD_REP_QUANT"), g.fdd_rep_quant, out, 0);
       write_field_u8(L3_TAG("FDD_MULTIRAT_REPORTING"), g.fdd_multirat_reporting, out, 0);
     }
-    render_reporting_threshold(g.fdd, "FDD_REPORTING_OFFSET", "FDD_REPORTING_THRESHOLD", out);
+    render_reporting_threshold(g.fdd, L3_TAG("FDD_REPORTING_OFFSET"), L3_TAG("FDD_REPORTING_THRESHOLD"), out);
     if (g.tdd_multirat_present) write_field_u8(L3_TAG("TDD_MULTIRAT_REPORTING"), g.tdd_multirat_reporting, out, 0);
-    render_reporting_threshold(g.tdd, "TDD_REPORTING_OFFSET", "TDD_REPORTING_THRESHOLD", out);
+    render_reporting_threshold(g.tdd, L3_TAG("TDD_REPORTING_OFFSET"), L3_TAG("TDD_REPORTING_THRESHOLD"), out);
     append_tag_text(out, L3_TAG_TEXT("</GPRS_3G_MEASUREMENT_Parameters_Description>\n"));
   }
   render_si2quater_additions(ro.additions, out);
