@@ -42,11 +42,21 @@ uint32_t read_bits_wide(uint32_t p, uint32_t w, const BitBuffer& b);
 // field would run past the buffer. Fields of up to 8 bits, nearly all of
 // them, are read in place from the one or two octets that hold them.
 inline uint32_t read_bits(uint32_t p, uint32_t w, const BitBuffer& b) {
-  if (w - 1 < 8 && static_cast<uint64_t>(p) + w <= b.count) {
+  // Walks read past the end of short rest octets often: 0 in place.
+  if (static_cast<uint64_t>(p) + w > b.count) return 0;
+  if (w - 1 < 8) {
     const uint32_t first = p >> 3;
     uint32_t two = static_cast<uint32_t>(b.octets[first]) << 8;
     if (((p + w - 1) >> 3) != first) two |= b.octets[first + 1];
     return (two >> (16 - (p & 7) - w)) & ((1u << w) - 1);
+  }
+  if (w - 1 < 16) {
+    // Up to three octets, the last two only when the field reaches them.
+    const uint32_t first = p >> 3;
+    const uint32_t last = (p + w - 1) >> 3;
+    uint32_t three = static_cast<uint32_t>(b.octets[first]) << 16 | static_cast<uint32_t>(b.octets[first + 1]) << 8;
+    if (last != first + 1) three |= b.octets[first + 2];
+    return (three >> (24 - (p & 7) - w)) & ((1u << w) - 1);
   }
   return read_bits_wide(p, w, b);
 }

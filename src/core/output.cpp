@@ -97,7 +97,7 @@ void append_formatted(OutputText& out, Put put) {
     out.commit(static_cast<size_t>(put(p) - p));
     return;
   }
-  char scratch[N];
+  char scratch[N < 16 ? 16 : N];
   out.append(scratch, static_cast<size_t>(put(scratch) - scratch));
 }
 
@@ -231,24 +231,6 @@ void append_field_number(OutputText& out, int64_t v, bool hex) {
   append_formatted<kFieldNumber>(out, [v, hex](char* p) { return put_field_number(p, v, hex); });
 }
 
-// Ready bytes of a compile-time tag: inline copies in overlapping blocks,
-// never past dst + n.
-inline char* copy_ready(char* dst, const char* src, size_t n) {
-  if (n >= 16) {
-    for (size_t i = 0; i + 16 < n; i += 16) std::memcpy(dst + i, src + i, 16);
-    std::memcpy(dst + n - 16, src + n - 16, 16);
-  } else if (n >= 8) {
-    std::memcpy(dst, src, 8);
-    std::memcpy(dst + n - 8, src + n - 8, 8);
-  } else if (n >= 4) {
-    std::memcpy(dst, src, 4);
-    std::memcpy(dst + n - 4, src + n - 4, 4);
-  } else {
-    for (size_t i = 0; i < n; ++i) dst[i] = src[i];
-  }
-  return dst + n;
-}
-
 // One reservation for the whole element when it fits; the checked appends
 // otherwise (near the end of a bounded buffer), which keep what fits.
 int write_field(CText name, int64_t value, OutputText& out, int hex) {
@@ -280,9 +262,9 @@ int write_field(CText name, int64_t value, OutputText& out, int hex) {
 
 int write_field(TagText tag, int64_t value, OutputText& out, int hex) {
   if (char* d = out.reserve(tag.open_len + tag.close_len + kFieldNumber)) {
-    char* p = copy_ready(d, tag.open, tag.open_len);
+    char* p = copy_short(d, tag.open, tag.open_len);
     p = put_field_number(p, value, (hex & 0xFF) != 0);
-    p = copy_ready(p, tag.close, tag.close_len);
+    p = copy_short(p, tag.close, tag.close_len);
     out.commit(static_cast<size_t>(p - d));
     return 1;
   }
@@ -484,11 +466,11 @@ int render_value_block(OutputText& out, TagText name, uint32_t value, std::span<
   const CText text = text_or(table, value, fallback);
   const size_t most = name.open_len + 1 + kNote + (text.text != nullptr ? text.size + name.close_len : 0);
   if (char* d = out.reserve(most)) {
-    char* p = copy_ready(d, name.open, name.open_len + 1);
+    char* p = copy_short(d, name.open, name.open_len + 1);
     p = put_note(p, static_cast<int32_t>(value));
     if (text.text != nullptr) {
       std::memcpy(p, text.text, text.size);
-      p = copy_ready(p + text.size, name.close, name.close_len);
+      p = copy_short(p + text.size, name.close, name.close_len);
     }
     out.commit(static_cast<size_t>(p - d));
     return text.text != nullptr ? 1 : 0;

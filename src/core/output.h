@@ -25,6 +25,24 @@ struct CText {
   constexpr operator const char*() const { return text; }
 };
 
+// Copies n bytes in overlapping blocks, never past dst + n: texts are short,
+// and a call to memcpy costs more than the copy.
+inline char* copy_short(char* dst, const char* src, size_t n) {
+  if (n >= 16) {
+    for (size_t i = 0; i + 16 < n; i += 16) std::memcpy(dst + i, src + i, 16);
+    std::memcpy(dst + n - 16, src + n - 16, 16);
+  } else if (n >= 8) {
+    std::memcpy(dst, src, 8);
+    std::memcpy(dst + n - 8, src + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(dst, src, 4);
+    std::memcpy(dst + n - 4, src + n - 4, 4);
+  } else {
+    for (size_t i = 0; i < n; ++i) dst[i] = src[i];
+  }
+  return dst + n;
+}
+
 // Appends to the caller's NUL-terminated buffer. The end of the caller's text
 // is found once, at construction; every append then costs only its own bytes.
 // A capacity bounds what is stored (NUL included); text past it is counted in
@@ -40,7 +58,7 @@ class OutputText {
   void append(const char* text, size_t n) {
     if (n == 0) return;  // a sizing pass may have no buffer at all
     if (n <= limit_ - len_) {
-      std::memcpy(buf_ + len_, text, n);
+      copy_short(buf_ + len_, text, n);
       len_ += n;
     } else {
       append_slow(text, n);

@@ -176,9 +176,20 @@ static_assert(well_formed(kSsScreeningTexts));
 
 // Open tag, (value), the text for 1 or for any other value, close tag.
 void render_flag(OutputText& out, ReadyTagText open, uint8_t value, CText text0, CText text1, ReadyTagText close) {
+  const CText text = value == 1 ? text1 : text0;
+  if (char* d = value < 10 ? out.reserve(open.size + 3 + text.size + close.size) : nullptr) {
+    char* p = copy_short(d, open.text, open.size);
+    p[0] = '(';
+    p[1] = static_cast<char>('0' + value);
+    p[2] = ')';
+    p = copy_short(p + 3, text.text, text.size);
+    p = copy_short(p, close.text, close.size);
+    out.commit(static_cast<size_t>(p - d));
+    return;
+  }
   append_tag_text(out, open);
   append_value_note(value, out, 0);
-  out.append(value == 1 ? text1 : text0);
+  out.append(text);
   append_tag_text(out, close);
 }
 
