@@ -6,26 +6,28 @@
 
 namespace l3 {
 
-OutputText::OutputText(char* buffer, size_t capacity) : buf_(buffer), cap_(buffer == nullptr ? 0 : capacity) {
+OutputText::OutputText(char* buffer, size_t capacity)
+    : buf_(buffer), cap_(buffer == nullptr ? 0 : capacity), cur_(buffer), end_(reinterpret_cast<uintptr_t>(buffer)) {
   if (cap_ == 0) return;
-  len_ = cap_ == kUnbounded ? std::strlen(buf_) : strnlen(buf_, cap_);
-  if (len_ >= cap_) {
+  size_t len = cap_ == kUnbounded ? std::strlen(buf_) : strnlen(buf_, cap_);
+  if (len >= cap_) {
     // No NUL within the capacity: keep what fits and terminate it.
-    len_ = cap_ - 1;
-    buf_[len_] = '\0';
+    len = cap_ - 1;
+    buf_[len] = '\0';
   }
-  limit_ = cap_ == kUnbounded ? kUnbounded - 1 : cap_ - 1;
+  cur_ = buf_ + len;
+  end_ = cap_ == kUnbounded ? UINTPTR_MAX : reinterpret_cast<uintptr_t>(buf_) + (cap_ - 1);
 }
 
 void OutputText::append_slow(const char* text, size_t n) {
-  size_t k = limit_ - len_;
-  if (k > 0) std::memcpy(buf_ + len_, text, k);
-  len_ += k;
+  const size_t k = room();
+  if (k > 0) std::memcpy(cur_, text, k);
+  cur_ += k;
   lost_ += n - k;
 }
 
 void OutputText::cut_to_empty() {
-  len_ = 0;
+  cur_ = buf_;
   lost_ = 0;
   if (cap_ > 0) buf_[0] = '\0';
 }

@@ -57,45 +57,48 @@ class OutputText {
   void append(CText text) { append(text.text, text.size); }
   void append(const char* text, size_t n) {
     if (n == 0) return;  // a sizing pass may have no buffer at all
-    if (n <= limit_ - len_) {
-      copy_short(buf_ + len_, text, n);
-      len_ += n;
+    if (n <= room()) {
+      cur_ = copy_short(cur_, text, n);
     } else {
       append_slow(text, n);
     }
   }
   void push(char c) {
-    if (len_ < limit_) {
-      buf_[len_++] = c;
+    if (room() != 0) {
+      *cur_++ = c;
     } else {
       ++lost_;
     }
   }
   // Room for n characters at the end, or nullptr when they might not all fit;
   // after writing, commit() what was written (at most n).
-  char* reserve(size_t n) { return n <= limit_ - len_ ? buf_ + len_ : nullptr; }
-  void commit(size_t n) { len_ += n; }
+  char* reserve(size_t n) { return n <= room() ? cur_ : nullptr; }
+  void commit(size_t n) { cur_ += n; }
   // Empties the whole buffer, the caller's earlier text included.
   void cut_to_empty();
   // Writes the terminating NUL; call once the document is complete.
   void finish() {
-    if (buf_ != nullptr && cap_ > 0) buf_[len_] = '\0';
+    if (buf_ != nullptr && cap_ > 0) *cur_ = '\0';
   }
 
   // Length the text would have without a capacity (earlier text included).
-  size_t length() const { return len_ + lost_; }
+  size_t length() const { return stored() + lost_; }
   bool truncated() const { return lost_ != 0; }
   const char* data() const { return buf_; }
-  size_t stored() const { return len_; }
+  size_t stored() const { return static_cast<size_t>(cur_ - buf_); }
 
  private:
   void append_slow(const char* text, size_t n);
 
+  // Characters that may still be stored before the NUL.
+  size_t room() const { return static_cast<size_t>(end_ - reinterpret_cast<uintptr_t>(cur_)); }
+
   char* buf_;
   size_t cap_;
-  // Only len_ moves on an append: one field to update keeps appends cheap.
-  size_t limit_ = 0;  // characters that may be stored before the NUL
-  size_t len_ = 0;    // characters stored
+  // Only the cursor moves on an append: with the end, two fields the
+  // renderers keep in registers between copies.
+  char* cur_;
+  uintptr_t end_;  // address of the NUL's place; the top of memory when unbounded
   size_t lost_ = 0;   // characters that did not fit
 };
 
