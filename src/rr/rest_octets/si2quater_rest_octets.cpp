@@ -14,7 +14,14 @@ using namespace rr_parts;
 namespace {
 
 // x smod n: the residue of x in 1..n.
-int32_t smod(int32_t x, int32_t n) { return ((x - 1) % n + n) % n + 1; }
+// x smod n: in place when x lies within a period either side, as it does in
+// every well-formed tree; by division otherwise.
+int32_t smod(int32_t x, int32_t n) {
+  if (x > 0 && x <= n) return x;
+  if (x > n && x <= 2 * n) return x - n;
+  if (x <= 0 && x > -n) return x + n;
+  return ((x - 1) % n + n) % n + 1;
+}
 
 // Bits of the range-coded cell information of n cells: p(n) for range 1024,
 // q(n) for range 512; beyond the table the field is empty.
@@ -80,18 +87,22 @@ void resolve_range_tree(const uint16_t* w, uint16_t* f, uint32_t n, int32_t rang
   for (uint32_t k = 1; k <= n; ++k) {
     if (w[k] == 0) continue;
     uint32_t index = k;
-    int32_t j = 1;
-    while (static_cast<uint32_t>(j * 2) <= index) j *= 2;
+    // j = 2^level, the largest power of two not above index; positive
+    // quotients by it are shifts.
+    uint32_t level = 0;
+    while ((2u << level) <= index) ++level;
     int32_t value = w[k];
     while (index > 1) {
-      if (2 * index < 3 * static_cast<uint32_t>(j)) {  // left child
-        index -= static_cast<uint32_t>(j / 2);
-        value = smod(value + w[index] - range / j, 2 * range / j - 1);
+      const uint32_t j = 1u << level;
+      const int32_t period = ((2 * range) >> level) - 1;
+      if (2 * index < 3 * j) {  // left child
+        index -= j / 2;
+        value = smod(value + w[index] - (range >> level), period);
       } else {  // right child
-        index -= static_cast<uint32_t>(j);
-        value = smod(value + w[index], 2 * range / j - 1);
+        index -= j;
+        value = smod(value + w[index], period);
       }
-      j /= 2;
+      --level;
     }
     f[k] = u16(value);
   }
