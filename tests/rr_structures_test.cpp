@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "rr/elements/frequency_list.h"
+#include "rr/rest_octets/si2quater_rest_octets.h"
 #include "test_util.h"
 
 namespace l3 {
@@ -174,6 +176,53 @@ TEST(RrStructureShortList, EightOctetFormReadsWithinItsBits) {
   EXPECT_EQ(l->r512.f[1], 259);
   for (uint32_t k = 3; k <= l->count; ++k) EXPECT_EQ(l->r512.w[k], 0) << k;  // the ones octet stays outside
   EXPECT_EQ(l->r512_length, 8);
+}
+
+}  // namespace
+}  // namespace l3
+
+// The 3G cell tree against the textbook walk (a division at every step), over
+// random W values, out-of-range ones included, for both ranges.
+namespace l3 {
+namespace {
+
+int32_t division_smod(int32_t x, int32_t n) { return ((x - 1) % n + n) % n + 1; }
+
+void division_tree(const uint16_t* w, uint16_t* f, uint32_t n, int32_t range) {
+  for (uint32_t k = 1; k <= n; ++k) {
+    if (w[k] == 0) continue;
+    uint32_t index = k;
+    int32_t j = 1;
+    while (static_cast<uint32_t>(j * 2) <= index) j *= 2;
+    int32_t value = w[k];
+    while (index > 1) {
+      if (2 * index < 3 * static_cast<uint32_t>(j)) {
+        index -= static_cast<uint32_t>(j / 2);
+        value = division_smod(value + w[index] - range / j, 2 * range / j - 1);
+      } else {
+        index -= static_cast<uint32_t>(j);
+        value = division_smod(value + w[index], 2 * range / j - 1);
+      }
+      j /= 2;
+    }
+    f[k] = static_cast<uint16_t>(value);
+  }
+}
+
+TEST(RangeTree, SameCellsAsTheDivisionWalk) {
+  std::mt19937 rng(11);
+  for (int32_t range : {1024, 512}) {
+    for (int round = 0; round < 2000; ++round) {
+      const uint32_t n = 1 + rng() % 31;
+      uint16_t w[32] = {}, fast[32] = {}, slow[32] = {};
+      // Most rounds keep W within its field's bits; some go past every period.
+      const uint32_t top = round % 4 == 0 ? 1024 : static_cast<uint32_t>(range);
+      for (uint32_t k = 1; k <= n; ++k) w[k] = static_cast<uint16_t>(rng() % top);
+      resolve_range_tree(w, fast, n, range);
+      division_tree(w, slow, n, range);
+      for (uint32_t k = 1; k <= n; ++k) ASSERT_EQ(fast[k], slow[k]) << "range " << range << " round " << round << " k " << k;
+    }
+  }
 }
 
 }  // namespace
