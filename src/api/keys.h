@@ -19,9 +19,9 @@ const char* message_name(uint16_t key);
 inline bool key_accepted(uint16_t key) { return message_name(key) != nullptr; }
 
 // Typos are part of the output: hosts match on these names.
-inline constexpr const char* kPdNames[16] = {"GCC",     "BCC",  "Reserced", "CC",      "GTTP",  "MM",
-                                             "RR",      "Reserced", "GPRS MM", "SMS",   "GPRS SM", "NCRSS",
-                                             "LCS",     "Reserced", "Reserced", "Reserved"};
+inline constexpr const char* kPdNames[16] = {"GCC", "BCC",      "Reserced", "CC",      "GTTP",    "MM",
+                                             "RR",  "Reserced", "GPRS MM",  "SMS",     "GPRS SM", "NCRSS",
+                                             "LCS", "Reserced", "Reserced", "Reserved"};
 
 // Printed name of a protocol discriminator (low four bits used).
 inline const char* pd_name(uint8_t pd) { return kPdNames[pd & 0x0F]; }

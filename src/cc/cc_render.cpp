@@ -63,8 +63,10 @@ int render_cc_alerting(const CcAlerting& r, OutputText& out) {
 int render_cc_call_proceeding(const CcCallProceeding& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Call Proceeding>\n"));
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability 1>\n"), L3_TAG_TEXT("</Bearer capability 1>\n"), r.bc1, render_bearer_capability);
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability 2>\n"), L3_TAG_TEXT("</Bearer capability 2>\n"), r.bc2, render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability 1>\n"), L3_TAG_TEXT("</Bearer capability 1>\n"), r.bc1,
+               render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability 2>\n"), L3_TAG_TEXT("</Bearer capability 2>\n"), r.bc2,
+               render_bearer_capability);
   if (r.facility.present) render_facility(r.facility.value, out);
   if (r.progress.present && r.direction != 0) render_progress_indicator(r.progress.value, out);
   if (r.priority.present) render_priority(r.priority.value, out);
@@ -84,8 +86,10 @@ int render_cc_progress(const CcProgress& r, OutputText& out) {
 int render_cc_establishment(const CcEstablishment& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<CC Establishment>\n"));
   if (r.repeat1.present) render_bc_repeat_indicator(r.repeat1.value, out);
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability 1>\n"), L3_TAG_TEXT("</Bearer capability 1>\n"), r.bc1, render_bearer_capability);
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability 2>\n"), L3_TAG_TEXT("</Bearer capability 2>\n"), r.bc2, render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability 1>\n"), L3_TAG_TEXT("</Bearer capability 1>\n"), r.bc1,
+               render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability 2>\n"), L3_TAG_TEXT("</Bearer capability 2>\n"), r.bc2,
+               render_bearer_capability);
   if (r.facility.present) render_facility(r.facility.value, out);
   if (r.calling_subaddress.present) render_calling_party_subaddress(r.calling_subaddress.value, out);
   if (r.called_number.present) render_called_party_number(r.called_number.value, out);
@@ -101,8 +105,8 @@ int render_cc_establishment(const CcEstablishment& r, OutputText& out) {
   no_detail_block(out, r.clir_suppression, "CLIR suppression");
   no_detail_block(out, r.clir_invocation, "CLIR Invocation");
   if (r.cc_capabilities.present) render_cc_capabilities(r.cc_capabilities.value, out);
-  wrap_element(out, L3_TAG_TEXT("<Facility advanced recall alignment>\n"), L3_TAG_TEXT("</Facility advanced recall alignment>\n"),
-               r.facility_advanced_recall, render_facility);
+  wrap_element(out, L3_TAG_TEXT("<Facility advanced recall alignment>\n"),
+               L3_TAG_TEXT("</Facility advanced recall alignment>\n"), r.facility_advanced_recall, render_facility);
   submsg(out, "<subtitle>Facility recall alignment Not essential</subtitle>\n", r.facility_recall_not_essential,
          render_facility);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
@@ -118,26 +122,29 @@ int render_cc_setup(const CcSetup& r, OutputText& out) {
   if (r.repeat2.present) render_llc_repeat_indicator(r.repeat2.value, out);
   if (r.repeat3.present) render_hlc_repeat_indicator(r.repeat3.value, out);
   if (r.facility.present) render_facility(r.facility.value, out);
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability1>\n"), L3_TAG_TEXT("</Bearer capability1>\n"), r.bc1, render_bearer_capability);
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability2>\n"), L3_TAG_TEXT("</Bearer capability2>\n"), r.bc2, render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability1>\n"), L3_TAG_TEXT("</Bearer capability1>\n"), r.bc1,
+               render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability2>\n"), L3_TAG_TEXT("</Bearer capability2>\n"), r.bc2,
+               render_bearer_capability);
   wrap_element(out, L3_TAG_TEXT("<Low layer compatibility I>\n"), L3_TAG_TEXT("</Low layer compatibility I>\n"), r.llc1,
                render_low_layer_compatibility);
-  wrap_element(out, L3_TAG_TEXT("<Low layer compatibility II>\n"), L3_TAG_TEXT("</Low layer compatibility II>\n"), r.llc2,
-               render_low_layer_compatibility);
-  wrap_element(out, L3_TAG_TEXT("<High layer compatibility I>\n"), L3_TAG_TEXT("</High layer compatibility I>\n"), r.hlc1,
-               render_high_layer_compatibility);
-  wrap_element(out, L3_TAG_TEXT("<High layer compatibility II>\n"), L3_TAG_TEXT("</High layer compatibility II>\n"), r.hlc2,
-               render_high_layer_compatibility);
+  wrap_element(out, L3_TAG_TEXT("<Low layer compatibility II>\n"), L3_TAG_TEXT("</Low layer compatibility II>\n"),
+               r.llc2, render_low_layer_compatibility);
+  wrap_element(out, L3_TAG_TEXT("<High layer compatibility I>\n"), L3_TAG_TEXT("</High layer compatibility I>\n"),
+               r.hlc1, render_high_layer_compatibility);
+  wrap_element(out, L3_TAG_TEXT("<High layer compatibility II>\n"), L3_TAG_TEXT("</High layer compatibility II>\n"),
+               r.hlc2, render_high_layer_compatibility);
   if (r.user_user.present) render_user_user(r.user_user.value, out);
   if (r.ss_version.present && mobile_side) render_ss_version(r.ss_version.value, out);
   if (r.calling_subaddress.present) render_calling_party_subaddress(r.calling_subaddress.value, out);
   if (r.called_subaddress.present) render_called_party_subaddress(r.called_subaddress.value, out);
   if (r.called_number.present) render_called_party_number(r.called_number.value, out);
   if (mobile_side) {
-    wrap_element(out, L3_TAG_TEXT("<Facility advanced recall alignment>\n"), L3_TAG_TEXT("</Facility advanced recall alignment>\n"),
-                 r.facility_advanced_recall, render_facility);
-    wrap_element(out, L3_TAG_TEXT("<Facility recall alignment Not essential>\n"), L3_TAG_TEXT("</Facility recall alignment Not essential>\n"),
-                 r.facility_recall_not_essential, render_facility);
+    wrap_element(out, L3_TAG_TEXT("<Facility advanced recall alignment>\n"),
+                 L3_TAG_TEXT("</Facility advanced recall alignment>\n"), r.facility_advanced_recall, render_facility);
+    wrap_element(out, L3_TAG_TEXT("<Facility recall alignment Not essential>\n"),
+                 L3_TAG_TEXT("</Facility recall alignment Not essential>\n"), r.facility_recall_not_essential,
+                 render_facility);
   }
   if (r.cc_capabilities.present && !mobile_side) render_cc_capabilities(r.cc_capabilities.value, out);
   if (mobile_side) {
@@ -168,8 +175,10 @@ int render_cc_setup(const CcSetup& r, OutputText& out) {
 int render_cc_establishment_confirmed(const CcEstablishmentConfirmed& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<CC Establishment Confirmed>\n"));
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability 1>\n"), L3_TAG_TEXT("</Bearer capability 1>\n"), r.bc1, render_bearer_capability);
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability 2>\n"), L3_TAG_TEXT("</Bearer capability 2>\n"), r.bc2, render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability 1>\n"), L3_TAG_TEXT("</Bearer capability 1>\n"), r.bc1,
+               render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability 2>\n"), L3_TAG_TEXT("</Bearer capability 2>\n"), r.bc2,
+               render_bearer_capability);
   if (r.cause.present) render_cause(r.cause.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
   append_tag_text(out, L3_TAG_TEXT("</CC Establishment Confirmed>\n"));
@@ -193,8 +202,10 @@ int render_cc_connect(const CcConnect& r, OutputText& out) {
 int render_cc_call_confirmed(const CcCallConfirmed& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Call Confirm>\n"));
   if (r.repeat.present) render_bc_repeat_indicator(r.repeat.value, out);
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability 1>\n"), L3_TAG_TEXT("</Bearer capability 1>\n"), r.bc1, render_bearer_capability);
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability 2>\n"), L3_TAG_TEXT("</Bearer capability 2>\n"), r.bc2, render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability 1>\n"), L3_TAG_TEXT("</Bearer capability 1>\n"), r.bc1,
+               render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability 2>\n"), L3_TAG_TEXT("</Bearer capability 2>\n"), r.bc2,
+               render_bearer_capability);
   if (r.cause.present) render_cause(r.cause.value, out);
   if (r.cc_capabilities.present) render_cc_capabilities(r.cc_capabilities.value, out);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
@@ -224,7 +235,8 @@ int render_cc_recall(const CcRecall& r, OutputText& out) {
 
 int render_cc_emergency_setup(const CcEmergencySetup& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Emergency Setup>\n"));
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability>\n"), L3_TAG_TEXT("</Bearer capability>\n"), r.bc, render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability>\n"), L3_TAG_TEXT("</Bearer capability>\n"), r.bc,
+               render_bearer_capability);
   if (r.stream_identifier.present) render_stream_identifier(r.stream_identifier.value, out);
   if (r.supported_codecs.present) render_supported_codecs(r.supported_codecs.value, out);
   if (r.emergency_category.present)
@@ -248,7 +260,8 @@ int render_cc_user_information(const CcUserInformation& r, OutputText& out) {
 
 int render_cc_modify_reject(const CcModifyReject& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Modify Reject>\n"));
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability>\n"), L3_TAG_TEXT("</Bearer capability>\n"), r.bc, render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability>\n"), L3_TAG_TEXT("</Bearer capability>\n"), r.bc,
+               render_bearer_capability);
   render_cause(r.cause, out);
   if (r.llc.present) render_low_layer_compatibility(r.llc.value, out);
   if (r.hlc.present) render_high_layer_compatibility(r.hlc.value, out);
@@ -260,7 +273,8 @@ namespace {
 
 // MODIFY and MODIFY COMPLETE; only MODIFY can carry the immediate modification flag.
 void render_modify_body(const CcModify& r, OutputText& out) {
-  wrap_element(out, L3_TAG_TEXT("<Bearer capability>\n"), L3_TAG_TEXT("</Bearer capability>\n"), r.bc, render_bearer_capability);
+  wrap_element(out, L3_TAG_TEXT("<Bearer capability>\n"), L3_TAG_TEXT("</Bearer capability>\n"), r.bc,
+               render_bearer_capability);
   if (r.llc.present) render_low_layer_compatibility(r.llc.value, out);
   if (r.hlc.present) render_high_layer_compatibility(r.hlc.value, out);
   if (r.hlc.value.reverse_call_setup_direction) text_block(out, "Reverse call setup direction", "no detail");

@@ -262,7 +262,7 @@ int write_field(CText name, int64_t value, OutputText& out, int hex) {
   return 1;
 }
 
-int write_field(TagText tag, int64_t value, OutputText& out, int hex) {
+int write_field(const TagText& tag, int64_t value, OutputText& out, int hex) {
   if (char* d = out.reserve(tag.open_len + tag.close_len + kFieldNumber)) {
     char* p = copy_short(d, tag.open, tag.open_len);
     p = put_field_number(p, value, (hex & 0xFF) != 0);
@@ -423,15 +423,15 @@ int render_boolean_field(OutputText& out, CText name, uint32_t value, CText text
   return 1;
 }
 
-int write_field_number(TagText name, int64_t value, OutputText& out, int hex) {
+int write_field_number(const TagText& name, int64_t value, OutputText& out, int hex) {
   return write_field(name, value, out, hex);
 }
 
-int write_field_s8(TagText name, uint32_t value, OutputText& out, int hex) {
+int write_field_s8(const TagText& name, uint32_t value, OutputText& out, int hex) {
   return write_field(name, static_cast<int8_t>(value & 0xFF), out, hex);
 }
 
-int write_field_octets(TagText name, const uint8_t* octets, OutputText& out, int count, int compact) {
+int write_field_octets(const TagText& name, const uint8_t* octets, OutputText& out, int count, int compact) {
   out.append(name.open, name.open_len);
   out.append("0x", 2);
   if (compact & 0xFF) {
@@ -450,7 +450,7 @@ int write_field_octets(TagText name, const uint8_t* octets, OutputText& out, int
   return 1;
 }
 
-int write_field_ints(TagText name, const int32_t* values, OutputText& out, int count, int compact) {
+int write_field_ints(const TagText& name, const int32_t* values, OutputText& out, int count, int compact) {
   out.append(name.open, name.open_len);
   out.append("0x", 2);
   for (int i = 1; i <= count; ++i) {
@@ -463,7 +463,7 @@ int write_field_ints(TagText name, const int32_t* values, OutputText& out, int c
 }
 
 // The whole block in one reservation when it fits.
-int render_value_block(OutputText& out, TagText name, uint32_t value, std::span<const ValueText> table,
+int render_value_block(OutputText& out, const TagText& name, uint32_t value, std::span<const ValueText> table,
                        CText fallback) {
   const CText text = text_or(table, value, fallback);
   const size_t most = name.open_len + 1 + kNote + (text.text != nullptr ? text.size + name.close_len : 0);
@@ -485,7 +485,7 @@ int render_value_block(OutputText& out, TagText name, uint32_t value, std::span<
   return 1;
 }
 
-int render_boolean_field_checked(OutputText& out, TagText name, uint32_t value, CText text0, CText text1) {
+int render_boolean_field_checked(OutputText& out, const TagText& name, uint32_t value, CText text0, CText text1) {
   out.append(name.open, name.open_len + 1);
   append_value_text(value == 1 ? text1 : text0, out, value, 1);
   out.append(name.close, name.close_len);

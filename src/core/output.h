@@ -74,6 +74,10 @@ class OutputText {
   // after writing, commit() what was written (at most n).
   char* reserve(size_t n) { return n <= room() ? cur_ : nullptr; }
   void commit(size_t n) { cur_ += n; }
+  // Whether n more characters fit; cursor() is where they go. Cheaper than
+  // reserve() where it is inlined: no null test on the way.
+  bool fits(size_t n) const { return n <= room(); }
+  char* cursor() const { return cur_; }
   // Empties the whole buffer, the caller's earlier text included.
   void cut_to_empty();
   // Writes the terminating NUL; call once the document is complete.
@@ -98,8 +102,8 @@ class OutputText {
   // Only the cursor moves on an append: with the end, two fields the
   // renderers keep in registers between copies.
   char* cur_;
-  uintptr_t end_;  // address of the NUL's place; the top of memory when unbounded
-  size_t lost_ = 0;   // characters that did not fit
+  uintptr_t end_;    // address of the NUL's place; the top of memory when unbounded
+  size_t lost_ = 0;  // characters that did not fit
 };
 
 // Number formatting without printf.
@@ -125,7 +129,8 @@ template <class V>
 inline int append_value_note_of(V value, OutputText& out, int boolean_mode) {
   const int32_t number = (boolean_mode & 0xFF) == 1 ? (value != 0) : static_cast<int32_t>(value);
   if (static_cast<uint32_t>(number) < 10) {
-    if (char* d = out.reserve(3)) {
+    if (out.fits(3)) {
+      char* d = out.cursor();
       d[0] = '(';
       d[1] = static_cast<char>('0' + number);
       d[2] = ')';
@@ -369,15 +374,16 @@ inline int append_tag_text(OutputText& out, ReadyTagText text) {
   return 1;
 }
 // Any number under a compile-time name; the fast paths below fall back to it.
-int write_field_number(TagText name, int64_t value, OutputText& out, int hex);
+int write_field_number(const TagText& name, int64_t value, OutputText& out, int hex);
 
 // Decimal values below 1000 and hexadecimal ones below 256 (most fields) are
 // written in place: with the name's lengths known where it is inlined, the
 // copies are plain moves.
-inline int write_small_field(TagText name, uint32_t value, OutputText& out, int hex) {
+inline int write_small_field(const TagText& name, uint32_t value, OutputText& out, int hex) {
   if ((hex & 0xFF) != 0) {
     if (value < 256) {
-      if (char* d = out.reserve(name.open_len + name.close_len + 4)) {
+      if (out.fits(name.open_len + name.close_len + 4)) {
+        char* d = out.cursor();
         constexpr char kDigits[] = "0123456789abcdef";
         std::memcpy(d, name.open, name.open_len);
         char* p = d + name.open_len;
@@ -392,7 +398,8 @@ inline int write_small_field(TagText name, uint32_t value, OutputText& out, int 
       }
     }
   } else if (value < 1000) {
-    if (char* d = out.reserve(name.open_len + name.close_len + 3)) {
+    if (out.fits(name.open_len + name.close_len + 3)) {
+      char* d = out.cursor();
       std::memcpy(d, name.open, name.open_len);
       char* p = d + name.open_len;
       if (value >= 100) {
@@ -410,27 +417,28 @@ inline int write_small_field(TagText name, uint32_t value, OutputText& out, int 
   }
   return write_field_number(name, value, out, hex);
 }
-inline int write_field_u8(TagText name, uint32_t value, OutputText& out, int hex) {
+inline int write_field_u8(const TagText& name, uint32_t value, OutputText& out, int hex) {
   return write_small_field(name, value & 0xFF, out, hex);
 }
-inline int write_field_u16(TagText name, uint32_t value, OutputText& out, int hex) {
+inline int write_field_u16(const TagText& name, uint32_t value, OutputText& out, int hex) {
   return write_small_field(name, value & 0xFFFF, out, hex);
 }
-int write_field_s8(TagText name, uint32_t value, OutputText& out, int hex);
-inline int write_field_int(TagText name, int32_t value, OutputText& out, int hex) {
+int write_field_s8(const TagText& name, uint32_t value, OutputText& out, int hex);
+inline int write_field_int(const TagText& name, int32_t value, OutputText& out, int hex) {
   if (value >= 0) return write_small_field(name, static_cast<uint32_t>(value), out, hex);
   return write_field_number(name, value, out, hex);
 }
-int write_field_octets(TagText name, const uint8_t* octets, OutputText& out, int count, int compact);
-int write_field_ints(TagText name, const int32_t* values, OutputText& out, int count, int compact);
-int render_value_block(OutputText& out, TagText name, uint32_t value, std::span<const ValueText> table,
+int write_field_octets(const TagText& name, const uint8_t* octets, OutputText& out, int count, int compact);
+int write_field_ints(const TagText& name, const int32_t* values, OutputText& out, int count, int compact);
+int render_value_block(OutputText& out, const TagText& name, uint32_t value, std::span<const ValueText> table,
                        CText fallback = nullptr);
-int render_boolean_field_checked(OutputText& out, TagText name, uint32_t value, CText text0, CText text1);
+int render_boolean_field_checked(OutputText& out, const TagText& name, uint32_t value, CText text0, CText text1);
 // A one-digit value (every boolean block) is written in place.
-inline int render_boolean_field(OutputText& out, TagText name, uint32_t value, CText text0, CText text1) {
+inline int render_boolean_field(OutputText& out, const TagText& name, uint32_t value, CText text0, CText text1) {
   const CText text = value == 1 ? text1 : text0;
   if (value < 10) {
-    if (char* d = out.reserve(name.open_len + 1 + 3 + text.size + name.close_len)) {
+    if (out.fits(name.open_len + 1 + 3 + text.size + name.close_len)) {
+      char* d = out.cursor();
       std::memcpy(d, name.open, name.open_len + 1);
       char* p = d + name.open_len + 1;
       p[0] = '(';

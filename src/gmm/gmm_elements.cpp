@@ -158,12 +158,13 @@ int render_attach_type(uint8_t v, OutputText& out) {
 }
 
 int render_attach_result(uint8_t v, OutputText& out) {
-  return render_inline_value(out, L3_TAG_TEXT("<Attach Result>"), L3_TAG_TEXT("</Attach Result>"), v, kAttachResultTexts, "Reserved");
+  return render_inline_value(out, L3_TAG_TEXT("<Attach Result>"), L3_TAG_TEXT("</Attach Result>"), v,
+                             kAttachResultTexts, "Reserved");
 }
 
 int render_force_to_standby(uint8_t v, OutputText& out) {
-  return render_inline_value(out, L3_TAG_TEXT("<Force To Standby>"), L3_TAG_TEXT("</Force To Standby>"), v, kForceToStandbyTexts,
-                             "Force to standby not indicated");
+  return render_inline_value(out, L3_TAG_TEXT("<Force To Standby>"), L3_TAG_TEXT("</Force To Standby>"), v,
+                             kForceToStandbyTexts, "Force to standby not indicated");
 }
 
 int render_drx_parameter(const DrxParameter& d, OutputText& out) {
@@ -195,7 +196,8 @@ int render_ptmsi_signature2(uint8_t v, OutputText& out) {
 
 int render_tmsi_status(uint8_t v, OutputText& out) {
   // Closed here so that the elements after it do not nest inside it.
-  return render_inline_value(out, L3_TAG_TEXT("<TMSI status>"), L3_TAG_TEXT("</TMSI status>"), v, kTmsiStatusTexts, nullptr);
+  return render_inline_value(out, L3_TAG_TEXT("<TMSI status>"), L3_TAG_TEXT("</TMSI status>"), v, kTmsiStatusTexts,
+                             nullptr);
 }
 
 int render_ps_lcs_capability(uint8_t v, OutputText& out) {
@@ -212,12 +214,13 @@ int render_ps_lcs_capability(uint8_t v, OutputText& out) {
 }
 
 int render_radio_priority(uint8_t v, OutputText& out) {
-  return render_inline_value(out, L3_TAG_TEXT("<Radio Priority>"), L3_TAG_TEXT("</Radio Priority>"), v, kRadioPriorityTexts, "priority level 4");
+  return render_inline_value(out, L3_TAG_TEXT("<Radio Priority>"), L3_TAG_TEXT("</Radio Priority>"), v,
+                             kRadioPriorityTexts, "priority level 4");
 }
 
 int render_radio_priority2(uint8_t v, OutputText& out) {
-  return render_inline_value(out, L3_TAG_TEXT("<Radio Priority 2>"), L3_TAG_TEXT("</Radio Priority 2>"), v, kRadioPriorityTexts,
-                             "priority level 4");
+  return render_inline_value(out, L3_TAG_TEXT("<Radio Priority 2>"), L3_TAG_TEXT("</Radio Priority 2>"), v,
+                             kRadioPriorityTexts, "priority level 4");
 }
 
 int render_gmm_cause(uint8_t v, OutputText& out) {

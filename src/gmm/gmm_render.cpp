@@ -37,7 +37,8 @@ int render_gmm_attach_request(const GmmAttachRequest& r, OutputText& out) {
   render_attach_type(r.attach_type, out);
   render_ciphering_key_sequence_number(r.cksn, out, r.direction);
   render_drx_parameter(r.drx, out);
-  wrap_element(out, L3_TAG_TEXT("<P_TMSI or IMSI>\n"), L3_TAG_TEXT("</P_TMSI or IMSI>\n"), r.identity, render_mobile_identity);
+  wrap_element(out, L3_TAG_TEXT("<P_TMSI or IMSI>\n"), L3_TAG_TEXT("</P_TMSI or IMSI>\n"), r.identity,
+               render_mobile_identity);
   append_plain(out, "<Old>\n");
   render_routing_area_identification(r.old_rai, out);
   append_plain(out, "</Old>\n");
@@ -74,10 +75,12 @@ int render_gmm_attach_accept(const GmmAttachAccept& r, OutputText& out) {
                  "</Negotiated READY timervalue>\n");
   }
   if (r.allocated_ptmsi.present) {
-    wrap_element(out, L3_TAG_TEXT("<Allocated P_TMSI>\n"), L3_TAG_TEXT("</Allocated P_TMSI>\n"), r.allocated_ptmsi.value, render_mobile_identity);
+    wrap_element(out, L3_TAG_TEXT("<Allocated P_TMSI>\n"), L3_TAG_TEXT("</Allocated P_TMSI>\n"),
+                 r.allocated_ptmsi.value, render_mobile_identity);
   }
   if (r.ms_identity.present) {
-    wrap_element(out, L3_TAG_TEXT("<MS identity>\n"), L3_TAG_TEXT("</MS identity>\n"), r.ms_identity.value, render_mobile_identity);
+    wrap_element(out, L3_TAG_TEXT("<MS identity>\n"), L3_TAG_TEXT("</MS identity>\n"), r.ms_identity.value,
+                 render_mobile_identity);
   }
   if (r.cause.present) render_gmm_cause(r.cause.value, out);
   if (r.t3302.present) render_t3302_value(r.t3302.value.value, out);
@@ -180,10 +183,12 @@ int render_gmm_routing_area_update_accept(const GmmRoutingAreaUpdateAccept& r, O
   render_routing_area_identification(r.rai, out);
   if (r.ptmsi_signature.present) render_ptmsi_signature(r.ptmsi_signature.value, out);
   if (r.allocated_ptmsi.present) {
-    wrap_element(out, L3_TAG_TEXT("<Allocated P-TMSI>\n"), L3_TAG_TEXT("</Allocated P-TMSI>\n"), r.allocated_ptmsi.value, render_mobile_identity);
+    wrap_element(out, L3_TAG_TEXT("<Allocated P-TMSI>\n"), L3_TAG_TEXT("</Allocated P-TMSI>\n"),
+                 r.allocated_ptmsi.value, render_mobile_identity);
   }
   if (r.ms_identity.present) {
-    wrap_element(out, L3_TAG_TEXT("<MS identity>\n"), L3_TAG_TEXT("</MS identity>\n"), r.ms_identity.value, render_mobile_identity);
+    wrap_element(out, L3_TAG_TEXT("<MS identity>\n"), L3_TAG_TEXT("</MS identity>\n"), r.ms_identity.value,
+                 render_mobile_identity);
   }
   if (r.receive_npdu_numbers.present) {
     // The list's entries are not written, only its element.
@@ -264,7 +269,8 @@ int render_gmm_cause_message(const GmmCauseOnly& r, OutputText& out, const char*
 
 int render_gmm_ptmsi_reallocation_command(const GmmPtmsiReallocationCommand& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<P_TMSI Reallocation Command>\n"));
-  wrap_element(out, L3_TAG_TEXT("<Allocated P TMSI>\n"), L3_TAG_TEXT("</Allocated P TMSI>\n"), r.allocated_ptmsi, render_mobile_identity);
+  wrap_element(out, L3_TAG_TEXT("<Allocated P TMSI>\n"), L3_TAG_TEXT("</Allocated P TMSI>\n"), r.allocated_ptmsi,
+               render_mobile_identity);
   render_routing_area_identification(r.rai, out);
   render_force_to_standby(r.force_to_standby, out);
   if (r.ptmsi_signature.present) render_ptmsi_signature(r.ptmsi_signature.value, out);

@@ -177,7 +177,8 @@ static_assert(well_formed(kSsScreeningTexts));
 // Open tag, (value), the text for 1 or for any other value, close tag.
 void render_flag(OutputText& out, ReadyTagText open, uint8_t value, CText text0, CText text1, ReadyTagText close) {
   const CText text = value == 1 ? text1 : text0;
-  if (char* d = value < 10 ? out.reserve(open.size + 3 + text.size + close.size) : nullptr) {
+  if (value < 10 && out.fits(open.size + 3 + text.size + close.size)) {
+    char* d = out.cursor();
     char* p = copy_short(d, open.text, open.size);
     p[0] = '(';
     p[1] = static_cast<char>('0' + value);

@@ -42,7 +42,8 @@ constexpr BitField kEsInd2 = {L3_TAG("ESIND"), "Controlled Early Classmark Sendi
                               "Controlled Early Classmark Sending not implemented"};
 constexpr BitField kA51 = {L3_TAG("A5_1"), "not available", "available"};
 constexpr BitField kPsCapability = {L3_TAG("PS capability"), "present", "not present"};
-constexpr BitField kSmCapability = {L3_TAG("SM capability"), "Mobile station supports mobile terminated point to point SMS",
+constexpr BitField kSmCapability = {L3_TAG("SM capability"),
+                                    "Mobile station supports mobile terminated point to point SMS",
                                     "Mobile station does not support mobile terminated point to point SMS"};
 constexpr BitField kVbs = {L3_TAG("VBS notification reception"), "VBS capability and notifications wanted",
                            "no VBS capability or no notifications wanted"};
@@ -50,7 +51,8 @@ constexpr BitField kVgcs = {L3_TAG("VGCS notification reception"), "VGCS capabil
                             "no VGCS capability or no notifications wanted"};
 constexpr BitField kCm3 = {L3_TAG("CM3"), "The MS supports options that are indicated in classmark 3 IE",
                            "The MS does not support any options that are indicated in CM3"};
-constexpr BitField kLcsVa = {L3_TAG("LCS VA capability"), "LCS value added location request notification capability supported",
+constexpr BitField kLcsVa = {L3_TAG("LCS VA capability"),
+                             "LCS value added location request notification capability supported",
                              "LCS value added location request notification capability not supported"};
 constexpr BitField kUcs2 = {L3_TAG("UCS2 treatment  reception"),
                             "the ME has no preference between the use of the default alphabet and the use of UCS2.",
@@ -59,8 +61,10 @@ constexpr BitField kSolsa = {L3_TAG("SoLSA"), "The ME supports SoLSA", "The ME d
 constexpr BitField kCmsp = {L3_TAG("CMSP"),
                             "Network initiated MO CM connection request supported for at least one CM protocol.",
                             "Network initiated MO CM connection request not supported."};
-constexpr BitField kA53 = {L3_TAG("A5_3"), "encryption algorithm A5/3 available", "encryption algorithm A5/3 not available"};
-constexpr BitField kA52 = {L3_TAG("A5_2"), "encryption algorithm A5/2 available", "encryption algorithm A5/2 not available"};
+constexpr BitField kA53 = {L3_TAG("A5_3"), "encryption algorithm A5/3 available",
+                           "encryption algorithm A5/3 not available"};
+constexpr BitField kA52 = {L3_TAG("A5_2"), "encryption algorithm A5/2 available",
+                           "encryption algorithm A5/2 not available"};
 
 }  // namespace
 

@@ -7,11 +7,13 @@ namespace l3 {
 namespace {
 
 void render_cause_wrapped(uint8_t cause, OutputText& out) {
-  wrap_element(out, L3_TAG_TEXT("<Reject cause>\n"), L3_TAG_TEXT("</Reject cause>\n"), [&] { render_reject_cause(cause, out); });
+  wrap_element(out, L3_TAG_TEXT("<Reject cause>\n"), L3_TAG_TEXT("</Reject cause>\n"),
+               [&] { render_reject_cause(cause, out); });
 }
 
 void render_mobile_identity_wrapped(const MobileIdentity& id, OutputText& out) {
-  wrap_element(out, L3_TAG_TEXT("<Mobile Identity>\n"), L3_TAG_TEXT("</Mobile Identity>\n"), [&] { render_mobile_identity(id, out); });
+  wrap_element(out, L3_TAG_TEXT("<Mobile Identity>\n"), L3_TAG_TEXT("</Mobile Identity>\n"),
+               [&] { render_mobile_identity(id, out); });
 }
 
 void render_lai_wrapped(const LocationAreaId& lai, OutputText& out) {
@@ -161,7 +163,8 @@ int render_location_updating_request(const LocationUpdatingRequest& r, OutputTex
   wrap_element(out, L3_TAG_TEXT("<Mobile identity>\n"), L3_TAG_TEXT("</Mobile identity>\n"),
                [&] { render_mobile_identity(r.mobile_identity, out); });
   if (r.classmark2.present) {
-    wrap_element(out, L3_TAG_TEXT("<Mobile station classmark for UMTS>\n"), L3_TAG_TEXT("</Mobile station classmark for UMTS>\n"),
+    wrap_element(out, L3_TAG_TEXT("<Mobile station classmark for UMTS>\n"),
+                 L3_TAG_TEXT("</Mobile station classmark for UMTS>\n"),
                  [&] { render_classmark2(r.classmark2.value, out); });
   }
   if (r.additional_update.present) render_additional_update_parameters(r.additional_update.value, out);

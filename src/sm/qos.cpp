@@ -217,7 +217,8 @@ struct QosField {
 using Q = QualityOfService;
 // In the order of the document, not of the octets.
 constexpr QosField kQosFields[] = {
-    {L3_TAG("Reliability class"), &Q::reliability_class, "Subscribed reliability class", kReliabilityClassTexts, nullptr},
+    {L3_TAG("Reliability class"), &Q::reliability_class, "Subscribed reliability class", kReliabilityClassTexts,
+     nullptr},
     {L3_TAG("Delay class"), &Q::delay_class, "Subscribed delay class", kDelayClassTexts, nullptr},
     {L3_TAG("Precedence class"), &Q::precedence_class, "Subscribed precedence", kPrecedenceClassTexts, nullptr},
     {L3_TAG("Peak throughput"), &Q::peak_throughput, "Subscribed peak throughput", kPeakThroughputTexts, nullptr},
@@ -226,7 +227,8 @@ constexpr QosField kQosFields[] = {
      kErroneousSduTexts, nullptr},
     {L3_TAG("Delivery order"), &Q::delivery_order, "Subscribed delivery order", kDeliveryOrderTexts, nullptr},
     {L3_TAG("Traffic class"), &Q::traffic_class, "Subscribed traffic class", kTrafficClassTexts, nullptr},
-    {L3_TAG("Maximum SDU size"), &Q::maximum_sdu_size, "Subscribed maximum SDU size", kMaximumSduSizeTexts, append_sdu_size},
+    {L3_TAG("Maximum SDU size"), &Q::maximum_sdu_size, "Subscribed maximum SDU size", kMaximumSduSizeTexts,
+     append_sdu_size},
     {L3_TAG("Maximum bit rate for uplink"), &Q::maximum_bit_rate_uplink, "Subscribed maximum bit rate for uplink",
      kBitRateTexts, append_bit_rate, &Q::maximum_bit_rate_uplink_ext, &Q::maximum_bit_rate_uplink_ext2},
     {L3_TAG("Maximum bit rate for downlink"), &Q::maximum_bit_rate_downlink, "Subscribed maximum bit rate for Downlink",
@@ -235,12 +237,15 @@ constexpr QosField kQosFields[] = {
     {L3_TAG("SDU error ratio"), &Q::sdu_error_ratio, "Subscribed SDU error ratio", kSduErrorRatioTexts, nullptr},
     {L3_TAG("Traffic handling priority"), &Q::traffic_handling_priority, "Subscribed traffic handling priority",
      kTrafficHandlingPriorityTexts, nullptr},
-    {L3_TAG("Transfer delay"), &Q::transfer_delay, "Subscribed transfer delay", kTransferDelayTexts, append_transfer_delay},
-    {L3_TAG("Guaranteed bit rate for uplink"), &Q::guaranteed_bit_rate_uplink, "Subscribed Guaranteed bit rate for uplink",
-     kBitRateTexts, append_bit_rate, &Q::guaranteed_bit_rate_uplink_ext, &Q::guaranteed_bit_rate_uplink_ext2},
+    {L3_TAG("Transfer delay"), &Q::transfer_delay, "Subscribed transfer delay", kTransferDelayTexts,
+     append_transfer_delay},
+    {L3_TAG("Guaranteed bit rate for uplink"), &Q::guaranteed_bit_rate_uplink,
+     "Subscribed Guaranteed bit rate for uplink", kBitRateTexts, append_bit_rate, &Q::guaranteed_bit_rate_uplink_ext,
+     &Q::guaranteed_bit_rate_uplink_ext2},
     // The downlink field shows the uplink text: hosts match on it.
-    {L3_TAG("Guaranteed bit rate for downlink"), &Q::guaranteed_bit_rate_downlink, "Subscribed Guaranteed bit rate for uplink",
-     kBitRateTexts, append_bit_rate, &Q::guaranteed_bit_rate_downlink_ext, &Q::guaranteed_bit_rate_downlink_ext2},
+    {L3_TAG("Guaranteed bit rate for downlink"), &Q::guaranteed_bit_rate_downlink,
+     "Subscribed Guaranteed bit rate for uplink", kBitRateTexts, append_bit_rate, &Q::guaranteed_bit_rate_downlink_ext,
+     &Q::guaranteed_bit_rate_downlink_ext2},
 };
 
 int render_qos_field(OutputText& out, const QosField& f, const QualityOfService& q) {

@@ -14,7 +14,8 @@ bool packet_flow_identifier_given(const Opt<PacketFlowIdentifier>& p) { return p
 // The request of a primary context and of an AA context share their head.
 template <class R>
 void render_context_request_head(const R& r, OutputText& out) {
-  wrap_element(out, L3_TAG_TEXT("<Requested NSAPI>\n"), L3_TAG_TEXT("</Requested NSAPI>\n"), [&] { render_nsapi(r.requested_nsapi, out); });
+  wrap_element(out, L3_TAG_TEXT("<Requested NSAPI>\n"), L3_TAG_TEXT("</Requested NSAPI>\n"),
+               [&] { render_nsapi(r.requested_nsapi, out); });
   wrap_element(out, L3_TAG_TEXT("<Requested LLC SAPI>\n"), L3_TAG_TEXT("</Requested LLC SAPI>\n"),
                [&] { render_llc_sapi(r.requested_llc_sapi, out); });
   wrap_element(out, L3_TAG_TEXT("<Requested QoS>\n"), L3_TAG_TEXT("</Requested QoS>\n"),
@@ -106,7 +107,8 @@ int render_sm_modify_pdp_context_request_network(const ModifyPdpContextRequestNe
   render_sm_radio_priority(r.radio_priority, out);
   wrap_element(out, L3_TAG_TEXT("<Requested LLC SAPI>\n"), L3_TAG_TEXT("</Requested LLC SAPI>\n"),
                [&] { render_llc_sapi(r.requested_llc_sapi, out); });
-  wrap_element(out, L3_TAG_TEXT("<New QoS>\n"), L3_TAG_TEXT("</New QoS>\n"), [&] { render_quality_of_service(r.new_qos, out); });
+  wrap_element(out, L3_TAG_TEXT("<New QoS>\n"), L3_TAG_TEXT("</New QoS>\n"),
+               [&] { render_quality_of_service(r.new_qos, out); });
   if (r.pdp_address.present) render_pdp_address(r.pdp_address.value, out);
   if (packet_flow_identifier_given(r.packet_flow_identifier)) {
     render_packet_flow_identifier(r.packet_flow_identifier.value.value, out);
@@ -131,7 +133,8 @@ int render_sm_modify_pdp_context_request_ms(const ModifyPdpContextRequestMs& r, 
                  [&] { render_quality_of_service(r.requested_new_qos.value, out); });
   }
   if (r.new_tft.present) {
-    wrap_element(out, L3_TAG_TEXT("<New TFT>\n"), L3_TAG_TEXT("</New TFT>\n"), [&] { render_traffic_flow_template(r.new_tft.value, out); });
+    wrap_element(out, L3_TAG_TEXT("<New TFT>\n"), L3_TAG_TEXT("</New TFT>\n"),
+                 [&] { render_traffic_flow_template(r.new_tft.value, out); });
   }
   render_pco_if_present(r.pco, out);
   append_tag_text(out, L3_TAG_TEXT("</Modify PDP Context Request UL>\n"));
@@ -163,9 +166,11 @@ int render_sm_modify_pdp_context_accept_network(const ModifyPdpContextAcceptNetw
 
 int render_sm_modify_pdp_context_reject(const SmReject& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Modify_PDP_Context_Reject>\n"));
-  wrap_element(out, L3_TAG_TEXT("<SM cause>\n"), L3_TAG_TEXT("</SM cause>\n"), [&] { render_sm_cause(r.sm_cause, out, r.direction); });
+  wrap_element(out, L3_TAG_TEXT("<SM cause>\n"), L3_TAG_TEXT("</SM cause>\n"),
+               [&] { render_sm_cause(r.sm_cause, out, r.direction); });
   if (r.pco.present) {
-    wrap_element(out, L3_TAG_TEXT("<Protocol configuration options>\n"), L3_TAG_TEXT("</Protocol configuration options>\n"),
+    wrap_element(out, L3_TAG_TEXT("<Protocol configuration options>\n"),
+                 L3_TAG_TEXT("</Protocol configuration options>\n"),
                  [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
   append_tag_text(out, L3_TAG_TEXT("</Modify_PDP_Context_Reject>\n"));
@@ -174,7 +179,8 @@ int render_sm_modify_pdp_context_reject(const SmReject& r, OutputText& out) {
 
 int render_sm_activate_secondary_pdp_context_request(const ActivateSecondaryPdpContextRequest& r, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Activate AA PDP Context Request>\n"));
-  wrap_element(out, L3_TAG_TEXT("<Requested NSAPI>\n"), L3_TAG_TEXT("</Requested NSAPI>\n"), [&] { render_nsapi(r.requested_nsapi, out); });
+  wrap_element(out, L3_TAG_TEXT("<Requested NSAPI>\n"), L3_TAG_TEXT("</Requested NSAPI>\n"),
+               [&] { render_nsapi(r.requested_nsapi, out); });
   wrap_element(out, L3_TAG_TEXT("<Requested LLC SAPI>\n"), L3_TAG_TEXT("</Requested LLC SAPI>\n"),
                [&] { render_llc_sapi(r.requested_llc_sapi, out); });
   wrap_element(out, L3_TAG_TEXT("<Requested QoS>\n"), L3_TAG_TEXT("</Requested QoS>\n"),
@@ -199,7 +205,8 @@ int render_sm_activate_secondary_pdp_context_accept(const ActivateSecondaryPdpCo
                  [&] { render_packet_flow_identifier(r.packet_flow_identifier.value.value, out); });
   }
   if (r.pco.present) {
-    wrap_element(out, L3_TAG_TEXT("<Protocol configuration options>\n"), L3_TAG_TEXT("</Protocol configuration options>\n"),
+    wrap_element(out, L3_TAG_TEXT("<Protocol configuration options>\n"),
+                 L3_TAG_TEXT("</Protocol configuration options>\n"),
                  [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
   append_tag_text(out, L3_TAG_TEXT("</Activate AA PDP Context Accept>\n"));
@@ -210,7 +217,8 @@ int render_sm_activate_secondary_pdp_context_reject(const SmReject& r, OutputTex
   append_tag_text(out, L3_TAG_TEXT("<Activate AA PDP Context Reject>\n"));
   render_sm_cause(r.sm_cause, out, r.direction);
   if (r.pco.present) {
-    wrap_element(out, L3_TAG_TEXT("<Protocol configuration options>\n"), L3_TAG_TEXT("</Protocol configuration options>\n"),
+    wrap_element(out, L3_TAG_TEXT("<Protocol configuration options>\n"),
+                 L3_TAG_TEXT("</Protocol configuration options>\n"),
                  [&] { render_protocol_configuration_options(r.pco.value, out); });
   }
   append_tag_text(out, L3_TAG_TEXT("</Activate AA PDP Context Reject>\n"));
@@ -240,7 +248,8 @@ int render_sm_activate_aa_pdp_context_accept(const ActivateAaPdpContextAccept& r
   render_sm_radio_priority(r.radio_priority, out);
   render_pco_if_present(r.pco, out);
   if (r.negotiated_aa_ready_timer.present) {
-    wrap_element(out, L3_TAG_TEXT("<Negotiated AA READY timer value>\n"), L3_TAG_TEXT("</Negotiated AA READY timer value>\n"),
+    wrap_element(out, L3_TAG_TEXT("<Negotiated AA READY timer value>\n"),
+                 L3_TAG_TEXT("</Negotiated AA READY timer value>\n"),
                  [&] { render_gprs_timer(r.negotiated_aa_ready_timer.value, out); });
   }
   append_tag_text(out, L3_TAG_TEXT("</Activate GSM AA PDP Context Accept>\n"));

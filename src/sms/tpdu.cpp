@@ -308,7 +308,7 @@ void decode_report_tpdu(TpduRecord& t, const BitBuffer& b, bool submit_report, b
 namespace {
 
 // A one-bit TP flag: its value as the text.
-inline int render_bit(OutputText& out, TagText name, uint8_t value) {
+inline int render_bit(OutputText& out, const TagText& name, uint8_t value) {
   return render_boolean_field(out, name, value, "0", "1");
 }
 

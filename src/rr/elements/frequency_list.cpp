@@ -329,7 +329,7 @@ uint32_t bounded_count(uint32_t count, size_t capacity) {
   return count < capacity - 1 ? count : static_cast<uint32_t>(capacity - 1);
 }
 
-void render_nonzero(TagText name, const uint16_t* values, uint32_t count, OutputText& out) {
+void render_nonzero(const TagText& name, const uint16_t* values, uint32_t count, OutputText& out) {
   for (uint32_t i = 1; i <= count; ++i) {
     if (values[i] != 0) write_field_u16(name, values[i], out, 0);
   }

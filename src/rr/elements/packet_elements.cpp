@@ -96,7 +96,7 @@ void decode_rr_routing_area(RrRoutingArea& r, const BitBuffer& b) {
 
 namespace {
 
-void render_digits(TagText name, const uint8_t (&d)[3], bool third_may_be_f, OutputText& out) {
+void render_digits(const TagText& name, const uint8_t (&d)[3], bool third_may_be_f, OutputText& out) {
   out.append(name.open, name.open_len + 1);
   bool normal = d[0] <= 9 && d[1] <= 9 && d[2] <= 9;
   // An MNC whose third digit is F has two digits.

@@ -156,7 +156,7 @@ void decode_si2quater_additions(Si2quaterAdditions& a, BitCursor& c) {
   a.csg_eutran = c.bit();
 }
 
-void render_reporting_threshold(const ReportingThreshold& t, TagText offset, TagText threshold,
+void render_reporting_threshold(const ReportingThreshold& t, const TagText& offset, const TagText& threshold,
                                 OutputText& out) {
   if (!t.present) return;
   write_field_u8(offset, t.offset, out, 0);
@@ -165,7 +165,7 @@ void render_reporting_threshold(const ReportingThreshold& t, TagText offset, Tag
 
 namespace {
 
-void render_frequency_indexes(const FrequencyIndexList& l, TagText name, OutputText& out) {
+void render_frequency_indexes(const FrequencyIndexList& l, const TagText& name, OutputText& out) {
   for (uint32_t i = 0; i < l.count && i < std::size(l.index); ++i) write_field_u8(name, l.index[i], out, 0);
 }
 
@@ -192,11 +192,12 @@ void render_eutran_reporting(const EutranReporting& r, bool offsets, const char*
   write_field_u8(name, r.value, out, 0);
   const bool fdd = mode[0] == 'F';
   if (r.threshold_2_present) {
-    write_field_u8(fdd ? L3_TAG("E_UTRAN_FDD_REPORTING_THRESHOLD_2") : L3_TAG("E_UTRAN_TDD_REPORTING_THRESHOLD_2"), r.threshold_2, out,
-                   0);
+    write_field_u8(fdd ? L3_TAG("E_UTRAN_FDD_REPORTING_THRESHOLD_2") : L3_TAG("E_UTRAN_TDD_REPORTING_THRESHOLD_2"),
+                   r.threshold_2, out, 0);
   }
   if (r.offset_present) {
-    write_field_u8(fdd ? L3_TAG("E_UTRAN_FDD_REPORTING_OFFSET") : L3_TAG("E_UTRAN_TDD_REPORTING_OFFSET"), r.offset, out, 0);
+    write_field_u8(fdd ? L3_TAG("E_UTRAN_FDD_REPORTING_OFFSET") : L3_TAG("E_UTRAN_TDD_REPORTING_OFFSET"), r.offset, out,
+                   0);
   }
 }
 

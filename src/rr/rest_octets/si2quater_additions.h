@@ -163,7 +163,7 @@ void render_si2quater_additions(const Si2quaterAdditions& a, OutputText& out);
 // A reporting offset and threshold pair: decoded in the ten groups and in the
 // additions, rendered under the caller's two tag names.
 void decode_reporting_threshold(ReportingThreshold& t, BitCursor& c);
-void render_reporting_threshold(const ReportingThreshold& t, TagText offset, TagText threshold,
+void render_reporting_threshold(const ReportingThreshold& t, const TagText& offset, const TagText& threshold,
                                 OutputText& out);
 
 }  // namespace l3
