@@ -333,12 +333,6 @@ int append_tag_text(OutputText& out, CText tag) {
   return 1;
 }
 
-int append_value_text(CText description, OutputText& out, uint32_t value, int with_number) {
-  if ((with_number & 0xFF) != 0) append_note(out, static_cast<uint8_t>(value));
-  out.append(description);
-  return 1;
-}
-
 int append_value_note_checked(int32_t number, OutputText& out) {
   append_note(out, number);
   return 1;
@@ -463,16 +457,14 @@ int write_field_ints(const TagText& name, const int32_t* values, OutputText& out
 }
 
 // The whole block in one reservation when it fits.
-int render_value_block(OutputText& out, const TagText& name, uint32_t value, std::span<const ValueText> table,
-                       CText fallback) {
-  const CText text = text_or(table, value, fallback);
+int render_value_block_checked(OutputText& out, const TagText& name, uint32_t value, CText text) {
   const size_t most = name.open_len + 1 + kNote + (text.text != nullptr ? text.size + name.close_len : 0);
   if (char* d = out.reserve(most)) {
     char* p = copy_short(d, name.open, name.open_len + 1);
     p = put_note(p, static_cast<int32_t>(value));
     if (text.text != nullptr) {
-      std::memcpy(p, text.text, text.size);
-      p = copy_short(p + text.size, name.close, name.close_len);
+      p = copy_short(p, text.text, text.size);
+      p = copy_short(p, name.close, name.close_len);
     }
     out.commit(static_cast<size_t>(p - d));
     return text.text != nullptr ? 1 : 0;

@@ -117,10 +117,6 @@ void append_hex_02(OutputText& out, uint8_t v);  // "%.2x": zero-padded to two d
 // slash at position 1 is kept, for "</"), "-" becomes "_sub_", "+" "_and_".
 int append_tag_text(OutputText& out, CText text);
 
-// "(value)" when with_number is set (low 8 bits non-zero), then the
-// description by plain append.
-int append_value_text(CText description, OutputText& out, uint32_t value, int with_number);
-
 // "(number)"; in boolean mode (low 8 bits of the flag exactly 1) the number is
 // 1 for any non-zero value.
 int append_value_note_checked(int32_t number, OutputText& out);
@@ -151,6 +147,14 @@ inline int append_value_note(uint16_t value, OutputText& out, int boolean_mode) 
 }
 inline int append_value_note(int32_t value, OutputText& out, int boolean_mode) {
   return append_value_note_of(value, out, boolean_mode);
+}
+
+// "(value)" of the low 8 bits when with_number is set (low 8 bits non-zero),
+// then the description by plain append.
+inline int append_value_text(CText description, OutputText& out, uint32_t value, int with_number) {
+  if ((with_number & 0xFF) != 0) append_value_note(static_cast<uint8_t>(value), out, 0);
+  out.append(description);
+  return 1;
 }
 
 // One element: <name>value</name>\n, all through append_tag_text; hexadecimal
@@ -430,8 +434,24 @@ inline int write_field_int(const TagText& name, int32_t value, OutputText& out, 
 }
 int write_field_octets(const TagText& name, const uint8_t* octets, OutputText& out, int count, int compact);
 int write_field_ints(const TagText& name, const int32_t* values, OutputText& out, int count, int compact);
-int render_value_block(OutputText& out, const TagText& name, uint32_t value, std::span<const ValueText> table,
-                       CText fallback = nullptr);
+// text: the row's text, or nullptr (the block stops after the note).
+int render_value_block_checked(OutputText& out, const TagText& name, uint32_t value, CText text);
+// A one-digit value with a text (most blocks) is written in place.
+inline int render_value_block(OutputText& out, const TagText& name, uint32_t value, std::span<const ValueText> table,
+                              CText fallback = nullptr) {
+  const CText text = text_or(table, value, fallback);
+  if (value < 10 && text.text != nullptr && out.fits(name.open_len + 4 + text.size + name.close_len)) {
+    char* p = copy_short(out.cursor(), name.open, name.open_len + 1);
+    p[0] = '(';
+    p[1] = static_cast<char>('0' + value);
+    p[2] = ')';
+    p = copy_short(p + 3, text.text, text.size);
+    p = copy_short(p, name.close, name.close_len);
+    out.commit(static_cast<size_t>(p - out.cursor()));
+    return 1;
+  }
+  return render_value_block_checked(out, name, value, text);
+}
 int render_boolean_field_checked(OutputText& out, const TagText& name, uint32_t value, CText text0, CText text1);
 // A one-digit value (every boolean block) is written in place.
 inline int render_boolean_field(OutputText& out, const TagText& name, uint32_t value, CText text0, CText text1) {
