@@ -484,4 +484,12 @@ int render_boolean_field_checked(OutputText& out, const TagText& name, uint32_t 
   return 1;
 }
 
+int render_flag_checked(OutputText& out, const ReadyFlag& flag, uint32_t value) {
+  append_tag_text(out, flag.open);
+  append_value_note(static_cast<uint8_t>(value), out, 0);
+  out.append(value == 1 ? flag.text1 : flag.text0);
+  append_tag_text(out, flag.close);
+  return 1;
+}
+
 }  // namespace l3

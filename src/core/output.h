@@ -342,6 +342,23 @@ struct TextBytes {
   }();
 };
 
+// A whole one-bit block: Open, "(digit)", Text verbatim, Close, the tags
+// rewritten as append_tag_text would.
+template <Literal Open, Literal Text, Literal Close, char Digit>
+struct FlagBytes {
+  static constexpr size_t n = rewritten_size(Open.s, Open.size) + 3 + Text.size + rewritten_size(Close.s, Close.size);
+  static constexpr auto bytes = [] {
+    std::array<char, n + 1> b{};
+    char* p = rewrite(Open.s, Open.size, b.data());
+    *p++ = '(';
+    *p++ = Digit;
+    *p++ = ')';
+    for (size_t i = 0; i < Text.size; ++i) *p++ = Text.s[i];
+    rewrite(Close.s, Close.size, p);
+    return b;
+  }();
+};
+
 }  // namespace tag_detail
 
 // An element name ready for output: open is "<name>" (followed in storage by
@@ -368,14 +385,44 @@ inline constexpr TagText kTagOf{tag_detail::FieldBytes<L>::bytes.data(),
 template <tag_detail::Literal... L>
 inline constexpr ReadyTagText kTagTextOf{tag_detail::TextBytes<L...>::bytes.data(), tag_detail::TextBytes<L...>::n};
 
+// A one-bit block known at compile time: the whole block for the values 0
+// and 1, and its parts for any other value.
+struct ReadyFlag {
+  ReadyTagText whole[2];
+  ReadyTagText open, close;
+  CText text0, text1;
+};
+
+template <tag_detail::Literal Open, tag_detail::Literal Close, tag_detail::Literal Text0, tag_detail::Literal Text1>
+inline constexpr ReadyFlag kFlagOf{
+    {{tag_detail::FlagBytes<Open, Text0, Close, '0'>::bytes.data(), tag_detail::FlagBytes<Open, Text0, Close, '0'>::n},
+     {tag_detail::FlagBytes<Open, Text1, Close, '1'>::bytes.data(), tag_detail::FlagBytes<Open, Text1, Close, '1'>::n}},
+    kTagTextOf<Open>,
+    kTagTextOf<Close>,
+    Text0.s,
+    Text1.s};
+
 // L3_TAG("Foo bar") for the field writers; L3_TAG_TEXT("<A>\n", "</B>\n") for
-// append_tag_text, adjacent literals merged into one copy.
+// append_tag_text, adjacent literals merged into one copy; L3_FLAG("<A>\n",
+// "</A>\n", "text for 0 and others", "text for 1") for render_flag.
 #define L3_TAG(lit) (::l3::kTagOf<lit>)
 #define L3_TAG_TEXT(...) (::l3::kTagTextOf<__VA_ARGS__>)
+#define L3_FLAG(open, close, text0, text1) (::l3::kFlagOf<open, close, text0, text1>)
 
 inline int append_tag_text(OutputText& out, ReadyTagText text) {
   out.append(text.text, text.size);
   return 1;
+}
+
+int render_flag_checked(OutputText& out, const ReadyFlag& flag, uint32_t value);
+// open, (value), text1 for 1 and text0 for any other value, close: one copy
+// for 0 and 1.
+inline int render_flag(OutputText& out, const ReadyFlag& flag, uint32_t value) {
+  if (value <= 1) {
+    out.append(flag.whole[value].text, flag.whole[value].size);
+    return 1;
+  }
+  return render_flag_checked(out, flag, value);
 }
 // Any number under a compile-time name; the fast paths below fall back to it.
 int write_field_number(const TagText& name, int64_t value, OutputText& out, int hex);

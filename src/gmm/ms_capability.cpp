@@ -114,56 +114,52 @@ namespace {
 // they are hold no character the rewrite changes.
 struct CapabilityFlag {
   uint8_t MsNetworkCapability::*field;
-  ReadyTagText open;
-  CText text0;
-  CText text1;
-  ReadyTagText close;
+  ReadyFlag flag;
 };
 
 constexpr CapabilityFlag kNetworkCapabilityFlags[] = {
-    {&MsNetworkCapability::gea1, L3_TAG_TEXT("<GPRS Encryption Algorithm GEA1>\n"),
-     "encryption algorithm GEA/1 not available", "encryption algorithm GEA/1 available",
-     L3_TAG_TEXT("</GPRS Encryption Algorithm GEA1>\n")},
-    {&MsNetworkCapability::sm_dedicated, L3_TAG_TEXT("<SM capabilities via dedicated channels>\n"),
-     "Mobile station does not support mobile terminated point to point SMS via "
-     "dedicated signalling channels",
-     "Mobile station supports mobile terminated point to point SMS via "
-     "dedicated signalling channels",
-     L3_TAG_TEXT("</SM capabilities via dedicated channels>\n")},
-    {&MsNetworkCapability::sm_gprs, L3_TAG_TEXT("<SM capabilities via GPRS channels>\n"),
-     "Mobile station does not support mobile terminated point to point SMS via "
-     "GPRS packet data channels",
-     "Mobile station supports mobile terminated point to point SMS via GPRS "
-     "packet data channels",
-     L3_TAG_TEXT("</SM capabilities via GPRS channels>\n")},
-    {&MsNetworkCapability::ucs2, L3_TAG_TEXT("<UCS2 support>\n"),
-     "the ME has a preference for the default alphabet over UCS2",
-     "the ME has no preference between the use of the default alphabet and the "
-     "use of UCS2",
-     L3_TAG_TEXT("</UCS2 support>\n")},
-    {&MsNetworkCapability::solsa, L3_TAG_TEXT("<SoLSA Capability>\n"), "The ME does not support SoLSA",
-     "The ME supports SoLSA", L3_TAG_TEXT("</SoLSA Capability>\n")},
-    {&MsNetworkCapability::revision_level, L3_TAG_TEXT("<Revision level indicator>\n"),
-     "used by a mobile station not supporting R99 or later versions of the "
-     "protocol",
-     "used by a mobile station supporting R99 or later versions of the "
-     "protocol",
-     L3_TAG_TEXT("</Revision level indicator>\n")},
-    {&MsNetworkCapability::pfc_feature_mode, L3_TAG_TEXT("<PFC Feature mode>\n"),
-     "Mobile station does not support BSS packet flow procedures",
-     "Mobile station does support BSS packet flow procedures", L3_TAG_TEXT("</PFC Feature mode>\n")},
-    {&MsNetworkCapability::gea2, L3_TAG_TEXT("<GEA2>\n"), "encryption algorithm GEA/2 not available",
-     "encryption algorithm GEA/2 available", L3_TAG_TEXT("</GEA2>\n")},
-    {&MsNetworkCapability::gea3, L3_TAG_TEXT("<GEA3>\n"), "encryption algorithm GEA/3 not available",
-     "encryption algorithm GEA/3 available", L3_TAG_TEXT("</GEA3>\n")},
-    {&MsNetworkCapability::gea4, L3_TAG_TEXT("<GEA4>\n"), "encryption algorithm GEA/4 not available",
-     "encryption algorithm GEA/4 available", L3_TAG_TEXT("</GEA4>\n")},
-    {&MsNetworkCapability::gea5, L3_TAG_TEXT("<GEA5>\n"), "encryption algorithm GEA/5 not available",
-     "encryption algorithm GEA/5 available", L3_TAG_TEXT("</GEA5>\n")},
-    {&MsNetworkCapability::gea6, L3_TAG_TEXT("<GEA6>\n"), "encryption algorithm GEA/6 not available",
-     "encryption algorithm GEA/6 available", L3_TAG_TEXT("</GEA6>\n")},
-    {&MsNetworkCapability::gea7, L3_TAG_TEXT("<GEA7>\n"), "encryption algorithm GEA/7 not available",
-     "encryption algorithm GEA/7 available", L3_TAG_TEXT("</GEA7>\n")},
+    {&MsNetworkCapability::gea1,
+     L3_FLAG("<GPRS Encryption Algorithm GEA1>\n", "</GPRS Encryption Algorithm GEA1>\n",
+             "encryption algorithm GEA/1 not available", "encryption algorithm GEA/1 available")},
+    {&MsNetworkCapability::sm_dedicated,
+     L3_FLAG("<SM capabilities via dedicated channels>\n", "</SM capabilities via dedicated channels>\n",
+             "Mobile station does not support mobile terminated point to point SMS via "
+             "dedicated signalling channels",
+             "Mobile station supports mobile terminated point to point SMS via "
+             "dedicated signalling channels")},
+    {&MsNetworkCapability::sm_gprs,
+     L3_FLAG("<SM capabilities via GPRS channels>\n", "</SM capabilities via GPRS channels>\n",
+             "Mobile station does not support mobile terminated point to point SMS via "
+             "GPRS packet data channels",
+             "Mobile station supports mobile terminated point to point SMS via GPRS "
+             "packet data channels")},
+    {&MsNetworkCapability::ucs2,
+     L3_FLAG("<UCS2 support>\n", "</UCS2 support>\n", "the ME has a preference for the default alphabet over UCS2",
+             "the ME has no preference between the use of the default alphabet and the "
+             "use of UCS2")},
+    {&MsNetworkCapability::solsa, L3_FLAG("<SoLSA Capability>\n", "</SoLSA Capability>\n",
+                                          "The ME does not support SoLSA", "The ME supports SoLSA")},
+    {&MsNetworkCapability::revision_level,
+     L3_FLAG("<Revision level indicator>\n", "</Revision level indicator>\n",
+             "used by a mobile station not supporting R99 or later versions of the "
+             "protocol",
+             "used by a mobile station supporting R99 or later versions of the "
+             "protocol")},
+    {&MsNetworkCapability::pfc_feature_mode, L3_FLAG("<PFC Feature mode>\n", "</PFC Feature mode>\n",
+                                                     "Mobile station does not support BSS packet flow procedures",
+                                                     "Mobile station does support BSS packet flow procedures")},
+    {&MsNetworkCapability::gea2, L3_FLAG("<GEA2>\n", "</GEA2>\n", "encryption algorithm GEA/2 not available",
+                                         "encryption algorithm GEA/2 available")},
+    {&MsNetworkCapability::gea3, L3_FLAG("<GEA3>\n", "</GEA3>\n", "encryption algorithm GEA/3 not available",
+                                         "encryption algorithm GEA/3 available")},
+    {&MsNetworkCapability::gea4, L3_FLAG("<GEA4>\n", "</GEA4>\n", "encryption algorithm GEA/4 not available",
+                                         "encryption algorithm GEA/4 available")},
+    {&MsNetworkCapability::gea5, L3_FLAG("<GEA5>\n", "</GEA5>\n", "encryption algorithm GEA/5 not available",
+                                         "encryption algorithm GEA/5 available")},
+    {&MsNetworkCapability::gea6, L3_FLAG("<GEA6>\n", "</GEA6>\n", "encryption algorithm GEA/6 not available",
+                                         "encryption algorithm GEA/6 available")},
+    {&MsNetworkCapability::gea7, L3_FLAG("<GEA7>\n", "</GEA7>\n", "encryption algorithm GEA/7 not available",
+                                         "encryption algorithm GEA/7 available")},
 };
 
 constexpr ValueText kSsScreeningTexts[] = {
@@ -174,42 +170,23 @@ constexpr ValueText kSsScreeningTexts[] = {
 };
 static_assert(well_formed(kSsScreeningTexts));
 
-// Open tag, (value), the text for 1 or for any other value, close tag.
-void render_flag(OutputText& out, ReadyTagText open, uint8_t value, CText text0, CText text1, ReadyTagText close) {
-  const CText text = value == 1 ? text1 : text0;
-  if (value < 10 && out.fits(open.size + 3 + text.size + close.size)) {
-    char* d = out.cursor();
-    char* p = copy_short(d, open.text, open.size);
-    p[0] = '(';
-    p[1] = static_cast<char>('0' + value);
-    p[2] = ')';
-    p = copy_short(p + 3, text.text, text.size);
-    p = copy_short(p, close.text, close.size);
-    out.commit(static_cast<size_t>(p - d));
-    return;
-  }
-  append_tag_text(out, open);
-  append_value_note(value, out, 0);
-  out.append(text);
-  append_tag_text(out, close);
-}
-
 }  // namespace
 
 int render_ms_network_capability(const MsNetworkCapability& c, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<MS Network Capability>"));
   for (const CapabilityFlag& f : kNetworkCapabilityFlags) {
-    render_flag(out, f.open, c.*f.field, f.text0, f.text1, f.close);
+    render_flag(out, f.flag, c.*f.field);
   }
   append_tag_text(out, L3_TAG_TEXT("<SS Screening Indicator>\n"));
   append_value_note(c.ss_screening_indicator, out, 0);
   // Two bits: every value has a row.
   out.append(text_or(kSsScreeningTexts, c.ss_screening_indicator, ""));
   append_tag_text(out, L3_TAG_TEXT("</SS Screening Indicator>\n"));
-  render_flag(out, L3_TAG_TEXT("<LCS VA capability>\n"), c.lcs_va,
-              "LCS value added location request notification capability not supported",
-              "LCS value added location request notification capability supported",
-              L3_TAG_TEXT("</LCS VA capability>\n"));
+  render_flag(out,
+              L3_FLAG("<LCS VA capability>\n", "</LCS VA capability>\n",
+                      "LCS value added location request notification capability not supported",
+                      "LCS value added location request notification capability supported"),
+              c.lcs_va);
   append_tag_text(out, L3_TAG_TEXT("</MS Network Capability>"));
   return 1;
 }
@@ -222,27 +199,17 @@ constexpr ValueText kAccessTechnologyTexts[] = {
 static_assert(well_formed(kAccessTechnologyTexts));
 
 struct A5Tags {
-  ReadyTagText open;
-  CText text0;
-  CText text1;
-  ReadyTagText close;
+  ReadyFlag flag;
 };
 
 constexpr A5Tags kA5Tags[] = {
-    {L3_TAG_TEXT("<A5_1>"), "Encryption algolithm A5/1 not available", "Encryption algolithm A5/1 available",
-     L3_TAG_TEXT("</A5_1>")},
-    {L3_TAG_TEXT("<A5_2>"), "Encryption algolithm A5/2 not available", "Encryption algolithm A5/2 available",
-     L3_TAG_TEXT("</A5_2>")},
-    {L3_TAG_TEXT("<A5_3>"), "Encryption algolithm A5/3 not available", "Encryption algolithm A5/3 available",
-     L3_TAG_TEXT("</A5_3>")},
-    {L3_TAG_TEXT("<A5_4>"), "Encryption algolithm A5/4 not available", "Encryption algolithm A5/4 available",
-     L3_TAG_TEXT("</A5_4>")},
-    {L3_TAG_TEXT("<A5_5>"), "Encryption algolithm A5/5 not available", "Encryption algolithm A5/5 available",
-     L3_TAG_TEXT("</A5_5>")},
-    {L3_TAG_TEXT("<A5_6>"), "Encryption algolithm A5/6 not available", "Encryption algolithm A5/6 available",
-     L3_TAG_TEXT("</A5_6>")},
-    {L3_TAG_TEXT("<A5_7>"), "Encryption algolithm A5/7 not available", "Encryption algolithm A5/7 available",
-     L3_TAG_TEXT("</A5_7>")},
+    {L3_FLAG("<A5_1>", "</A5_1>", "Encryption algolithm A5/1 not available", "Encryption algolithm A5/1 available")},
+    {L3_FLAG("<A5_2>", "</A5_2>", "Encryption algolithm A5/2 not available", "Encryption algolithm A5/2 available")},
+    {L3_FLAG("<A5_3>", "</A5_3>", "Encryption algolithm A5/3 not available", "Encryption algolithm A5/3 available")},
+    {L3_FLAG("<A5_4>", "</A5_4>", "Encryption algolithm A5/4 not available", "Encryption algolithm A5/4 available")},
+    {L3_FLAG("<A5_5>", "</A5_5>", "Encryption algolithm A5/5 not available", "Encryption algolithm A5/5 available")},
+    {L3_FLAG("<A5_6>", "</A5_6>", "Encryption algolithm A5/6 not available", "Encryption algolithm A5/6 available")},
+    {L3_FLAG("<A5_7>", "</A5_7>", "Encryption algolithm A5/7 not available", "Encryption algolithm A5/7 available")},
 };
 static_assert(std::size(kA5Tags) == std::size(RadioAccessEntry{}.a5));
 
@@ -252,18 +219,23 @@ void render_value_part(const RadioAccessEntry& e, OutputText& out) {
   if (e.has_a5_bits) {
     append_tag_text(out, L3_TAG_TEXT("<A5 bits>\n"));
     for (size_t i = 0; i < std::size(kA5Tags); ++i) {
-      render_flag(out, kA5Tags[i].open, e.a5[i], kA5Tags[i].text0, kA5Tags[i].text1, kA5Tags[i].close);
+      render_flag(out, kA5Tags[i].flag, e.a5[i]);
     }
     append_tag_text(out, L3_TAG_TEXT("</A5 bits>\n"));
   }
-  render_flag(out, L3_TAG_TEXT("<ES IND>"), e.es_ind, "controlled early Classmark Sending option is not implemented",
-              "controlled early Classmark Sending option is implemented", L3_TAG_TEXT("</ES IND>"));
-  render_flag(out, L3_TAG_TEXT("<PS>"), e.ps, "PS capability not present", "PS capability present",
-              L3_TAG_TEXT("</PS>"));
-  render_flag(out, L3_TAG_TEXT("<VGCS>"), e.vgcs, "no VGCS capability or no notifications wanted",
-              "VGCS capability and notifications wanted", L3_TAG_TEXT("</VGCS>"));
-  render_flag(out, L3_TAG_TEXT("<VBS>"), e.vbs, "no VBS capability or no notifications wanted",
-              "VBS capability and notifications wanted", L3_TAG_TEXT("</VBS>"));
+  render_flag(out,
+              L3_FLAG("<ES IND>", "</ES IND>", "controlled early Classmark Sending option is not implemented",
+                      "controlled early Classmark Sending option is implemented"),
+              e.es_ind);
+  render_flag(out, L3_FLAG("<PS>", "</PS>", "PS capability not present", "PS capability present"), e.ps);
+  render_flag(out,
+              L3_FLAG("<VGCS>", "</VGCS>", "no VGCS capability or no notifications wanted",
+                      "VGCS capability and notifications wanted"),
+              e.vgcs);
+  render_flag(out,
+              L3_FLAG("<VBS>", "</VBS>", "no VBS capability or no notifications wanted",
+                      "VBS capability and notifications wanted"),
+              e.vbs);
   if (e.has_multislot_capability) {
     append_tag_text(out, L3_TAG_TEXT("<Multislot capability>"));
     if (e.has_hscsd_class) write_field_u8(L3_TAG("HSCSD Multi Slot Class"), e.hscsd_multislot_class, out, 0);

@@ -26,45 +26,42 @@ int render_revision_level(uint8_t value, OutputText& out) {
 }
 
 // One classmark bit: note, then text_1 for 1 or text_0 otherwise.
-struct BitField {
-  TagText name;
-  CText text_1;
-  CText text_0;
-};
+inline void render_bit(const ReadyFlag& f, uint8_t value, OutputText& out) { render_flag(out, f, value); }
 
-inline void render_bit(const BitField& f, uint8_t value, OutputText& out) {
-  render_boolean_field(out, f.name, value, f.text_0, f.text_1);
-}
-
-constexpr BitField kEsInd1 = {L3_TAG("ESIND"), "Controlled Early Classmark Sending implemented ",
-                              "Controlled Early Classmark Sending not implemented"};
-constexpr BitField kEsInd2 = {L3_TAG("ESIND"), "Controlled Early Classmark Sending implemented",
-                              "Controlled Early Classmark Sending not implemented"};
-constexpr BitField kA51 = {L3_TAG("A5_1"), "not available", "available"};
-constexpr BitField kPsCapability = {L3_TAG("PS capability"), "present", "not present"};
-constexpr BitField kSmCapability = {L3_TAG("SM capability"),
-                                    "Mobile station supports mobile terminated point to point SMS",
-                                    "Mobile station does not support mobile terminated point to point SMS"};
-constexpr BitField kVbs = {L3_TAG("VBS notification reception"), "VBS capability and notifications wanted",
-                           "no VBS capability or no notifications wanted"};
-constexpr BitField kVgcs = {L3_TAG("VGCS notification reception"), "VGCS capability and notifications wanted",
-                            "no VGCS capability or no notifications wanted"};
-constexpr BitField kCm3 = {L3_TAG("CM3"), "The MS supports options that are indicated in classmark 3 IE",
-                           "The MS does not support any options that are indicated in CM3"};
-constexpr BitField kLcsVa = {L3_TAG("LCS VA capability"),
-                             "LCS value added location request notification capability supported",
-                             "LCS value added location request notification capability not supported"};
-constexpr BitField kUcs2 = {L3_TAG("UCS2 treatment  reception"),
-                            "the ME has no preference between the use of the default alphabet and the use of UCS2.",
-                            "the ME has a preference for the default alphabet over UCS2."};
-constexpr BitField kSolsa = {L3_TAG("SoLSA"), "The ME supports SoLSA", "The ME does not support SoLSA"};
-constexpr BitField kCmsp = {L3_TAG("CMSP"),
-                            "Network initiated MO CM connection request supported for at least one CM protocol.",
-                            "Network initiated MO CM connection request not supported."};
-constexpr BitField kA53 = {L3_TAG("A5_3"), "encryption algorithm A5/3 available",
-                           "encryption algorithm A5/3 not available"};
-constexpr BitField kA52 = {L3_TAG("A5_2"), "encryption algorithm A5/2 available",
-                           "encryption algorithm A5/2 not available"};
+constexpr ReadyFlag kEsInd1 = L3_FLAG("<ESIND>\n", "</ESIND>\n", "Controlled Early Classmark Sending not implemented",
+                                      "Controlled Early Classmark Sending implemented ");
+constexpr ReadyFlag kEsInd2 = L3_FLAG("<ESIND>\n", "</ESIND>\n", "Controlled Early Classmark Sending not implemented",
+                                      "Controlled Early Classmark Sending implemented");
+constexpr ReadyFlag kA51 = L3_FLAG("<A5_1>\n", "</A5_1>\n", "available", "not available");
+constexpr ReadyFlag kPsCapability = L3_FLAG("<PS capability>\n", "</PS capability>\n", "not present", "present");
+constexpr ReadyFlag kSmCapability = L3_FLAG("<SM capability>\n", "</SM capability>\n",
+                                            "Mobile station does not support mobile terminated point to point SMS",
+                                            "Mobile station supports mobile terminated point to point SMS");
+constexpr ReadyFlag kVbs =
+    L3_FLAG("<VBS notification reception>\n", "</VBS notification reception>\n",
+            "no VBS capability or no notifications wanted", "VBS capability and notifications wanted");
+constexpr ReadyFlag kVgcs =
+    L3_FLAG("<VGCS notification reception>\n", "</VGCS notification reception>\n",
+            "no VGCS capability or no notifications wanted", "VGCS capability and notifications wanted");
+constexpr ReadyFlag kCm3 =
+    L3_FLAG("<CM3>\n", "</CM3>\n", "The MS does not support any options that are indicated in CM3",
+            "The MS supports options that are indicated in classmark 3 IE");
+constexpr ReadyFlag kLcsVa = L3_FLAG("<LCS VA capability>\n", "</LCS VA capability>\n",
+                                     "LCS value added location request notification capability not supported",
+                                     "LCS value added location request notification capability supported");
+constexpr ReadyFlag kUcs2 =
+    L3_FLAG("<UCS2 treatment  reception>\n", "</UCS2 treatment  reception>\n",
+            "the ME has a preference for the default alphabet over UCS2.",
+            "the ME has no preference between the use of the default alphabet and the use of UCS2.");
+constexpr ReadyFlag kSolsa =
+    L3_FLAG("<SoLSA>\n", "</SoLSA>\n", "The ME does not support SoLSA", "The ME supports SoLSA");
+constexpr ReadyFlag kCmsp =
+    L3_FLAG("<CMSP>\n", "</CMSP>\n", "Network initiated MO CM connection request not supported.",
+            "Network initiated MO CM connection request supported for at least one CM protocol.");
+constexpr ReadyFlag kA53 =
+    L3_FLAG("<A5_3>\n", "</A5_3>\n", "encryption algorithm A5/3 not available", "encryption algorithm A5/3 available");
+constexpr ReadyFlag kA52 =
+    L3_FLAG("<A5_2>\n", "</A5_2>\n", "encryption algorithm A5/2 not available", "encryption algorithm A5/2 available");
 
 }  // namespace
 
