@@ -104,6 +104,10 @@ TEST(CompileTimeTags, EveryCapacityKeepsThePrefixOfTheRunTimeWriters) {
       write_field_int(L3_TAG("n"), -40, o, 0);
       append_tag_text(o, L3_TAG_TEXT("</A B>\n", "<C+D>\n"));
       write_field_u16(L3_TAG("a/b"), 0xFFFF, o, 1);
+      write_field_u16(L3_TAG("ARFCN"), 999, o, 0);
+      write_field_u8(L3_TAG("NCC"), 0xAB, o, 1);
+      render_flag(o, L3_FLAG("<E S>\n", "</E S>\n", "off", "on"), 1);
+      render_flag(o, L3_FLAG("<E S>\n", "</E S>\n", "off", "on"), 2);
     } else {
       write_field_u8("RXLEV-ACCESS-MIN", 63, o, 0);
       render_value_block(o, "Cell-Id (x)", 2, kTexts);
@@ -111,12 +115,17 @@ TEST(CompileTimeTags, EveryCapacityKeepsThePrefixOfTheRunTimeWriters) {
       append_tag_text(o, "</A B>\n");
       append_tag_text(o, "<C+D>\n");
       write_field_u16("a/b", 0xFFFF, o, 1);
+      write_field_u16("ARFCN", 999, o, 0);
+      write_field_u8("NCC", 0xAB, o, 1);
+      render_boolean_field(o, "E S", 1, "off", "on");
+      render_boolean_field(o, "E S", 2, "off", "on");
     }
   };
   const std::string whole = run([&](OutputText& o) { both(o, false); });
   ASSERT_EQ(whole,
             "<RXLEV_sub_ACCESS_sub_MIN>63</RXLEV_sub_ACCESS_sub_MIN>\n<Cell_sub_Id__x_>\n(2)two to five"
-            "</Cell_sub_Id__x_>\n<n>_sub_40</n>\n</A_B>\n<C_and_D>\n<a/b>0xffff</a/b>\n");
+            "</Cell_sub_Id__x_>\n<n>_sub_40</n>\n</A_B>\n<C_and_D>\n<a/b>0xffff</a/b>\n<ARFCN>999</ARFCN>\n"
+            "<NCC>0xab</NCC>\n<E_S>\n(1)on</E_S>\n<E_S>\n(2)off</E_S>\n");
   for (size_t cap = 0; cap <= whole.size() + 2; ++cap) {
     for (bool ready : {false, true}) {
       std::vector<char> buf(cap + 64, 'z');
@@ -131,6 +140,36 @@ TEST(CompileTimeTags, EveryCapacityKeepsThePrefixOfTheRunTimeWriters) {
       }
       for (size_t i = std::max<size_t>(cap, 1); i < buf.size(); ++i) ASSERT_EQ(buf[i], 'z') << cap << ready << " at " << i;
       EXPECT_EQ(out.length(), whole.size()) << cap << ready;
+    }
+  }
+}
+
+// A one-bit block built at compile time against its parts written at run time,
+// for the values it holds whole and the ones it writes from parts.
+struct FlagCase {
+  const ReadyFlag& flag;
+  const char *open, *close, *text0, *text1;
+};
+
+#define F(open, close, text0, text1) {L3_FLAG(open, close, text0, text1), open, close, text0, text1}
+const FlagCase kFlags[] = {
+    F("<ESIND>\n", "</ESIND>\n", "not implemented", "implemented "),
+    F("<ES IND>", "</ES IND>", "a", "b"),  // no line feed after the tag
+    F("<a/b-c+d (e), f>\n", "</a/b-c+d (e), f>\n", "", ""),
+    F("<TP Reply Path  TP RP >\n", "</TP Reply Path  TP RP >\n", "0", "1"),
+};
+#undef F
+
+TEST(CompileTimeTags, FlagBlocksMatchTheirRunTimeParts) {
+  for (const FlagCase& c : kFlags) {
+    for (uint32_t v : {0u, 1u, 2u, 9u, 10u, 255u, 257u}) {
+      const std::string want = run([&](OutputText& o) {
+        append_tag_text(o, CText(c.open));
+        append_value_note(static_cast<uint8_t>(v), o, 0);
+        o.append(v == 1 ? c.text1 : c.text0);
+        append_tag_text(o, CText(c.close));
+      });
+      EXPECT_EQ(run([&](OutputText& o) { render_flag(o, c.flag, v); }), want) << c.open << v;
     }
   }
 }

@@ -307,11 +307,6 @@ void decode_report_tpdu(TpduRecord& t, const BitBuffer& b, bool submit_report, b
 
 namespace {
 
-// A one-bit TP flag: its value as the text.
-inline int render_bit(OutputText& out, const TagText& name, uint8_t value) {
-  return render_boolean_field(out, name, value, "0", "1");
-}
-
 constexpr ValueText kMtiTexts[] = {
     {0, "0"},
     {1, "1"},
@@ -426,11 +421,11 @@ int render_address(OutputText& out, const char* length_name, const RpAddress& a)
 }
 
 void render_submit(const TpduRecord& t, OutputText& out) {
-  render_bit(out, L3_TAG("TP Reply Path  TP RP "), t.reply_path);
+  render_flag(out, L3_FLAG("<TP Reply Path  TP RP >\n", "</TP Reply Path  TP RP >\n", "0", "1"), t.reply_path);
   if (t.udhi) render_user_data_header(t, out);
-  render_bit(out, L3_TAG("TP_SRR"), t.srr);
+  render_flag(out, L3_FLAG("<TP_SRR>\n", "</TP_SRR>\n", "0", "1"), t.srr);
   render_validity_period(out);
-  render_bit(out, L3_TAG("TP RD"), t.rd);
+  render_flag(out, L3_FLAG("<TP RD>\n", "</TP RD>\n", "0", "1"), t.rd);
   if (t.mr.present) write_field_u8(L3_TAG("TP MR"), t.mr.value, out, 0);
   if (t.da.present) render_address(out, "Destination Address Length", t.da);
   write_field_u8(L3_TAG("TP PID"), t.pid, out, 0);
@@ -439,9 +434,9 @@ void render_submit(const TpduRecord& t, OutputText& out) {
 }
 
 void render_deliver(const TpduRecord& t, OutputText& out) {
-  render_bit(out, L3_TAG("TP MMS"), t.mms);
-  render_bit(out, L3_TAG("TP SRI"), t.sri);
-  render_bit(out, L3_TAG("TP Reply Path  TP RP "), t.reply_path);
+  render_flag(out, L3_FLAG("<TP MMS>\n", "</TP MMS>\n", "0", "1"), t.mms);
+  render_flag(out, L3_FLAG("<TP SRI>\n", "</TP SRI>\n", "0", "1"), t.sri);
+  render_flag(out, L3_FLAG("<TP Reply Path  TP RP >\n", "</TP Reply Path  TP RP >\n", "0", "1"), t.reply_path);
   if (t.oa.present) render_address(out, "Originator Address Length", t.oa);
   write_field_u8(L3_TAG("TP PID"), t.pid, out, 0);
   render_dcs(t, out);
@@ -452,7 +447,7 @@ void render_deliver(const TpduRecord& t, OutputText& out) {
 
 void render_status_report(const TpduRecord& t, OutputText& out) {
   if (t.udhi) render_user_data_header(t, out);
-  render_bit(out, L3_TAG("TP MMS"), t.mms);
+  render_flag(out, L3_FLAG("<TP MMS>\n", "</TP MMS>\n", "0", "1"), t.mms);
   if (t.mr.present) write_field_u8(L3_TAG("TP MR"), t.mr.value, out, 0);
   if (t.ra.present) render_address(out, "Destination Address Length", t.ra);
   if (t.scts_present) render_scts(t, out);
@@ -463,7 +458,7 @@ void render_status_report(const TpduRecord& t, OutputText& out) {
 
 // Parameters the indicator does not announce are not shown.
 void render_report(const TpduRecord& t, OutputText& out) {
-  render_bit(out, L3_TAG("TP UDHI"), t.udhi);
+  render_flag(out, L3_FLAG("<TP UDHI>\n", "</TP UDHI>\n", "0", "1"), t.udhi);
   if (t.fcs.present) write_field_u8(L3_TAG("TP FCS"), t.fcs.value, out, 0);
   write_field_u8(L3_TAG("TP PI"), t.parameter_indicator, out, 0);
   if (t.scts_present) render_scts(t, out);

@@ -309,11 +309,15 @@ int render_multirate_configuration(const MultiRateConfiguration& m, OutputText& 
   append_tag_text(out, L3_TAG_TEXT("<MR_version>\n"));
   append_value_text(m.mr_version == 1 ? "Adaptive Multirate speech version1" : "reserved", out, m.mr_version, 1);
   append_tag_text(out, L3_TAG_TEXT("</MR_version>\n"));
-  render_boolean_field(out, L3_TAG("NSCB"), m.nscb, "Noise_Suppression_can_be_used_(default)",
-                       "Noise_Suppression_shall_be_turned_off");
-  render_boolean_field(out, L3_TAG("ICMI"), m.icmi,
-                       "The initial codec mode is defined by the implicit rule provided in GSM05.09",
-                       "The initial codec mode is defined by the Start Mode field");
+  render_flag(out,
+              L3_FLAG("<NSCB>\n", "</NSCB>\n", "Noise_Suppression_can_be_used_(default)",
+                      "Noise_Suppression_shall_be_turned_off"),
+              m.nscb);
+  render_flag(
+      out,
+      L3_FLAG("<ICMI>\n", "</ICMI>\n", "The initial codec mode is defined by the implicit rule provided in GSM05.09",
+              "The initial codec mode is defined by the Start Mode field"),
+      m.icmi);
   write_field_u8(L3_TAG("Start_Mode"), m.start_mode, out, 0);
   append_tag_text(out, L3_TAG_TEXT("<Set_of_AMR_codec_modes>\n"));
   for (uint32_t i = 0; i < std::size(kRates); ++i) {

@@ -161,7 +161,7 @@ int render_time_difference(const TimeDifference& d, OutputText& out) {
 }
 
 void render_fpc(uint8_t fpc, OutputText& out) {
-  render_boolean_field(out, L3_TAG("FPC"), fpc, "FPC not in use", "FPC in use");
+  render_flag(out, L3_FLAG("<FPC>\n", "</FPC>\n", "FPC not in use", "FPC in use"), fpc);
 }
 
 void render_power_command(uint8_t fpc, uint8_t level, OutputText& out) {

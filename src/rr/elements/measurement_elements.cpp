@@ -165,16 +165,22 @@ void decode_measurement_results(MeasurementResults& m, const BitBuffer& b) {
 
 void render_measurement_results(const MeasurementResults& m, OutputText& out) {
   append_tag_text(out, L3_TAG_TEXT("<Measurement_Results>\n"));
-  render_boolean_field(out, L3_TAG("BA_USED"), m.ba_used,
-                       "BCCH allocation is not used for the coding of BCCH-FREQ-NCELL fields",
-                       "BCCH allocation used for the coding of BCCH-FREQ-NCELL fields");
-  render_boolean_field(out, L3_TAG("DTX_USED"), m.dtx_used, "DTX was not used", "DTX was used");
+  render_flag(
+      out,
+      L3_FLAG("<BA_USED>\n", "</BA_USED>\n", "BCCH allocation is not used for the coding of BCCH-FREQ-NCELL fields",
+              "BCCH allocation used for the coding of BCCH-FREQ-NCELL fields"),
+      m.ba_used);
+  render_flag(out, L3_FLAG("<DTX_USED>\n", "</DTX_USED>\n", "DTX was not used", "DTX was used"), m.dtx_used);
   write_field_u8(L3_TAG("RXLEV FULL SERVING CELL"), m.rxlev_full, out, 0);
-  render_boolean_field(out, L3_TAG("BA_USED_3G"), m.ba_used_3g,
-                       "BCCH allocation is not used for the coding of 3G BCCH-FREQ-NCELL fields",
-                       "BCCH allocation used for the coding of 3G BCCH-FREQ-NCELL fields");
-  render_boolean_field(out, L3_TAG("MEAS_VALID"), m.meas_valid, "The measurement results are valid",
-                       "the measurement results are not valid");
+  render_flag(out,
+              L3_FLAG("<BA_USED_3G>\n", "</BA_USED_3G>\n",
+                      "BCCH allocation is not used for the coding of 3G BCCH-FREQ-NCELL fields",
+                      "BCCH allocation used for the coding of 3G BCCH-FREQ-NCELL fields"),
+              m.ba_used_3g);
+  render_flag(out,
+              L3_FLAG("<MEAS_VALID>\n", "</MEAS_VALID>\n", "The measurement results are valid",
+                      "the measurement results are not valid"),
+              m.meas_valid);
   write_field_u8(L3_TAG("RXLEV SUB SERVING CELL"), m.rxlev_sub, out, 0);
   write_field_u8(L3_TAG("RXQUAL FULL SERVING CELL"), m.rxqual_full, out, 0);
   write_field_u8(L3_TAG("RXQUAL SUB SERVING CELL"), m.rxqual_sub, out, 0);
@@ -204,7 +210,7 @@ void decode_extended_measurement_results(ExtendedMeasurementResults& m, const Bi
 void render_extended_measurement_results(const ExtendedMeasurementResults& m, OutputText& out) {
   append_plain(out, "<EXTENDED_MEASUREMENT_RESULTS>\n");
   write_field_u8(L3_TAG("SC_USED"), m.sc_used, out, 0);
-  render_boolean_field(out, L3_TAG("DTX_USED"), m.dtx_used, "DTX was not used", "DTX was used");
+  render_flag(out, L3_FLAG("<DTX_USED>\n", "</DTX_USED>\n", "DTX was not used", "DTX was used"), m.dtx_used);
   for (uint8_t v : m.rxlev_carrier) write_field_u8(L3_TAG("RXLEV_carrier"), v, out, 0);
   append_plain(out, "</EXTENDED_MEASUREMENT_RESULTS>\n");
 }
@@ -282,14 +288,22 @@ void render_timeslot_note(const char* open, const char* close, uint8_t value, Ou
 
 void render_a5_block(const Classmark3& c, OutputText& out) {
   append_plain(out, "<A5>\n");
-  render_boolean_field(out, L3_TAG("A5_4"), c.a5_4, "encryption algorithm A5/4 not available",
-                       "encryption algorithm A5/4 available");
-  render_boolean_field(out, L3_TAG("A5_5"), c.a5_5, "encryption algorithm A5/5 not available",
-                       "encryption algorithm A5/5 available");
-  render_boolean_field(out, L3_TAG("A5_6"), c.a5_6, "encryption algorithm A5/6 not available",
-                       "encryption algorithm A5/6 available");
-  render_boolean_field(out, L3_TAG("A5_7"), c.a5_7, "encryption algorithm A5/7 not available",
-                       "encryption algorithm A5/7 available");
+  render_flag(out,
+              L3_FLAG("<A5_4>\n", "</A5_4>\n", "encryption algorithm A5/4 not available",
+                      "encryption algorithm A5/4 available"),
+              c.a5_4);
+  render_flag(out,
+              L3_FLAG("<A5_5>\n", "</A5_5>\n", "encryption algorithm A5/5 not available",
+                      "encryption algorithm A5/5 available"),
+              c.a5_5);
+  render_flag(out,
+              L3_FLAG("<A5_6>\n", "</A5_6>\n", "encryption algorithm A5/6 not available",
+                      "encryption algorithm A5/6 available"),
+              c.a5_6);
+  render_flag(out,
+              L3_FLAG("<A5_7>\n", "</A5_7>\n", "encryption algorithm A5/7 not available",
+                      "encryption algorithm A5/7 available"),
+              c.a5_7);
   append_plain(out, "</A5>\n");
 }
 
@@ -298,9 +312,10 @@ void render_a5_block(const Classmark3& c, OutputText& out) {
 void render_classmark3(const Classmark3& c, OutputText& out) {
   append_plain(out, "<Mobile_Station_Classmark_3>\n");
   append_plain(out, "<Multiband_supported>\n");
-  render_boolean_field(out, L3_TAG("Band1"), c.band1, "P-GSM not supported", "P-GSM supported");
-  render_boolean_field(out, L3_TAG("Band2"), c.band2, "E-GSM or R-GSM not supported", "E-GSM or R-GSM supported");
-  render_boolean_field(out, L3_TAG("Band3"), c.band3, "DCS 1800 not supported", "DCS 1800 supported");
+  render_flag(out, L3_FLAG("<Band1>\n", "</Band1>\n", "P-GSM not supported", "P-GSM supported"), c.band1);
+  render_flag(out, L3_FLAG("<Band2>\n", "</Band2>\n", "E-GSM or R-GSM not supported", "E-GSM or R-GSM supported"),
+              c.band2);
+  render_flag(out, L3_FLAG("<Band3>\n", "</Band3>\n", "DCS 1800 not supported", "DCS 1800 supported"), c.band3);
   append_plain(out, "</Multiband_supported>\n");
   switch (c.multiband_supported) {
     case 0:
@@ -323,8 +338,10 @@ void render_classmark3(const Classmark3& c, OutputText& out) {
   }
   if (c.r_support) {
     append_plain(out, "<R_Support>\n");
-    render_boolean_field(out, L3_TAG("R-GSM band Associated Radio Capability"), c.r_gsm_capability,
-                         "not support in the FC", "support in the FC");
+    render_flag(out,
+                L3_FLAG("<R-GSM band Associated Radio Capability>\n", "</R-GSM band Associated Radio Capability>\n",
+                        "not support in the FC", "support in the FC"),
+                c.r_gsm_capability);
     append_plain(out, "</R_Support>\n");
   }
   if (c.hscsd_multislot) {
@@ -332,11 +349,14 @@ void render_classmark3(const Classmark3& c, OutputText& out) {
     write_field_u8(L3_TAG("Multi Slot Class"), c.hscsd_class, out, 0);
     append_plain(out, "</Multi_Slot_Capability>\n");
   }
-  render_boolean_field(out, L3_TAG("UCS2 treatment"), c.ucs2_treatment,
-                       "the ME has a preference for the default alphabet",
-                       "the ME has no preference between the use of the default alphabet and the use of UCS2");
-  render_boolean_field(out, L3_TAG("Extended Measurement Capability"), c.extended_measurement,
-                       "the MS does not support Extended Measurements", "the MS supports Extended Measurements");
+  render_flag(out,
+              L3_FLAG("<UCS2 treatment>\n", "</UCS2 treatment>\n", "the ME has a preference for the default alphabet",
+                      "the ME has no preference between the use of the default alphabet and the use of UCS2"),
+              c.ucs2_treatment);
+  render_flag(out,
+              L3_FLAG("<Extended Measurement Capability>\n", "</Extended Measurement Capability>\n",
+                      "the MS does not support Extended Measurements", "the MS supports Extended Measurements"),
+              c.extended_measurement);
   if (c.ms_measurement) {
     append_plain(out, "<MS_Measurement_capability>\n");
     render_timeslot_note("<SMS_VALUE>\n", "</SMS_VALUE>\n", c.sms_value, out);

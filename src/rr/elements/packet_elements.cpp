@@ -43,11 +43,14 @@ void render_channel_request_description(const ChannelRequestDescription& d, Outp
   constexpr ValueText kPriority[] = {
       {0, "Priority Level 1"}, {1, "Priority Level 2"}, {2, "Priority Level 3"}, {3, "Priority Level 4"}};
   append_tag_text(out, L3_TAG_TEXT("<Channel_Request_Description>\n"));
-  render_boolean_field(out, L3_TAG("MT_MO"), d.mt_mo, "Mobile originated", "Mobile terminated");
+  render_flag(out, L3_FLAG("<MT_MO>\n", "</MT_MO>\n", "Mobile originated", "Mobile terminated"), d.mt_mo);
   render_value_block(out, L3_TAG("PRIORITY"), d.priority, kPriority, "");
-  render_boolean_field(out, L3_TAG("RLC_MODE"), d.rlc_mode, "RLC acknowledged mode", "RLC unacknowledged mode");
-  render_boolean_field(out, L3_TAG("LLC_FRAME_TYPE"), d.llc_frame_type, "LLC frame is SACK or NACK",
-                       "LLC frame is not SACK or NACK");
+  render_flag(out, L3_FLAG("<RLC_MODE>\n", "</RLC_MODE>\n", "RLC acknowledged mode", "RLC unacknowledged mode"),
+              d.rlc_mode);
+  render_flag(out,
+              L3_FLAG("<LLC_FRAME_TYPE>\n", "</LLC_FRAME_TYPE>\n", "LLC frame is SACK or NACK",
+                      "LLC frame is not SACK or NACK"),
+              d.llc_frame_type);
   write_field_u16(L3_TAG("Requested_bandwidth"), d.requested_bandwidth, out, 0);
   write_field_u16(L3_TAG("RLC_Octet_Count"), d.rlc_octet_count, out, 0);
   append_tag_text(out, L3_TAG_TEXT("</Channel_Request_Description>\n"));
@@ -398,12 +401,16 @@ void render_dtm_information_details(const DtmInformationDetails& d, OutputText& 
     append_tag_text(out, L3_TAG_TEXT("</Cell_Identity>\n"));
   }
   if (d.mbms_present) {
-    render_boolean_field(out, L3_TAG("DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT"), d.dedicated_mode_mbms_notification,
-                         "The cell does not support the Dedicated Mode MBMS Notification procedures",
-                         "The cell supports the Dedicated Mode MBMS Notification procedures");
-    render_boolean_field(out, L3_TAG("MNCI_SUPPORT"), d.mnci_support,
-                         "The cell does not support the distribution of MBMS NEIGHBOURING CELL INFORMATION messages",
-                         "The cell supports the distribution of MBMS NEIGHBOURING CELL INFORMATION messages");
+    render_flag(out,
+                L3_FLAG("<DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT>\n", "</DEDICATED_MODE_MBMS_NOTIFICATION_SUPPORT>\n",
+                        "The cell does not support the Dedicated Mode MBMS Notification procedures",
+                        "The cell supports the Dedicated Mode MBMS Notification procedures"),
+                d.dedicated_mode_mbms_notification);
+    render_flag(out,
+                L3_FLAG("<MNCI_SUPPORT>\n", "</MNCI_SUPPORT>\n",
+                        "The cell does not support the distribution of MBMS NEIGHBOURING CELL INFORMATION messages",
+                        "The cell supports the distribution of MBMS NEIGHBOURING CELL INFORMATION messages"),
+                d.mnci_support);
   }
   append_plain(out, "</DTM_Information_Rest_Octets>\n");
 }

@@ -104,12 +104,13 @@ int render_application_information(const ApplicationInformation& r, OutputText& 
   out.append("</APDU_ID>\n");
   out.append("<APDU_Flags>\n");
   // Flag bits: C/R 3, first segment 2, last segment 1.
-  render_boolean_field(out, L3_TAG("Last Segment"), r.apdu_flags & 1, "Last or only segment",
-                       "Not last or only segment");
-  render_boolean_field(out, L3_TAG("First Segment"), (r.apdu_flags >> 1) & 1, "First or only segment",
-                       "Not first or only segment");
-  render_boolean_field(out, L3_TAG("C_R"), (r.apdu_flags >> 2) & 1, "Command or Final Response",
-                       "Not Command or Final Response");
+  render_flag(out, L3_FLAG("<Last Segment>\n", "</Last Segment>\n", "Last or only segment", "Not last or only segment"),
+              r.apdu_flags & 1);
+  render_flag(out,
+              L3_FLAG("<First Segment>\n", "</First Segment>\n", "First or only segment", "Not first or only segment"),
+              (r.apdu_flags >> 1) & 1);
+  render_flag(out, L3_FLAG("<C_R>\n", "</C_R>\n", "Command or Final Response", "Not Command or Final Response"),
+              (r.apdu_flags >> 2) & 1);
   out.append("<C_R>\n");
   out.append("spare");
   out.append("</C_R>\n");

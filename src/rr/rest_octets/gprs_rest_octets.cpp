@@ -255,10 +255,14 @@ int render_gprs_cell_options(const GprsCellOptions& o, OutputText& out) {
   append_dec(out, o.drx_timer_max == 0 ? 0 : 1 << (o.drx_timer_max - 1));
   out.append("s");
   out.append("</DRX_TIMER_MAX>\n");
-  render_boolean_field(out, L3_TAG("ACCESS_BURST_TYPE"), o.access_burst_type, "bit_8 format shall be used",
-                       "bit_11 format shall be used");
-  render_boolean_field(out, L3_TAG("CONTROL_ACK_TYPE"), o.control_ack_type, "default format is four access bursts",
-                       "default format is RLC/MAC control block");
+  render_flag(out,
+              L3_FLAG("<ACCESS_BURST_TYPE>\n", "</ACCESS_BURST_TYPE>\n", "bit_8 format shall be used",
+                      "bit_11 format shall be used"),
+              o.access_burst_type);
+  render_flag(out,
+              L3_FLAG("<CONTROL_ACK_TYPE>\n", "</CONTROL_ACK_TYPE>\n", "default format is four access bursts",
+                      "default format is RLC/MAC control block"),
+              o.control_ack_type);
   write_field_u8(L3_TAG("BS_CV_MAX"), o.bs_cv_max, out, 0);
   if (o.pan_present) {
     write_field_u8(L3_TAG("PAN_DEC"), o.pan_dec, out, 0);
@@ -275,21 +279,30 @@ int render_gprs_cell_options(const GprsCellOptions& o, OutputText& out) {
     // Both EGPRS fields exist only in a cell with EGPRS. 0 asks for the EGPRS
     // PACKET CHANNEL REQUEST, 1 for two phase access.
     if (o.egprs_present) {
-      render_boolean_field(
-          out, L3_TAG("EGPRS_PACKET_CHANNEL_REQUEST"), o.egprs_packet_channel_request,
-          "EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment",
-          "EGPRS capable MSs shall use two phase packet access with PACKET CHANNEL REQUEST message on the PRACH "
-          "for uplink TBF establishment");
+      render_flag(
+          out,
+          L3_FLAG(
+              "<EGPRS_PACKET_CHANNEL_REQUEST>\n", "</EGPRS_PACKET_CHANNEL_REQUEST>\n",
+              "EGPRS capable MSs shall use EGPRS PACKET CHANNEL REQUEST message for uplink TBF establishment",
+              "EGPRS capable MSs shall use two phase packet access with PACKET CHANNEL REQUEST message on the PRACH "
+              "for uplink TBF establishment"),
+          o.egprs_packet_channel_request);
       write_field_u8(L3_TAG("BEP_PERIOD"), o.bep_period, out, 0);
     }
-    render_boolean_field(out, L3_TAG("PFC_FEATURE_MODE"), o.pfc_feature_mode,
-                         "The network does not support packet flow context procedures",
-                         "The network supports packet flow context procedures.");
-    render_boolean_field(out, L3_TAG("DTM_SUPPORT"), o.dtm_support, "The cell does not support DTM procedures.",
-                         "The cell supports DTM procedures.");
-    render_boolean_field(out, L3_TAG("BSS_PAGING_COORDINATION"), o.bss_paging_coordination,
-                         "The cell does not support Circuit-Switched paging co-ordination",
-                         "The cell supports Circuit-Switched paging co-ordination.");
+    render_flag(out,
+                L3_FLAG("<PFC_FEATURE_MODE>\n", "</PFC_FEATURE_MODE>\n",
+                        "The network does not support packet flow context procedures",
+                        "The network supports packet flow context procedures."),
+                o.pfc_feature_mode);
+    render_flag(out,
+                L3_FLAG("<DTM_SUPPORT>\n", "</DTM_SUPPORT>\n", "The cell does not support DTM procedures.",
+                        "The cell supports DTM procedures."),
+                o.dtm_support);
+    render_flag(out,
+                L3_FLAG("<BSS_PAGING_COORDINATION>\n", "</BSS_PAGING_COORDINATION>\n",
+                        "The cell does not support Circuit-Switched paging co-ordination",
+                        "The cell supports Circuit-Switched paging co-ordination."),
+                o.bss_paging_coordination);
     out.append("</Extension_Information>\n");
   }
   out.append("</GPRS_Cell_Options>\n");
@@ -302,9 +315,11 @@ int render_gprs_power_control(const GprsPowerControl& p, OutputText& out) {
   write_field_u8(L3_TAG("T_AVG_W"), p.t_avg_w, out, 0);
   write_field_u8(L3_TAG("T_AVG_T"), p.t_avg_t, out, 0);
   write_field_u8(L3_TAG("N_AVG_I"), p.n_avg_i, out, 0);
-  render_boolean_field(out, L3_TAG("PC_MEAS_CHAN"), p.pc_meas_chan,
-                       "downlink measurements for power control shall be made on BCCH",
-                       "downlink measurements for power control shall be made on PDCH");
+  render_flag(
+      out,
+      L3_FLAG("<PC_MEAS_CHAN>\n", "</PC_MEAS_CHAN>\n", "downlink measurements for power control shall be made on BCCH",
+              "downlink measurements for power control shall be made on PDCH"),
+      p.pc_meas_chan);
   out.append("</GPRS_Power_Control>\n");
   return 1;
 }
@@ -352,9 +367,11 @@ int render_si13_rest_octets(const Si13RestOctets& ro, OutputText& out) {
   }
   if (!ro.pbcch_present) {
     write_field_u8(L3_TAG("RAC"), ro.rac, out, 0);
-    render_boolean_field(out, L3_TAG("SPGC_CCCH_SUP"), ro.spgc_ccch_sup,
-                         "SPLIT_PG_CYCLE is not supported on CCCH in this cell",
-                         "SPLIT_PG_CYCLE is supported on CCCH in this cell");
+    render_flag(
+        out,
+        L3_FLAG("<SPGC_CCCH_SUP>\n", "</SPGC_CCCH_SUP>\n", "SPLIT_PG_CYCLE is not supported on CCCH in this cell",
+                "SPLIT_PG_CYCLE is supported on CCCH in this cell"),
+        ro.spgc_ccch_sup);
     render_priority_access_thr(ro.priority_access_thr, out);
     render_network_control_order(ro.network_control_order, out);
     if (render_gprs_cell_options(ro.cell_options, out) == 0) return 0;
@@ -382,12 +399,15 @@ int render_si13_rest_octets(const Si13RestOctets& ro, OutputText& out) {
     out.append("</PBCCH_Description>\n");
   }
   if (ro.sgsnr_present) {
-    render_boolean_field(out, L3_TAG("SGSNR"), ro.sgsnr, "SGSN is Release 98 or older", "SGSN is Release 99 onwards");
+    render_flag(out, L3_FLAG("<SGSNR>\n", "</SGSNR>\n", "SGSN is Release 98 or older", "SGSN is Release 99 onwards"),
+                ro.sgsnr);
   }
   if (ro.si_status_ind_present) {
-    render_boolean_field(out, L3_TAG("SI_STATUS_IND"), ro.si_status_ind,
-                         "The network does not support the PACKET SI STATUS message",
-                         "The network supports the PACKET SI STATUS message");
+    render_flag(
+        out,
+        L3_FLAG("<SI_STATUS_IND>\n", "</SI_STATUS_IND>\n", "The network does not support the PACKET SI STATUS message",
+                "The network supports the PACKET SI STATUS message"),
+        ro.si_status_ind);
   }
   out.append("</SI_13_Rest_Octets>\n");
   return 1;
@@ -404,8 +424,10 @@ static_assert(well_formed(kBandwidthTddTexts));
 int render_si2ter_rest_octets(const Si2terRestOctets& ro, OutputText& out) {
   if (!ro.present) return 1;
   out.append("<SI_2ter_Rest_Octets>\n");
-  render_boolean_field(out, L3_TAG("SI2ter_MP_CHANGE_MARK"), ro.mp_change_mark, "no changed", "changed");
-  render_boolean_field(out, L3_TAG("SI2ter_3G_CHANGE_MARK"), ro.change_mark_3g, "no changed", "changed");
+  render_flag(out, L3_FLAG("<SI2ter_MP_CHANGE_MARK>\n", "</SI2ter_MP_CHANGE_MARK>\n", "no changed", "changed"),
+              ro.mp_change_mark);
+  render_flag(out, L3_FLAG("<SI2ter_3G_CHANGE_MARK>\n", "</SI2ter_3G_CHANGE_MARK>\n", "no changed", "changed"),
+              ro.change_mark_3g);
   write_field_u8(L3_TAG("SI2ter_INDEX"), ro.index, out, 0);
   write_field_u8(L3_TAG("SI2ter_COUNT"), ro.count, out, 0);
   if (ro.fdd_present) {

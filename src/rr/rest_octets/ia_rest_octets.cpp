@@ -296,7 +296,7 @@ void render_packet_downlink(const IaPacketDownlinkAssignment& d, OutputText& out
   if (d.pfi_present) write_field_u8(L3_TAG("PFI"), d.pfi, out, 0);
   if (d.rel7_present) {
     if (d.npm_present) write_field_u8(L3_TAG("NPM_Transfer_Time"), d.npm_transfer_time, out, 0);
-    render_boolean_field(out, L3_TAG("TTI_MODE"), d.tti_mode, "downlink BTTI TBF", "downlink RTTI TBF");
+    render_flag(out, L3_FLAG("<TTI_MODE>\n", "</TTI_MODE>\n", "downlink BTTI TBF", "downlink RTTI TBF"), d.tti_mode);
     if (d.event_based_fanr_present) write_field_u8(L3_TAG("EVENT_BASED_FANR"), d.event_based_fanr, out, 0);
     if (d.tti_mode == 1) write_field_u8(L3_TAG("PDCH_PAIR_INDICATION"), d.pdch_pair_indication, out, 0);
     write_field_u8(L3_TAG("Downlink_EGPRS_Level"), d.egprs_level, out, 0);

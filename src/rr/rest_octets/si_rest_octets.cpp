@@ -201,9 +201,11 @@ void render_gprs_indicator(const GprsIndicator& g, OutputText& out) {
   if (!g.present) return;
   out.append("<GPRS_Indicator>\n");
   write_field_u8(L3_TAG("RA_COLOUR"), g.ra_colour, out, 0);
-  render_boolean_field(out, L3_TAG("SI13_POSITION"), g.si13_position,
-                       "SYSTEM INFORMATION TYPE 13 message is sent on BCCH Norm",
-                       "SYSTEM INFORMATION TYPE 13 message is sent on BCCH Ext");
+  render_flag(
+      out,
+      L3_FLAG("<SI13_POSITION>\n", "</SI13_POSITION>\n", "SYSTEM INFORMATION TYPE 13 message is sent on BCCH Norm",
+              "SYSTEM INFORMATION TYPE 13 message is sent on BCCH Ext"),
+      g.si13_position);
   out.append("</GPRS_Indicator>\n");
 }
 
@@ -237,16 +239,21 @@ int render_si3_rest_octets(const Si3RestOctets& ro, OutputText& out) {
     out.append("</Scheduling_if_and_where>\n");
   }
   render_gprs_indicator(ro.gprs, out);
-  render_boolean_field(
-      out, L3_TAG("Early_Classmark_Sending_Restriction for 3G"), ro.early_classmark_restriction_3g,
-      "Neither UTRAN nor cdma2000 classmark change message shall be sent with the Early classmark sending",
-      "The sending of UTRAN and CDMA2000 Classmark Sending messages is controlled by the Early Classmark Sending "
-      "Control parameter");
+  render_flag(
+      out,
+      L3_FLAG(
+          "<Early_Classmark_Sending_Restriction for 3G>\n", "</Early_Classmark_Sending_Restriction for 3G>\n",
+          "Neither UTRAN nor cdma2000 classmark change message shall be sent with the Early classmark sending",
+          "The sending of UTRAN and CDMA2000 Classmark Sending messages is controlled by the Early Classmark Sending "
+          "Control parameter"),
+      ro.early_classmark_restriction_3g);
   if (ro.si2quater_present) {
     out.append("<SI2quater_Indicator>\n");
-    render_boolean_field(out, L3_TAG("SI2quater_POSITION"), ro.si2quater_position,
-                         "SYSTEM INFORMATION TYPE 2 quater message is sent on BCCH Norm",
-                         "SYSTEM INFORMATION TYPE 2 quater message is sent on BCCH Ext");
+    render_flag(out,
+                L3_FLAG("<SI2quater_POSITION>\n", "</SI2quater_POSITION>\n",
+                        "SYSTEM INFORMATION TYPE 2 quater message is sent on BCCH Norm",
+                        "SYSTEM INFORMATION TYPE 2 quater message is sent on BCCH Ext"),
+                ro.si2quater_position);
     out.append("</SI2quater_Indicator>\n");
   }
   out.append("</SI_3_Rest_Octets>\n");
@@ -290,9 +297,11 @@ int render_si4_rest_octets(const Si4RestOctets& ro, OutputText& out) {
   out.append("<SI_4_Rest_Octets>\n");
   render_si4_rest_octets_o(ro, out);
   if (ro.break_present) {
-    render_boolean_field(out, L3_TAG("Break_indicator"), ro.break_indicator,
-                         "Additional parameters are not sent in SYSTEM INFORMATION TYPE 7 and 8",
-                         "Additional parameters are sent in SYSTEM INFORMATION TYPE 7 and 8");
+    render_flag(out,
+                L3_FLAG("<Break_indicator>\n", "</Break_indicator>\n",
+                        "Additional parameters are not sent in SYSTEM INFORMATION TYPE 7 and 8",
+                        "Additional parameters are sent in SYSTEM INFORMATION TYPE 7 and 8"),
+                ro.break_indicator);
   }
   if (ro.s.present) render_si4_rest_octets_s(ro.s, out);
   out.append("</SI_4_Rest_Octets>\n");
@@ -303,8 +312,10 @@ int render_si6_rest_octets(const Si6RestOctets& ro, OutputText& out) {
   out.append("<SI_6_Rest_Octets>\n");
   if (ro.pch_nch_present) {
     out.append("<PCH_and_NCH_info>\n");
-    render_boolean_field(out, L3_TAG("Paging_channel_restructuring"), ro.paging_restructuring,
-                         "paging channel is not restructured", "paging channel is restructured");
+    render_flag(out,
+                L3_FLAG("<Paging_channel_restructuring>\n", "</Paging_channel_restructuring>\n",
+                        "paging channel is not restructured", "paging channel is restructured"),
+                ro.paging_restructuring);
     write_field_u8(L3_TAG("NLN_SACCH"), ro.nln_sacch, out, 0);
     if (ro.call_priority_present) render_call_priority(ro.call_priority, out);
     write_field_u8(L3_TAG("NLN_status"), ro.nln_status, out, 0);
@@ -312,18 +323,26 @@ int render_si6_rest_octets(const Si6RestOctets& ro, OutputText& out) {
   }
   if (ro.vbs_vgcs_present) {
     out.append("<VBS_VGCS_options>\n");
-    render_boolean_field(
-        out, L3_TAG("inband notifications"), ro.inband_notifications,
-        "The mobile shall not be notified on incoming high priority VBS/VGCS calls through NOTIFICATION/FACCH",
-        "The mobile shall be notified on incoming high priority VBS/VGCS calls through NOTIFICATION/FACCH");
-    render_boolean_field(
-        out, L3_TAG("inband pagings"), ro.inband_pagings,
-        "The mobile shall not be notified on incoming high priority point-to-point calls through NOTIFICATION/FACCH",
-        "The mobile shall be notified on incoming high priority point-to-point calls through NOTIFICATION/FACCH");
+    render_flag(
+        out,
+        L3_FLAG("<inband notifications>\n", "</inband notifications>\n",
+                "The mobile shall not be notified on incoming high priority VBS/VGCS calls through NOTIFICATION/FACCH",
+                "The mobile shall be notified on incoming high priority VBS/VGCS calls through NOTIFICATION/FACCH"),
+        ro.inband_notifications);
+    render_flag(
+        out,
+        L3_FLAG(
+            "<inband pagings>\n", "</inband pagings>\n",
+            "The mobile shall not be notified on incoming high priority point-to-point calls through "
+            "NOTIFICATION/FACCH",
+            "The mobile shall be notified on incoming high priority point-to-point calls through NOTIFICATION/FACCH"),
+        ro.inband_pagings);
     out.append("</VBS_VGCS_options>\n");
   }
-  render_boolean_field(out, L3_TAG("DTM_support"), ro.dtm_support, "DTM is not supported in the serving cell",
-                       "DTM is supported in the serving cell");
+  render_flag(out,
+              L3_FLAG("<DTM_support>\n", "</DTM_support>\n", "DTM is not supported in the serving cell",
+                      "DTM is supported in the serving cell"),
+              ro.dtm_support);
   if (ro.dtm_support) {
     write_field_u8(L3_TAG("RAC"), ro.rac, out, 0);
     out.append("<MAX_LAPDm>\n");
@@ -333,7 +352,7 @@ int render_si6_rest_octets(const Si6RestOctets& ro, OutputText& out) {
     out.append("LAPDm frames");
     out.append("</MAX_LAPDm>\n");
   }
-  render_boolean_field(out, L3_TAG("Band_indicator"), ro.band_indicator, "band1800", "band1900");
+  render_flag(out, L3_FLAG("<Band_indicator>\n", "</Band_indicator>\n", "band1800", "band1900"), ro.band_indicator);
   out.append("</SI_6_Rest_Octets>\n");
   return 1;
 }

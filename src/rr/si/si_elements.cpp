@@ -107,14 +107,19 @@ int render_rach_control(const RachControl& r, OutputText& out) {
     append_value_text(kTxIntegerHighTexts[(r.tx_integer - 10) % std::size(kTxIntegerHighTexts)], out, r.tx_integer, 1);
   }
   out.append("</Tx_integer>\n");
-  render_boolean_field(out, L3_TAG("CELL_BARR_ACCESS"), r.cell_bar_access, "The cell is not barred",
-                       "The cell is barred");
-  render_boolean_field(out, L3_TAG("RE"), r.re, "Call Reestablishment allowed in the cell",
-                       "Call Reestablishment not allowed in the cell");
-  render_boolean_field(
-      out, L3_TAG("EC"), r.access_class[5], "Emergency call allowed in the cell to all MSs",
-      "Emergency call not allowed in the cell except for the MSs that belong to one of the classes between "
-      "11 to 15");
+  render_flag(out,
+              L3_FLAG("<CELL_BARR_ACCESS>\n", "</CELL_BARR_ACCESS>\n", "The cell is not barred", "The cell is barred"),
+              r.cell_bar_access);
+  render_flag(out,
+              L3_FLAG("<RE>\n", "</RE>\n", "Call Reestablishment allowed in the cell",
+                      "Call Reestablishment not allowed in the cell"),
+              r.re);
+  render_flag(
+      out,
+      L3_FLAG("<EC>\n", "</EC>\n", "Emergency call allowed in the cell to all MSs",
+              "Emergency call not allowed in the cell except for the MSs that belong to one of the classes between "
+              "11 to 15"),
+      r.access_class[5]);
   for (uint32_t k = 0; k < std::size(r.access_class); ++k) {
     if (r.access_class[k] != 0) write_field_int(L3_TAG("ACCN"), static_cast<int32_t>(15 - k), out, 0);
   }
@@ -124,10 +129,12 @@ int render_rach_control(const RachControl& r, OutputText& out) {
 
 int render_control_channel_description(const ControlChannelDescription& c, OutputText& out) {
   out.append("<Control_Channel_Description>\n");
-  render_boolean_field(out, L3_TAG("MSCR"), c.mscr, "MSC is Release 98 or older", "MSC is Release 99 onwards");
-  render_boolean_field(out, L3_TAG("ATT"), c.att,
-                       "MSs in the cell are not allowed to apply IMSI attach and detach procedure",
-                       "MSs in the cell shall apply IMSI attach and detach procedure");
+  render_flag(out, L3_FLAG("<MSCR>\n", "</MSCR>\n", "MSC is Release 98 or older", "MSC is Release 99 onwards"), c.mscr);
+  render_flag(
+      out,
+      L3_FLAG("<ATT>\n", "</ATT>\n", "MSs in the cell are not allowed to apply IMSI attach and detach procedure",
+              "MSs in the cell shall apply IMSI attach and detach procedure"),
+      c.att);
   write_field_u8(L3_TAG("BS_AG_BLKS_RES"), c.bs_ag_blks_res, out, 0);
   out.append("<CCCH_CONF>\n");
   append_value_text(text_or(kCcchConfTexts, c.ccch_conf, "reserved"), out, c.ccch_conf, 1);
@@ -160,9 +167,11 @@ int render_dtx(uint8_t dtx, OutputText& out) {
 
 int render_cell_options_bcch(const CellOptionsBcch& c, OutputText& out) {
   out.append("<Cell_Options_BCCH>\n");
-  render_boolean_field(out, L3_TAG("DN_IND"), c.dn_ind, "Dynamic ARFCN mapping is not used by the PLMN",
-                       "Dynamic ARFCN mapping is used by the PLMN");
-  render_boolean_field(out, L3_TAG("PWRC"), c.pwrc, "PWRC is not set", "PWRC is set");
+  render_flag(out,
+              L3_FLAG("<DN_IND>\n", "</DN_IND>\n", "Dynamic ARFCN mapping is not used by the PLMN",
+                      "Dynamic ARFCN mapping is used by the PLMN"),
+              c.dn_ind);
+  render_flag(out, L3_FLAG("<PWRC>\n", "</PWRC>\n", "PWRC is not set", "PWRC is set"), c.pwrc);
   render_dtx(c.dtx, out);
   render_radio_link_timeout(c.radio_link_timeout, out);
   out.append("</Cell_Options_BCCH>\n");
@@ -171,7 +180,7 @@ int render_cell_options_bcch(const CellOptionsBcch& c, OutputText& out) {
 
 int render_cell_options_sacch(const CellOptionsSacch& c, OutputText& out) {
   out.append("<Cell_Options_SACCH>\n");
-  render_boolean_field(out, L3_TAG("PWRC"), c.pwrc, "PWRC is not set", "PWRC is set");
+  render_flag(out, L3_FLAG("<PWRC>\n", "</PWRC>\n", "PWRC is not set", "PWRC is set"), c.pwrc);
   out.append("<DTX>\n");
   append_value_text(text_or(kDtxSacchTexts, c.dtx, ""), out, c.dtx, 1);
   out.append("</DTX>\n");
@@ -188,10 +197,14 @@ int render_cell_selection_parameters(const CellSelectionParameters& p, OutputTex
   out.append("dB RXLEV hysteresis for LA reselection");
   out.append("</CELL_RESELECT_HYSTERESIS>\n");
   write_field_u8(L3_TAG("MS_TXPWR_MAX_CCH"), p.ms_txpwr_max_cch, out, 0);
-  render_boolean_field(out, L3_TAG("ACS"), p.acs, "System information type 16 and 17 are not broadcast on the BCCH",
-                       "System information type 16 and 17 are broadcast on the BCCH");
-  render_boolean_field(out, L3_TAG("NECI"), p.neci, "New establishment causes are not supported",
-                       "New establishment causes are supported");
+  render_flag(out,
+              L3_FLAG("<ACS>\n", "</ACS>\n", "System information type 16 and 17 are not broadcast on the BCCH",
+                      "System information type 16 and 17 are broadcast on the BCCH"),
+              p.acs);
+  render_flag(out,
+              L3_FLAG("<NECI>\n", "</NECI>\n", "New establishment causes are not supported",
+                      "New establishment causes are supported"),
+              p.neci);
   write_field_u8(L3_TAG("RXLEV-ACCESS-MIN"), p.rxlev_access_min, out, 0);
   out.append("</Cell_Selection_Parameters>\n");
   return 1;
