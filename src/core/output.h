@@ -274,6 +274,10 @@ inline int append_plain(OutputText& out, const char* text) {
   out.append(text);
   return 1;
 }
+inline int append_plain(OutputText& out, CText text) {
+  out.append(text);
+  return 1;
+}
 
 // Tags rewritten at compile time: the same rule as append_tag_text, applied
 // to a literal once, so a renderer copies ready bytes.

@@ -245,7 +245,7 @@ int render_pdp_context_status(const PdpContextStatus& s, OutputText& out) {
     int32_t bit = static_cast<int32_t>((s.nsapis >> (kFirstNsapi + i)) & 1u);
     append_plain(out, kNsapiTags[i].open);
     append_value_note(bit, out, 1);
-    out.append(bit != 0 ? "PDP context is not PDP-INACTIVE" : "PDP context is PDP-INACTIVE");
+    out.append(bit != 0 ? CText("PDP context is not PDP-INACTIVE") : CText("PDP context is PDP-INACTIVE"));
     append_plain(out, kNsapiTags[i].close);
   }
   append_tag_text(out, L3_TAG_TEXT("</PDP Context Status>"));

@@ -413,7 +413,7 @@ int render_network_name_body(const NetworkName& n, OutputText& out, std::span<co
   return 1;
 }
 
-constexpr const char* kTimeTags[][2] = {
+constexpr CText kTimeTags[][2] = {
     {"<Year>\n", "</Year>\n"}, {"<Month>\n", "</Month>\n"},   {"<Day>\n", "</Day>\n"},
     {"<Hour>\n", "</Hour>\n"}, {"<Minute>\n", "</Minute>\n"}, {"<Second>\n", "</Second>\n"},
 };

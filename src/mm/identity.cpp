@@ -73,7 +73,7 @@ int render_mobile_identity(const MobileIdentity& id, OutputText& out) {
   out.append(type_text);
   append_tag_text(out, L3_TAG_TEXT("</Type of identity>\n", "<odd even indication>\n"));
   append_value_note(id.odd_even, out, 0);
-  out.append(id.odd_even == 0 ? "even" : "odd");
+  out.append(id.odd_even == 0 ? CText("even") : CText("odd"));
   append_tag_text(out, L3_TAG_TEXT("</odd even indication>\n", "<Identity Digits>\n"));
   if (id.text[0] != '\0') out.append("0x");
   out.append(id.text, strnlen(id.text, sizeof id.text));
@@ -129,7 +129,7 @@ int render_ciphering_key_sequence_number(uint8_t value, OutputText& out, uint8_t
   if (value < 7) {
     out.push(kDigitChars[value]);
   } else {
-    out.append(direction == 0 ? "No key is available" : "Reserved");
+    out.append(direction == 0 ? CText("No key is available") : CText("Reserved"));
   }
   append_tag_text(out, L3_TAG_TEXT("</ciphering key sequence number>\n"));
   return 1;
@@ -189,10 +189,10 @@ int render_group_call_reference(const GroupCallReference& g, OutputText& out) {
   write_field_int(L3_TAG("Binary Code for Call Reference"), static_cast<int32_t>(g.call_reference), out, 1);
   append_tag_text(out, L3_TAG_TEXT("<Service Flag>\n"));
   append_value_note(g.service_flag, out, 0);
-  out.append(g.service_flag == 1 ? "VGCS" : "VBS");
+  out.append(g.service_flag == 1 ? CText("VGCS") : CText("VBS"));
   append_tag_text(out, L3_TAG_TEXT("</Service Flag>\n", "<Acknowledgement Flag>\n"));
   append_value_note(g.acknowledgement_flag, out, 0);
-  out.append(g.acknowledgement_flag == 1 ? "Required" : "Not Required");
+  out.append(g.acknowledgement_flag == 1 ? CText("Required") : CText("Not Required"));
   append_tag_text(out, L3_TAG_TEXT("</Acknowledgement Flag>\n"));
   if (render_value_block(out, L3_TAG("Call Priority"), g.call_priority, kCallPriorityTexts) == 0) return 0;
   append_tag_text(out, L3_TAG_TEXT("<Ciphering Information>\n"));

@@ -130,7 +130,7 @@ int render_location_updating_type(const LocationUpdatingRequest& r, OutputText& 
   out.append("</LUT>\n");
   out.append("<FOR>\n");
   append_value_note(r.follow_on_request, out, 0);
-  out.append(r.follow_on_request == 1 ? "Follow-on request pending" : "No follow-on request pending");
+  out.append(r.follow_on_request == 1 ? CText("Follow-on request pending") : CText("No follow-on request pending"));
   out.append("</FOR>\n");
   append_tag_text(out, L3_TAG_TEXT("</Location updating type>\n"));
   return 1;

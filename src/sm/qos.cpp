@@ -268,7 +268,7 @@ int render_qos_field(OutputText& out, const QosField& f, const QualityOfService&
   if (text == kByRule) {
     f.rule(out, v);
   } else if (text == kReservedOrNegotiated) {
-    out.append(direction != 0 ? "reserved" : "return a negotiated");
+    out.append(direction != 0 ? CText("reserved") : CText("return a negotiated"));
   } else {
     out.append(text);
   }

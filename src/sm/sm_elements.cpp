@@ -177,7 +177,7 @@ int render_protocol_configuration_options(const ProtocolConfigurationOptions& p,
   append_tag_text(out, L3_TAG_TEXT("<Protocol Configuration Options>\n"));
   out.append("<Configurationprotocol>\n");
   append_value_note(p.configuration_protocol, out, 0);
-  out.append(p.configuration_protocol == 0 ? "PPP for use with IP PDP type" : "PPP\n");
+  out.append(p.configuration_protocol == 0 ? CText("PPP for use with IP PDP type") : CText("PPP\n"));
   out.append("</Configurationprotocol>");  // no line feed: hosts expect the next tag on this line
   if (p.count != 0) {
     out.append("<protocols>\n");
@@ -225,7 +225,7 @@ int render_traffic_flow_template(const TrafficFlowTemplate& t, OutputText& out) 
   }
   append_tag_text(out, L3_TAG_TEXT("<E bit>\n"));
   append_value_note(t.e_bit, out, 0);
-  out.append(t.e_bit == 0 ? "parameters list is not included" : "parameters list is included");
+  out.append(t.e_bit == 0 ? CText("parameters list is not included") : CText("parameters list is included"));
   append_tag_text(out, L3_TAG_TEXT("</E bit>\n"));
   if (t.e_bit == 1 && t.parameter_count != 0) {
     out.append("<Parameters>\n");

@@ -455,9 +455,9 @@ void decode_iar_rest_octets(IarRestOctets& r, const BitBuffer& b) {
 }
 
 void render_iar_rest_octets(const IarRestOctets& r, OutputText& out) {
-  constexpr const char* kOpen[] = {"<Extended_RA1>\n", "<Extended_RA2>\n", "<Extended_RA3>\n", "<Extended_RA4>\n"};
-  constexpr const char* kClose[] = {"</Extended_RA1>\n", "</Extended_RA2>\n", "</Extended_RA3>\n", "</Extended_RA4>\n"};
-  constexpr const char* kText[] = {
+  constexpr CText kOpen[] = {"<Extended_RA1>\n", "<Extended_RA2>\n", "<Extended_RA3>\n", "<Extended_RA4>\n"};
+  constexpr CText kClose[] = {"</Extended_RA1>\n", "</Extended_RA2>\n", "</Extended_RA3>\n", "</Extended_RA4>\n"};
+  constexpr CText kText[] = {
       "The Extended Random Access information related to the Request Reference 1",
       "The Extended Random Access information related to the Request Reference 2",
       "The Extended Random Access information related to the Request Reference 3",

@@ -113,8 +113,8 @@ void decode_p2_rest_octets(P2RestOctets& r, const BitBuffer& b) {
 
 namespace {
 
-constexpr const char* kPriorityOpen[] = {"<Priority1>\n", "<Priority2>\n", "<Priority3>\n", "<Priority4>\n"};
-constexpr const char* kPriorityClose[] = {"</Priority1>\n", "</Priority2>\n", "</Priority3>\n", "</Priority4>\n"};
+constexpr CText kPriorityOpen[] = {"<Priority1>\n", "<Priority2>\n", "<Priority3>\n", "<Priority4>\n"};
+constexpr CText kPriorityClose[] = {"</Priority1>\n", "</Priority2>\n", "</Priority3>\n", "</Priority4>\n"};
 
 void render_numbered_priorities(const Opt<uint8_t>* p, uint32_t n, OutputText& out) {
   for (uint32_t i = 0; i < n && i < std::size(kPriorityOpen); ++i) {

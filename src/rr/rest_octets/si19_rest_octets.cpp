@@ -122,7 +122,7 @@ int render_si19_rest_octets(const Si19RestOctets& ro, OutputText& out) {
     append_value_note(n.freq_diff_length, out, 0);
     out.append("LENGTH");
     append_dec(out, n.freq_diff_length + 1);
-    out.append(n.freq_diff_length == 0 ? "bit" : "bits");
+    out.append(n.freq_diff_length == 0 ? CText("bit") : CText("bits"));
     out.append("</FREQ_DIFF_LENGTH>\n");
     for (uint32_t k = 0; k < n.count && k < std::size(n.cells); ++k) {
       write_field_u16(L3_TAG("FREQUENCY_DIFF"), n.cells[k].frequency_diff, out, 0);

@@ -270,7 +270,7 @@ void render_rtd(uint16_t v, int twelve_bit, OutputText& out) {
 
 void render_rtd_list(const RtdList& l, int twelve_bit, OutputText& out) {
   if (!l.present) return;
-  out.append(twelve_bit ? "<RTD12>\n" : "<RTD6>\n");
+  out.append(twelve_bit ? CText("<RTD12>\n") : CText("<RTD6>\n"));
   if (l.ba_index_start_present) write_field_u8(L3_TAG("BA_Index_Start_RTD"), l.ba_index_start, out, 0);
   for (uint32_t s = 0; s < l.struct_count; ++s) {
     out.append("<RTD_Struct>\n");
@@ -280,7 +280,7 @@ void render_rtd_list(const RtdList& l, int twelve_bit, OutputText& out) {
     }
     out.append("</RTD_Struct>\n");
   }
-  out.append(twelve_bit ? "</RTD12>\n" : "</RTD6>\n");
+  out.append(twelve_bit ? CText("</RTD12>\n") : CText("</RTD6>\n"));
 }
 
 void render_nc_non_drx_period(uint8_t v, OutputText& out) {
@@ -307,7 +307,7 @@ void render_nc_reporting_period(const char* name, uint8_t v, OutputText& out) {
 
 void render_utran_description(const UtranDescription& d, bool fdd, OutputText& out) {
   if (!d.present) return;
-  out.append(fdd ? "<UTRAN_FDD_Description>\n" : "<UTRAN_TDD_Description>\n");
+  out.append(fdd ? CText("<UTRAN_FDD_Description>\n") : CText("<UTRAN_TDD_Description>\n"));
   if (d.bandwidth_present) {
     if (fdd) {
       write_field_u8(L3_TAG("Bandwidth_FDD"), d.bandwidth, out, 0);
@@ -320,7 +320,7 @@ void render_utran_description(const UtranDescription& d, bool fdd, OutputText& o
   }
   for (uint32_t i = 0; i < d.count && i < std::size(d.entries); ++i) {
     const UtranNeighbours& e = d.entries[i];
-    out.append(fdd ? "<Repeated_UTRAN_FDD_Neighbour_Cells>\n" : "<Repeated_UTRAN_TDD_Neighbour_Cells>\n");
+    out.append(fdd ? CText("<Repeated_UTRAN_FDD_Neighbour_Cells>\n") : CText("<Repeated_UTRAN_TDD_Neighbour_Cells>\n"));
     write_field_u16(fdd ? L3_TAG("FDD_ARFCN") : L3_TAG("TDD_ARFCN"), e.arfcn, out, 0);
     write_field_u8(fdd ? L3_TAG("FDD_Indic0") : L3_TAG("TDD_Indic0"), e.indic0, out, 0);
     write_field_u8(fdd ? L3_TAG("NR_OF_FDD_CELLS") : L3_TAG("NR_OF_TDD_CELLS"), e.nr_of_cells, out, 0);
@@ -346,9 +346,9 @@ void render_utran_description(const UtranDescription& d, bool fdd, OutputText& o
       }
       out.append("</Cell>\n");
     }
-    out.append(fdd ? "</Repeated_UTRAN_FDD_Neighbour_Cells>\n" : "</Repeated_UTRAN_TDD_Neighbour_Cells>\n");
+    out.append(fdd ? CText("</Repeated_UTRAN_FDD_Neighbour_Cells>\n") : CText("</Repeated_UTRAN_TDD_Neighbour_Cells>\n"));
   }
-  out.append(fdd ? "</UTRAN_FDD_Description>\n" : "</UTRAN_TDD_Description>\n");
+  out.append(fdd ? CText("</UTRAN_FDD_Description>\n") : CText("</UTRAN_TDD_Description>\n"));
 }
 
 void render_neighbours_3g(const Neighbour3gDescription& n, OutputText& out) {
