@@ -40,10 +40,12 @@ void decode_mobile_identity(MobileIdentity& id, const BitBuffer& b) {
     id.digit_count = 19;
     octets = kMaxIdentityOctets;
   }
-  for (uint32_t j = 2; j <= octets; ++j) {
-    uint32_t p = 8 * j;
-    id.digits[2 * j - 2] = read_bits8(p + 4, 4, b);
-    id.digits[2 * j - 1] = read_bits8(p, 4, b);
+  // Two digits per octet, low nibble first; octets past the buffer read 0
+  // (the buffer holds whole octets).
+  const uint32_t held = b.count / 8 < octets + 1 ? b.count / 8 : octets + 1;
+  for (uint32_t j = 2; j < held; ++j) {
+    id.digits[2 * j - 2] = b.octets[j] & 0x0F;
+    id.digits[2 * j - 1] = b.octets[j] >> 4;
   }
 
   uint32_t first = 1;
