@@ -81,8 +81,6 @@ inline char* put_dec(char* p, int32_t v) {
   return put_udec(p, v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v));
 }
 
-constexpr char kHexDigits[] = "0123456789abcdef";
-
 // Lower-case hexadecimal digits of v at p without leading zeros; returns the end.
 inline char* put_hex(char* p, uint32_t v) {
   int n = 1;
@@ -477,7 +475,7 @@ int render_value_block_checked(OutputText& out, const TagText& name, uint32_t va
   return 1;
 }
 
-int render_boolean_field_checked(OutputText& out, const TagText& name, uint32_t value, CText text0, CText text1) {
+int render_boolean_field(OutputText& out, const TagText& name, uint32_t value, CText text0, CText text1) {
   out.append(name.open, name.open_len + 1);
   append_value_text(value == 1 ? text1 : text0, out, value, 1);
   out.append(name.close, name.close_len);

@@ -106,6 +106,8 @@ class OutputText {
   size_t lost_ = 0;  // characters that did not fit
 };
 
+inline constexpr char kHexDigits[] = "0123456789abcdef";
+
 // Number formatting without printf.
 void append_dec(OutputText& out, int32_t v);     // "%d"
 void append_udec(OutputText& out, uint32_t v);   // "%u"
@@ -219,7 +221,9 @@ int render_value_block(OutputText& out, CText name, uint32_t value, std::span<co
 //                  are whole tag texts through append_tag_text around an
 //                  element renderer; the element's result is ignored.
 //   boolean block  render_boolean_field(out, name, value, text0, text1):
-//                  value 1 reads text1, any other text0.
+//                  value 1 reads text1, any other text0; render_flag(out,
+//                  L3_FLAG(open, close, text0, text1), value) where all are
+//                  literals: one copy of the ready block for 0 and 1.
 inline void open_tag_named(OutputText& out, const char* name) {
   out.push('<');
   append_tag_text(out, name);
@@ -439,14 +443,13 @@ inline int write_small_field(const TagText& name, uint32_t value, OutputText& ou
     if (value < 256) {
       if (out.fits(name.open_len + name.close_len + 4)) {
         char* d = out.cursor();
-        constexpr char kDigits[] = "0123456789abcdef";
         std::memcpy(d, name.open, name.open_len);
         char* p = d + name.open_len;
         p[0] = '0';
         p[1] = 'x';
         p += 2;
-        if (value >= 16) *p++ = kDigits[value >> 4];
-        *p++ = kDigits[value & 0xF];
+        if (value >= 16) *p++ = kHexDigits[value >> 4];
+        *p++ = kHexDigits[value & 0xF];
         std::memcpy(p, name.close, name.close_len);
         out.commit(static_cast<size_t>(p + name.close_len - d));
         return 1;
@@ -503,27 +506,8 @@ inline int render_value_block(OutputText& out, const TagText& name, uint32_t val
   }
   return render_value_block_checked(out, name, value, text);
 }
-int render_boolean_field_checked(OutputText& out, const TagText& name, uint32_t value, CText text0, CText text1);
-// A one-digit value (every boolean block) is written in place.
-inline int render_boolean_field(OutputText& out, const TagText& name, uint32_t value, CText text0, CText text1) {
-  const CText text = value == 1 ? text1 : text0;
-  if (value < 10) {
-    if (out.fits(name.open_len + 1 + 3 + text.size + name.close_len)) {
-      char* d = out.cursor();
-      std::memcpy(d, name.open, name.open_len + 1);
-      char* p = d + name.open_len + 1;
-      p[0] = '(';
-      p[1] = static_cast<char>('0' + value);
-      p[2] = ')';
-      p += 3;
-      if (text.size != 0) std::memcpy(p, text.text, text.size);
-      p += text.size;
-      std::memcpy(p, name.close, name.close_len);
-      out.commit(static_cast<size_t>(p + name.close_len - d));
-      return 1;
-    }
-  }
-  return render_boolean_field_checked(out, name, value, text0, text1);
-}
+// The same under a compile-time name; blocks whose texts are literals use
+// render_flag (L3_FLAG), which holds the whole block.
+int render_boolean_field(OutputText& out, const TagText& name, uint32_t value, CText text0, CText text1);
 
 }  // namespace l3
